@@ -1,0 +1,32 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cli {
+
+// A parsed request: `VERB ARGS... [--option VALUE] [--flag]`.
+struct Arguments
+{
+    std::string verb;
+    std::vector<std::string> positional;
+    std::map<std::string, std::string, std::less<>> options; // flags map to "1"
+
+    bool has(std::string_view name) const { return options.find(name) != options.end(); }
+    std::optional<std::string> option(std::string_view name) const;
+};
+
+// Options that take no value; every other `--name` takes the next word as its value.
+bool isFlag(std::string_view name);
+
+// Parses the words after the program name. Returns nullopt with `error` set for a malformed line
+// (an option missing its value).
+std::optional<Arguments> parseArguments(const std::vector<std::string>& words, std::string& error);
+
+// Splits a batch line into words at blanks.
+std::vector<std::string> splitWords(std::string_view line);
+
+} // namespace cli

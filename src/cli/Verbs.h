@@ -1,0 +1,39 @@
+#pragma once
+
+#include "cli/Arguments.h"
+#include "store/NamingStore.h"
+
+#include <filesystem>
+#include <ostream>
+#include <span>
+#include <string_view>
+
+namespace cli {
+
+// What a verb may use: the loaded store (when the verb needs the database) and the program folder.
+struct Context
+{
+    store::NamingStore& store;
+    std::filesystem::path programFolder;
+};
+
+// Runs one request; writes its result to `out` and a message to `err` on failure. Returns the exit
+// status (0 on success).
+using VerbFunction = int (*)(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
+
+struct Verb
+{
+    std::string_view name;
+    std::string_view usage;
+    bool needsDatabase;
+    bool answersOneRequest; // takes --batch
+    VerbFunction run;
+};
+
+std::span<const Verb> allVerbs();
+const Verb* findVerb(std::string_view name);
+
+// Verb implementations, one file each.
+int runTables(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
+
+} // namespace cli

@@ -1,0 +1,240 @@
+#include "store/NamingStore.h"
+
+#include <mutex>
+#include <sqlite3.h>
+
+namespace store {
+namespace {
+
+int bindValues(sqlite3_stmt* statement, std::span<const QueryValue> values)
+{
+    int index = 1;
+    for (const QueryValue& value : values) {
+        int rc = SQLITE_OK;
+        if (const auto* textValue = std::get_if<std::string>(&value))
+            rc = sqlite3_bind_text(statement, index, textValue->data(), static_cast<int>(textValue->size()),
+                                   SQLITE_TRANSIENT);
+        else
+            rc = sqlite3_bind_int64(statement, index, std::get<std::int64_t>(value));
+        if (rc != SQLITE_OK)
+            return rc;
+        ++index;
+    }
+    return SQLITE_OK;
+}
+
+} // namespace
+
+StoreQuery::StoreQuery(StoreQuery&& other) noexcept
+    : m_statement(other.m_statement), m_onRow(other.m_onRow), m_generation(other.m_generation)
+{
+    other.m_statement = nullptr;
+    other.m_onRow = false;
+}
+
+StoreQuery& StoreQuery::operator=(StoreQuery&& other) noexcept
+{
+    if (this != &other) {
+        release();
+        m_statement = other.m_statement;
+        m_onRow = other.m_onRow;
+        m_generation = other.m_generation;
+        other.m_statement = nullptr;
+        other.m_onRow = false;
+    }
+    return *this;
+}
+
+StoreQuery::~StoreQuery()
+{
+    release();
+}
+
+void StoreQuery::release() noexcept
+{
+    // Finalizing is always allowed, even after the connection was closed: it is what lets a closed
+    // connection with outstanding statements free itself.
+    if (m_statement)
+        sqlite3_finalize(m_statement);
+    m_statement = nullptr;
+    m_onRow = false;
+}
+
+NamingStore::~NamingStore()
+{
+    Close();
+}
+
+bool NamingStore::engineIsSerialized()
+{
+    return sqlite3_threadsafe() == 1;
+}
+
+bool NamingStore::Open(std::string_view name, EngineCheck check)
+{
+    std::unique_lock lock(m_lifetime);
+    if (m_db)
+        return false;
+    if (check && !check())
+        return false;
+    const std::string path(name);
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_close_v2(db);
+        return false;
+    }
+    m_db = db;
+    return true;
+}
+
+bool NamingStore::Close()
+{
+    std::unique_lock lock(m_lifetime);
+    if (!m_db)
+        return false;
+    // close_v2 defers the release until every statement still held by a reader is finalized.
+    const bool ok = sqlite3_close_v2(m_db) == SQLITE_OK;
+    m_db = nullptr;
+    ++m_generation;
+    if (m_state.load() != LoadState::Failed)
+        m_state.store(LoadState::Closed);
+    return ok;
+}
+
+bool NamingStore::isOpen() const
+{
+    std::shared_lock lock(m_lifetime);
+    return m_db != nullptr;
+}
+
+bool NamingStore::Execute(std::string_view sql, std::string* error)
+{
+    std::shared_lock lock(m_lifetime);
+    if (error)
+        error->clear();
+    if (!m_db)
+        return false;
+    char* message = nullptr;
+    const std::string text(sql);
+    const int rc = sqlite3_exec(m_db, text.c_str(), nullptr, nullptr, &message);
+    if (message) {
+        if (error)
+            *error = message;
+        sqlite3_free(message);
+    }
+    return rc == SQLITE_OK;
+}
+
+bool NamingStore::CreateTable(std::string_view table, const std::vector<ColumnDescriptor>& columns,
+                              std::string* error)
+{
+    return Execute(createTableSql(table, columns), error);
+}
+
+bool NamingStore::Attach(const std::string& path, std::string_view alias, std::string* error)
+{
+    std::shared_lock lock(m_lifetime);
+    if (error)
+        error->clear();
+    if (!m_db)
+        return false;
+    // The alias is one of our own identifiers; the path is bound, so any folder name is carried as is.
+    const std::string sql = "ATTACH DATABASE ? AS " + std::string(alias);
+    sqlite3_stmt* statement = nullptr;
+    int rc = sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()), &statement, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_bind_text(statement, 1, path.data(), static_cast<int>(path.size()), SQLITE_TRANSIENT);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_step(statement);
+    const bool ok = rc == SQLITE_DONE;
+    if (!ok && error)
+        *error = sqlite3_errmsg(m_db);
+    sqlite3_finalize(statement);
+    return ok;
+}
+
+bool NamingStore::Detach(std::string_view alias)
+{
+    return Execute("Detach Database " + std::string(alias));
+}
+
+bool NamingStore::Begin()
+{
+    return Execute("BEGIN");
+}
+
+bool NamingStore::Commit()
+{
+    return Execute("COMMIT");
+}
+
+bool NamingStore::Rollback()
+{
+    return Execute("ROLLBACK");
+}
+
+StoreQuery NamingStore::Query(std::string_view sql, std::initializer_list<QueryValue> values) const
+{
+    return Query(sql, std::span<const QueryValue>(values.begin(), values.size()));
+}
+
+StoreQuery NamingStore::Query(std::string_view sql, std::span<const QueryValue> values) const
+{
+    std::shared_lock lock(m_lifetime);
+    StoreQuery query;
+    if (!m_db)
+        return query;
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql.data(), static_cast<int>(sql.size()), &statement, nullptr) != SQLITE_OK ||
+        !statement) {
+        sqlite3_finalize(statement);
+        return query;
+    }
+    query.m_statement = statement;
+    query.m_generation = m_generation;
+    if (bindValues(statement, values) == SQLITE_OK)
+        query.m_onRow = sqlite3_step(statement) == SQLITE_ROW;
+    return query;
+}
+
+bool NamingStore::usable(const StoreQuery& query) const
+{
+    return query.m_statement && m_db && query.m_generation == m_generation;
+}
+
+bool NamingStore::Step(StoreQuery& query) const
+{
+    std::shared_lock lock(m_lifetime);
+    if (!usable(query))
+        return false;
+    query.m_onRow = sqlite3_step(query.m_statement) == SQLITE_ROW;
+    return query.m_onRow;
+}
+
+std::string NamingStore::ColumnText(const StoreQuery& query, int column) const
+{
+    std::shared_lock lock(m_lifetime);
+    if (!usable(query) || !query.m_onRow)
+        return {};
+    const auto* data = sqlite3_column_text(query.m_statement, column);
+    if (!data)
+        return {};
+    const int size = sqlite3_column_bytes(query.m_statement, column);
+    return std::string(reinterpret_cast<const char*>(data), static_cast<size_t>(size));
+}
+
+int NamingStore::ColumnInt(const StoreQuery& query, int column) const
+{
+    std::shared_lock lock(m_lifetime);
+    if (!usable(query) || !query.m_onRow)
+        return 0;
+    return sqlite3_column_int(query.m_statement, column);
+}
+
+void NamingStore::Finalize(StoreQuery& query) const
+{
+    query.release();
+}
+
+} // namespace store

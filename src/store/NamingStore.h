@@ -1,0 +1,112 @@
+#pragma once
+
+#include "store/ColumnDescriptor.h"
+
+#include <atomic>
+#include <cstdint>
+#include <initializer_list>
+#include <shared_mutex>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace store {
+
+// A value bound to one `?` placeholder of a query: text (UTF-8) or an integer.
+using QueryValue = std::variant<std::string, std::int64_t>;
+
+enum class LoadState
+{
+    NotLoaded,
+    Loading,
+    Ready,
+    Failed,
+    Closed,
+};
+
+// A prepared statement positioned on its first row or past the end. Move-only; finalized when it goes
+// out of scope if nobody called Finalize. A default-constructed (null) query reads as no row.
+class StoreQuery
+{
+public:
+    StoreQuery() = default;
+    StoreQuery(StoreQuery&& other) noexcept;
+    StoreQuery& operator=(StoreQuery&& other) noexcept;
+    StoreQuery(const StoreQuery&) = delete;
+    StoreQuery& operator=(const StoreQuery&) = delete;
+    ~StoreQuery();
+
+    explicit operator bool() const noexcept { return m_statement != nullptr; }
+
+private:
+    friend class NamingStore;
+    void release() noexcept;
+
+    sqlite3_stmt* m_statement = nullptr;
+    bool m_onRow = false;
+    std::uint64_t m_generation = 0;
+};
+
+// The one connection to the naming database, shared by the loader, the window thread and the naming
+// worker. SQLite serializes the calls on the connection; the store only guards the connection's
+// lifetime, so a query racing with Close reads as empty instead of touching a closed connection.
+//
+// Lookup values are always bound as SQL parameters: `Query` takes the statement text with `?`
+// placeholders and the values separately. A key that holds a double quote or an apostrophe is looked
+// up literally and finds its row or none; it never breaks the statement. The same holds for the
+// attached file path, so an installation folder with an apostrophe in its path loads normally.
+class NamingStore
+{
+public:
+    using EngineCheck = bool (*)();
+
+    NamingStore() = default;
+    NamingStore(const NamingStore&) = delete;
+    NamingStore& operator=(const NamingStore&) = delete;
+    ~NamingStore();
+
+    // True when the linked SQLite was built serialized-threadsafe.
+    static bool engineIsSerialized();
+
+    // Opens the database read-write without creating it (":memory:" by default). Fails when the
+    // engine check fails, since the connection is shared between threads.
+    bool Open(std::string_view name = ":memory:", EngineCheck check = &engineIsSerialized);
+    bool Close();
+    bool isOpen() const;
+
+    bool Execute(std::string_view sql, std::string* error = nullptr);
+    bool CreateTable(std::string_view table, const std::vector<ColumnDescriptor>& columns,
+                     std::string* error = nullptr);
+    bool Attach(const std::string& path, std::string_view alias, std::string* error = nullptr);
+    bool Detach(std::string_view alias);
+    bool Begin();
+    bool Commit();
+    bool Rollback();
+
+    // Prepares the statement, binds the values to its `?` placeholders in order and steps once.
+    // Returns a null query when the store is not open or the statement does not prepare.
+    StoreQuery Query(std::string_view sql, std::span<const QueryValue> values = {}) const;
+    StoreQuery Query(std::string_view sql, std::initializer_list<QueryValue> values) const;
+    bool Step(StoreQuery& query) const;
+    std::string ColumnText(const StoreQuery& query, int column) const;
+    int ColumnInt(const StoreQuery& query, int column) const;
+    void Finalize(StoreQuery& query) const;
+
+    LoadState loadState() const noexcept { return m_state.load(); }
+    void setLoadState(LoadState state) noexcept { m_state.store(state); }
+
+private:
+    bool usable(const StoreQuery& query) const;
+
+    mutable std::shared_mutex m_lifetime;
+    sqlite3* m_db = nullptr;
+    std::uint64_t m_generation = 1;
+    std::atomic<LoadState> m_state{LoadState::NotLoaded};
+};
+
+} // namespace store

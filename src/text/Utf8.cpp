@@ -1,0 +1,87 @@
+#include "text/Utf8.h"
+
+namespace text {
+namespace {
+
+size_t sequenceLength(std::string_view s, size_t i)
+{
+    const auto lead = static_cast<unsigned char>(s[i]);
+    size_t n = 1;
+    if (lead >= 0xF0 && lead < 0xF8)
+        n = 4;
+    else if (lead >= 0xE0)
+        n = 3;
+    else if (lead >= 0xC0)
+        n = 2;
+    if (i + n > s.size())
+        return 1;
+    for (size_t k = 1; k < n; ++k)
+        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+            return 1;
+    return n;
+}
+
+} // namespace
+
+std::vector<std::string> utf8Characters(std::string_view s)
+{
+    std::vector<std::string> out;
+    for (size_t i = 0; i < s.size();) {
+        const size_t n = sequenceLength(s, i);
+        out.emplace_back(s.substr(i, n));
+        i += n;
+    }
+    return out;
+}
+
+size_t utf8Length(std::string_view s)
+{
+    size_t count = 0;
+    for (size_t i = 0; i < s.size(); i += sequenceLength(s, i))
+        ++count;
+    return count;
+}
+
+std::string_view trimBlanks(std::string_view s)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+std::vector<std::string> splitText(std::string_view s, std::string_view separator)
+{
+    std::vector<std::string> out;
+    if (separator.empty()) {
+        out.emplace_back(s);
+        return out;
+    }
+    size_t start = 0;
+    for (size_t pos = s.find(separator); pos != std::string_view::npos; pos = s.find(separator, start)) {
+        out.emplace_back(s.substr(start, pos - start));
+        start = pos + separator.size();
+    }
+    out.emplace_back(s.substr(start));
+    return out;
+}
+
+std::string replaceAll(std::string_view s, std::string_view from, std::string_view to)
+{
+    if (from.empty())
+        return std::string(s);
+    std::string out;
+    out.reserve(s.size());
+    size_t start = 0;
+    for (size_t pos = s.find(from); pos != std::string_view::npos; pos = s.find(from, start)) {
+        out.append(s.substr(start, pos - start));
+        out.append(to);
+        start = pos + from.size();
+    }
+    out.append(s.substr(start));
+    return out;
+}
+
+} // namespace text

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace text {
+
+// Splits UTF-8 text into its characters (each a UTF-8 string). A malformed byte stands alone.
+std::vector<std::string> utf8Characters(std::string_view s);
+
+// Number of characters of UTF-8 text, counted as utf8Characters does.
+size_t utf8Length(std::string_view s);
+
+// Removes ASCII blanks (space, tab, CR, LF) at both ends.
+std::string_view trimBlanks(std::string_view s);
+
+// Splits at every occurrence of the separator; an empty text gives one empty field.
+std::vector<std::string> splitText(std::string_view s, std::string_view separator);
+
+// Replaces every occurrence of `from` by `to`.
+std::string replaceAll(std::string_view s, std::string_view from, std::string_view to);
+
+} // namespace text

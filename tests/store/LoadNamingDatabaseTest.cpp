@@ -1,0 +1,145 @@
+#include "store/LoadNamingDatabase.h"
+#include "support/Fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace {
+
+using namespace store;
+using testing_support::RecordingSink;
+using testing_support::TempDir;
+
+std::string lookupSurname(const NamingStore& store, const std::string& key)
+{
+    StoreQuery query = store.Query("select * from XW_百家姓 where 姓=?", {key});
+    return store.ColumnText(query, 1);
+}
+
+TEST(LoadNamingDatabase, LoadsEveryTableAndIndexes)
+{
+    TempDir dir;
+    const auto file = dir.path() / "data" / "namedata.db";
+    testing_support::makeNamingFixture(file);
+    NamingStore store;
+    RecordingSink sink;
+    EXPECT_EQ(LoadNamingDatabase(store, file, sink), LoadState::Ready);
+    EXPECT_EQ(store.loadState(), LoadState::Ready);
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_EQ(lookupSurname(store, "欧阳"), "欧阳");
+    StoreQuery index = store.Query("select count(*) from sqlite_master where type='index'");
+    EXPECT_EQ(store.ColumnInt(index, 0), 3);
+    StoreQuery attached = store.Query("select count(*) from pragma_database_list");
+    EXPECT_EQ(store.ColumnInt(attached, 0), 1) << "the disk file is detached after the copy";
+    EXPECT_TRUE(store.Close());
+    EXPECT_EQ(store.loadState(), LoadState::Closed);
+}
+
+TEST(LoadNamingDatabase, FolderWithApostropheLoads)
+{
+    TempDir dir;
+    const auto file = dir.path() / "Dad's \"names\"" / "data" / "namedata.db";
+    testing_support::makeNamingFixture(file);
+    NamingStore store;
+    RecordingSink sink;
+    EXPECT_EQ(LoadNamingDatabase(store, file, sink), LoadState::Ready);
+    EXPECT_EQ(lookupSurname(store, "李"), "李");
+}
+
+struct FailureCase
+{
+    const char* name;
+    std::vector<std::string> sql; // empty: no file at all; {"-"}: a file that is no database
+    std::string message;          // empty: the engine's own error text
+
+    friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class LoadFailure : public ::testing::TestWithParam<FailureCase>
+{};
+
+TEST_P(LoadFailure, ShowsOneStopMessageAndLeavesEveryLookupEmpty)
+{
+    const FailureCase& c = GetParam();
+    TempDir dir;
+    const auto file = dir.path() / "data" / "namedata.db";
+    if (c.sql == std::vector<std::string>{"-"}) {
+        std::filesystem::create_directories(file.parent_path());
+        std::FILE* f = std::fopen(file.string().c_str(), "wb");
+        std::fputs("this is not a database file, only text that is long enough to have a header", f);
+        std::fclose(f);
+    } else if (!c.sql.empty()) {
+        testing_support::makeDatabase(file, c.sql);
+    }
+    NamingStore store;
+    RecordingSink sink;
+    EXPECT_EQ(LoadNamingDatabase(store, file, sink), LoadState::Failed);
+    EXPECT_EQ(store.loadState(), LoadState::Failed);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(sink.messages[0].caption, "信息：");
+    if (c.message.empty())
+        EXPECT_FALSE(sink.messages[0].text.empty());
+    else
+        EXPECT_EQ(sink.messages[0].text, c.message);
+    EXPECT_FALSE(store.isOpen());
+    EXPECT_EQ(lookupSurname(store, "李"), "");
+    EXPECT_FALSE(std::filesystem::exists(file) && c.sql.empty()) << "a missing file must not be created";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LoadFailure,
+    ::testing::Values(FailureCase{"MissingFile", {}, kAttachFailedMessage},
+                      FailureCase{"NotADatabase", {"-"}, kAttachFailedMessage},
+                      FailureCase{"ExtraColumn", {"extra-column-schema.sql", "extra-column-rows.sql"}, ""},
+                      FailureCase{"MissingColumn", {"missing-column-schema.sql"}, ""}),
+    [](const ::testing::TestParamInfo<FailureCase>& param) { return std::string(param.param.name); });
+
+TEST(LoadNamingDatabase, ExtraColumnRollsBackEarlierTables)
+{
+    TempDir dir;
+    const auto file = dir.path() / "namedata.db";
+    testing_support::makeDatabase(file, {"extra-column-schema.sql", "extra-column-rows.sql"});
+    NamingStore store;
+    RecordingSink sink;
+    LoadNamingDatabase(store, file, sink);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_NE(sink.messages[0].text.find("columns"), std::string::npos) << sink.messages[0].text;
+    StoreQuery query = store.Query("select * from XW_CNWord where 汉字=?", {std::string("李")});
+    EXPECT_FALSE(query);
+}
+
+TEST(LoadNamingDatabase, EngineThatIsNotSerializedFailsFirstStep)
+{
+    TempDir dir;
+    const auto file = dir.path() / "namedata.db";
+    testing_support::makeNamingFixture(file);
+    NamingStore store;
+    RecordingSink sink;
+    EXPECT_EQ(LoadNamingDatabase(store, file, sink, [] { return false; }), LoadState::Failed);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text, kOpenFailedMessage);
+}
+
+TEST(LoadNamingDatabase, LookupsFromAnotherThreadDuringTheLoadNeverFail)
+{
+    TempDir dir;
+    const auto file = dir.path() / "namedata.db";
+    testing_support::makeNamingFixture(file);
+    NamingStore store;
+    RecordingSink sink;
+    std::atomic<bool> done{false};
+    std::thread reader([&] {
+        while (!done.load()) {
+            const std::string found = lookupSurname(store, "李");
+            EXPECT_TRUE(found.empty() || found == "李");
+        }
+    });
+    EXPECT_EQ(LoadNamingDatabase(store, file, sink), LoadState::Ready);
+    done = true;
+    reader.join();
+    EXPECT_EQ(lookupSurname(store, "李"), "李");
+}
+
+} // namespace

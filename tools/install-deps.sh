@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Nestling needs on Debian 12. Safe to run again: it only
+# asks apt for packages that are missing.
+set -euo pipefail
+
+packages=(
+    cmake g++ make pkg-config git
+    libsqlite3-dev sqlite3 libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev qt6-webengine-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+    gstreamer1.0-plugins-good fonts-wqy-microhei xvfb xauth
+    python3 nodejs npm opencc unicode-data bzip2 espeak-ng
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    # nodejs and npm may come from another channel on a developer machine; a working command is enough.
+    case "$p" in
+        nodejs) command -v node >/dev/null 2>&1 && continue ;;
+        npm) command -v npm >/dev/null 2>&1 && continue ;;
+        python3) command -v python3 >/dev/null 2>&1 && continue ;;
+    esac
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
