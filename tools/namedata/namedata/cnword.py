@@ -1,0 +1,210 @@
+"""XW_CNWord: one row per character (GB2312 plus the built-in list characters)."""
+import glob
+import json
+import os
+import re
+from collections import Counter
+
+from . import rules
+from .sources import gbk_ok, read_tsv
+
+
+def gb2312_chars():
+    out = []
+    for hi in range(0xB0, 0xF8):
+        for lo in range(0xA1, 0xFF):
+            try:
+                out.append(bytes([hi, lo]).decode("gb2312"))
+            except UnicodeDecodeError:
+                pass
+    return out
+
+
+def list_chars(src):
+    chars = set()
+    for name in ("boys.txt", "girls.txt", "classic-one-boys.txt", "classic-one-girls.txt"):
+        path = os.path.join(src, "lists", name)
+        if not os.path.exists(path):
+            raise RuntimeError(f"data-src/lists/{name} is missing")
+        with open(path, encoding="utf-8") as f:
+            chars.update(c for c in f.read() if not c.isspace() and c not in ",，")
+    return chars
+
+
+def gbk_code(c):
+    return int.from_bytes(c.encode("gbk"), "big")
+
+
+def read_overrides(src):
+    d = os.path.join(src, "overrides")
+    def kv(name):
+        return {r[0]: r[1] for r in read_tsv(os.path.join(d, name), 2) if r[0] and r[1]}
+    return {
+        "traditional": kv("traditional.tsv"),
+        "kangxi": {k: int(v) for k, v in kv("kangxi-strokes.tsv").items()},
+        "radical": kv("radicals.tsv"),
+        "element": kv("elements.tsv"),
+    }
+
+
+def read_meanings(src):
+    out = {}
+    for path in sorted(glob.glob(os.path.join(src, "meanings", "*.tsv"))):
+        for r in read_tsv(path, 3):
+            c, mean, moral = r[0], r[1], r[2]
+            if len(c) == 1 and mean and c not in out:
+                text = f"{c}：{mean}"
+                if moral:
+                    text += "<BR>" + moral
+                out[c] = text
+    return out
+
+
+_REF = re.compile(r"(\S+?)\|(\S+?)\[([^\]]*)\]")
+_REF1 = re.compile(r"(\S+?)\[([a-zA-Z0-9: ]+)\]")
+
+
+def english_gloss(c, entries, reading_plain):
+    """'（英文释义）bright; clear' from the CC-CEDICT entries of c (main reading first)."""
+    mine = [e for e in entries if e[1] == c]
+    if not mine:
+        return ""
+    def key(e):
+        return (0 if e[2].lower().rstrip("12345").replace("u:", "v") == reading_plain else 1)
+    mine.sort(key=key)
+    glosses, seen = [], set()
+    for _t, _s, _p, gl in mine:
+        for g in gl:
+            g = _REF.sub(lambda m: m.group(2), g)
+            g = _REF1.sub(lambda m: m.group(1), g).strip()
+            if not g or g in seen or not gbk_ok(g):
+                continue
+            if g.startswith(("variant of", "old variant of", "CL:", "Japanese variant")):
+                continue
+            seen.add(g)
+            glosses.append(g)
+    if not glosses:
+        return ""
+    text = ""
+    for g in glosses:
+        nxt = g if not text else text + "; " + g
+        if len(nxt) > 300:
+            break
+        text = nxt
+    return "（英文释义）" + text
+
+
+_NUM = re.compile(r"^\s*(\d+\.|[①-⑩])\s*")
+
+
+def first_sense(definition):
+    d = definition.replace("\r", "\n")
+    d = re.split(r"\n|(?=[②-⑩])|\s(?=\d+\.)", d)[0]
+    d = _NUM.sub("", d).strip()
+    d = d.replace("<", "").replace(">", "")
+    if len(d) > 60:
+        cut = d[:60]
+        p = max(cut.rfind("。"), cut.rfind("；"), cut.rfind(";"))
+        d = cut[:p + 1] if p > 20 else cut + "…"
+    return d
+
+
+def detailed(c, explanation_dir, freq, max_words=6, max_len=330):
+    path = os.path.join(explanation_dir, c + ".json")
+    if not os.path.exists(path):
+        return ""
+    try:
+        with open(path, encoding="utf-8") as f:
+            words = json.load(f)
+    except (ValueError, UnicodeDecodeError):
+        return ""
+    cands = []
+    for w, d in words.items():
+        if len(w) < 2 or not w.startswith(c) or not isinstance(d, str):
+            continue
+        if "\ufffd" in w + d or not gbk_ok(w):
+            continue
+        s = first_sense(d)
+        if not s or not gbk_ok(s) or "\ufffd" in s:
+            continue
+        cands.append((-freq.get(w, 0), len(w), w, s))
+    cands.sort()
+    ranked = [x for x in cands if x[0] < 0]
+    if len(ranked) < 3:
+        ranked += [x for x in cands if x[0] == 0][:3 - len(ranked)]
+    parts, total = [], 0
+    for _f, _l, w, s in ranked[:max_words]:
+        item = f"【{w}】{s}"
+        if parts and total + len(item) + 4 > max_len:
+            break
+        parts.append(item)
+        total += len(item) + 4
+    return "<BR>".join(parts)
+
+
+def build(ctx):
+    """Return (rows, stats)."""
+    src = ctx.src
+    uh = ctx.unihan
+    chars = sorted(set(gb2312_chars()) | list_chars(src), key=gbk_code)
+    ov = read_overrides(src)
+    meanings = read_meanings(src)
+    trad_auto = dict(zip(chars, ctx.opencc([c for c in chars], "s2t.json")))
+    trad = {}
+    for c in chars:
+        t = ov["traditional"].get(c) or trad_auto[c]
+        if len(t) != 1:
+            t = t[:1]
+        trad[c] = t
+    cn = ctx.cnchar(sorted(set(chars) | set(trad.values())))
+    stats = {k: Counter() for k in ("繁体", "繁体笔画数", "拼音", "部首", "五行属性", "五笔",
+                                   "基本解释", "详细解释")}
+    rows = []
+    rs_kx, rs_u, total = uh["kRSKangXi"], uh["kRSUnicode"], uh["kTotalStrokes"]
+    for i, c in enumerate(chars, 1):
+        t = trad[c]
+        stats["繁体"]["override" if c in ov["traditional"] else
+                    ("OpenCC" if t != c else "same form")] += 1
+        simp_strokes = int(total.get(c, "0").split()[0])
+        if t in ov["kangxi"] or c in ov["kangxi"]:
+            kx = ov["kangxi"].get(t, ov["kangxi"].get(c))
+            stats["繁体笔画数"]["override"] += 1
+        else:
+            kx = rules.kangxi_strokes(t, rs_kx, total, ctx.radical_strokes, rs_u)
+            stats["繁体笔画数"]["numeral" if t in rules.NUMERAL_STROKES else
+                         "kRSKangXi" if t in rs_kx else
+                         "kRSUnicode" if t in rs_u else "kTotalStrokes"] += 1
+        reading = uh["kMandarin"].get(c, "").split()
+        py2 = reading[0] if reading else ""
+        if not py2:
+            hp = uh["kHanyuPinyin"].get(c, "")
+            if hp:
+                py2 = hp.split(":", 1)[1].split(",")[0].split()[0]
+        stats["拼音"]["kMandarin" if reading else "kHanyuPinyin" if py2 else "none"] += 1
+        py1 = rules.strip_tones(py2)
+        ini, fin = rules.split_syllable(py1) if py1 else ("", "")
+        rad_pack, el_pack = cn.get(c, ["", ""])
+        if c in ov["radical"]:
+            rad = ov["radical"][c]
+            stats["部首"]["override"] += 1
+        elif rad_pack:
+            rad = rad_pack
+            stats["部首"]["cnchar-radical"] += 1
+        else:
+            rad = ctx.unihan_radical(c)
+            stats["部首"]["Unihan radical" if rad else "none"] += 1
+        el, how = rules.element_of(el_pack, rad, ini if py1 else None, ov["element"].get(c))
+        stats["五行属性"][how] += 1
+        wb = ctx.wubi.get(c, "")
+        stats["五笔"]["wubi86" if wb else "none"] += 1
+        if c in meanings:
+            basic = meanings[c]
+            stats["基本解释"]["data-src meanings"] += 1
+        else:
+            basic = english_gloss(c, ctx.cedict_by_char.get(c, []), py1)
+            stats["基本解释"]["CC-CEDICT" if basic else "none"] += 1
+        det = detailed(c, ctx.explanation_dir, ctx.freq)
+        stats["详细解释"]["cnchar-data" if det else "none"] += 1
+        rows.append((i, gbk_code(c), c, c, t, simp_strokes, kx, py1, py2, ini, fin, rad, el, wb,
+                     basic, det))
+    return rows, stats, chars, meanings

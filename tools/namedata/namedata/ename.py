@@ -1,0 +1,133 @@
+"""XW_EName: English given names with sex, index letters and a Chinese transliteration."""
+import os
+import re
+import subprocess
+
+from . import translit
+from .sources import read_tsv
+
+DIGRAPHS = ("sh", "ch", "th", "zh")
+
+
+def read_names(path):
+    with open(path, encoding="utf-8") as f:
+        return [l.strip() for l in f if l.strip()]
+
+
+def read_cmudict(path, wanted):
+    want = {w.upper() for w in wanted}
+    out = {}
+    with open(path, encoding="latin-1") as f:
+        for line in f:
+            word, _, pron = line.rstrip("\n").partition("  ")
+            if word in want and word not in out:
+                out[word] = pron
+    return out
+
+
+def espeak_phones(names):
+    """IPA from one espeak-ng run (one name per line), converted to ARPAbet."""
+    if not names:
+        return {}
+    text = "".join(n + ".\n" for n in names)
+    r = subprocess.run(["espeak-ng", "-v", "en-us", "-q", "--ipa"], input=text.encode("utf-8"),
+                       capture_output=True, check=True)
+    lines = [l.strip() for l in r.stdout.decode("utf-8").split("\n") if l.strip()]
+    if len(lines) != len(names):            # fall back to one process per name
+        lines = []
+        for n in names:
+            r = subprocess.run(["espeak-ng", "-v", "en-us", "-q", "--ipa", n],
+                               capture_output=True, check=True)
+            lines.append(r.stdout.decode("utf-8").strip())
+    return {n: translit.ipa_to_phones(l) for n, l in zip(names, lines)}
+
+
+def load_table(src):
+    path = os.path.join(src, "english", "syllables.tsv")
+    rows = read_tsv(path)
+    if not rows:
+        raise RuntimeError("data-src/english/syllables.tsv is missing")
+    return translit.SyllableTable(rows)
+
+
+def cedict_names(cedict, names):
+    """English given names that CC-CEDICT renders in Chinese: name -> set of forms."""
+    names = set(names)
+    out = {}
+    for _t, s, _p, glosses in cedict:
+        if not re.fullmatch(r"[\u4e00-\u9fff]{2,}", s):
+            continue
+        for g in glosses:
+            if "name" not in g.lower():
+                continue
+            bare = re.sub(r"\s*\([^)]*\)\s*", "", g).strip()
+            if bare in names:
+                out.setdefault(bare, set()).add(s)
+    return out
+
+
+def agreement(results, reference):
+    """(exact matches, matches of the first character, names compared)."""
+    exact = first = 0
+    for name, forms in reference.items():
+        mine = results.get(name)
+        if mine is None:
+            continue
+        if mine in forms:
+            exact += 1
+        if any(f[:1] == mine[:1] for f in forms):
+            first += 1
+    return exact, first, sum(1 for n in reference if n in results)
+
+
+def phones_for(names, cmu, espeak_fallback=True):
+    phones, missing = {}, []
+    for n in names:
+        pron = cmu.get(n.upper())
+        if pron:
+            phones[n] = translit.cmu_to_phones(pron)
+        else:
+            missing.append(n)
+    if espeak_fallback:
+        phones.update(espeak_phones(missing))
+    return phones, len(missing)
+
+
+def build(ctx, warn):
+    male = read_names(os.path.join(ctx.male_dir, "data/names.txt"))
+    female = read_names(os.path.join(ctx.female_dir, "data/names.txt"))
+    sex = {}
+    for n in male:
+        sex[n] = 1
+    for n in female:
+        sex[n] = 3 if sex.get(n) == 1 else 2
+    names = sorted(sex, key=lambda n: (n.lower(), n))
+    cmu = read_cmudict(os.path.join(ctx.cmudict_dir, "data/dict.txt"), names)
+    phones, n_espeak = phones_for(names, cmu)
+    table = load_table(ctx.src)
+    meanings = {}
+    for r in read_tsv(os.path.join(ctx.src, "english", "meanings.tsv"), 4):
+        if r[0] and r[0] != "Name":
+            meanings.setdefault(r[0], r)
+    rows = []
+    cn = {}
+    for i, n in enumerate(names, 1):
+        low = n.lower()
+        e2 = low[:2] if low[:2] in DIGRAPHS else ""
+        word = translit.transliterate(n, phones.get(n, []), table, female=sex[n] == 2)
+        cn[n] = word
+        m = meanings.get(n, ["", "", "", ""])
+        letters = sum(1 for ch in n if ch.isalpha())
+        rows.append((i, low[:1], e2, n, str(letters), sex[n], word, m[3], m[2], m[1]))
+    ref = cedict_names(ctx.cedict, names)
+    exact, first, total = agreement(cn, ref)
+    if not meanings:
+        warn("data-src/english/meanings.tsv missing: Mean, Languag and Morphology are empty")
+    stats = {"male only": sum(1 for v in sex.values() if v == 1),
+             "female only": sum(1 for v in sex.values() if v == 2),
+             "both": sum(1 for v in sex.values() if v == 3),
+             "phonemes from CMUdict": len(names) - n_espeak, "from espeak-ng": n_espeak,
+             "meanings from data-src": sum(1 for n in names if n in meanings),
+             "CC-CEDICT names": total, "same transliteration": exact,
+             "same first character": first}
+    return rows, stats

@@ -1,0 +1,72 @@
+"""XW_全唐诗 and XW_Poet from chinese-poetry's Tang poems."""
+import glob
+import json
+import os
+import re
+
+from . import rules
+from .sources import gbk_ok, is_gbk_hanzi
+
+
+def _file_key(path):
+    return int(re.search(r"poet\.tang\.(\d+)\.json$", path).group(1))
+
+
+def merge_conversion(orig, conv):
+    """Take the simplified text, keeping the original character wherever the
+    converted one has no GBK code but the original has."""
+    if len(orig) != len(conv):
+        return conv if gbk_ok(conv) else orig
+    return "".join(c if gbk_ok(c) or not gbk_ok(o) else o for o, c in zip(orig, conv))
+
+
+def initials(text, readings):
+    """First pinyin letter of every character of the text (punctuation skipped)."""
+    out = []
+    for c in text:
+        if c in "，。":
+            continue
+        r = readings.get(c, "")
+        out.append(rules.strip_tones(r)[:1] if r else "")
+    return "".join(out)
+
+
+def build(ctx):
+    files = sorted(glob.glob(os.path.join(ctx.poetry_dir, "dist/quantangshi/poet.tang.*.json")),
+                   key=_file_key)
+    if len(files) < 50:
+        raise RuntimeError(f"chinese-poetry: only {len(files)} poet.tang files")
+    poems = []
+    for path in files:
+        with open(path, encoding="utf-8") as f:
+            for p in json.load(f):
+                poems.append((p.get("title") or "", p.get("author") or "",
+                              "".join(p.get("paragraphs") or [])))
+    flat = []
+    for t, a, body in poems:
+        flat += [t.replace("\n", " "), a.replace("\n", " "), body.replace("\n", "")]
+    conv = ctx.opencc(flat, "t2s.json")
+    readings = ctx.readings
+    kept, dropped = [], {"non-GBK or placeholder": 0, "empty": 0, "title or author": 0}
+    for k, (t, a, body) in enumerate(poems):
+        title = rules.clean_title(merge_conversion(flat[3 * k], conv[3 * k]))
+        author = merge_conversion(flat[3 * k + 1], conv[3 * k + 1]).strip()
+        text_s = merge_conversion(flat[3 * k + 2], conv[3 * k + 2])
+        if not body.strip():
+            dropped["empty"] += 1
+            continue
+        if not title or not author or not gbk_ok(title + author):
+            dropped["title or author"] += 1
+            continue
+        text = rules.clean_poem(text_s, is_gbk_hanzi)
+        if text is None:
+            dropped["non-GBK or placeholder"] += 1
+            continue
+        kept.append((title, author, text))
+    rows = [(i, t, a, x, initials(x, readings), len(x)) for i, (t, a, x) in enumerate(kept, 1)]
+    counts = {}
+    for _i, _t, a, *_ in rows:
+        counts[a] = counts.get(a, 0) + 1
+    order = sorted(counts.items(), key=lambda kv: (-kv[1], kv[0].encode("gbk")))
+    poets = [(i, a, str(n), i) for i, (a, n) in enumerate(order, 1)]
+    return rows, poets, {"source poems": len(poems), "dropped": dropped}
