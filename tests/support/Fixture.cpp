@@ -42,6 +42,7 @@ void makeDatabase(const std::filesystem::path& file, const std::vector<std::stri
     std::filesystem::create_directories(file.parent_path());
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(file.string().c_str(), &db), SQLITE_OK);
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
     for (const std::string& name : sqlFiles) {
         const std::string sql = readFile(std::filesystem::path(NESTLING_TEST_DATA_DIR) / name);
         ASSERT_FALSE(sql.empty()) << name;
@@ -50,6 +51,7 @@ void makeDatabase(const std::filesystem::path& file, const std::vector<std::stri
         EXPECT_EQ(rc, SQLITE_OK) << name << ": " << (message ? message : "");
         sqlite3_free(message);
     }
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(db);
 }
 
