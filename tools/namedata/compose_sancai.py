@@ -1,0 +1,345 @@
+#!/usr/bin/env python3
+"""Compose data-src/sancai.tsv: the 125 three-talent configurations.
+
+A key is the element of the heaven, person and earth grid, in that order.
+Each text is put together from phrases written per relation (heaven to person,
+person to earth), per element of the person grid and per fortune word.
+
+Fortune rule: let A be the relation heaven->person and B person->earth.
+Both generating -> 大吉; generating + same, or same + same -> 吉;
+one overcoming relation with the other generating or same -> 中 when the
+person overcomes the outer grid (heaven or earth), 凶 when the person grid is
+the one overcome; both overcoming -> 大凶.
+
+Usage: python3 tools/namedata/compose_sancai.py [output path]
+"""
+import os
+import sys
+
+ELEMENTS = "木火土金水"
+GENERATES = {"木": "火", "火": "土", "土": "金", "金": "水", "水": "木"}
+OVERCOMES = {"木": "土", "土": "水", "水": "火", "火": "金", "金": "木"}
+
+# Images of a pair, keyed by the generating / overcoming / shared element.
+GEN_IMAGE = {"木": "如薪添焰", "火": "如火烬成沃土", "土": "如土中蕴金",
+             "金": "如金上凝露", "水": "如水润林木"}
+OVC_IMAGE = {"木": "如树根破土", "土": "如堤坝阻水", "水": "如水浇烈火",
+             "火": "如烈火熔金", "金": "如斧斤伐木"}
+SAME_IMAGE = {"木": "如双木成林", "火": "如两火相映", "土": "如积土成山",
+              "金": "如两金相击", "水": "如众水合流"}
+
+# Person-grid element: temperament, short strength, what to guard against,
+# marriage note, spirit advice, trades and organ traditionally linked to it.
+TRAIT = {"木": "性情仁厚正直，富有同情心，积极向上",
+         "火": "性情热情开朗，反应敏捷，行动力强",
+         "土": "性情稳重踏实，诚实守信，能吃苦耐劳",
+         "金": "性情刚毅果断，重义守诺，做事有原则",
+         "水": "性情聪敏灵活，善于变通，思维活跃"}
+STRENGTH = {"木": "仁厚上进", "火": "热情果敢", "土": "稳重守信",
+            "金": "刚毅重义", "水": "聪敏灵活"}
+GUARD = {"木": "留意固执己见之弊", "火": "克制急躁冲动", "土": "避免保守迟缓",
+         "金": "避免刚硬好胜", "水": "避免多虑善变"}
+MARRIAGE_NOTE = {"木": "重情专一", "火": "感情热烈，宜防急躁", "土": "忠厚可靠",
+                 "金": "宜以柔化刚", "水": "体贴细腻，宜防多疑"}
+SPIRIT_TIP = {"木": "宜多亲近自然", "火": "宜修习静心", "土": "宜多与人交流舒展",
+              "金": "宜学会放下", "水": "宜减少思虑"}
+FIELD = {"木": "文教、林木类行业", "火": "传媒、能源类行业", "土": "建筑、农业类行业",
+         "金": "金融、机械类行业", "水": "贸易、物流类行业"}
+ORGAN = {"木": "肝胆", "火": "心血管", "土": "脾胃", "金": "呼吸系统", "水": "肾脏"}
+
+
+def relation_a(h, p):
+    """Relation of the heaven grid to the person grid."""
+    if h == p:
+        return "same"
+    if GENERATES[h] == p:
+        return "HgP"
+    if GENERATES[p] == h:
+        return "PgH"
+    if OVERCOMES[h] == p:
+        return "HkP"
+    return "PkH"
+
+
+def relation_b(p, e):
+    """Relation of the person grid to the earth grid."""
+    if p == e:
+        return "same"
+    if GENERATES[e] == p:
+        return "EgP"
+    if GENERATES[p] == e:
+        return "PgE"
+    if OVERCOMES[e] == p:
+        return "EkP"
+    return "PkE"
+
+
+def fortune(a, b):
+    kind = {"HgP": "生", "PgH": "生", "same": "同", "HkP": "克", "PkH": "克",
+            "EgP": "生", "PgE": "生", "EkP": "克", "PkE": "克"}
+    ka, kb = kind[a], kind[b]
+    if ka == "克" and kb == "克":
+        return "大凶"
+    if ka == "克" or kb == "克":
+        return "凶" if "HkP" in (a, b) or "EkP" in (a, b) else "中"
+    if ka == "生" and kb == "生":
+        return "大吉"
+    return "吉"
+
+
+def pair(x, y):
+    """Image of the relation between two adjacent grids x and y."""
+    if x == y:
+        return f"{x}{y}比和，{SAME_IMAGE[x]}"
+    if GENERATES[x] == y:
+        return f"{x}生{y}，{GEN_IMAGE[x]}"
+    if GENERATES[y] == x:
+        return f"{y}生{x}，{GEN_IMAGE[y]}"
+    if OVERCOMES[x] == y:
+        return f"{x}克{y}，{OVC_IMAGE[x]}"
+    return f"{y}克{x}，{OVC_IMAGE[y]}"
+
+
+SAME3_IMAGE = {"木": "如成片山林", "火": "如群火相映", "土": "如重峦叠嶂",
+               "金": "如金石相叠", "水": "如百川汇流"}
+
+
+def overview(h, p, e):
+    """The images of both relations, prefixed with the key."""
+    key = h + p + e
+    if h == p == e:
+        return f"{key}：三格同属{h}，{SAME3_IMAGE[h]}"
+    if h == e:
+        if GENERATES[h] == p:
+            text = f"天地皆{h}，同生人格{p}，{GEN_IMAGE[h]}"
+        elif GENERATES[p] == h:
+            text = f"人格{p}上生天{h}、下生地{h}，{GEN_IMAGE[p]}"
+        elif OVERCOMES[h] == p:
+            text = f"天地皆{h}，上下夹克人格{p}，{OVC_IMAGE[h]}"
+        else:
+            text = f"人格{p}上克天{h}、下克地{h}，{OVC_IMAGE[p]}"
+        return f"{key}：{text}"
+    return f"{key}：{pair(h, p)}；{pair(p, e)}"
+
+
+def summary_a(a, h, p):
+    return {"HgP": f"天格{h}生人格{p}，上有长辈提携",
+            "PgH": f"人格{p}生天格{h}，肯为上位者付出",
+            "same": f"天格人格同属{h}，上下同心",
+            "HkP": f"天格{h}克人格{p}，上方压力较重",
+            "PkH": f"人格{p}克天格{h}，有凌上之势"}[a]
+
+
+def summary_b(b, p, e):
+    return {"EgP": f"地格{e}生人格{p}，根基得助",
+            "PgE": f"人格{p}生地格{e}，乐于扶持家人晚辈",
+            "same": f"人格地格同属{p}，基础平稳",
+            "EkP": f"地格{e}克人格{p}，根基不稳",
+            "PkE": f"人格{p}克地格{e}，根基略受耗损"}[b]
+
+
+FORTUNE_SUMMARY = {"大吉": "三才相生，传统上视为大吉配置。",
+                   "吉": "生助比和，传统上视为吉配置。",
+                   "中": "吉凶参半，传统上视为中等配置。",
+                   "凶": "主运受制，传统上视为凶配置。",
+                   "大凶": "上下皆有冲克，传统上视为大凶配置。"}
+
+A_SHORT = {"HgP": "天生人", "PgH": "人生天", "same": "天人比和", "HkP": "天克人", "PkH": "人克天"}
+B_SHORT = {"EgP": "地生人", "PgE": "人生地", "same": "人地比和", "EkP": "地克人", "PkE": "人克地"}
+
+
+def outlook(a, b, f):
+    if f == "大吉":
+        return "成功运与基础运俱佳，发展顺利"
+    if f == "吉":
+        return "运势平顺，稳中有进"
+    if f == "大凶":
+        return "成功与根基两受冲克，一生多波折"
+    if f == "中":
+        return "成功运稍有阻滞，宜谦和处上" if a == "PkH" else "基础运略显动摇，宜厚待下属"
+    return "成功运受压，努力难得认可" if a == "HkP" else "基础运不稳，易生意外变动"
+
+
+CHAR_A = {"HgP": "受天格相生，尊重长辈，为人谦和有礼",
+          "PgH": "生助天格，敬重上级长辈，常为他人操劳",
+          "same": "与天格比和，自尊心强，做事有主见",
+          "HkP": "受天格所克，易感压抑，内心多有不平",
+          "PkH": "克制天格，好胜心强，不甘居于人下"}
+CHAR_B = {"EgP": "得地格相生，心态安稳，处世从容",
+          "PgE": "生助地格，待人宽厚，乐于照顾晚辈",
+          "same": "与地格比和，性情稳定，重视家庭",
+          "EkP": "受地格所克，遇事易焦虑，缺乏安全感",
+          "PkE": "克制地格，对人要求严格，有时失之苛刻"}
+
+WILL_A = {"HgP": "志向得到支持，能坚持到底",
+          "PgH": "意志坚定，但精力常被外务分散",
+          "same": "意志坚强，认定目标不轻易改变",
+          "HkP": "意志易受外力压制而动摇",
+          "PkH": "意志强硬，敢于挑战权威"}
+WILL_B = {"EgP": "有家庭为后盾，遇挫可重新振作",
+          "PgE": "为家人与目标甘愿付出",
+          "same": "做事能持之以恒",
+          "EkP": "遇到挫折容易灰心",
+          "PkE": "有时急于求成"}
+
+CAREER_A = {"HgP": "易得上司长辈提携，事业顺势而上",
+            "PgH": "勤勉肯干，但功劳常归于他人",
+            "same": "独立性强，宜自主创业或独当一面",
+            "HkP": "常受上级压制，努力不易得到认可",
+            "PkH": "有开拓魄力，但与上司易生摩擦"}
+CAREER_B = {"EgP": "部属同伴得力，基础牢固",
+            "PgE": "能培养后辈，团队稳定",
+            "same": "根基平稳，守成有余",
+            "EkP": "根基不稳，须防意外变动",
+            "PkE": "对下属宜宽严相济，以免失去人心"}
+
+FAMILY_A = {"HgP": "得长辈疼爱", "PgH": "孝敬父母长辈", "same": "与长辈性情相近",
+            "HkP": "与长辈观念不合", "PkH": "与长辈易有顶撞"}
+FAMILY_B = {"EgP": "家庭和睦，家人是坚实的后盾",
+            "PgE": "对家庭尽心尽力，是家中支柱",
+            "same": "家庭关系平稳，彼此相安",
+            "EkP": "家中易生纷扰，需多包容",
+            "PkE": "在家中较为强势，宜多听取家人意见"}
+
+MARRIAGE_B = {"EgP": "配偶贤能，能助己成事",
+              "PgE": "对配偶体贴照顾，婚姻稳定",
+              "same": "夫妻性情相近，相处融洽",
+              "EkP": "夫妻易生口角，宜彼此体谅",
+              "PkE": "对配偶要求偏多，宜多尊重"}
+
+CHILDREN_B = {"EgP": "子女孝顺懂事，晚年可得其力",
+              "PgE": "肯为子女操心付出，子女成才可期",
+              "same": "与子女关系亲近，家风和顺",
+              "EkP": "子女较难管教，需耐心引导",
+              "PkE": "管教子女偏严，宜多鼓励少责备"}
+CHILDREN_F = {"大吉": "后代多福", "吉": "后代平安", "中": "宜重视家教",
+              "凶": "宜多花时间陪伴", "大凶": "宜以身作则、耐心教育"}
+
+SOCIAL_A = {"HgP": "与上级和长者相处融洽", "PgH": "乐于帮助他人，人缘不错",
+            "same": "交友讲求志同道合", "HkP": "在人群中常感拘束",
+            "PkH": "锋芒外露，易与人争执"}
+SOCIAL_B = {"EgP": "身边朋友真诚可靠", "PgE": "肯为朋友出力",
+            "same": "交友圈子稳定", "EkP": "须防小人与是非",
+            "PkE": "对待平辈晚辈宜更谦和"}
+
+SPIRIT_F = {"大吉": "心情舒畅，精神饱满", "吉": "心境平和，精神状态稳定",
+            "中": "时有烦恼，需学会自我调节", "凶": "常有压力与不安，需注意排解",
+            "大凶": "内心多焦虑紧张，需适时倾诉放松"}
+
+WEALTH_A = {"HgP": "常有长辈或上级带来的机会", "PgH": "钱财多为他人付出",
+            "same": "靠自身本事求财", "HkP": "求财多受掣肘",
+            "PkH": "敢闯敢拼，偶有意外之财"}
+WEALTH_B = {"EgP": "根基稳固，积蓄可观", "PgE": "收支宜有计划",
+            "same": "收入平稳", "EkP": "须防破财与投资失利",
+            "PkE": "财来财去，宜多储蓄"}
+
+OLD_B = {"EgP": "晚年有家人照应，生活安乐",
+         "PgE": "晚年仍为家人操劳，但心中充实",
+         "same": "晚年平稳，衣食无忧",
+         "EkP": "晚年宜防家事烦扰与变动",
+         "PkE": "晚年宜放下掌控，安享天伦"}
+OLD_F = {"大吉": "总体晚景安泰", "吉": "总体晚景平顺", "中": "宜及早为晚年储备",
+         "凶": "宜早作安排，减少变数", "大凶": "宜提前规划，注重保健"}
+
+HEALTH_ADVICE = {"中": "注意劳逸结合", "凶": "定期体检为好", "大凶": "定期体检，并防意外"}
+
+REL_A = {"HgP": "与上位者关系融洽", "PgH": "对上位者尊敬有加", "same": "与上位者平等相处",
+         "HkP": "与上位者关系紧张", "PkH": "对上位者不够顺从"}
+REL_B = {"EgP": "下属晚辈乐于相助", "PgE": "对下属晚辈关照周到", "same": "与同辈相处融洽",
+         "EkP": "易受下属晚辈拖累", "PkE": "对下属晚辈要求过严"}
+REL_F = {"大吉": "人缘极佳", "吉": "人缘较好", "中": "人际时有摩擦",
+         "凶": "人际多受牵制", "大凶": "人际关系多有波折"}
+
+EFFECT_A = {"HgP": "得上方滋养而更显谦逊", "PgH": "因多付出而更富责任感",
+            "same": "主见更强", "HkP": "受压而易趋于内敛", "PkH": "好胜之心愈盛"}
+EFFECT_B = {"EgP": "内心安定从容", "PgE": "待人更加宽厚", "same": "性情稳定少变",
+            "EkP": "情绪易起伏", "PkE": "对人易显严厉"}
+
+
+def health(a, b, h, p, e, f):
+    clashes, hurt = [], []
+    if a == "HkP":
+        clashes.append(f"天格{h}克人格{p}")
+        hurt.append(p)
+    elif a == "PkH":
+        clashes.append(f"人格{p}克天格{h}")
+        hurt.append(h)
+    if b == "EkP":
+        clashes.append(f"地格{e}克人格{p}")
+        hurt.append(p)
+    elif b == "PkE":
+        clashes.append(f"人格{p}克地格{e}")
+        hurt.append(e)
+    if not clashes:
+        return f"三才无克，传统上认为身心较为安泰，平日注意{ORGAN[p]}保养即可。"
+    organs = "、".join(dict.fromkeys(ORGAN[x] for x in hurt))
+    return f"{'，'.join(clashes)}，传统上认为宜多留意{organs}，{HEALTH_ADVICE[f]}。"
+
+
+def compose(h, p, e):
+    a, b = relation_a(h, p), relation_b(p, e)
+    f = fortune(a, b)
+    key = h + p + e
+    row = {
+        "三才": key,
+        "吉凶": f,
+        "解释一": f"{summary_a(a, h, p)}；{summary_b(b, p, e)}。{FORTUNE_SUMMARY[f]}",
+        "解释二": f"{key}配置，{A_SHORT[a]}，{B_SHORT[b]}，属{f}。",
+        "总论": f"{overview(h, p, e)}。{outlook(a, b, f)}。",
+        "性格": f"人格属{p}，{TRAIT[p]}。{CHAR_A[a]}；{CHAR_B[b]}。宜{GUARD[p]}。",
+        "意志": f"{WILL_A[a]}；{WILL_B[b]}。",
+        "事业": f"{CAREER_A[a]}；{CAREER_B[b]}。传统上宜{FIELD[p]}。",
+        "家庭": f"{FAMILY_A[a]}；{FAMILY_B[b]}。",
+        "婚姻": f"人格属{p}，{MARRIAGE_NOTE[p]}；{MARRIAGE_B[b]}。",
+        "子女": f"{CHILDREN_B[b]}，{CHILDREN_F[f]}。",
+        "社交": f"{SOCIAL_A[a]}；{SOCIAL_B[b]}。",
+        "精神": f"{SPIRIT_F[f]}，{SPIRIT_TIP[p]}。",
+        "财运": f"{WEALTH_A[a]}；{WEALTH_B[b]}。",
+        "健康": health(a, b, h, p, e, f),
+        "老运": f"{OLD_B[b]}；{OLD_F[f]}。",
+        "对基础运的影响": {
+            "EgP": f"地格{e}生人格{p}，基础稳固，易得家人与下属支持。",
+            "PgE": f"人格{p}生地格{e}，基础尚稳，但须付出较多心力。",
+            "same": f"人格与地格同属{p}，基础平稳，境遇变化不大。",
+            "EkP": f"地格{e}克人格{p}，基础不稳，传统上认为易有意外变动。",
+            "PkE": f"人格{p}克地格{e}，基础略有动摇，宜脚踏实地。"}[b],
+        "对成功运的影响": {
+            "HgP": f"天格{h}生人格{p}，成功运顺畅，努力易见成果。",
+            "PgH": f"人格{p}生天格{h}，成功需多付出，但终可有成。",
+            "same": f"天格与人格同属{p}，成功运平稳，宜凭自身实力。",
+            "HkP": f"天格{h}克人格{p}，成功运受阻，须加倍努力。",
+            "PkH": f"人格{p}克天格{h}，成功运时有阻滞，宜谦和处事。"}[a],
+        "对人际关系的影响": f"{REL_A[a]}，{REL_B[b]}，{REL_F[f]}。",
+        "对性格的影响": f"人格属{p}，本性{STRENGTH[p]}；此配置下{EFFECT_A[a]}，{EFFECT_B[b]}；宜{GUARD[p]}。",
+    }
+    return row
+
+
+COLUMNS = ["三才", "吉凶", "解释一", "解释二", "总论", "性格", "意志", "事业", "家庭",
+           "婚姻", "子女", "社交", "精神", "财运", "健康", "老运", "对基础运的影响",
+           "对成功运的影响", "对人际关系的影响", "对性格的影响"]
+LIMITS = {"解释一": 70, "解释二": 40, "总论": 46, "性格": 100, "对性格的影响": 75}
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "data-src", "sancai.tsv")
+    lines = ["\t".join(COLUMNS)]
+    for h in ELEMENTS:
+        for p in ELEMENTS:
+            for e in ELEMENTS:
+                row = compose(h, p, e)
+                for col in COLUMNS[2:]:
+                    text = row[col]
+                    limit = LIMITS.get(col, 50)
+                    if len(text) >= limit:
+                        raise SystemExit(f"{row['三才']} {col}: {len(text)} characters, limit {limit}")
+                for col in COLUMNS:
+                    row[col].encode("gbk")
+                lines.append("\t".join(row[c] for c in COLUMNS))
+    with open(out, "w", encoding="utf-8", newline="\n") as fh:
+        fh.write("\n".join(lines) + "\n")
+
+
+if __name__ == "__main__":
+    main()
