@@ -94,6 +94,24 @@ def english_gloss(c, entries, reading_plain):
     return "（英文释义）" + text
 
 
+_CLEAN_PUNCT = set("，。；：、！？（）《》“”‘’—…·～「」〔〕％ 0123456789"
+                   "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ,.;:!?()-%'/")
+
+
+def clean_text(s):
+    """Text fit for a page: Chinese characters and ordinary punctuation only.
+    Entries with stray symbols (the garbled spots of the word data) give None."""
+    s = s.replace("﹑", "、").replace("∶", "：")
+    s = re.sub(r'"([^"]*)"', r"“\1”", s).replace('"', "")
+    for c in s:
+        if c in _CLEAN_PUNCT:
+            continue
+        if "\u4e00" <= c <= "\u9fff" and gbk_ok(c):
+            continue
+        return None
+    return s
+
+
 _NUM = re.compile(r"^\s*(\d+\.|[①-⑩])\s*")
 
 
@@ -124,8 +142,8 @@ def detailed(c, explanation_dir, freq, max_words=6, max_len=330):
             continue
         if "\ufffd" in w + d or not gbk_ok(w):
             continue
-        s = first_sense(d)
-        if not s or not gbk_ok(s) or "\ufffd" in s:
+        s = clean_text(first_sense(d))
+        if not s or clean_text(w) is None:
             continue
         cands.append((-freq.get(w, 0), len(w), w, s))
     cands.sort()

@@ -147,7 +147,7 @@ def surnames(ctx, warn):
         r = texts.get(n, ["", "", "", ""])
         origin_text, region, famous = r[1], r[2], r[3]
         if not region and n in places:
-            region = f"郡望{places[n]}"
+            region = f"郡望：{places[n]}"
         if n in texts:
             from_file += 1
         rows.append((i, n, origin_text, region, famous))

@@ -7,7 +7,7 @@ NASAL = {"A": "AN", "E": "EN", "I": "IN", "O": "ON", "U": "UN", "ER": "EN", "AI"
 VELAR = {"A": "ANG", "E": "EN", "I": "ING", "O": "ONG", "U": "ONG", "ER": "EN", "AI": "ANG"}
 LETTER = {"a": "A", "e": "E", "i": "I", "y": "I", "o": "O", "u": "U"}
 # vowels whose class follows the spelling when the letters line up with the phonemes
-SPELLED = {"AA", "AH", "AO", "ER0"}
+SPELLED = {"AA", "AH", "AO", "EH", "ER0"}
 
 
 class SyllableTable:
@@ -51,6 +51,9 @@ def transliterate(name, phones, table, female=False):
     nvow = sum(1 for p, _s in phones if p in VOWELS)
     aligned = len(groups) == nvow
     out = []
+    phones_r = set()                     # vowel positions preceded by the r of an ER
+    low = name.lower()
+    doubled = {"N": "nn" in low, "M": False}
     vi = 0
     i = 0
     n = len(phones)
@@ -65,7 +68,9 @@ def transliterate(name, phones, table, female=False):
         if aligned and vi < len(groups):
             g = groups[vi]
             key = "ER0" if p == "ER" and s == 0 else p
-            if (key in SPELLED or s == 0) and len(g) == 1 and g in LETTER and p != "ER":
+            if p == "ER" and k + 1 < n and phones[k + 1][0] in VOWELS:
+                cls = LETTER.get(g[:1], "E")      # r-coloured vowel before a vowel: vowel + r
+            elif (key in SPELLED or s == 0) and len(g) == 1 and g in LETTER and p != "ER":
                 cls = LETTER[g]
         vi += 1
         return cls
@@ -74,8 +79,17 @@ def transliterate(name, phones, table, female=False):
         """Syllable of onset + vowel at k (with a nasal coda); returns next index."""
         cls = vclass(k)
         j = k + 1
+        if phones[k][0] == "ER" and is_vowel(j):
+            col = cls                    # the r starts the next syllable
+            ch = table.get(onset, col, female) or table.get("-", col, female)
+            out.append(ch or "")
+            phones_r.add(j)
+            return j
         if j < n and phones[j][0] == "N" and not is_vowel(j + 1):
             col, j = NASAL[cls], j + 1
+        elif j < n and phones[j][0] in ("N", "M") and doubled.get(phones[j][0]) and is_vowel(j + 1):
+            col = NASAL[cls] if phones[j][0] == "N" else cls   # 'nn': nasal syllable, n again
+            doubled[phones[j][0]] = False
         elif j < n and phones[j][0] == "NG" and not is_vowel(j + 1):
             col, j = VELAR[cls], j + 1
         else:
@@ -95,7 +109,13 @@ def transliterate(name, phones, table, female=False):
     while i < n:
         p, _s = phones[i]
         if p in VOWELS:
-            i = emit("-", i)
+            if i in phones_r:
+                onset = "R"
+            elif i > 0 and phones[i - 1][0] in ("IY", "IH", "AY"):
+                onset = "Y"              # i followed by a vowel: ia, io ...
+            else:
+                onset = "-"
+            i = emit(onset, i)
             continue
         if p == "T" and i + 1 < n and phones[i + 1][0] == "S":
             if is_vowel(i + 2):
@@ -114,7 +134,10 @@ def transliterate(name, phones, table, female=False):
         if p in ("HH", "Y", "W"):
             i += 1
             continue
-        a = table.get(p, "-", female)
+        a = None
+        if i + 1 < n and phones[i + 1][0] not in VOWELS:
+            a = table.get(p, "+", female)
+        a = a or table.get(p, "-", female)
         if a and not (out and out[-1] == a):
             out.append(a)
         i += 1
