@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+namespace naming {
+
+// The built-in lists, one character per entry, no separators (UTF-8).
+std::string_view BoysCharacters();
+std::string_view GirlsCharacters();
+std::string_view ClassicOneCharacterBoys();
+std::string_view ClassicOneCharacterGirls();
+
+} // namespace naming

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "naming/NameRow.h"
+#include "naming/NamingRequest.h"
+#include "naming/RunControl.h"
+#include "numerology/CharacterRecord.h"
+#include "numerology/FortuneSource.h"
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace naming {
+
+// The candidate characters of one run with their records, in CandidateList order.
+struct Candidates
+{
+    std::vector<std::string> characters;
+    std::vector<std::string> gbk; // GBK form of each character, for the byte rule of the surname check
+    numerology::CharacterCache cache;
+    std::vector<bool> usable;
+
+    void add(std::string character);
+    size_t size() const { return characters.size(); }
+};
+
+// A formed given name, stored compactly as candidate indexes. kFixed stands for the generation
+// character, kNone for the missing second character of a one-character name.
+struct FormedName
+{
+    static constexpr std::int32_t kFixed = -1;
+    static constexpr std::int32_t kNone = -2;
+    std::int32_t first = kNone;
+    std::int32_t second = kNone;
+};
+
+struct FormedNames
+{
+    std::vector<FormedName> names; // NameList, in forming order
+    std::string fixedCharacter;    // the generation character, when one is used
+    std::string fixedGbk;
+
+    std::string givenName(const Candidates& candidates, const FormedName& name) const;
+};
+
+// Looks every candidate up once (LookUpCandidate) and forms the given names: for two characters
+// every usable a with every candidate b, or the generation character with every usable candidate;
+// for one character every usable candidate. Returns early, with what was formed, when stopped.
+FormedNames FormNames(const store::NamingStore& store, Candidates& candidates, int givenLength,
+                      const GenerationSetting& generation, RunControl& control);
+
+// Called with each batch of newly written rows, in order.
+using RowBatchSink = std::function<void(std::span<const NameRow>)>;
+
+struct ListingLimits
+{
+    int threshold = 90;
+    size_t maxRows = 10000;
+};
+
+// Scores the formed names in order, skipping any whose GBK bytes contain the surname's, and keeps the
+// rows reaching the threshold until maxRows are written. Rows are numbered as written.
+std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedNames& formed,
+                                     const std::string& surname, ListingLimits limits,
+                                     numerology::FortuneSource& fortunes, RunControl& control,
+                                     const RowBatchSink& sink);
+
+} // namespace naming

@@ -1,0 +1,105 @@
+#include "naming/NamingRun.h"
+
+#include "naming/CharacterLists.h"
+#include "numerology/SplitCharacters.h"
+
+namespace naming {
+namespace {
+
+constexpr size_t kTwoCharacterCandidates = 400;
+constexpr size_t kOneCharacterCandidates = 1000;
+
+ShuffleSeeder seederFor(const NamingRequest& request)
+{
+    return request.seed ? ShuffleSeeder(*request.seed) : ShuffleSeeder();
+}
+
+} // namespace
+
+std::vector<std::string> CharacterListFor(const std::string& sex)
+{
+    return numerology::SplitCharacters(sex == "男" ? BoysCharacters() : GirlsCharacters());
+}
+
+NamingRun::NamingRun(const store::NamingStore& store, NamingRequest request, RunObserver& observer,
+                     RunControl& control)
+    : m_store(store), m_request(std::move(request)), m_observer(observer), m_control(control),
+      m_seeder(seederFor(m_request))
+{
+}
+
+void NamingRun::message(store::MessageIcon icon, const char* text)
+{
+    m_observer.showMessage({icon, kTitle, text});
+}
+
+RunOutcome NamingRun::run()
+{
+    if (m_request.surname.empty()) {
+        message(store::MessageIcon::Information, kNoSurnameMessage);
+        m_observer.runEnded(RunOutcome::NoSurname);
+        return RunOutcome::NoSurname;
+    }
+    m_observer.runStarted();
+    m_candidates = {};
+    m_formed = {};
+    m_rows.clear();
+    RunOutcome outcome = RunOutcome::Finished;
+    switch (m_request.mode) {
+    case Mode::HighScore:
+        outcome = runHighScore();
+        break;
+    default:
+        // Modes without a run of their own yet end at once, listing nothing.
+        break;
+    }
+    m_observer.runEnded(outcome);
+    return outcome;
+}
+
+void NamingRun::prepareHighScoreCandidates()
+{
+    std::vector<std::string> list = CharacterListFor(m_request.sex);
+    ShuffleList(list, m_seeder);
+    const size_t n = m_request.givenLength == 2 ? kTwoCharacterCandidates : kOneCharacterCandidates;
+    if (list.size() > n)
+        list.resize(n);
+    for (std::string& character : list)
+        m_candidates.add(std::move(character));
+    for (std::string& character : numerology::SplitCharacters(m_request.surname))
+        m_candidates.add(std::move(character));
+}
+
+RunOutcome NamingRun::runHighScore()
+{
+    prepareHighScoreCandidates();
+    const bool oneCharacter = m_request.givenLength != 2;
+    if (oneCharacter)
+        message(store::MessageIcon::Information, kOneCharacterMessage);
+    m_formed = FormNames(m_store, m_candidates, m_request.givenLength, m_request.generation, m_control);
+    if (m_control.stopped())
+        return RunOutcome::Stopped;
+
+    ListingLimits limits;
+    if (oneCharacter) {
+        limits.threshold = 0;
+    } else if (m_request.generation.fixesSecond() || m_request.generation.fixesThird()) {
+        message(store::MessageIcon::Warning, kGenerationMessage);
+        limits.threshold = 0;
+    }
+    numerology::CachedFortunes fortunes(m_store);
+    size_t written = 0;
+    m_rows = ListScoredNames(m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
+                             [&](std::span<const NameRow> batch) {
+                                 written += batch.size();
+                                 m_observer.rowsWritten(batch);
+                                 m_observer.progress(written, limits.maxRows);
+                             });
+    if (m_control.stopped())
+        return RunOutcome::Stopped;
+    FinishNameList(m_rows);
+    m_observer.listFinished(m_rows);
+    return RunOutcome::Finished;
+}
+
+} // namespace naming

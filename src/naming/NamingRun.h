@@ -1,0 +1,71 @@
+#pragma once
+
+#include "naming/NameForming.h"
+#include "naming/NamingRequest.h"
+#include "naming/RunControl.h"
+#include "naming/Shuffle.h"
+#include "store/MessageSink.h"
+
+#include <span>
+#include <vector>
+
+namespace naming {
+
+inline constexpr const char* kTitle = "提示";
+inline constexpr const char* kNoSurnameMessage = "请输入姓氏";
+inline constexpr const char* kOneCharacterMessage = "一字名数理得分较低,所以软件自动降低评分标准!";
+inline constexpr const char* kGenerationMessage = "设定辈份后,产生的名字较少,所以系统将显示全部名字";
+
+enum class RunOutcome
+{
+    Finished,
+    Stopped,
+    NoSurname,
+};
+
+// What a run tells the window, called on the worker thread. The window decides what each event does
+// to its controls; the run itself never touches them.
+class RunObserver
+{
+public:
+    virtual ~RunObserver() = default;
+    virtual void showMessage(const store::Message& /*message*/) {}
+    virtual void runStarted() {}                                // show the waiting window
+    virtual void progress(size_t /*done*/, size_t /*total*/) {} // forming and listing
+    virtual void rowsWritten(std::span<const NameRow> /*rows*/) {}
+    virtual void listFinished(const std::vector<NameRow>& /*rows*/) {} // sorted and renumbered
+    virtual void runEnded(RunOutcome /*outcome*/) {}
+};
+
+// One naming run: candidate preparation, name forming and listing for the mode of the request. The
+// run owns its CandidateList, CharacterCache and NameList; only one run goes at a time.
+class NamingRun
+{
+public:
+    NamingRun(const store::NamingStore& store, NamingRequest request, RunObserver& observer, RunControl& control);
+
+    RunOutcome run();
+
+    const Candidates& candidates() const { return m_candidates; }
+    const FormedNames& formedNames() const { return m_formed; }
+    const std::vector<NameRow>& rows() const { return m_rows; }
+
+private:
+    RunOutcome runHighScore();
+    void prepareHighScoreCandidates();
+    void message(store::MessageIcon icon, const char* text);
+
+    const store::NamingStore& m_store;
+    NamingRequest m_request;
+    RunObserver& m_observer;
+    RunControl& m_control;
+    ShuffleSeeder m_seeder;
+    Candidates m_candidates;
+    FormedNames m_formed;
+    std::vector<NameRow> m_rows;
+};
+
+// The characters of the built-in list for the sex ("男": boys', else girls').
+std::vector<std::string> CharacterListFor(const std::string& sex);
+
+} // namespace naming

@@ -1,0 +1,34 @@
+#include "NamingFixture.h"
+
+#include "naming/CharacterLists.h"
+#include "text/Utf8.h"
+
+#include <set>
+
+void NamingFixture::SetUp()
+{
+    const auto file = m_dir.path() / "naming.db";
+    testing_support::makeDatabase(file, {"naming-schema.sql", "numerology-rows.sql"});
+    ASSERT_TRUE(m_store.Open(file.string()));
+    std::set<std::string> characters;
+    for (std::string_view list : {naming::BoysCharacters(), naming::GirlsCharacters()})
+        for (std::string& c : text::utf8Characters(list))
+            characters.insert(std::move(c));
+    for (const char* extra : {"李", "王", "欧", "阳", "明"})
+        characters.insert(extra);
+    static const char* const kElements[] = {"金", "木", "水", "火", "土"};
+    ASSERT_TRUE(m_store.Begin());
+    int id = 0;
+    for (const std::string& c : characters) {
+        ++id;
+        const unsigned code = static_cast<unsigned char>(c[1]) * 64u + static_cast<unsigned char>(c[2]);
+        const int traditional = static_cast<int>(code % 20) + 2;
+        // Every 50th character lacks an element, so it can never start a name.
+        const std::string element = id % 50 == 0 ? "" : kElements[code % 5];
+        store::StoreQuery insert = m_store.Query(
+            "insert into XW_CNWord (Id, 汉字, 简体笔画数, 繁体笔画数, 五行属性) values (?, ?, ?, ?, ?)",
+            {std::int64_t{id}, c, std::int64_t{traditional - 1}, std::int64_t{traditional}, element});
+        ASSERT_TRUE(insert) << c;
+    }
+    ASSERT_TRUE(m_store.Commit());
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "store/NamingStore.h"
+#include "support/Fixture.h"
+
+#include <gtest/gtest.h>
+
+// A store with the 81 numbers, all 125 configurations and every character of the built-in lists with
+// made-up but fixed counts and elements; a few characters are unusable.
+class NamingFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    testing_support::TempDir m_dir;
+    store::NamingStore m_store;
+};

@@ -1,0 +1,249 @@
+#include "NamingFixture.h"
+#include "naming/CharacterLists.h"
+#include "naming/NamingRun.h"
+#include "numerology/NameScore.h"
+#include "numerology/SplitCharacters.h"
+
+#include <algorithm>
+#include <future>
+#include <numeric>
+#include <set>
+#include <thread>
+
+namespace {
+
+using namespace naming;
+
+class Recorder : public RunObserver
+{
+public:
+    void showMessage(const store::Message& message) override { messages.push_back(message); }
+    void rowsWritten(std::span<const NameRow> rows) override
+    {
+        streamed += rows.size();
+        ++batches;
+        if (onBatch)
+            onBatch();
+    }
+    void listFinished(const std::vector<NameRow>& rows) override { finished = rows.size(); }
+
+    std::vector<store::Message> messages;
+    size_t streamed = 0;
+    size_t batches = 0;
+    std::optional<size_t> finished;
+    std::function<void()> onBatch;
+};
+
+NamingRequest request(std::string surname, std::string sex, int length, std::uint64_t seed = 1)
+{
+    NamingRequest r;
+    r.mode = Mode::HighScore;
+    r.surname = std::move(surname);
+    r.sex = std::move(sex);
+    r.givenLength = length;
+    r.seed = seed;
+    return r;
+}
+
+std::vector<std::string> names(const std::vector<NameRow>& rows)
+{
+    std::vector<std::string> out;
+    for (const NameRow& row : rows)
+        out.push_back(row.name);
+    return out;
+}
+
+class NamingRunTest : public NamingFixture
+{
+protected:
+    std::vector<NameRow> run(const NamingRequest& r, Recorder& recorder, RunOutcome expected = RunOutcome::Finished)
+    {
+        RunControl control;
+        NamingRun namingRun(m_store, r, recorder, control);
+        EXPECT_EQ(namingRun.run(), expected);
+        return namingRun.rows();
+    }
+
+    // Every row must equal what scoring the name on its own gives.
+    void expectRowsMatchScores(const std::vector<NameRow>& rows, const std::string& surname,
+                               const numerology::CharacterCache& cache)
+    {
+        numerology::StoreFortunes fortunes(m_store);
+        for (size_t i = 0; i < rows.size(); i += 37) {
+            const std::string given = rows[i].name.substr(surname.size());
+            const numerology::NameScoreResult alone = numerology::ScoreName(surname, given, cache, fortunes);
+            ASSERT_EQ(rows[i].cells()[7], std::to_string(alone.score)) << rows[i].name;
+            ASSERT_EQ(rows[i].cells()[5], numerology::GridsText(alone.grids)) << rows[i].name;
+            ASSERT_EQ(rows[i].score.elements, alone.elements);
+        }
+    }
+};
+
+TEST_F(NamingRunTest, HighScoreListIsSortedCappedAndFreeOfTheSurname)
+{
+    Recorder recorder;
+    RunControl control;
+    NamingRun namingRun(m_store, request("李", "男", 2), recorder, control);
+    ASSERT_EQ(namingRun.run(), RunOutcome::Finished);
+    const std::vector<NameRow>& rows = namingRun.rows();
+    ASSERT_FALSE(rows.empty());
+    EXPECT_LE(rows.size(), 10000u);
+    EXPECT_EQ(recorder.finished, rows.size());
+    EXPECT_EQ(recorder.streamed, rows.size());
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(namingRun.candidates().size(), 401u);
+
+    std::set<std::string> boys;
+    for (std::string& c : numerology::SplitCharacters(BoysCharacters()))
+        boys.insert(std::move(c));
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const NameRow& row = rows[i];
+        ASSERT_EQ(row.number, static_cast<int>(i) + 1);
+        ASSERT_GE(row.score.score, 90);
+        if (i > 0) {
+            ASSERT_LE(row.score.score, rows[i - 1].score.score);
+        }
+        const std::vector<std::string> parts = numerology::SplitCharacters(row.name);
+        ASSERT_EQ(parts.size(), 3u);
+        ASSERT_EQ(parts[0], "李");
+        ASSERT_TRUE(boys.count(parts[1]) && boys.count(parts[2])) << row.name;
+    }
+    expectRowsMatchScores(rows, "李", namingRun.candidates().cache);
+}
+
+TEST_F(NamingRunTest, SeedReproducesTheList)
+{
+    Recorder a, b, c;
+    const auto first = names(run(request("李", "男", 2, 7), a));
+    EXPECT_EQ(first, names(run(request("李", "男", 2, 7), b)));
+    EXPECT_NE(first, names(run(request("李", "男", 2, 8), c)));
+}
+
+TEST_F(NamingRunTest, CompoundSurnameSkipsOnlyNamesHoldingTheWholeSurname)
+{
+    Candidates candidates;
+    for (const char* c : {"阳", "明", "欧", "阳"})
+        candidates.add(c);
+    RunControl control;
+    const FormedNames formed = FormNames(m_store, candidates, 2, {}, control);
+    EXPECT_EQ(formed.names.size(), 16u);
+    numerology::CachedFortunes fortunes(m_store);
+    const auto rows = ListScoredNames(candidates, formed, "欧阳", {0, 10000}, fortunes, control, {});
+    const auto listed = names(rows);
+    // 阳 is a candidate twice, so 阳明 is formed twice; 欧阳 (twice) is skipped, nothing else.
+    EXPECT_EQ(std::count(listed.begin(), listed.end(), "欧阳阳明"), 2);
+    EXPECT_EQ(std::count(listed.begin(), listed.end(), "欧阳欧阳"), 0);
+    EXPECT_EQ(listed.size(), 14u);
+    expectRowsMatchScores(rows, "欧阳", candidates.cache);
+}
+
+TEST_F(NamingRunTest, GenerationCharacterListsEveryUsableCandidate)
+{
+    for (const bool second : {true, false}) {
+        SCOPED_TRACE(second);
+        NamingRequest r = request("王", "男", 2);
+        r.generation = {true, second, "明", !second, "明"};
+        Recorder recorder;
+        RunControl control;
+        NamingRun namingRun(m_store, r, recorder, control);
+        ASSERT_EQ(namingRun.run(), RunOutcome::Finished);
+        ASSERT_EQ(recorder.messages.size(), 1u);
+        EXPECT_EQ(recorder.messages[0].text, kGenerationMessage);
+        EXPECT_EQ(recorder.messages[0].icon, store::MessageIcon::Warning);
+
+        const Candidates& candidates = namingRun.candidates();
+        size_t usable = 0;
+        for (size_t i = 0; i < candidates.size(); ++i)
+            usable += candidates.usable[i] && candidates.characters[i] != "王";
+        EXPECT_EQ(namingRun.rows().size(), usable);
+        for (const NameRow& row : namingRun.rows()) {
+            const auto parts = numerology::SplitCharacters(row.name);
+            ASSERT_EQ(parts[second ? 1 : 2], "明") << row.name;
+            // The fixed character counts with its own strokes.
+            numerology::StoreFortunes fortunes(m_store);
+            numerology::CharacterCache cache;
+            for (const std::string& p : parts)
+                cache.add(numerology::LookupCharacter(m_store, p));
+            ASSERT_EQ(row.score.score, numerology::ScoreName("王", row.name.substr(3), cache, fortunes).score);
+        }
+    }
+}
+
+TEST_F(NamingRunTest, OneCharacterNamesListEveryUsableCandidate)
+{
+    Recorder recorder;
+    RunControl control;
+    NamingRequest r = request("李", "女", 1);
+    r.generation = {true, true, "明", false, ""}; // ignored for one-character names
+    NamingRun namingRun(m_store, r, recorder, control);
+    ASSERT_EQ(namingRun.run(), RunOutcome::Finished);
+    EXPECT_EQ(namingRun.candidates().size(), 973u + 1u);
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text, kOneCharacterMessage);
+    size_t usable = 0;
+    for (bool u : namingRun.candidates().usable)
+        usable += u;
+    // Every usable candidate but the surname itself.
+    EXPECT_EQ(namingRun.rows().size(), usable - 1);
+}
+
+TEST_F(NamingRunTest, EmptySurnameEndsAtOnce)
+{
+    Recorder recorder;
+    EXPECT_TRUE(run(request("", "男", 2), recorder, RunOutcome::NoSurname).empty());
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text, kNoSurnameMessage);
+}
+
+TEST_F(NamingRunTest, PauseHoldsTheListAndStopEndsCleanly)
+{
+    Recorder recorder;
+    RunControl control;
+    std::promise<size_t> held;
+    bool heldOnce = false;
+    recorder.onBatch = [&] {
+        if (recorder.batches == 2)
+            control.pause();
+    };
+    control.setHoldHook([&] {
+        if (!heldOnce) {
+            heldOnce = true;
+            held.set_value(recorder.streamed);
+        }
+    });
+    NamingRun namingRun(m_store, request("李", "男", 2), recorder, control);
+    std::thread worker([&] { namingRun.run(); });
+    const size_t atPause = held.get_future().get();
+    EXPECT_EQ(recorder.streamed, atPause) << "nothing is written while the run is held";
+    EXPECT_FALSE(recorder.finished.has_value());
+    control.resume();
+    worker.join();
+    EXPECT_TRUE(recorder.finished.has_value());
+
+    Recorder stopper;
+    RunControl stopControl;
+    stopper.onBatch = [&] { stopControl.stop(); };
+    NamingRun stopped(m_store, request("李", "男", 2), stopper, stopControl);
+    EXPECT_EQ(stopped.run(), RunOutcome::Stopped);
+    EXPECT_FALSE(stopper.finished.has_value());
+}
+
+TEST(ShuffleList, PermutesReproducibly)
+{
+    std::vector<int> a(100), b(100);
+    std::iota(a.begin(), a.end(), 0);
+    b = a;
+    ShuffleSeeder s1(5), s2(5);
+    ShuffleList(a, s1);
+    ShuffleList(b, s2);
+    EXPECT_EQ(a, b);
+    std::vector<int> sorted = a;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(sorted.front(), 0);
+    EXPECT_EQ(sorted.back(), 99);
+    EXPECT_NE(a[0] + a[1] * 100, 100) << "not left in order";
+    ShuffleList(b, s2); // the counter moved on: a second shuffle differs
+    EXPECT_NE(a, b);
+}
+
+} // namespace
