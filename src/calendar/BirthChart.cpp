@@ -1,0 +1,69 @@
+#include "calendar/BirthChart.h"
+
+#include "calendar/ChartTables.h"
+#include "calendar/CycleNames.h"
+#include "calendar/FourPillars.h"
+
+#include <cstddef>
+#include <array>
+
+namespace calendar {
+namespace {
+
+constexpr std::string_view kBreak = "\r\n\r\n";
+constexpr std::string_view kLunarLineFormat = "%Y年    %M  %D日  ";
+
+} // namespace
+
+std::string missingElements(std::string_view elementsText)
+{
+    std::string missing;
+    for (std::string_view element : kElements)
+        if (elementsText.find(element) == std::string_view::npos)
+            missing += element;
+    return missing;
+}
+
+std::string MissingElementsText(std::string_view elementsText)
+{
+    const std::string missing = missingElements(elementsText);
+    return missing.empty() ? std::string("五行不缺") : "五行缺：" + missing;
+}
+
+std::optional<BirthChartText> BuildBirthChartText(int year, int month, int day, int hour)
+{
+    const DateTime birth{year, month, day, hour, 0, 0};
+    const PillarIndexes pillars = FourPillars(birth);
+    if (pillars.year == 0)
+        return std::nullopt; // no valid date-time, or outside the calendar's range
+    const std::array<int, 4> indexes = {pillars.year, pillars.month, pillars.day, pillars.hour};
+
+    BirthChartText chart;
+    for (int n : indexes)
+        chart.elementsLabel += ElementPair(n);
+    chart.missingLabel = missingElements(chart.elementsLabel);
+
+    const std::string hourPillar = CycleText(pillars.hour);
+    std::string& text = chart.text;
+    text += "公历日期：" + std::to_string(year) + "年" + std::to_string(month) + "月" + std::to_string(day) +
+            "日" + std::to_string(hour) + "时";
+    text += kBreak;
+    text += "农历日期：" + FormatLunarDate(birth, kLunarLineFormat) + hourPillar + "时";
+    text += kBreak;
+    text += "八字四柱：" + CycleText(pillars.year) + "年  " + CycleText(pillars.month) + "月  " +
+            CycleText(pillars.day) + "日  " + hourPillar + "时";
+    text += kBreak;
+    text += "八字五行：" + chart.elementsLabel + " ( " + MissingElementsText(chart.elementsLabel) + " ) ";
+    text += kBreak;
+    text += "五行纳音：";
+    for (std::size_t i = 0; i < indexes.size(); ++i) {
+        if (i > 0)
+            text += "  ";
+        text += NayinName(indexes[i]);
+    }
+    text += kBreak;
+    text += ZodiacAdvice(StemBranchOf(pillars.year).branch);
+    return chart;
+}
+
+} // namespace calendar

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace calendar {
+
+// What the birth-chart page shows for one date and hour.
+struct BirthChartText
+{
+    // The whole text of 编辑框_八字信息, with CR LF line breaks: the civil and lunar dates, the four pillars,
+    // their elements with the missing ones, the nayin, then the advice for the year pillar's animal.
+    std::string text;
+    // The caption of 八字五行标签: the eight elements of the pillars, each followed by a comma
+    // (水,土,水,水,火,木,金,水,).
+    std::string elementsLabel;
+    // The caption of 缺五行标签: the missing elements alone, in the order 金, 木, 水, 火, 土, without
+    // separator (木火), empty when none is missing. The sentence the text shows is MissingElementsText.
+    std::string missingLabel;
+};
+
+// Year, month, day and hour as chosen in the combos; nullopt when the date does not exist (2月30日).
+// Also nullopt for an hour outside 0 to 23 or a date outside 1901-02-19 to 2048-12-31, which the combos
+// (1970 to 2030) never offer.
+std::optional<BirthChartText> BuildBirthChartText(int year, int month, int day, int hour);
+
+inline constexpr const char* kInvalidDateMessage = "请选择正确的日期"; // shown with title "提示"
+inline constexpr const char* kInvalidDateTitle = "提示";
+
+// The elements of 金, 木, 水, 火, 土 that occur nowhere in `elementsText`, in that order without separator.
+// Only presence counts.
+std::string missingElements(std::string_view elementsText);
+
+// "五行不缺", or "五行缺：" followed by missingElements(elementsText).
+std::string MissingElementsText(std::string_view elementsText);
+
+} // namespace calendar
