@@ -9,6 +9,9 @@ std::span<const Verb> allVerbs()
     // clang-format off
     static const std::array kVerbs = {
         Verb{"tables", "nestling-cli tables", true, false, &runTables},
+        Verb{"chart", "nestling-cli chart YYYY-M-D H", false, true, &runChart},
+        Verb{"lunar", "nestling-cli lunar YYYY-M-D [--format F]", false, true, &runLunar},
+        Verb{"pillars", "nestling-cli pillars YYYY-M-D H[:MI[:SS]]", false, true, &runPillars},
     };
     // clang-format on
     return kVerbs;

@@ -35,5 +35,8 @@ const Verb* findVerb(std::string_view name);
 
 // Verb implementations, one file each.
 int runTables(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
+int runChart(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
+int runLunar(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
+int runPillars(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 
 } // namespace cli
