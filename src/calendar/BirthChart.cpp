@@ -4,8 +4,8 @@
 #include "calendar/CycleNames.h"
 #include "calendar/FourPillars.h"
 
-#include <cstddef>
 #include <array>
+#include <cstddef>
 
 namespace calendar {
 namespace {

@@ -2,8 +2,8 @@
 
 #include "calendar/CycleNames.h"
 
-#include <cstddef>
 #include <array>
+#include <cstddef>
 
 namespace calendar {
 namespace {

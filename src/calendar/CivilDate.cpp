@@ -1,7 +1,7 @@
 #include "calendar/CivilDate.h"
 
-#include <cstddef>
 #include <array>
+#include <cstddef>
 
 namespace calendar {
 namespace {

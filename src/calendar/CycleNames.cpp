@@ -1,7 +1,7 @@
 #include "calendar/CycleNames.h"
 
-#include <cstddef>
 #include <array>
+#include <cstddef>
 
 namespace calendar {
 namespace {

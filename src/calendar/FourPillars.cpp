@@ -4,8 +4,8 @@
 #include "calendar/LunarCalendar.h"
 #include "calendar/SolarTerms.h"
 
-#include <cstddef>
 #include <array>
+#include <cstddef>
 
 namespace calendar {
 namespace {
@@ -53,9 +53,11 @@ constexpr int cycleStep(int index, int delta) noexcept
 // birth's day when its moment has passed, else the term of the nearest earlier term day.
 int governingTerm(const DateTime& birth) noexcept
 {
-    for (int term = 24; term >= 1; --term)
-        if (const std::optional<DateTime> moment = SolarTermMoment(birth.year, term); moment && *moment <= birth)
+    for (int term = 24; term >= 1; --term) {
+        const std::optional<DateTime> moment = SolarTermMoment(birth.year, term);
+        if (moment && *moment <= birth)
             return term;
+    }
     return 0;
 }
 
@@ -122,8 +124,8 @@ std::optional<PillarTexts> FourPillarTexts(const DateTime& birth)
 
 std::string FormatLunarDate(const DateTime& dateTime, std::string_view format)
 {
-    const std::optional<LunarDate> lunar = isValidDateTime(dateTime) ? LunarFromSolar(dateTime) : std::nullopt;
-    if (!lunar)
+    const std::optional<LunarDate> lunar = LunarFromSolar(dateTime);
+    if (!lunar || !isValidDateTime(dateTime))
         return {};
     const PillarIndexes pillars = FourPillars(dateTime);
 

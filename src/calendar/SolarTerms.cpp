@@ -2,8 +2,8 @@
 
 #include "calendar/SolarTermTable.h"
 
-#include <cstddef>
 #include <array>
+#include <cstddef>
 
 namespace calendar {
 namespace {
@@ -17,7 +17,8 @@ constexpr std::array<std::string_view, 24> kTermNames = {
 
 const detail::TermRecord& recordOf(int year, int term) noexcept
 {
-    return detail::kSolarTermRecords[static_cast<std::size_t>((year - detail::kFirstTermYear) * 24 + term - 1)];
+    const int index = (year - detail::kFirstTermYear) * 24 + term - 1;
+    return detail::kSolarTermRecords[static_cast<std::size_t>(index)];
 }
 
 } // namespace

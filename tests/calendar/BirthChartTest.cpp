@@ -57,17 +57,20 @@ TEST(BirthChart, DocumentedCharts)
         const char* animal;
     };
     const Case cases[] = {
-        {2013, 2, 4, 0, "农历日期：壬辰年    腊月  廿四日  戊子时", "八字四柱：壬辰年  癸丑月  辛丑日  戊子时",
-         "水,土,水,土,金,土,土,水,", "五行缺：木火", "五行纳音：长流水  桑柘木  壁上土  霹雳火", "龙"},
-        {1972, 12, 7, 0, nullptr, "八字四柱：壬子年  辛亥月  壬申日  庚子时",
-         "水,水,金,水,水,金,金,水,", "五行缺：木火土", "五行纳音：桑柘木  钗钏金  剑锋金  壁上土", "鼠"},
-        {1970, 1, 29, 12, nullptr, "八字四柱：己酉年  丁丑月  己酉日  庚午时",
-         "土,金,火,土,土,金,金,火,", "五行缺：木水", "五行纳音：大驿土  涧下水  大驿土  路旁土", "鸡"},
+        {2013, 2, 4, 0, "农历日期：壬辰年    腊月  廿四日  戊子时",
+         "八字四柱：壬辰年  癸丑月  辛丑日  戊子时", "水,土,水,土,金,土,土,水,", "五行缺：木火",
+         "五行纳音：长流水  桑柘木  壁上土  霹雳火", "龙"},
+        {1972, 12, 7, 0, nullptr, "八字四柱：壬子年  辛亥月  壬申日  庚子时", "水,水,金,水,水,金,金,水,",
+         "五行缺：木火土", "五行纳音：桑柘木  钗钏金  剑锋金  壁上土", "鼠"},
+        {1970, 1, 29, 12, nullptr, "八字四柱：己酉年  丁丑月  己酉日  庚午时", "土,金,火,土,土,金,金,火,",
+         "五行缺：木水", "五行纳音：大驿土  涧下水  大驿土  路旁土", "鸡"},
         // Lunar 1984 began on 02-02, but the pillar year 甲子 begins at 立春 (23:18:46): the animal is 猪.
-        {1984, 2, 4, 23, "农历日期：癸亥年    正月  初三日  甲子时", "八字四柱：癸亥年  乙丑月  己巳日  甲子时",
-         "水,水,木,土,土,火,木,水,", "五行缺：金", "五行纳音：大海水  海中金  大林木  海中金", "猪"},
-        {2020, 6, 15, 10, "农历日期：庚子年    闰四月  廿四日  己巳时", "八字四柱：庚子年  壬午月  己丑日  己巳时",
-         "金,水,水,火,土,土,土,火,", "五行缺：木", "五行纳音：壁上土  杨柳木  霹雳火  大林木", "鼠"},
+        {1984, 2, 4, 23, "农历日期：癸亥年    正月  初三日  甲子时",
+         "八字四柱：癸亥年  乙丑月  己巳日  甲子时", "水,水,木,土,土,火,木,水,", "五行缺：金",
+         "五行纳音：大海水  海中金  大林木  海中金", "猪"},
+        {2020, 6, 15, 10, "农历日期：庚子年    闰四月  廿四日  己巳时",
+         "八字四柱：庚子年  壬午月  己丑日  己巳时", "金,水,水,火,土,土,土,火,", "五行缺：木",
+         "五行纳音：壁上土  杨柳木  霹雳火  大林木", "鼠"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.year << '-' << c.month << '-' << c.day << ' ' << c.hour);
@@ -97,8 +100,9 @@ TEST(BirthChart, DatesThatDoNotExistGiveNoChart)
     {
         int year, month, day, hour;
     };
-    for (const Case& c : {Case{2013, 2, 30, 0}, Case{2013, 2, 29, 0}, Case{2013, 4, 31, 0}, Case{2013, 6, 31, 12},
-                          Case{2013, 1, 1, 24}, Case{2013, 13, 1, 0}, Case{1901, 2, 18, 0}, Case{2049, 1, 1, 0}}) {
+    for (const Case& c :
+         {Case{2013, 2, 30, 0}, Case{2013, 2, 29, 0}, Case{2013, 4, 31, 0}, Case{2013, 6, 31, 12},
+          Case{2013, 1, 1, 24}, Case{2013, 13, 1, 0}, Case{1901, 2, 18, 0}, Case{2049, 1, 1, 0}}) {
         SCOPED_TRACE(testing::Message() << c.year << '-' << c.month << '-' << c.day << ' ' << c.hour);
         EXPECT_FALSE(calendar::BuildBirthChartText(c.year, c.month, c.day, c.hour));
     }
@@ -119,11 +123,11 @@ TEST(BirthChart, MissingElementsCountPresenceOnly)
 
 TEST(ChartTables, ElementPairsAndNayin)
 {
-    EXPECT_EQ(calendar::ElementPair(1), "木,水,");                             // 甲子
-    EXPECT_EQ(calendar::ElementPair(calendar::CycleIndex(3, 3)), "火,木,");   // 丙寅
-    EXPECT_EQ(calendar::ElementPair(calendar::CycleIndex(1, 3)), "木,木,");   // 甲寅
-    EXPECT_EQ(calendar::ElementPair(calendar::CycleIndex(7, 9)), "金,金,");   // 庚申
-    EXPECT_EQ(calendar::ElementPair(calendar::CycleIndex(5, 11)), "土,土,");  // 戊戌
+    EXPECT_EQ(calendar::ElementPair(1), "木,水,");                           // 甲子
+    EXPECT_EQ(calendar::ElementPair(calendar::CycleIndex(3, 3)), "火,木,");  // 丙寅
+    EXPECT_EQ(calendar::ElementPair(calendar::CycleIndex(1, 3)), "木,木,");  // 甲寅
+    EXPECT_EQ(calendar::ElementPair(calendar::CycleIndex(7, 9)), "金,金,");  // 庚申
+    EXPECT_EQ(calendar::ElementPair(calendar::CycleIndex(5, 11)), "土,土,"); // 戊戌
     EXPECT_EQ(calendar::ElementPair(0), "");
     EXPECT_EQ(calendar::NayinName(1), "海中金");
     EXPECT_EQ(calendar::NayinName(2), "海中金");
@@ -139,10 +143,11 @@ TEST(ChartTables, ElementPairsAndNayin)
 
 TEST(ChartTables, ZodiacAdvice)
 {
-    EXPECT_EQ(calendar::ZodiacAdvice(1), "生肖属相：鼠。\r\n\r\n"
-                                         "鼠年出生的人取名偏旁部首：\r\n\r\n"
-                                         "宜：宀、米、豆、鱼、艹、金、玉、人、木、月、田、钅等部首为吉。\r\n\r\n"
-                                         "忌：山、刀、力、弓、土、穴、心、石、皮、氵、马、酉、才、火、车等部首。");
+    EXPECT_EQ(calendar::ZodiacAdvice(1),
+              "生肖属相：鼠。\r\n\r\n"
+              "鼠年出生的人取名偏旁部首：\r\n\r\n"
+              "宜：宀、米、豆、鱼、艹、金、玉、人、木、月、田、钅等部首为吉。\r\n\r\n"
+              "忌：山、刀、力、弓、土、穴、心、石、皮、氵、马、酉、才、火、车等部首。");
     for (int branch = 1; branch <= 12; ++branch) {
         const std::string animal(calendar::ZodiacName(branch));
         SCOPED_TRACE(animal);

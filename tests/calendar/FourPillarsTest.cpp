@@ -1,5 +1,5 @@
-#include "calendar/CycleNames.h"
 #include "calendar/FourPillars.h"
+#include "calendar/CycleNames.h"
 #include "calendar/SolarTerms.h"
 
 #include <gtest/gtest.h>
@@ -18,9 +18,12 @@ DateTime toDateTime(sys_seconds t)
     const sys_days day = floor<days>(t);
     const year_month_day ymd{day};
     const hh_mm_ss<seconds> time{t - day};
-    return {static_cast<int>(ymd.year()), static_cast<int>(unsigned(ymd.month())),
-            static_cast<int>(unsigned(ymd.day())), static_cast<int>(time.hours().count()),
-            static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count())};
+    return {static_cast<int>(ymd.year()),
+            static_cast<int>(unsigned(ymd.month())),
+            static_cast<int>(unsigned(ymd.day())),
+            static_cast<int>(time.hours().count()),
+            static_cast<int>(time.minutes().count()),
+            static_cast<int>(time.seconds().count())};
 }
 
 sys_seconds toSeconds(const DateTime& d)
@@ -46,22 +49,22 @@ TEST(FourPillars, DocumentedBirths)
         const char* pillars;
     };
     const Case cases[] = {
-        {{2013, 2, 4, 0}, "壬辰 癸丑 辛丑 戊子"},   // 立春 at 00:13:20 is later
+        {{2013, 2, 4, 0}, "壬辰 癸丑 辛丑 戊子"}, // 立春 at 00:13:20 is later
         {{2013, 2, 4, 1}, "癸巳 甲寅 辛丑 己丑"},
-        {{1984, 2, 4, 23}, "癸亥 乙丑 己巳 甲子"},  // 立春 at 23:18:46; the day pillar is the next day's
+        {{1984, 2, 4, 23}, "癸亥 乙丑 己巳 甲子"}, // 立春 at 23:18:46; the day pillar is the next day's
         {{1984, 2, 5, 0}, "甲子 丙寅 己巳 甲子"},
-        {{2024, 2, 4, 16}, "癸卯 乙丑 戊戌 庚申"},  // 立春 at 16:26:47
+        {{2024, 2, 4, 16}, "癸卯 乙丑 戊戌 庚申"}, // 立春 at 16:26:47
         {{2024, 2, 4, 17}, "甲辰 丙寅 戊戌 辛酉"},
-        {{2013, 1, 1, 0}, "壬辰 壬子 丁卯 庚子"},   // before 小寒: the previous pillar year's 子 month
+        {{2013, 1, 1, 0}, "壬辰 壬子 丁卯 庚子"}, // before 小寒: the previous pillar year's 子 month
         {{2000, 1, 1, 0}, "己卯 丙子 戊午 壬子"},
         {{1970, 1, 1, 0}, "己酉 丙子 辛巳 戊子"},
         {{1972, 12, 7, 0}, "壬子 辛亥 壬申 庚子"},
         {{1970, 1, 29, 12}, "己酉 丁丑 己酉 庚午"},
-        {{1901, 2, 19, 0}, "辛丑 庚寅 戊辰 壬子"},   // first day of the range, after 立春
+        {{1901, 2, 19, 0}, "辛丑 庚寅 戊辰 壬子"}, // first day of the range, after 立春
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.birth.year << '-' << c.birth.month << '-' << c.birth.day << ' '
-                                        << c.birth.hour);
+        SCOPED_TRACE(testing::Message()
+                     << c.birth.year << '-' << c.birth.month << '-' << c.birth.day << ' ' << c.birth.hour);
         const std::optional<PillarTexts> texts = calendar::FourPillarTexts(c.birth);
         ASSERT_TRUE(texts);
         EXPECT_EQ(joined(*texts), c.pillars);
@@ -132,8 +135,8 @@ TEST(FourPillars, DayAndHourPillarsRunOnThroughTheRange)
     for (sys_seconds t = first + hours{1}; t <= last + hours{23}; t += hours{2}) {
         const DateTime birth = toDateTime(t);
         const PillarIndexes current = calendar::FourPillars(birth);
-        ASSERT_EQ(cycleDistance(previous.hour, current.hour), 1) << birth.year << '-' << birth.month << '-'
-                                                                 << birth.day << ' ' << birth.hour;
+        ASSERT_EQ(cycleDistance(previous.hour, current.hour), 1)
+            << birth.year << '-' << birth.month << '-' << birth.day << ' ' << birth.hour;
         ASSERT_EQ(cycleDistance(previous.day, current.day), birth.hour == 23 ? 1 : 0);
         previous = current;
     }
@@ -145,7 +148,8 @@ TEST(FourPillars, TextsAtTheEdgesOfTheRange)
     EXPECT_EQ(calendar::FourPillarTexts({1901, 2, 18, 23}), empty);
     EXPECT_EQ(calendar::FourPillarTexts({1901, 1, 1, 0}), empty);
     EXPECT_EQ(calendar::FourPillarTexts({2049, 1, 1, 0}), empty);
-    EXPECT_EQ(calendar::FourPillarTexts({2048, 12, 31, 23})->day, calendar::CycleText(calendar::FourPillars({2048, 12, 31, 23}).day));
+    EXPECT_EQ(calendar::FourPillarTexts({2048, 12, 31, 23})->day,
+              calendar::CycleText(calendar::FourPillars({2048, 12, 31, 23}).day));
     EXPECT_FALSE(calendar::FourPillarTexts({1900, 12, 31, 0}));
     EXPECT_FALSE(calendar::FourPillarTexts({2013, 2, 30, 0}));
     EXPECT_FALSE(calendar::FourPillarTexts({2013, 1, 1, 24}));
@@ -164,7 +168,7 @@ TEST(FormatLunarDate, DefaultAndCustomFormats)
     const Case cases[] = {
         {{2013, 2, 14}, "", "癸巳年(蛇)正月初五 2013-2-14"},
         {{2012, 5, 21}, "", "壬辰年(龙)闰四月初一 2012-5-21"},
-        {{2013, 2, 5}, "", "癸巳年(蛇)腊月廿五 2013-2-5"},    // the year follows 立春, the month the new year
+        {{2013, 2, 5}, "", "癸巳年(蛇)腊月廿五 2013-2-5"}, // the year follows 立春, the month the new year
         {{2013, 2, 4, 0}, "", "壬辰年(龙)腊月廿四 2013-2-4"}, // 立春 at 00:13:20 still ahead
         {{2013, 2, 4, 1}, "", "癸巳年(蛇)腊月廿四 2013-2-4"},
         {{2013, 2, 14}, "%Y年    %M  %D日  ", "癸巳年    正月  初五日  "},
@@ -176,8 +180,8 @@ TEST(FormatLunarDate, DefaultAndCustomFormats)
         {{2013, 2, 29}, "", ""}, // no such date
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.date.year << '-' << c.date.month << '-' << c.date.day << " \""
-                                        << c.format << '"');
+        SCOPED_TRACE(testing::Message()
+                     << c.date.year << '-' << c.date.month << '-' << c.date.day << " \"" << c.format << '"');
         EXPECT_EQ(calendar::FormatLunarDate(c.date, c.format), c.text);
     }
 }

@@ -1,5 +1,5 @@
-#include "calendar/CycleNames.h"
 #include "calendar/LunarCalendar.h"
+#include "calendar/CycleNames.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,8 @@ using namespace std::chrono;
 
 std::string describe(const LunarDate& d)
 {
-    return std::to_string(d.year) + " " + calendar::LunarMonthName(d.month, d.leap) + calendar::LunarDayName(d.day);
+    return std::to_string(d.year) + " " + calendar::LunarMonthName(d.month, d.leap) +
+           calendar::LunarDayName(d.day);
 }
 
 std::optional<LunarDate> lunarOf(sys_days d)
@@ -113,7 +114,8 @@ TEST(LunarCalendar, DatesOutsideTheRangeOrCalendarFail)
         EXPECT_FALSE(calendar::LunarFromSolar(c.year, c.month, c.day));
     }
     // Only the date of a date-time counts.
-    EXPECT_EQ(calendar::LunarFromSolar(calendar::DateTime{2013, 2, 9, 23, 59, 59}), (LunarDate{2012, 12, 29, false}));
+    EXPECT_EQ(calendar::LunarFromSolar(calendar::DateTime{2013, 2, 9, 23, 59, 59}),
+              (LunarDate{2012, 12, 29, false}));
 }
 
 TEST(LunarCalendar, YearTable)
@@ -165,8 +167,9 @@ TEST(CycleNames, MonthDayAndAnimalNames)
     std::string days;
     for (int day = 1; day <= 30; ++day)
         days += calendar::LunarDayName(day) + " ";
-    EXPECT_EQ(days, "初一 初二 初三 初四 初五 初六 初七 初八 初九 初十 十一 十二 十三 十四 十五 十六 十七 十八 "
-                    "十九 二十 廿一 廿二 廿三 廿四 廿五 廿六 廿七 廿八 廿九 三十 ");
+    EXPECT_EQ(days,
+              "初一 初二 初三 初四 初五 初六 初七 初八 初九 初十 十一 十二 十三 十四 十五 十六 十七 十八 "
+              "十九 二十 廿一 廿二 廿三 廿四 廿五 廿六 廿七 廿八 廿九 三十 ");
     EXPECT_EQ(calendar::LunarDayName(0), "");
     EXPECT_EQ(calendar::LunarDayName(31), "");
 

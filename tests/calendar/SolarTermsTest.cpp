@@ -1,5 +1,5 @@
-#include "calendar/CivilDate.h"
 #include "calendar/SolarTerms.h"
+#include "calendar/CivilDate.h"
 
 #include <gtest/gtest.h>
 

@@ -69,8 +69,8 @@ TEST(CalendarVerbs, PillarsAndLunarDates)
 TEST(CalendarVerbs, InvalidDatesExitWithAMessage)
 {
     const std::vector<std::string> requests[] = {
-        {"chart", "2013-2-30", "0"}, {"chart", "2013-4-31", "0"}, {"chart", "2013-1-1", "24"},
-        {"chart", "1900-1-1", "0"},  {"lunar", "2013-2-29"},      {"lunar", "2013-13-1"},
+        {"chart", "2013-2-30", "0"},    {"chart", "2013-4-31", "0"},   {"chart", "2013-1-1", "24"},
+        {"chart", "1900-1-1", "0"},     {"lunar", "2013-2-29"},        {"lunar", "2013-13-1"},
         {"pillars", "1900-12-31", "0"}, {"pillars", "2013-2-30", "0"}, {"pillars", "2013-1-1", "12:60"},
     };
     for (const auto& words : requests) {
@@ -82,9 +82,11 @@ TEST(CalendarVerbs, InvalidDatesExitWithAMessage)
     }
     EXPECT_EQ(run({"chart", "2013-2-30", "0"}).err, "请选择正确的日期\n");
 
-    for (const std::vector<std::string>& words :
-         {std::vector<std::string>{"chart", "2013-1-1"}, {"chart", "2013-1", "0"}, {"lunar", "2013-1-x"},
-          {"pillars", "2013-1-1", "1:2:3:4"}, {"pillars", "2013/1/1", "0"}}) {
+    for (const std::vector<std::string>& words : {std::vector<std::string>{"chart", "2013-1-1"},
+                                                  {"chart", "2013-1", "0"},
+                                                  {"lunar", "2013-1-x"},
+                                                  {"pillars", "2013-1-1", "1:2:3:4"},
+                                                  {"pillars", "2013/1/1", "0"}}) {
         SCOPED_TRACE(words[1]);
         EXPECT_EQ(run(words).status, 2) << "malformed request";
     }
@@ -94,7 +96,8 @@ TEST(CalendarVerbs, BatchAnswersEachLine)
 {
     const CliResult r = run({"pillars", "--batch"}, "1984-2-4 23\n2013-2-30 0\n2013-1-1 0\n");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "癸亥 乙丑 己巳 甲子\nERROR 日期时间无效或早于 1901 年: 2013-2-30 0\n壬辰 壬子 丁卯 庚子\n");
+    EXPECT_EQ(r.out,
+              "癸亥 乙丑 己巳 甲子\nERROR 日期时间无效或早于 1901 年: 2013-2-30 0\n壬辰 壬子 丁卯 庚子\n");
 }
 
 } // namespace
