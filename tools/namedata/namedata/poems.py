@@ -55,7 +55,9 @@ def build(ctx):
         if not body.strip():
             dropped["empty"] += 1
             continue
-        if not title or not author or not gbk_ok(title + author):
+        if not title:
+            title = "句"                 # untitled fragments, as the collection titles the others
+        if not author or not gbk_ok(title + author):
             dropped["title or author"] += 1
             continue
         text = rules.clean_poem(text_s, is_gbk_hanzi)

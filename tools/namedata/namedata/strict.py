@@ -2,6 +2,7 @@
 import os
 
 from .cnword import list_chars
+from .sources import read_tsv
 
 ARTICLE_CATEGORIES = {
     "XW_育儿百科": ["备孕百科", "孕期百科", "分娩百科", "0-1岁百科", "1-3岁百科", "3-6岁百科", "孕育指南",
@@ -26,10 +27,12 @@ def strict_problems(src, chars, meanings, surname_rows, yr, sm, n81, sancai):
     for c in sorted(list_chars(src)):
         if c not in meanings:
             problems.append(f"character {c}: no meaning in data-src/meanings")
+    written = {r[0]: r for r in read_tsv(os.path.join(src, "surnames.tsv"), 4)}
     for r in surname_rows:
-        for label, v in zip(("姓氏起源", "聚集地", "历史名人"), r[2:5]):
+        w = written.get(r[1], ["", "", "", ""])
+        for label, v in zip(("姓氏起源", "聚集地", "历史名人"), w[1:4]):
             if not v:
-                problems.append(f"surname {r[1]}: {label} empty")
+                problems.append(f"surname {r[1]}: {label} empty in data-src/surnames.tsv")
     for table, rows in (("XW_育儿百科", yr), ("XW_算命风水", sm)):
         per = {}
         for r in rows:
