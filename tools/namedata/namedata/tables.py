@@ -55,6 +55,8 @@ def numbers81(src, fortunes, warn):
             out.append((n, fortunes[n], "", "", "", "", "", "", "", ""))
             continue
         word = r[1] or fortunes[n]
+        if word != fortunes[n]:
+            warn(f"numbers81.tsv row {n}: fortune {word} differs from 81-fortunes.tsv ({fortunes[n]})")
         if word not in FORTUNES:
             raise RuntimeError(f"numbers81.tsv row {n}: fortune word {word!r}")
         # file order: 解释一 解释二 解释三 基业 家庭 含义 健康 数理暗示 -> same positions 2..9
