@@ -1,0 +1,46 @@
+#include "app/BirthChartPage.h"
+
+#include "app/ControlNames.h"
+#include "calendar/BirthChart.h"
+
+#include <charconv>
+
+namespace app {
+namespace {
+
+int toInt(const std::string& text)
+{
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc{} && end == text.data() + text.size() ? value : 0;
+}
+
+} // namespace
+
+void ShowBirthChart(Host& host)
+{
+    Window& main = host.mainWindow();
+    const bool custom = main.isChecked(names::单选框_自定义日期);
+    const int year = toInt(main.currentText(custom ? names::组合框_八字年份 : names::组合框_年份));
+    const int month = toInt(main.currentText(custom ? names::组合框_八字月份 : names::组合框_月份));
+    const int day = toInt(main.currentText(custom ? names::组合框_八字日子 : names::组合框_日子));
+    const int hour = toInt(main.currentText(custom ? names::组合框_八字时间 : names::组合框_时间));
+
+    const auto chart = calendar::BuildBirthChartText(year, month, day, hour);
+    if (!chart) {
+        host.messageBox(
+            {store::MessageIcon::Information, calendar::kInvalidDateTitle, calendar::kInvalidDateMessage});
+        return;
+    }
+    main.setText(names::八字五行标签, chart->elementsLabel);
+    main.setText(names::缺五行标签, chart->missingLabel);
+    main.setText(names::编辑框_八字信息, chart->text);
+}
+
+std::string MissingElementsText(Window& main, std::string_view eightElements)
+{
+    main.setText(names::缺五行标签, calendar::missingElements(eightElements));
+    return calendar::MissingElementsText(eightElements);
+}
+
+} // namespace app

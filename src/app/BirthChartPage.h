@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/Controls.h"
+
+#include <string>
+#include <string_view>
+
+namespace app {
+
+// The page 生辰八字 of the main window.
+
+// Computes the chart of the chosen date (the page's own date when 单选框_自定义日期 is checked, the
+// naming date of the input group otherwise) and writes 编辑框_八字信息, 八字五行标签 and 缺五行标签.
+// A date that does not exist (2月30日) shows a message and leaves the page as it was.
+void ShowBirthChart(Host& host);
+
+// "五行不缺", or "五行缺：" and the elements missing from the eight-element text, in the order 金木水火土;
+// also writes the missing elements into 缺五行标签.
+std::string MissingElementsText(Window& main, std::string_view eightElements);
+
+} // namespace app

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/Controls.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace app {
+
+// The settings file: config.dat, an INI file (GBK) with one section "设置".
+inline constexpr const char* kSettingsFileName = "config.dat";
+inline constexpr const char* kSettingsSection = "设置";
+
+namespace keys {
+inline constexpr const char* 姓氏 = "姓氏";
+inline constexpr const char* 性别 = "性别";
+inline constexpr const char* 名字个数 = "名字个数";
+inline constexpr const char* 组合的字 = "组合的字";
+inline constexpr const char* 英文名字 = "英文名字";
+inline constexpr const char* 评分名字 = "评分名字";
+inline constexpr const char* 名字记录 = "名字记录";
+} // namespace keys
+
+// $XDG_CONFIG_HOME/nestling, or ~/.config/nestling.
+std::filesystem::path defaultSettingsFolder();
+
+// The selections the stored numbers give: 性别 "0" (or empty, missing, not a number) is 男 (index 0),
+// any other number 女 (index 1); 名字个数 "1" is 二字 (index 1), anything else 一字 (index 0).
+int sexIndexFromSetting(const std::string& value);
+int nameLengthIndexFromSetting(const std::string& value);
+
+// Reads 姓氏, 性别, 名字个数, 组合的字, 英文名字, 评分名字 in this order into the main window's
+// controls, then hands 名字记录 to `restoreRecords`. A missing file or key reads as empty text, so
+// the text boxes are emptied and the drop-downs fall back to their first item.
+void RestoreSettings(Window& main, const std::filesystem::path& file,
+                     const std::function<void(const std::string&)>& restoreRecords);
+
+// Writes the seven keys in their order, keeping any other content of the file. False when the file
+// (or its folder) cannot be written.
+bool SaveSettings(const Window& main, const std::filesystem::path& file, const std::string& records);
+
+} // namespace app

@@ -1,0 +1,238 @@
+#include "app/Shell.h"
+
+#include "app/BirthChartPage.h"
+#include "app/ControlNames.h"
+#include "app/DateLists.h"
+#include "app/ModeDescriptions.h"
+#include "app/Settings.h"
+#include "store/LoadNamingDatabase.h"
+#include "store/NamingStore.h"
+
+namespace app {
+namespace {
+
+// Messages of the start-up load, shown on the window thread.
+class PostedMessageSink : public store::MessageSink
+{
+public:
+    explicit PostedMessageSink(Host& host) : m_host(host) {}
+    void showMessage(const store::Message& message) override
+    {
+        Host& host = m_host;
+        m_host.post([&host, message] { host.messageBox(message); });
+    }
+
+private:
+    Host& m_host;
+};
+
+void fillCombo(Window& w, names::Name combo, const std::vector<std::string>& items, std::string_view select)
+{
+    w.setItems(combo, items);
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i] == select) {
+            w.setCurrentIndex(combo, static_cast<int>(i));
+            return;
+        }
+}
+
+} // namespace
+
+Shell::Shell(Host& host, store::NamingStore& store, ShellPaths paths)
+    : m_host(host), m_store(store), m_paths(std::move(paths))
+{
+}
+
+Shell::~Shell()
+{
+    waitForDatabaseLoad();
+}
+
+std::filesystem::path Shell::settingsFile() const
+{
+    return m_paths.settingsFolder / kSettingsFileName;
+}
+
+std::filesystem::path Shell::helpFile() const
+{
+    return m_paths.programFolder / "Help" / "用户手册.mht";
+}
+
+bool Shell::StartUp()
+{
+    // 3. Single instance: a second copy ends before anything is shown.
+    if (!m_guard.acquire(m_paths.lockFile))
+        return false;
+    m_started = true;
+    Window& main = m_host.mainWindow();
+    wireMainWindow();
+
+    // 4. The start skin; the next change applies skin 1 of the list.
+    m_host.applySkin(startSkin());
+    m_skins.reset();
+
+    // 5. Visible, with its title.
+    main.setTitle(kMainTitle);
+    m_host.showMainWindow();
+
+    // 6. The input group's dates: 2013-1-1 0:00.
+    fillInputDates();
+
+    // 7. The chart of that date.
+    ShowBirthChart();
+
+    // 8. The surname is still empty here.
+    if (m_hooks.setLastRunSurname)
+        m_hooks.setLastRunSurname(main.text(names::编辑框_姓氏));
+
+    // 9. The classic mode's picture and description.
+    showModeDescription(names::单选框_经典起名);
+
+    // 10. The settings, then the records.
+    RestoreSettings(main, settingsFile(), [this](const std::string& records) {
+        if (m_hooks.restoreRecords)
+            m_hooks.restoreRecords(records);
+        else
+            m_keptRecords = records;
+    });
+
+    // 11. No generation character.
+    if (m_hooks.resetGenerationSetting)
+        m_hooks.resetGenerationSetting();
+
+    // 12. The database load, on its own thread; the window is usable meanwhile.
+    if (m_hooks.startDatabaseLoad) {
+        m_hooks.startDatabaseLoad();
+    } else {
+        const auto file = store::defaultDatabaseFile(m_paths.programFolder);
+        m_loader = std::thread([this, file] {
+            PostedMessageSink sink(m_host);
+            store::LoadNamingDatabase(m_store, file, sink);
+        });
+    }
+    return true;
+}
+
+void Shell::fillInputDates()
+{
+    Window& main = m_host.mainWindow();
+    fillCombo(main, names::组合框_年份, yearItems(), kDefaultYear);
+    fillCombo(main, names::组合框_月份, monthItems(), "1");
+    fillCombo(main, names::组合框_日子, dayItems(), "1");
+    fillCombo(main, names::组合框_时间, hourItems(), "0");
+    fillCombo(main, names::组合框_分钟, minuteItems(), "0");
+}
+
+void Shell::showModeDescription(names::Name radio)
+{
+    for (const ModeDescription& mode : kModeDescriptions)
+        if (mode.radio == radio)
+            m_host.mainWindow().setStatus(names::状态条1, mode.picture, mode.description);
+}
+
+void Shell::wireMainWindow()
+{
+    Window& main = m_host.mainWindow();
+    main.on(names::工具条1, EventKind::Clicked, [this](const Event& e) { ShowPage(e.index); });
+    const std::pair<names::Name, int> pageItems[] = {
+        {names::菜单_模式选择, kToolModes},     {names::菜单_生辰八字, kToolBirthChart},
+        {names::菜单_姓名评分, kToolEvaluation}, {names::菜单_起名记录, kToolRecords},
+        {names::菜单_新华字典, kToolDictionary},
+    };
+    for (const auto& [item, index] : pageItems)
+        main.on(item, EventKind::Clicked, [this, index = index](const Event&) { ShowPage(index); });
+    main.on(names::菜单_退出程序, EventKind::Clicked, [this](const Event&) { ExitApplication(); });
+    main.on(names::NestlingMain, EventKind::Closed, [this](const Event&) { ExitApplication(); });
+    main.on(names::菜单_更换皮肤, EventKind::Clicked, [this](const Event&) { ChangeSkin(); });
+    main.on(names::菜单_使用帮助, EventKind::Clicked, [this](const Event&) { OpenHelp(); });
+    main.on(names::菜单_关于软件, EventKind::Clicked, [this](const Event&) { OpenAbout(); });
+    main.on(names::按钮_八字查询, EventKind::Clicked, [this](const Event&) { ShowBirthChart(); });
+    for (const ModeDescription& mode : kModeDescriptions)
+        main.on(mode.radio, EventKind::Clicked, [this, radio = mode.radio](const Event&) {
+            showModeDescription(radio);
+        });
+}
+
+void Shell::ShowPage(int index)
+{
+    Window& main = m_host.mainWindow();
+    switch (index) {
+    case kToolModes:
+        main.setCurrentPage(names::高级选择夹1, kPageModes);
+        break;
+    case kToolBirthChart:
+        main.setText(names::透明标签_起名日期, main.currentText(names::组合框_年份) + "年" +
+                                                   main.currentText(names::组合框_月份) + "月" +
+                                                   main.currentText(names::组合框_日子) + "日" +
+                                                   main.currentText(names::组合框_时间) + "时");
+        fillCombo(main, names::组合框_八字年份, yearItems(), kDefaultYear);
+        fillCombo(main, names::组合框_八字月份, monthItems(), "1");
+        fillCombo(main, names::组合框_八字日子, dayItems(), "1");
+        fillCombo(main, names::组合框_八字时间, hourItems(), "0");
+        main.setCurrentPage(names::高级选择夹1, kPageBirthChart);
+        break;
+    case kToolEvaluation:
+        main.setText(names::编辑框_评分姓氏, main.text(names::编辑框_姓氏));
+        fillCombo(main, names::组合框_评分年份, yearItems(), kDefaultYear);
+        fillCombo(main, names::组合框_评分月份, monthItems(), "1");
+        fillCombo(main, names::组合框_评分日子, dayItems(), "1");
+        fillCombo(main, names::组合框_评分时间, hourItems(), "0");
+        fillCombo(main, names::组合框_评分分钟, minuteItems(), "0");
+        main.setCurrentPage(names::高级选择夹1, kPageEvaluation);
+        break;
+    case kToolRecords:
+        main.setCurrentPage(names::高级选择夹1, kPageRecords);
+        break;
+    case kToolDictionary:
+        m_host.openWindow(names::NestlingWord, WindowMode::Modal, &main);
+        break;
+    default:
+        break;
+    }
+}
+
+void Shell::ExitApplication()
+{
+    if (m_exited)
+        return;
+    m_exited = true;
+    if (m_hooks.stopNamingRun)
+        m_hooks.stopNamingRun();
+    m_store.Close();
+    if (m_started) {
+        const std::string records = m_hooks.saveRecords ? m_hooks.saveRecords() : m_keptRecords;
+        if (!SaveSettings(m_host.mainWindow(), settingsFile(), records))
+            m_host.messageBox({store::MessageIcon::Warning, kMessageTitle,
+                               "无法保存设置文件：" + settingsFile().string() + "\r\n本次的设置没有保存。"});
+    }
+    m_host.quit();
+}
+
+void Shell::ChangeSkin()
+{
+    if (const Skin* skin = m_skins.next())
+        m_host.applySkin(*skin);
+}
+
+void Shell::OpenHelp()
+{
+    m_host.openWithDesktop(helpFile().string());
+}
+
+void Shell::OpenAbout()
+{
+    m_host.openWindow(names::AboutUs, WindowMode::Modal, &m_host.mainWindow());
+}
+
+void Shell::ShowBirthChart()
+{
+    app::ShowBirthChart(m_host);
+}
+
+void Shell::waitForDatabaseLoad()
+{
+    if (m_loader.joinable())
+        m_loader.join();
+}
+
+} // namespace app

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "app/ControlNames.h"
+#include "app/Controls.h"
+#include "app/SingleInstanceGuard.h"
+#include "app/Skins.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace store {
+class NamingStore;
+}
+
+namespace app {
+
+struct ShellPaths
+{
+    std::filesystem::path programFolder;  // data/ and Help/ live here
+    std::filesystem::path settingsFolder; // config.dat lives here
+    std::filesystem::path lockFile;       // the single-instance lock
+};
+
+// What other parts of the program plug into start-up and exit. Every hook may stay empty.
+struct ShellHooks
+{
+    // Exit step 1: stop a naming run that is still going (and wait for its thread).
+    std::function<void()> stopNamingRun;
+    // Start-up step 8: the surname the high-score and super-auspicious lists were last reset for.
+    std::function<void(const std::string&)> setLastRunSurname;
+    // Start-up step 11: the generation-character setting starts off.
+    std::function<void()> resetGenerationSetting;
+    // The naming records: restored from and saved into 名字记录. Until they are set, the stored value
+    // is kept as it was read, so a start and exit never lose it.
+    std::function<void(const std::string&)> restoreRecords;
+    std::function<std::string()> saveRecords;
+    // Start-up step 12. Empty: LoadNamingDatabase on a thread of the shell's own.
+    std::function<void()> startDatabaseLoad;
+};
+
+// The frame of the program: start-up, page switching from the toolbar and menus, skins and exit.
+class Shell
+{
+public:
+    Shell(Host& host, store::NamingStore& store, ShellPaths paths);
+    Shell(const Shell&) = delete;
+    Shell& operator=(const Shell&) = delete;
+    ~Shell();
+
+    ShellHooks& hooks() { return m_hooks; }
+
+    // Start-up steps 3 to 12, run once the main window exists. False when another copy of the program
+    // runs: nothing was shown and the process should end.
+    bool StartUp();
+
+    // The toolbar and 操作菜单 action: 0 modes, 2 birth chart, 4 evaluation, 6 records, 8 dictionary.
+    void ShowPage(int index);
+    // Stops a run, closes the store, saves the settings and ends the event loop. Runs once.
+    void ExitApplication();
+    void ChangeSkin();
+    void OpenHelp();
+    void OpenAbout();
+
+    void ShowBirthChart();
+
+    int skinNumber() const { return m_skins.skinNumber(); }
+    bool hasExited() const { return m_exited; }
+    std::filesystem::path settingsFile() const;
+    std::filesystem::path helpFile() const;
+    // Waits for the start-up load of the database (tests and orderly shutdown).
+    void waitForDatabaseLoad();
+
+private:
+    void wireMainWindow();
+    void fillInputDates();
+    void showModeDescription(names::Name radio);
+
+    Host& m_host;
+    store::NamingStore& m_store;
+    ShellPaths m_paths;
+    ShellHooks m_hooks;
+    SingleInstanceGuard m_guard;
+    SkinCycler m_skins;
+    std::string m_keptRecords;
+    std::thread m_loader;
+    bool m_started = false;
+    bool m_exited = false;
+};
+
+} // namespace app

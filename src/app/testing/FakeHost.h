@@ -1,0 +1,224 @@
+#pragma once
+
+// An in-memory window system for tests of the window logic: every control is a record of its
+// state, events are fired by the test (click, double-click, page change, close), message boxes are
+// recorded and answered from a queue, and posted work runs when the test says so (or at once).
+#include "app/Controls.h"
+#include "app/Skins.h"
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace app::testing {
+
+struct FakeControl
+{
+    std::string text;
+    Rgb color;
+    std::vector<std::string> items;
+    int currentIndex = -1;
+    bool checked = false;
+    bool enabled = true;
+    bool visible = true;
+    std::vector<ListRow> rows;
+    std::vector<std::string> headers;
+    int currentRow = -1;
+    int currentPage = 0;
+    std::vector<std::string> pageCaptions;
+    std::vector<bool> pageVisible;
+    std::map<int, bool> toolEnabled;
+    int statusPicture = -1;
+    std::string file;      // browser view: the file shown; media player: the address played
+    int printCount = 0;
+    int progressValue = 0;
+    int progressMaximum = 0;
+    std::string radioGroup; // radios of one group uncheck each other
+    std::string container;  // boxes made at run time: the container they were placed in
+    int x = 0, y = 0, width = 0, height = 0;
+    int itemsSetCount = 0;  // how often setItems ran (a list filled twice shows as 2)
+};
+
+class FakeHost;
+
+class FakeWindow : public Window
+{
+public:
+    // layoutKey: a window name, or a form key such as names::NestlingContenSinglePage.
+    FakeWindow(FakeHost& host, std::string layoutKey);
+
+    // --- Window ---
+    std::string windowName() const override { return m_name; }
+    bool exists(ControlName control) const override;
+    std::string title() const override { return m_title; }
+    void setTitle(std::string_view title) override { m_title = title; }
+    std::string text(ControlName control) const override;
+    void setText(ControlName control, std::string_view text) override;
+    void setTextColor(ControlName control, Rgb color) override;
+    Rgb textColor(ControlName control) const override;
+    std::vector<std::string> items(ControlName combo) const override;
+    void setItems(ControlName combo, const std::vector<std::string>& items) override;
+    int currentIndex(ControlName combo) const override;
+    void setCurrentIndex(ControlName combo, int index) override;
+    std::string currentText(ControlName combo) const override;
+    bool isChecked(ControlName control) const override;
+    void setChecked(ControlName control, bool checked) override;
+    bool isEnabled(ControlName control) const override;
+    void setEnabled(ControlName control, bool enabled) override;
+    bool isVisible(ControlName control) const override;
+    void setVisible(ControlName control, bool visible) override;
+    int rowCount(ControlName list) const override;
+    ListRow row(ControlName list, int row) const override;
+    std::string cell(ControlName list, int row, int column) const override;
+    void appendRows(ControlName list, const std::vector<ListRow>& rows) override;
+    void setRow(ControlName list, int row, const ListRow& value) override;
+    void setCell(ControlName list, int row, int column, std::string_view text) override;
+    void setRowImage(ControlName list, int row, int image) override;
+    void setRows(ControlName list, const std::vector<ListRow>& rows) override;
+    void removeRow(ControlName list, int row) override;
+    void removeRows(ControlName list, int first, int count) override;
+    void clearRows(ControlName list) override;
+    int currentRow(ControlName list) const override;
+    void setCurrentRow(ControlName list, int row) override;
+    std::vector<std::string> columnHeaders(ControlName list) const override;
+    int currentPage(ControlName pages) const override;
+    void setCurrentPage(ControlName pages, int page) override;
+    int pageCount(ControlName pages) const override;
+    std::string pageCaption(ControlName pages, int page) const override;
+    void setPageCaption(ControlName pages, int page, std::string_view caption) override;
+    bool isPageVisible(ControlName pages, int page) const override;
+    void setPageVisible(ControlName pages, int page, bool visible) override;
+    bool isToolButtonEnabled(ControlName toolbar, int index) const override;
+    void setToolButtonEnabled(ControlName toolbar, int index, bool enabled) override;
+    void setStatus(ControlName statusBar, int picture, std::string_view text) override;
+    std::string statusText(ControlName statusBar) const override;
+    int statusPicture(ControlName statusBar) const override;
+    bool isMenuItemEnabled(ControlName item) const override;
+    void setMenuItemEnabled(ControlName item, bool enabled) override;
+    void popUpMenu(ControlName menu) override;
+    void navigate(ControlName browser, const std::string& file) override;
+    std::string browserFile(ControlName browser) const override;
+    void print(ControlName browser) override;
+    void play(ControlName player, const std::string& address) override;
+    void setProgress(ControlName bar, int value, int maximum) override;
+    std::string cloneCheckBox(ControlName templateBox, ControlName container, std::string_view caption, bool checked,
+                              int x, int y, int width, int height) override;
+    void destroyControl(ControlName control) override;
+    void on(ControlName control, EventKind kind, Handler handler) override;
+    void close() override;
+
+    // --- for tests ---
+    // Declares a control (the window layouts do this for every control the real window has).
+    FakeControl& declare(std::string_view control);
+    FakeControl* find(std::string_view control);
+    const FakeControl* find(std::string_view control) const;
+    bool isClosed() const { return m_closed; }
+    // Names written or read that the window does not have: a handler addressing a wrong control.
+    const std::set<std::string>& unknownControls() const { return m_unknown; }
+    // Controls made by cloneCheckBox that still exist, in creation order.
+    std::vector<std::string> clonedBoxes() const;
+    // The last pop-up menu shown.
+    const std::string& lastPopUp() const { return m_lastPopUp; }
+
+    // User actions: each changes the state as the real control would, then fires the event.
+    bool fire(std::string_view control, EventKind kind, int index = -1);
+    void click(std::string_view control);             // buttons; radios get checked; check boxes toggle
+    void clickTool(std::string_view toolbar, int index);
+    void selectItem(std::string_view combo, int index);
+    void selectRow(std::string_view list, int row);   // current row + CurrentRowChanged
+    void doubleClickRow(std::string_view list, int row);
+    void rightClickRow(std::string_view list, int row);
+    void choosePage(std::string_view pages, int page); // current page + PageChanged
+    void closeByUser();                               // Closed event, then the window is gone
+
+private:
+    FakeControl& at(ControlName control);
+    const FakeControl* get(ControlName control) const;
+
+    FakeHost& m_host;
+    std::string m_name;
+    std::string m_title;
+    std::map<std::string, FakeControl, std::less<>> m_controls;
+    std::map<std::pair<std::string, EventKind>, Handler> m_handlers;
+    std::vector<std::string> m_cloneOrder;
+    mutable std::set<std::string> m_unknown;
+    std::string m_lastPopUp;
+    int m_cloneCounter = 0;
+    bool m_closed = false;
+};
+
+class FakeHost : public Host
+{
+public:
+    FakeHost();
+    ~FakeHost() override;
+
+    // --- Host ---
+    Window& mainWindow() override { return *m_main; }
+    void showMainWindow() override { m_mainShown = true; }
+    Window* openWindow(std::string_view windowName, WindowMode mode, Window* owner = nullptr) override;
+    Window* findWindow(std::string_view windowName) override;
+    MessageAnswer messageBox(const store::Message& message) override;
+    bool openWithDesktop(const std::string& file) override;
+    void post(std::function<void()> work) override;
+    bool applySkin(const Skin& skin) override;
+    void quit() override { m_quit = true; }
+
+    // --- for tests ---
+    FakeWindow& main() { return *m_main; }
+    FakeWindow* find(std::string_view windowName);
+    bool mainShown() const { return m_mainShown; }
+    bool quitCalled() const { return m_quit; }
+
+    struct OpenedWindow
+    {
+        std::string name;
+        WindowMode mode;
+        std::string owner;
+    };
+    const std::vector<OpenedWindow>& openedWindows() const { return m_opened; }
+
+    const std::vector<store::Message>& messages() const { return m_messages; }
+    void clearMessages() { m_messages.clear(); }
+    // The answers the next message boxes give (Ok once the queue is empty).
+    void setNextAnswer(MessageAnswer answer) { m_answers.push_back(answer); }
+
+    const std::vector<std::string>& desktopOpened() const { return m_desktop; }
+    void setDesktopOpenResult(bool ok) { m_desktopResult = ok; }
+
+    // Posted work runs at once on the posting thread when inline; otherwise it waits for runPosted.
+    void setPostInline(bool inlineRun) { m_postInline = inlineRun; }
+    // Runs the work posted so far (and work posted by it), on the calling thread; returns the count.
+    int runPosted();
+    std::size_t pendingPosts() const;
+
+    const std::vector<Skin>& appliedSkins() const { return m_skins; }
+    // Makes applySkin fail (a theme that does not load): the look stays.
+    void setSkinFails(bool fails) { m_skinFails = fails; }
+
+private:
+    std::unique_ptr<FakeWindow> m_main;
+    std::vector<std::unique_ptr<FakeWindow>> m_windows;
+    std::vector<OpenedWindow> m_opened;
+    std::vector<store::Message> m_messages;
+    std::deque<MessageAnswer> m_answers;
+    std::vector<std::string> m_desktop;
+    std::vector<Skin> m_skins;
+    mutable std::mutex m_postMutex;
+    std::deque<std::function<void()>> m_posted;
+    bool m_postInline = false;
+    bool m_mainShown = false;
+    bool m_quit = false;
+    bool m_desktopResult = true;
+    bool m_skinFails = false;
+};
+
+// Declares the controls of a window with their form state (items, checked radios, radio groups,
+// list headers, page counts), as the Qt window has them.
+void declareWindowLayout(FakeWindow& window, std::string_view windowName);
+
+} // namespace app::testing

@@ -1,0 +1,177 @@
+#include "TempFolder.h"
+
+#include "app/ControlNames.h"
+#include "app/Settings.h"
+#include "app/Shell.h"
+#include "app/testing/FakeHost.h"
+#include "store/NamingStore.h"
+#include "text/Gbk.h"
+#include "text/IniFile.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace app {
+namespace {
+
+using namespace app::names;
+using testing::FakeHost;
+using testing::TempFolder;
+
+struct Program
+{
+    explicit Program(const std::filesystem::path& root)
+        : shell(host, store, {root / "program", root / "config", root / "lock"})
+    {
+        shell.hooks().startDatabaseLoad = [] {};
+    }
+    FakeHost host;
+    store::NamingStore store;
+    Shell shell;
+};
+
+void writeSettings(const std::filesystem::path& folder, const std::vector<std::pair<std::string, std::string>>& values)
+{
+    text::IniFile ini;
+    for (const auto& [key, value] : values)
+        ini.setValue(kSettingsSection, key, value);
+    std::filesystem::create_directories(folder);
+    ASSERT_TRUE(ini.save((folder / kSettingsFileName).string()));
+}
+
+std::string readBytes(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(Settings, RestoreRulesOfSexAndNameLength)
+{
+    struct Case
+    {
+        const char* stored; // nullptr: key missing
+        const char* sex;
+        const char* length;
+    };
+    const Case cases[] = {
+        {"1", "女", "二字"}, {"0", "男", "一字"}, {"", "男", "一字"},   {nullptr, "男", "一字"},
+        {"2", "女", "一字"}, {"abc", "男", "一字"}, {"-1", "女", "一字"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored ? c.stored : "(missing)");
+        TempFolder temp;
+        if (c.stored)
+            writeSettings(temp.path() / "config", {{keys::性别, c.stored}, {keys::名字个数, c.stored}});
+        Program p(temp.path());
+        ASSERT_TRUE(p.shell.StartUp());
+        EXPECT_EQ(p.host.main().currentText(组合框_性别), c.sex);
+        EXPECT_EQ(p.host.main().currentText(组合框_名字个数), c.length);
+    }
+}
+
+TEST(Settings, RoundTripWithChineseValues)
+{
+    TempFolder temp;
+    const std::string records = std::string(12000, 'x') + "|王 子涵;a;b;c;d;e;f|"; // longer than any old cut
+    {
+        Program p(temp.path());
+        std::string restoredRecords = "unset";
+        p.shell.hooks().restoreRecords = [&](const std::string& v) { restoredRecords = v; };
+        p.shell.hooks().saveRecords = [&] { return records; };
+        ASSERT_TRUE(p.shell.StartUp());
+        EXPECT_EQ(restoredRecords, "");
+        auto& w = p.host.main();
+        w.setText(编辑框_姓氏, "欧阳");
+        w.selectItem(组合框_性别, 1);
+        w.selectItem(组合框_名字个数, 1);
+        w.setText(编辑框_组合的字, "圣诚杰泽鹤航 轩");
+        w.setText(编辑框_英文名字, "明华");
+        w.setText(编辑框_评分名字, "子涵");
+        w.fire(菜单_退出程序, EventKind::Clicked);
+        EXPECT_TRUE(p.host.quitCalled());
+        w.closeByUser(); // the window's close after the menu's exit saves nothing twice
+        EXPECT_TRUE(p.host.messages().empty());
+    }
+    const auto file = temp.path() / "config" / "config.dat";
+    const std::string bytes = readBytes(file);
+    EXPECT_NE(bytes.find(text::toGbk("[设置]")), std::string::npos);
+    EXPECT_NE(bytes.find(text::toGbk("姓氏=欧阳")), std::string::npos);
+    EXPECT_EQ(bytes.find("欧阳"), std::string::npos) << "written as GBK, not UTF-8";
+
+    Program p(temp.path());
+    std::string restoredRecords;
+    p.shell.hooks().restoreRecords = [&](const std::string& v) { restoredRecords = v; };
+    ASSERT_TRUE(p.shell.StartUp());
+    auto& w = p.host.main();
+    EXPECT_EQ(w.text(编辑框_姓氏), "欧阳");
+    EXPECT_EQ(w.currentText(组合框_性别), "女");
+    EXPECT_EQ(w.currentText(组合框_名字个数), "二字");
+    EXPECT_EQ(w.text(编辑框_组合的字), "圣诚杰泽鹤航 轩");
+    EXPECT_EQ(w.text(编辑框_英文名字), "明华");
+    EXPECT_EQ(w.text(编辑框_评分名字), "子涵");
+    EXPECT_EQ(restoredRecords, records) << "read back whole";
+}
+
+TEST(Settings, RecordsSurviveAStartWithoutTheirOwner)
+{
+    TempFolder temp;
+    writeSettings(temp.path() / "config", {{keys::名字记录, "王 子涵;a;b;c;d;e;f|"}});
+    {
+        Program p(temp.path());
+        ASSERT_TRUE(p.shell.StartUp());
+        p.host.main().closeByUser();
+    }
+    text::IniFile ini;
+    ASSERT_TRUE(ini.load((temp.path() / "config" / kSettingsFileName).string()));
+    EXPECT_EQ(ini.value(kSettingsSection, keys::名字记录, ""), "王 子涵;a;b;c;d;e;f|");
+}
+
+TEST(Settings, ExitStopsTheRunAndClosesTheStoreBeforeSaving)
+{
+    TempFolder temp;
+    Program p(temp.path());
+    ASSERT_TRUE(p.store.Open());
+    std::vector<std::string> steps;
+    p.shell.hooks().stopNamingRun = [&] { steps.push_back(p.store.isOpen() ? "stop(open)" : "stop(closed)"); };
+    p.shell.hooks().saveRecords = [&] {
+        steps.push_back(p.store.isOpen() ? "save(open)" : "save(closed)");
+        return std::string();
+    };
+    ASSERT_TRUE(p.shell.StartUp());
+    p.host.main().closeByUser();
+    EXPECT_EQ(steps, (std::vector<std::string>{"stop(open)", "save(closed)"}));
+    EXPECT_TRUE(std::filesystem::exists(temp.path() / "config" / kSettingsFileName));
+}
+
+TEST(Settings, UnwritableFileIsReportedOnce)
+{
+    TempFolder temp;
+    // The settings folder is a plain file, so nothing can be written below it.
+    std::ofstream(temp.path() / "config") << "not a folder";
+    Program p(temp.path());
+    ASSERT_TRUE(p.shell.StartUp());
+    p.host.main().fire(菜单_退出程序, EventKind::Clicked);
+    p.host.main().closeByUser();
+    ASSERT_EQ(p.host.messages().size(), 1u);
+    EXPECT_EQ(p.host.messages()[0].caption, "提示");
+    EXPECT_NE(p.host.messages()[0].text.find("config.dat"), std::string::npos);
+    EXPECT_TRUE(p.host.quitCalled());
+}
+
+TEST(Settings, DefaultFolderFollowsXdgConfigHome)
+{
+    const char* saved = std::getenv("XDG_CONFIG_HOME");
+    const std::string keep = saved ? saved : "";
+    ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    EXPECT_EQ(defaultSettingsFolder(), std::filesystem::path("/cfg/nestling"));
+    ::unsetenv("XDG_CONFIG_HOME");
+    ::setenv("HOME", std::getenv("HOME") ? std::getenv("HOME") : "/h", 1);
+    EXPECT_EQ(defaultSettingsFolder(), std::filesystem::path(std::getenv("HOME")) / ".config" / "nestling");
+    if (saved)
+        ::setenv("XDG_CONFIG_HOME", keep.c_str(), 1);
+}
+
+} // namespace
+} // namespace app

@@ -1,0 +1,295 @@
+#include "TempFolder.h"
+
+#include "app/ControlNames.h"
+#include "app/BirthChartPage.h"
+#include "app/DateLists.h"
+#include "app/Shell.h"
+#include "app/testing/FakeHost.h"
+#include "store/NamingStore.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace app {
+namespace {
+
+using namespace app::names;
+using testing::FakeHost;
+using testing::TempFolder;
+
+// One start of the program on the fake window system; the database load is replaced by a counter.
+struct Program
+{
+    Program(const std::filesystem::path& root, const std::string& lockName = "nestling.lock")
+        : shell(host, store, {root / "program", root / "config", root / lockName})
+    {
+        shell.hooks().startDatabaseLoad = [this] { ++loads; };
+    }
+
+    FakeHost host;
+    store::NamingStore store;
+    Shell shell;
+    int loads = 0;
+};
+
+std::string chartText(FakeHost& host)
+{
+    return host.main().text(编辑框_八字信息);
+}
+
+TEST(ShellStartUp, FirstRunShowsTheDefaults)
+{
+    TempFolder temp;
+    Program p(temp.path());
+    ASSERT_TRUE(p.shell.StartUp());
+    auto& w = p.host.main();
+
+    EXPECT_TRUE(p.host.mainShown());
+    EXPECT_EQ(w.title(), "嘉禾起名软件V23.0");
+    EXPECT_EQ(w.text(编辑框_姓氏), "");
+    EXPECT_EQ(w.currentText(组合框_性别), "男");
+    EXPECT_EQ(w.currentText(组合框_名字个数), "一字");
+    EXPECT_EQ(w.items(组合框_年份).size(), 61u);
+    EXPECT_EQ(w.currentIndex(组合框_年份), 43);
+    EXPECT_EQ(w.currentText(组合框_年份), "2013");
+    EXPECT_EQ(w.items(组合框_日子).size(), 31u);
+    EXPECT_EQ(w.items(组合框_分钟).back(), "59");
+    for (Name combo : {组合框_月份, 组合框_日子})
+        EXPECT_EQ(w.currentText(combo), "1");
+    for (Name combo : {组合框_时间, 组合框_分钟})
+        EXPECT_EQ(w.currentText(combo), "0");
+    EXPECT_EQ(w.text(编辑框_组合的字), "") << "restored even though the key is missing";
+    EXPECT_EQ(w.rowCount(超级列表框_记录列表), 0);
+
+    // The chart of 2013-1-1 hour 0.
+    EXPECT_EQ(chartText(p.host).rfind("公历日期：2013年1月1日0时\r\n\r\n农历日期：壬辰年    冬月  二十日  庚子时", 0), 0u);
+    EXPECT_NE(chartText(p.host).find("八字四柱：壬辰年  壬子月  丁卯日  庚子时"), std::string::npos);
+    EXPECT_EQ(w.text(八字五行标签), "水,土,水,水,火,木,金,水,");
+    EXPECT_EQ(w.text(缺五行标签), "");
+
+    EXPECT_EQ(w.statusPicture(状态条1), 0);
+    EXPECT_EQ(w.statusText(状态条1), "高速生成,以好听为主,不考虑名字的五行数理等因素");
+    ASSERT_EQ(p.host.appliedSkins().size(), 1u);
+    EXPECT_EQ(p.host.appliedSkins()[0], startSkin());
+    EXPECT_EQ(p.shell.skinNumber(), 1);
+    EXPECT_EQ(p.loads, 1);
+    EXPECT_TRUE(p.host.messages().empty());
+    EXPECT_TRUE(w.unknownControls().empty());
+}
+
+TEST(ShellStartUp, StepsRunInOrder)
+{
+    TempFolder temp;
+    std::filesystem::create_directories(temp.path() / "config");
+    std::ofstream(temp.path() / "config" / "config.dat") << "[\xc9\xe8\xd6\xc3]\r\n\xd0\xd5\xca\xcf=\xc0\xee\r\n"; // 设置 / 姓氏=李
+    Program p(temp.path());
+    std::vector<std::string> steps;
+    p.shell.hooks().setLastRunSurname = [&](const std::string& s) { steps.push_back("surname:" + s); };
+    p.shell.hooks().restoreRecords = [&](const std::string&) { steps.push_back("records"); };
+    p.shell.hooks().resetGenerationSetting = [&] { steps.push_back("generation"); };
+    p.shell.hooks().startDatabaseLoad = [&] { steps.push_back("load"); };
+    ASSERT_TRUE(p.shell.StartUp());
+    // LastRunSurname is taken before the settings restore the surname, so it is empty.
+    EXPECT_EQ(steps, (std::vector<std::string>{"surname:", "records", "generation", "load"}));
+    EXPECT_EQ(p.host.main().text(编辑框_姓氏), "李");
+}
+
+TEST(ShellStartUp, SecondInstanceEndsBeforeAnyWindowShows)
+{
+    TempFolder temp;
+    Program first(temp.path());
+    ASSERT_TRUE(first.shell.StartUp());
+    {
+        Program second(temp.path());
+        EXPECT_FALSE(second.shell.StartUp());
+        EXPECT_FALSE(second.host.mainShown());
+        EXPECT_TRUE(second.host.appliedSkins().empty());
+        EXPECT_EQ(second.loads, 0);
+    }
+    // The first copy still runs and still holds the lock.
+    EXPECT_TRUE(first.host.mainShown());
+    SingleInstanceGuard third;
+    EXPECT_FALSE(third.acquire(temp.path() / "nestling.lock"));
+    first.shell.ExitApplication();
+    EXPECT_TRUE(first.host.quitCalled());
+}
+
+TEST(ShellStartUp, LockReleasedWithTheProgram)
+{
+    TempFolder temp;
+    {
+        Program first(temp.path());
+        ASSERT_TRUE(first.shell.StartUp());
+    }
+    Program again(temp.path());
+    EXPECT_TRUE(again.shell.StartUp());
+}
+
+TEST(ShowPage, BirthChartPageTakesTheNamingDateAndResetsItsOwn)
+{
+    TempFolder temp;
+    Program p(temp.path());
+    ASSERT_TRUE(p.shell.StartUp());
+    auto& w = p.host.main();
+    const std::string chart = chartText(p.host);
+    w.selectItem(组合框_八字年份, 0);
+    w.selectItem(组合框_年份, 2001 - 1970);
+    w.selectItem(组合框_月份, 4);
+    w.selectItem(组合框_日子, 19);
+    w.selectItem(组合框_时间, 8);
+
+    for (int round = 0; round < 2; ++round) {
+        w.clickTool(工具条1, kToolBirthChart);
+        EXPECT_EQ(w.text(透明标签_起名日期), "2001年5月20日8时");
+        EXPECT_EQ(w.currentPage(高级选择夹1), kPageBirthChart);
+        EXPECT_EQ(w.currentText(组合框_八字年份), "2013");
+        EXPECT_EQ(w.currentText(组合框_八字月份), "1");
+        EXPECT_EQ(w.currentText(组合框_八字日子), "1");
+        EXPECT_EQ(w.currentText(组合框_八字时间), "0");
+        EXPECT_EQ(w.items(组合框_八字年份).size(), 61u) << "refilled, not appended";
+        EXPECT_EQ(w.items(组合框_八字时间).size(), 24u);
+    }
+    EXPECT_EQ(chartText(p.host), chart) << "opening the page does not recompute the chart";
+
+    // The query button computes the naming date's chart.
+    w.click(按钮_八字查询);
+    EXPECT_EQ(chartText(p.host).rfind("公历日期：2001年5月20日8时", 0), 0u);
+}
+
+TEST(ShowPage, EvaluationPageCopiesTheSurnameAndFillsItsListsOnce)
+{
+    TempFolder temp;
+    Program p(temp.path());
+    ASSERT_TRUE(p.shell.StartUp());
+    auto& w = p.host.main();
+    w.setText(编辑框_姓氏, "欧阳");
+    w.fire(菜单_姓名评分, EventKind::Clicked);
+    w.setText(编辑框_评分姓氏, "changed");
+    w.selectItem(组合框_评分年份, 3);
+    w.clickTool(工具条1, kToolEvaluation);
+
+    EXPECT_EQ(w.currentPage(高级选择夹1), kPageEvaluation);
+    EXPECT_EQ(w.text(编辑框_评分姓氏), "欧阳");
+    const std::pair<Name, std::size_t> sizes[] = {
+        {组合框_评分年份, 61}, {组合框_评分月份, 12}, {组合框_评分日子, 31}, {组合框_评分时间, 24}, {组合框_评分分钟, 60}};
+    for (const auto& [combo, size] : sizes) {
+        SCOPED_TRACE(std::string(combo));
+        EXPECT_EQ(w.items(combo).size(), size);
+    }
+    EXPECT_EQ(w.items(组合框_评分年份), yearItems());
+    EXPECT_EQ(w.currentText(组合框_评分年份), "2013");
+    EXPECT_EQ(w.currentText(组合框_评分月份), "1");
+    EXPECT_EQ(w.currentText(组合框_评分日子), "1");
+    EXPECT_EQ(w.currentText(组合框_评分时间), "0");
+    EXPECT_EQ(w.currentText(组合框_评分分钟), "0");
+}
+
+TEST(ShowPage, ToolbarAndMenusReachTheirPagesAndWindows)
+{
+    TempFolder temp;
+    Program p(temp.path());
+    ASSERT_TRUE(p.shell.StartUp());
+    auto& w = p.host.main();
+    w.clickTool(工具条1, kToolRecords);
+    EXPECT_EQ(w.currentPage(高级选择夹1), kPageRecords);
+    w.fire(菜单_模式选择, EventKind::Clicked);
+    EXPECT_EQ(w.currentPage(高级选择夹1), kPageModes);
+
+    w.clickTool(工具条1, kToolDictionary);
+    ASSERT_EQ(p.host.openedWindows().size(), 1u);
+    EXPECT_EQ(p.host.openedWindows()[0].name, NestlingWord);
+    EXPECT_EQ(p.host.openedWindows()[0].mode, WindowMode::Modal);
+    EXPECT_EQ(w.currentPage(高级选择夹1), kPageModes);
+
+    w.fire(菜单_关于软件, EventKind::Clicked);
+    EXPECT_EQ(p.host.openedWindows().back().name, AboutUs);
+    w.fire(菜单_使用帮助, EventKind::Clicked);
+    ASSERT_EQ(p.host.desktopOpened().size(), 1u);
+    EXPECT_EQ(p.host.desktopOpened()[0], (temp.path() / "program" / "Help" / "用户手册.mht").string());
+}
+
+TEST(ShellStartUp, ModeRadiosShowTheirDescription)
+{
+    TempFolder temp;
+    Program p(temp.path());
+    ASSERT_TRUE(p.shell.StartUp());
+    auto& w = p.host.main();
+    w.click(单选框_超吉起名);
+    EXPECT_EQ(w.statusPicture(状态条1), 6);
+    EXPECT_EQ(w.statusText(状态条1), "系统将在1000万个名字中提取超吉名字,起名时间较长,并且不考虑单字名");
+    w.click(单选框_高分起名);
+    EXPECT_EQ(w.statusPicture(状态条1), 1);
+    EXPECT_FALSE(w.isChecked(单选框_超吉起名));
+}
+
+TEST(BirthChart, DateThatDoesNotExistShowsAMessageAndKeepsTheChart)
+{
+    TempFolder temp;
+    Program p(temp.path());
+    ASSERT_TRUE(p.shell.StartUp());
+    auto& w = p.host.main();
+    w.clickTool(工具条1, kToolBirthChart);
+    const std::string before = chartText(p.host);
+    w.click(单选框_自定义日期);
+    w.selectItem(组合框_八字月份, 1);
+    w.selectItem(组合框_八字日子, 29); // 2013-2-30
+    w.click(按钮_八字查询);
+    ASSERT_EQ(p.host.messages().size(), 1u);
+    EXPECT_EQ(p.host.messages()[0].text, "请选择正确的日期");
+    EXPECT_EQ(p.host.messages()[0].caption, "提示");
+    EXPECT_EQ(chartText(p.host), before);
+
+    // The page's own date, before 立春 of 2013.
+    w.selectItem(组合框_八字日子, 3); // 2013-2-4 hour 0
+    w.click(按钮_八字查询);
+    EXPECT_EQ(w.text(八字五行标签), "水,土,水,土,金,土,土,水,");
+    EXPECT_EQ(w.text(缺五行标签), "木火");
+    EXPECT_NE(chartText(p.host).find("( 五行缺：木火 )"), std::string::npos);
+}
+
+TEST(BirthChart, MissingElementsTextWritesTheLabel)
+{
+    FakeHost host;
+    EXPECT_EQ(MissingElementsText(host.main(), "水,土,水,水,火,木,金,水,"), "五行不缺");
+    EXPECT_EQ(host.main().text(缺五行标签), "");
+    EXPECT_EQ(MissingElementsText(host.main(), "水,金,水,水,金,水,金,水,"), "五行缺：木火土");
+    EXPECT_EQ(host.main().text(缺五行标签), "木火土");
+}
+
+TEST(ChangeSkin, StepsThroughTheListOnceWithoutWrapping)
+{
+    TempFolder temp;
+    Program p(temp.path());
+    ASSERT_TRUE(p.shell.StartUp());
+    auto& w = p.host.main();
+    w.fire(菜单_更换皮肤, EventKind::Clicked);
+    ASSERT_EQ(p.host.appliedSkins().size(), 2u);
+    EXPECT_EQ(p.host.appliedSkins()[1], skinList()[0]) << "the first change is not the start skin again";
+    for (int click = 2; click <= 79; ++click)
+        w.fire(菜单_更换皮肤, EventKind::Clicked);
+    ASSERT_EQ(p.host.appliedSkins().size(), 80u);
+    EXPECT_EQ(p.host.appliedSkins().back(), skinList().back());
+    for (int click = 80; click <= 85; ++click)
+        w.fire(菜单_更换皮肤, EventKind::Clicked);
+    EXPECT_EQ(p.host.appliedSkins().size(), 80u);
+    EXPECT_EQ(p.shell.skinNumber(), 86);
+}
+
+TEST(ChangeSkin, EveryStartBeginsWithTheStartSkin)
+{
+    TempFolder temp;
+    {
+        Program p(temp.path());
+        ASSERT_TRUE(p.shell.StartUp());
+        p.host.main().fire(菜单_更换皮肤, EventKind::Clicked);
+        p.shell.ExitApplication();
+    }
+    Program p(temp.path());
+    ASSERT_TRUE(p.shell.StartUp());
+    ASSERT_EQ(p.host.appliedSkins().size(), 1u);
+    EXPECT_EQ(p.host.appliedSkins()[0], startSkin());
+}
+
+} // namespace
+} // namespace app
