@@ -11,6 +11,9 @@ std::span<const Verb> allVerbs()
         Verb{"tables", "nestling-cli tables", true, false, &runTables},
         Verb{"chart", "nestling-cli chart YYYY-M-D H", false, true, &runChart},
         Verb{"lunar", "nestling-cli lunar YYYY-M-D [--format F]", false, true, &runLunar},
+        Verb{"score", "nestling-cli score SURNAME GIVEN [--json]", true, true, &runScore},
+        Verb{"generate", "nestling-cli generate --mode high-score --surname S --sex 男|女 --length 1|2 "
+                         "[--seed N] [--generation second:字|third:字]", true, true, &runGenerate},
         Verb{"pillars", "nestling-cli pillars YYYY-M-D H[:MI[:SS]]", false, true, &runPillars},
     };
     // clang-format on

@@ -34,6 +34,8 @@ std::span<const Verb> allVerbs();
 const Verb* findVerb(std::string_view name);
 
 // Verb implementations, one file each.
+int runScore(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
+int runGenerate(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runTables(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runChart(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runLunar(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);

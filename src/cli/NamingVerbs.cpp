@@ -1,0 +1,156 @@
+// nestling-cli score and generate: the name score and the naming runs without a window.
+#include "cli/Verbs.h"
+#include "naming/NamingRun.h"
+#include "numerology/NameScore.h"
+#include "numerology/SplitCharacters.h"
+
+#include <array>
+#include <charconv>
+#include <iostream>
+
+namespace cli {
+namespace {
+
+struct ModeName
+{
+    std::string_view name;
+    naming::Mode mode;
+};
+
+constexpr std::array kModes = {
+    ModeName{"classic", naming::Mode::Classic},
+    ModeName{"high-score", naming::Mode::HighScore},
+    ModeName{"poem", naming::Mode::Poem},
+    ModeName{"combination", naming::Mode::Combination},
+    ModeName{"nickname", naming::Mode::Nickname},
+    ModeName{"english", naming::Mode::English},
+    ModeName{"super-auspicious", naming::Mode::SuperAuspicious},
+};
+
+std::string jsonString(std::string_view s)
+{
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
+// Relays what the window would show to stderr.
+class StderrObserver : public naming::RunObserver
+{
+public:
+    explicit StderrObserver(std::ostream& err) : m_err(err) {}
+    void showMessage(const store::Message& message) override { m_err << message.text << '\n'; }
+
+private:
+    std::ostream& m_err;
+};
+
+bool parseGeneration(const std::string& value, naming::GenerationSetting& setting)
+{
+    const size_t colon = value.find(':');
+    if (colon == std::string::npos || colon + 1 >= value.size())
+        return false;
+    const std::string position = value.substr(0, colon);
+    const std::string character = value.substr(colon + 1);
+    setting.enabled = true;
+    if (position == "second") {
+        setting.fixSecond = true;
+        setting.secondChar = character;
+    } else if (position == "third") {
+        setting.fixThird = true;
+        setting.thirdChar = character;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int runScore(Context& context, const Arguments& args, std::ostream& out, std::ostream& err)
+{
+    if (args.positional.size() != 2 || args.positional[0].empty() || args.positional[1].empty()) {
+        err << "用法: nestling-cli score SURNAME GIVEN [--json]\n";
+        return 2;
+    }
+    const std::string& surname = args.positional[0];
+    const std::string& given = args.positional[1];
+    // As a run scores: a cache holding the characters of the surname and of the given name.
+    numerology::CharacterCache cache;
+    for (const std::string& part : numerology::SplitCharacters(surname + given))
+        cache.add(numerology::LookupCharacter(context.store, part));
+    numerology::StoreFortunes fortunes(context.store);
+    const numerology::NameScoreResult r = numerology::ScoreName(surname, given, cache, fortunes);
+    if (args.has("json")) {
+        out << "{\"name\":" << jsonString(surname + given) << ",\"simplifiedTotal\":" << r.simplifiedTotal
+            << ",\"total\":" << r.grids.total << ",\"elements\":" << jsonString(r.elements)
+            << ",\"grids\":[" << numerology::GridsText(r.grids) << "],\"threeTalentKey\":"
+            << jsonString(r.threeTalentKey) << ",\"fortunes\":[";
+        for (size_t i = 0; i < r.fortunes.size(); ++i)
+            out << (i ? "," : "") << jsonString(r.fortunes[i]);
+        out << "],\"score\":" << r.score << "}\n";
+        return 0;
+    }
+    out << surname << given << '\t' << r.simplifiedTotal << '\t' << r.grids.total << '\t' << r.elements << '\t'
+        << numerology::GridsText(r.grids) << '\t' << r.threeTalentKey << '\t' << r.score << '\n';
+    return 0;
+}
+
+int runGenerate(Context& context, const Arguments& args, std::ostream& out, std::ostream& err)
+{
+    naming::NamingRequest request;
+    const std::string modeName = args.option("mode").value_or("high-score");
+    const auto mode = std::find_if(kModes.begin(), kModes.end(), [&](const ModeName& m) { return m.name == modeName; });
+    if (mode == kModes.end()) {
+        err << "未知的起名模式: " << modeName << '\n';
+        return 2;
+    }
+    request.mode = mode->mode;
+    request.surname = args.option("surname").value_or("");
+    request.sex = args.option("sex").value_or("男");
+    if (request.sex != "男" && request.sex != "女") {
+        err << "--sex 只能是 男 或 女\n";
+        return 2;
+    }
+    const std::string length = args.option("length").value_or("2");
+    if (length != "1" && length != "2") {
+        err << "--length 只能是 1 或 2\n";
+        return 2;
+    }
+    request.givenLength = length == "2" ? 2 : 1;
+    if (const auto seed = args.option("seed")) {
+        std::uint64_t value = 0;
+        const auto [end, ec] = std::from_chars(seed->data(), seed->data() + seed->size(), value);
+        if (ec != std::errc() || end != seed->data() + seed->size()) {
+            err << "--seed 需要一个非负整数\n";
+            return 2;
+        }
+        request.seed = value;
+    }
+    if (const auto generation = args.option("generation"); generation && !parseGeneration(*generation, request.generation)) {
+        err << "--generation 的格式是 second:字 或 third:字\n";
+        return 2;
+    }
+    if (request.mode != naming::Mode::HighScore) {
+        err << "该起名模式尚未提供: " << modeName << '\n';
+        return 1;
+    }
+    StderrObserver observer(err);
+    naming::RunControl control;
+    naming::NamingRun run(context.store, request, observer, control);
+    if (run.run() != naming::RunOutcome::Finished)
+        return 1;
+    for (const naming::NameRow& row : run.rows()) {
+        const auto cells = row.cells();
+        for (size_t i = 0; i < cells.size(); ++i)
+            out << (i ? "\t" : "") << cells[i];
+        out << '\n';
+    }
+    return 0;
+}
+
+} // namespace cli
