@@ -188,10 +188,8 @@ def build(ctx):
             kx = ov["kangxi"].get(t, ov["kangxi"].get(c))
             stats["繁体笔画数"]["override"] += 1
         else:
-            kx = rules.kangxi_strokes(t, rs_kx, total, ctx.radical_strokes, rs_u)
-            stats["繁体笔画数"]["numeral" if t in rules.NUMERAL_STROKES else
-                         "kRSKangXi" if t in rs_kx else
-                         "kRSUnicode" if t in rs_u else "kTotalStrokes"] += 1
+            kx, how = rules.kangxi_strokes_how(t, rs_kx, total, ctx.radical_strokes, rs_u)
+            stats["繁体笔画数"][how] += 1
         reading = uh["kMandarin"].get(c, "").split()
         py2 = reading[0] if reading else ""
         if not py2:

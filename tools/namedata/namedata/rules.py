@@ -11,19 +11,30 @@ def kangxi_strokes(char, rs_kangxi, total_strokes, radical_strokes, rs_unicode=N
 
     The numerals one to ten count as their value.  Otherwise the strokes of the
     full form of its Kangxi radical plus the residual strokes of kRSKangXi
-    (so 氵 counts as 水 4, 王 as 玉 5 - 1 = 4, 月 in 育 as 肉 6); characters
-    without kRSKangXi use kRSUnicode the same way, then kTotalStrokes.
+    (so 氵 counts as 水 4, 王 as 玉 5 - 1 = 4, 月 in 育 as 肉 6), or of kRSUnicode
+    when kRSKangXi is missing -- but never less than the character's own
+    kTotalStrokes: the dictionary's residual is an index position and sometimes
+    counts a component short (柴 10, 斌 12, 露 21), while a radical written in
+    full adds nothing to the total.
     """
+    return kangxi_strokes_how(char, rs_kangxi, total_strokes, radical_strokes, rs_unicode)[0]
+
+
+def kangxi_strokes_how(char, rs_kangxi, total_strokes, radical_strokes, rs_unicode=None):
+    """(count, source) with source 'numeral', 'kRSKangXi', 'kRSUnicode', 'kTotalStrokes'."""
     if char in NUMERAL_STROKES:
-        return NUMERAL_STROKES[char]
-    for rs in (rs_kangxi.get(char), (rs_unicode or {}).get(char)):
+        return NUMERAL_STROKES[char], "numeral"
+    total = int(total_strokes[char].split()[0]) if char in total_strokes else 0
+    for name, table in (("kRSKangXi", rs_kangxi), ("kRSUnicode", rs_unicode or {})):
+        rs = table.get(char)
         if not rs:
             continue
         rad, _, residual = rs.split()[0].partition(".")
         rad = int(rad.rstrip("'"))
         if rad in radical_strokes:
-            return radical_strokes[rad] + int(residual)
-    return total_strokes.get(char, 0)
+            n = radical_strokes[rad] + int(residual)
+            return (n, name) if n >= total else (total, "kTotalStrokes")
+    return total, "kTotalStrokes"
 
 
 # ---------------------------------------------------------------- pinyin
