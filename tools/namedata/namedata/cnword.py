@@ -160,6 +160,16 @@ def detailed(c, explanation_dir, freq, max_words=6, max_len=330):
     return "<BR>".join(parts)
 
 
+def pick_radical(c, packaged, overrides, unihan_radical):
+    """(radical, source): the hand override, else cnchar's dictionary radical, else Unihan's."""
+    if c in overrides:
+        return overrides[c], "override"
+    if packaged:
+        return packaged, "cnchar-radical"
+    rad = unihan_radical(c)
+    return rad, "Unihan radical" if rad else "none"
+
+
 def build(ctx):
     """Return (rows, stats)."""
     src = ctx.src
@@ -200,15 +210,8 @@ def build(ctx):
         py1 = rules.strip_tones(py2)
         ini, fin = rules.split_syllable(py1) if py1 else ("", "")
         rad_pack, el_pack = cn.get(c, ["", ""])
-        if c in ov["radical"]:
-            rad = ov["radical"][c]
-            stats["部首"]["override"] += 1
-        elif rad_pack:
-            rad = rad_pack
-            stats["部首"]["cnchar-radical"] += 1
-        else:
-            rad = ctx.unihan_radical(c)
-            stats["部首"]["Unihan radical" if rad else "none"] += 1
+        rad, how = pick_radical(c, rad_pack, ov["radical"], ctx.unihan_radical)
+        stats["部首"][how] += 1
         el, how = rules.element_of(el_pack, rad, ini if py1 else None, ov["element"].get(c))
         stats["五行属性"][how] += 1
         wb = ctx.wubi.get(c, "")

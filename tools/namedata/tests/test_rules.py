@@ -1,7 +1,7 @@
 import unittest
 
 import _paths  # noqa: F401
-from namedata import fetch, rules, sources
+from namedata import cnword, fetch, rules, sources
 from namedata.sources import is_gbk_hanzi
 
 # Kangxi counts people most often get wrong: radicals counted in full form (氵 4, 扌 4,
@@ -42,6 +42,22 @@ class KangxiStrokes(unittest.TestCase):
         rows = dict(sources.read_tsv(_paths.SRC + "/overrides/kangxi-strokes.tsv", 2))
         for c in "萬巡成城研視":
             self.assertEqual(self.count(c), int(rows[c]), c)
+
+
+class Radicals(unittest.TestCase):
+    def test_dictionary_radicals(self):
+        f = fetch.Fetcher(_paths.CACHE, offline=True)
+        try:
+            dirs = [f.npm("cnchar"), f.npm("cnchar-radical"), f.npm("cnchar-info")]
+        except fetch.FetchError as e:
+            self.skipTest(f"packages not cached: {e}")
+        want = {"涵": "氵", "刘": "刂", "剑": "刂", "枪": "木", "箭": "竹", "朋": "月", "育": "月",
+                "王": "王", "打": "扌", "李": "木", "琪": "王", "芳": "艹", "迪": "辶", "郭": "阝",
+                "陈": "阝", "情": "忄", "礼": "礻", "钧": "钅"}
+        packaged = sources.read_cnchar(dirs, list(want))
+        overrides = cnword.read_overrides(_paths.SRC)["radical"]
+        got = {c: cnword.pick_radical(c, packaged[c][0], overrides, lambda c: "")[0] for c in want}
+        self.assertEqual(got, want)
 
 
 class Pinyin(unittest.TestCase):
