@@ -34,8 +34,11 @@ std::string createTableSql(std::string_view table, const std::vector<ColumnDescr
         sql += c.name;
         sql += " ";
         sql += typeWord(c.type);
-        if (c.length != 0)
-            sql += "(" + std::to_string(c.length) + ")";
+        if (c.length != 0) {
+            sql += "(";
+            sql += std::to_string(c.length);
+            sql += ")";
+        }
         if (c.attributes != 0) {
             sql += " ";
             if (c.attributes & kPrimaryKey)
