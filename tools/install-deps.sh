@@ -8,7 +8,6 @@ packages=(
     libsqlite3-dev sqlite3 libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-webengine-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
     gstreamer1.0-plugins-good fonts-wqy-microhei xvfb xauth
-    python3 nodejs npm opencc unicode-data bzip2 espeak-ng
 )
 
 missing=()
@@ -29,3 +28,6 @@ if [ ${#missing[@]} -gt 0 ]; then
     $sudo apt-get update -q
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+
+# What the database generator needs (python3, node and npm, opencc, Unicode data, ...).
+"$(dirname "$0")/namedata/install-deps.sh"

@@ -7,6 +7,3 @@ export QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1
 cmake --preset ci
 cmake --build --preset ci -j"$(nproc)"
 ctest --preset ci -j"$(nproc)"
-if [ -d tools/namedata/tests ]; then
-    NAMEDATA_DB="$PWD/build/ci/bin/data/namedata.db" python3 -m unittest discover -s tools/namedata/tests
-fi
