@@ -1,0 +1,50 @@
+#include "reports/Evaluation.h"
+
+#include "numerology/SplitCharacters.h"
+
+#include <algorithm>
+
+namespace reports {
+
+std::string_view EvaluationMessage(EvaluationOutcome outcome) noexcept
+{
+    switch (outcome) {
+    case EvaluationOutcome::MissingSurname: return "请输入姓氏";
+    case EvaluationOutcome::MissingGivenName: return "请输入名字";
+    case EvaluationOutcome::TooLong: return "姓氏和名字最多各两个字";
+    case EvaluationOutcome::AlreadyListed:
+    case EvaluationOutcome::Added: break;
+    }
+    return {};
+}
+
+ListCells EvaluationRow(int number, std::string_view surname, std::string_view given, const NameReport& report)
+{
+    return {std::to_string(number),
+            JoinNameCell(surname, given),
+            std::to_string(report.simplifiedTotal()),
+            std::to_string(report.grids.total),
+            report.elements(),
+            numerology::GridsText(report.grids),
+            report.threeTalents.key,
+            std::to_string(report.score)};
+}
+
+EvaluationOutcome EvaluateName(const store::NamingStore& store, const std::filesystem::path& programFolder,
+                               std::string_view surname, std::string_view given, std::vector<ListCells>& rows)
+{
+    if (surname.empty())
+        return EvaluationOutcome::MissingSurname;
+    if (given.empty())
+        return EvaluationOutcome::MissingGivenName;
+    if (numerology::SplitCharacters(surname).size() > 2 || numerology::SplitCharacters(given).size() > 2)
+        return EvaluationOutcome::TooLong;
+    const NameReport report = BuildNameReport(store, programFolder, surname, given);
+    const std::string cell = JoinNameCell(surname, given);
+    if (std::any_of(rows.begin(), rows.end(), [&](const ListCells& row) { return row[1] == cell; }))
+        return EvaluationOutcome::AlreadyListed;
+    rows.push_back(EvaluationRow(static_cast<int>(rows.size()) + 1, surname, given, report));
+    return EvaluationOutcome::Added;
+}
+
+} // namespace reports

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "reports/NameDetail.h"
+#include "store/NamingStore.h"
+
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+namespace reports {
+
+enum class EvaluationOutcome
+{
+    MissingSurname,   // nothing written, "请输入姓氏"
+    MissingGivenName, // nothing written, "请输入名字"
+    TooLong,          // nothing written: more than two surname or given-name characters have no 外格
+    AlreadyListed,    // report written, no row added
+    Added,            // report written, row appended
+};
+
+// Title of every message box the evaluation and the exports show.
+inline constexpr std::string_view kMessageTitle = "提示";
+
+// The text of the message box for an outcome; empty for AlreadyListed and Added.
+std::string_view EvaluationMessage(EvaluationOutcome outcome) noexcept;
+
+// The row of the evaluation list for a name: number, surname CR LF given name, the simplified and the
+// traditional totals, the elements, the five grids, the three-talent key and the score, all from the
+// report of the name.
+ListCells EvaluationRow(int number, std::string_view surname, std::string_view given, const NameReport& report);
+
+// The click on 按钮_评分 over the rows of 超级列表框_评分列表: checks the two texts (only the empty text
+// is empty; blanks are content), builds the report (data/temp.html) and appends the name's row unless a
+// row already holds the same name cell. The shell shows EvaluationMessage(outcome) titled kMessageTitle
+// when it is not empty.
+EvaluationOutcome EvaluateName(const store::NamingStore& store, const std::filesystem::path& programFolder,
+                               std::string_view surname, std::string_view given, std::vector<ListCells>& rows);
+
+} // namespace reports

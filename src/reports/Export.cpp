@@ -1,0 +1,71 @@
+#include "reports/Export.h"
+
+#include "naming/NameRow.h"
+#include "reports/ReportFiles.h"
+
+namespace reports {
+namespace {
+
+constexpr std::string_view kCellSeparator = "    ";
+
+ExportResult write(const std::filesystem::path& file, std::string_view text)
+{
+    ExportResult result{file, {}};
+    if (!WriteGbkFile(file, text))
+        result.error = "无法写入文件：" + file.string();
+    return result;
+}
+
+} // namespace
+
+std::filesystem::path NameListFile(const std::filesystem::path& programFolder)
+{
+    return DataFolder(programFolder) / "NameList.txt";
+}
+
+std::filesystem::path SuperNameListFile(const std::filesystem::path& programFolder)
+{
+    return DataFolder(programFolder) / "100NameList.txt";
+}
+
+std::filesystem::path ClassicNameListFile(const std::filesystem::path& programFolder)
+{
+    return DataFolder(programFolder) / "ClassNameList.txt";
+}
+
+std::string NameListText(const std::vector<ListCells>& rows, const std::function<void()>& afterRow)
+{
+    std::string body;
+    for (const ListCells& row : rows) {
+        if (row[0].empty())
+            break;
+        for (size_t i = 0; i < row.size(); ++i) {
+            if (i != 0)
+                body += kCellSeparator;
+            body += row[i];
+        }
+        body += kLineBreak;
+        if (afterRow)
+            afterRow();
+    }
+    std::string header;
+    for (size_t i = 0; i < naming::kNameRowHeaders.size(); ++i) {
+        if (i != 0)
+            header += kCellSeparator;
+        header += naming::kNameRowHeaders[i];
+    }
+    return header + std::string(kLineBreak) + body;
+}
+
+ExportResult ExportNameList(const std::vector<ListCells>& rows, const std::filesystem::path& file,
+                            const std::function<void()>& afterRow)
+{
+    return write(file, NameListText(rows, afterRow));
+}
+
+ExportResult ExportClassicNames(std::string_view text, const std::filesystem::path& programFolder)
+{
+    return write(ClassicNameListFile(programFolder), text);
+}
+
+} // namespace reports

@@ -1,0 +1,48 @@
+#include "reports/NameDetail.h"
+
+#include "numerology/SplitCharacters.h"
+#include "reports/Pages.h"
+#include "text/Gbk.h"
+
+namespace reports {
+
+std::string JoinNameCell(std::string_view surname, std::string_view given)
+{
+    std::string cell(surname);
+    cell += kLineBreak;
+    cell += given;
+    return cell;
+}
+
+std::optional<SplitName> SplitNameCell(std::string_view cell)
+{
+    const size_t at = cell.find(kLineBreak);
+    if (cell.empty() || at == std::string_view::npos)
+        return std::nullopt;
+    return SplitName{std::string(cell.substr(0, at)), std::string(cell.substr(at + kLineBreak.size()))};
+}
+
+std::string GivenFromListName(std::string_view nameCell, std::string_view surname)
+{
+    const std::string gbk = text::toGbk(nameCell);
+    const size_t cut = text::toGbk(surname).size() < 3 ? 2 : 4;
+    return gbk.size() <= cut ? std::string() : text::fromGbk(std::string_view(gbk).substr(cut));
+}
+
+NameDetail WriteNameDetail(const store::NamingStore& store, const std::filesystem::path& programFolder,
+                           std::string_view surname, std::string_view given)
+{
+    NameDetail detail;
+    detail.report = BuildNameReport(store, programFolder, surname, given);
+    detail.caption = std::string(surname) + std::string(given) + std::string(kDetailCaption);
+    std::vector<std::string> characters = numerology::SplitCharacters(std::string(surname) + std::string(given));
+    if (characters.size() > 4)
+        characters.resize(4);
+    for (size_t i = 0; i < characters.size(); ++i)
+        WriteCharacterPage(store, programFolder, characters[i], static_cast<int>(i) + 1);
+    WriteSurnamePage(store, programFolder, surname);
+    detail.characters = std::move(characters);
+    return detail;
+}
+
+} // namespace reports

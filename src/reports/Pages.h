@@ -1,0 +1,33 @@
+#pragma once
+
+#include "store/NamingStore.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace reports {
+
+// The dictionary page of a character and the origin page of a surname, as UTF-8 HTML. The looked-up
+// text is what the user typed (or a character of a typed name), so it is HTML-escaped; the texts of
+// XW_CNWord and XW_百家姓 are inserted as they are. No row: every field empty, no "0".
+std::string_view CharacterPageTemplate() noexcept;
+std::string_view SurnamePageTemplate() noexcept;
+std::string CharacterPageHtml(const store::NamingStore& store, std::string_view character);
+std::string SurnamePageHtml(const store::NamingStore& store, std::string_view surname);
+
+// Writes the page of the i-th character of a name to data/temp<i>.html (i = 1..4). A failed write is
+// not reported to the user; the return value tells the caller.
+bool WriteCharacterPage(const store::NamingStore& store, const std::filesystem::path& programFolder,
+                        std::string_view character, int page);
+
+// Writes the surname page (the whole surname is one key) to data/temp5.html.
+bool WriteSurnamePage(const store::NamingStore& store, const std::filesystem::path& programFolder,
+                      std::string_view surname);
+
+// The character query: the whole typed text (not split, not trimmed) is the key; its page goes to
+// data/temp.html. Returns the result window's caption, " 汉字[ " + text + " ]的详细解释".
+std::string QueryCharacter(const store::NamingStore& store, const std::filesystem::path& programFolder,
+                           std::string_view text);
+
+} // namespace reports

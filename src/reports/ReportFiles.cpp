@@ -1,0 +1,74 @@
+#include "reports/ReportFiles.h"
+
+#include "text/Gbk.h"
+
+#include <fstream>
+#include <system_error>
+
+namespace reports {
+
+std::filesystem::path DataFolder(const std::filesystem::path& programFolder)
+{
+    return programFolder / "data";
+}
+
+std::filesystem::path ReportFile(const std::filesystem::path& programFolder)
+{
+    return DataFolder(programFolder) / "temp.html";
+}
+
+std::filesystem::path CharacterPageFile(const std::filesystem::path& programFolder, int page)
+{
+    return DataFolder(programFolder) / ("temp" + std::to_string(page) + ".html");
+}
+
+std::filesystem::path SurnamePageFile(const std::filesystem::path& programFolder)
+{
+    return CharacterPageFile(programFolder, 5);
+}
+
+bool WriteGbkFile(const std::filesystem::path& file, std::string_view utf8)
+{
+    std::error_code ec;
+    if (file.has_parent_path())
+        std::filesystem::create_directories(file.parent_path(), ec);
+    const std::string bytes = text::toGbk(utf8);
+    std::filesystem::path partial = file;
+    partial += ".partial";
+    {
+        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            std::filesystem::remove(partial, ec);
+            return false;
+        }
+    }
+    std::filesystem::rename(partial, file, ec);
+    if (ec) {
+        std::filesystem::remove(partial, ec);
+        return false;
+    }
+    return true;
+}
+
+std::string HtmlEscape(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        case '\'': out += "&#39;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace reports

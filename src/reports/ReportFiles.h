@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace reports {
+
+// The files the reports and pages are written to, all in the data folder beside the executable.
+std::filesystem::path DataFolder(const std::filesystem::path& programFolder);
+std::filesystem::path ReportFile(const std::filesystem::path& programFolder);                // data/temp.html
+std::filesystem::path CharacterPageFile(const std::filesystem::path& programFolder, int page); // data/temp<i>.html
+std::filesystem::path SurnamePageFile(const std::filesystem::path& programFolder);           // data/temp5.html
+
+// Writes UTF-8 text as GBK bytes (GB18030 for characters outside GBK), no byte-order mark, replacing
+// the file. The text goes to a sibling file first and is renamed over the old one, so a failed write
+// leaves the previous file as it was. Creates the folder when it is missing. False when it failed.
+bool WriteGbkFile(const std::filesystem::path& file, std::string_view utf8);
+
+// Escapes & < > " ' so that text a user typed shows as typed inside a page.
+std::string HtmlEscape(std::string_view text);
+
+} // namespace reports

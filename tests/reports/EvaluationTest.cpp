@@ -1,0 +1,60 @@
+#include "ReportFixture.h"
+
+#include "reports/Evaluation.h"
+#include "reports/ReportFiles.h"
+
+namespace {
+
+using reports::EvaluationOutcome;
+
+class EvaluationTest : public ReportFixture
+{
+protected:
+    EvaluationOutcome evaluate(const std::string& surname, const std::string& given)
+    {
+        return reports::EvaluateName(m_store, m_program, surname, given, m_rows);
+    }
+    std::vector<reports::ListCells> m_rows;
+};
+
+TEST_F(EvaluationTest, RefusedInputsWriteNothingAndSayWhy)
+{
+    const struct
+    {
+        std::string surname, given;
+        EvaluationOutcome outcome;
+        std::string message;
+    } cases[] = {
+        {"", "明华", EvaluationOutcome::MissingSurname, "请输入姓氏"},
+        {"", "", EvaluationOutcome::MissingSurname, "请输入姓氏"},
+        {"李", "", EvaluationOutcome::MissingGivenName, "请输入名字"},
+        {"李", "明华明", EvaluationOutcome::TooLong, "姓氏和名字最多各两个字"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.surname + "/" + c.given);
+        EXPECT_EQ(evaluate(c.surname, c.given), c.outcome);
+        EXPECT_EQ(reports::EvaluationMessage(c.outcome), c.message);
+    }
+    EXPECT_TRUE(m_rows.empty());
+    EXPECT_FALSE(std::filesystem::exists(reports::ReportFile(m_program)));
+    EXPECT_EQ(reports::kMessageTitle, "提示");
+}
+
+TEST_F(EvaluationTest, RowsComeFromTheReportAndANameIsListedOnce)
+{
+    EXPECT_EQ(evaluate("李", "明涵"), EvaluationOutcome::Added);
+    EXPECT_TRUE(std::filesystem::exists(reports::ReportFile(m_program)));
+    EXPECT_EQ(evaluate("于", "明"), EvaluationOutcome::Added);
+    EXPECT_EQ(evaluate("李", "明涵"), EvaluationOutcome::AlreadyListed);
+    EXPECT_EQ(evaluate("李", " "), EvaluationOutcome::Added) << "a blank is content";
+    ASSERT_EQ(m_rows.size(), 3u);
+    const reports::ListCells first = {"1", "李\r\n明涵", "26", "27", "木火水", "8,15,20,27,13", "金土水", "86"};
+    EXPECT_EQ(m_rows[0], first);
+    // 于 counts its simplified strokes here: 总格 3 + 8.
+    const reports::ListCells second = {"2", "于\r\n明", "11", "11", "土火", "4,11,9,11,2", "火木水", "75"};
+    EXPECT_EQ(m_rows[1], second);
+    EXPECT_EQ(m_rows[2][0], "3");
+    EXPECT_EQ(m_rows[2][1], "李\r\n ");
+}
+
+} // namespace

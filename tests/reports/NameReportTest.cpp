@@ -1,0 +1,155 @@
+#include "ReportFixture.h"
+
+#include "numerology/NameScore.h"
+#include "numerology/SplitCharacters.h"
+#include "reports/NameReport.h"
+#include "reports/Placeholders.h"
+#include "reports/ReportFiles.h"
+#include "reports/ReportTemplate.h"
+
+namespace {
+
+using reports::ComputeNameReport;
+using reports::NameReport;
+
+numerology::NameScoreResult scoreLikeARun(const store::NamingStore& store, const std::string& surname,
+                                          const std::string& given)
+{
+    numerology::CharacterCache cache;
+    for (const std::string& part : numerology::SplitCharacters(surname + given))
+        cache.add(numerology::LookupCharacter(store, part));
+    numerology::StoreFortunes fortunes(store);
+    return numerology::ScoreName(surname, given, cache, fortunes);
+}
+
+class NameReportTest : public ReportFixture
+{
+};
+
+TEST_F(NameReportTest, AgreesWithTheRunScoreExceptForUnusableCharactersAndYu)
+{
+    struct Case
+    {
+        std::string surname, given;
+        numerology::FiveGrids report, run;
+    };
+    const Case cases[] = {
+        {"李", "明华", {8, 15, 22, 29, 15}, {8, 15, 22, 29, 15}},
+        {"欧阳", "华", {32, 31, 15, 46, 16}, {32, 31, 15, 46, 16}},
+        {"李", "空", {8, 7, 1, 7, 2}, {8, 15, 9, 15, 2}},   // no element: counts 0 in the report
+        {"李", "零", {8, 7, 1, 7, 2}, {8, 20, 14, 20, 2}},  // simplified count 0: likewise
+        {"于", "明", {4, 11, 9, 11, 2}, {9, 16, 9, 16, 2}}, // 于 counts its simplified 3, not 8
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.surname + c.given);
+        const NameReport report = ComputeNameReport(m_store, c.surname, c.given);
+        const numerology::NameScoreResult run = scoreLikeARun(m_store, c.surname, c.given);
+        EXPECT_EQ(report.grids, c.report);
+        EXPECT_EQ(run.grids, c.run);
+        if (c.report == c.run) {
+            EXPECT_EQ(report.score, run.score);
+            EXPECT_EQ(report.simplifiedTotal(), run.simplifiedTotal);
+            EXPECT_EQ(report.elements(), run.elements);
+            EXPECT_EQ(report.threeTalents.key, run.threeTalentKey);
+        }
+    }
+}
+
+TEST_F(NameReportTest, UnusableCharacterIsShownWithZeroCountsAndAbsentPositionIsBlank)
+{
+    const NameReport report = ComputeNameReport(m_store, "李", "空");
+    const std::string cells = reports::FillReportTemplate(
+        "{简体名字1}|{繁体名字1}|{名字1拼音}|{简体名字1笔划}|{繁体名字1笔划}|{名字1五行}|"
+        "{简体姓氏2}|{繁体姓氏2}|{简体姓氏2笔划}|{繁体姓氏2笔划}|{姓氏2五行}|{简体名字2笔划}",
+        report);
+    EXPECT_EQ(cells, "空|||0|0|||||||");
+    EXPECT_EQ(report.elements(), "木");
+    EXPECT_EQ(report.simplifiedTotal(), 7);
+}
+
+TEST_F(NameReportTest, ReadingsTakeTheirColumnsInTheReportOrder)
+{
+    const NameReport report = ComputeNameReport(m_store, "李", "明华");
+    const reports::GridReading& heaven = report.gridReadings[0];
+    EXPECT_EQ(heaven.number, 8);
+    EXPECT_EQ(heaven.element, "金");
+    EXPECT_EQ(heaven.fortune, "大吉");
+    EXPECT_EQ(heaven.summary, "八卦之数(解释三之8)");
+    // 健康 shows the 含义 column and 含义 the 健康 column.
+    EXPECT_EQ(heaven.explanation, "解释二之8<BR>基业:基业之8<BR>家庭:家庭之8<BR>健康:含义之8<BR>含义:健康之8");
+    EXPECT_EQ(heaven.hint, "暗示甲之8<BR>暗示乙之8");
+
+    const reports::ThreeTalentReading& talents = report.threeTalents;
+    EXPECT_EQ(talents.key, "金土木");
+    EXPECT_EQ(talents.summary, "解释一之金土木");
+    EXPECT_EQ(talents.explanation,
+              "1、总论:总论之金土木<BR>2、性格:性格之金土木<BR>3、意志:意志之金土木<BR>4、事业:事业之金土木"
+              "<BR>5、家庭:家庭之金土木<BR>6、婚姻:婚姻之金土木<BR>7、子女:子女之金土木<BR>8、社交:社交之金土木"
+              "<BR>9、精神:精神之金土木<BR>10、财运:财运之金土木<BR>11、健康:健康之金土木<BR>12、老运:老运之金土木");
+    EXPECT_EQ(talents.basis, "基础运之金土木");
+    EXPECT_EQ(talents.success, "成功运之金土木");
+    EXPECT_EQ(talents.relations, "人际关系之金土木");
+    EXPECT_EQ(talents.temper, "性格影响之金土木");
+}
+
+TEST_F(NameReportTest, TotalAboveEightyOneHasNoRowAndAddsNothing)
+{
+    const NameReport report = ComputeNameReport(m_store, "欧阳", "龘麟");
+    EXPECT_EQ(report.grids, (numerology::FiveGrids{32, 65, 71, 103, 38}));
+    const reports::GridReading& total = report.gridReadings[3];
+    EXPECT_EQ(total.fortune, "");
+    EXPECT_EQ(total.summary, "()");
+    EXPECT_EQ(total.explanation, "<BR>基业:<BR>家庭:<BR>健康:<BR>含义:");
+    EXPECT_EQ(total.hint, "");
+    EXPECT_EQ(total.element, "火");
+    // 大吉, 大吉, 吉, (none), 吉 and 木土木 大凶: 5 + 30 + 20 + 0 + 10 + 4.5, the 20 of 总格 lost.
+    EXPECT_EQ(report.threeTalents.fortune, "大凶");
+    EXPECT_EQ(report.weightedHundredths, 6950);
+    EXPECT_EQ(report.score, 69);
+}
+
+TEST_F(NameReportTest, CommentFollowsTheScoreBands)
+{
+    const std::string top = std::string(reports::ScoreComment(100));
+    const std::string good = std::string(reports::ScoreComment(80));
+    const std::string fair = std::string(reports::ScoreComment(70));
+    const std::string poor = std::string(reports::ScoreComment(60));
+    const std::string bad = std::string(reports::ScoreComment(0));
+    EXPECT_EQ(top.rfind("你的名字取得非常棒", 0), 0u);
+    EXPECT_EQ(good.rfind("你的名字取得不错", 0), 0u);
+    EXPECT_EQ(fair.rfind("你的名字可能不太理想", 0), 0u);
+    EXPECT_EQ(poor.rfind("你的名字不太好", 0), 0u);
+    EXPECT_EQ(bad.rfind("你的名字很不好", 0), 0u);
+    const std::pair<int, std::string> edges[] = {{90, top}, {89, good}, {79, fair}, {69, poor}, {59, bad}};
+    for (const auto& [score, comment] : edges)
+        EXPECT_EQ(reports::ScoreComment(score), comment) << score;
+
+    // 丁平安: 大吉 吉 大吉 大吉 吉 and 大凶 weigh 89.5; 丁子曜: 大吉 x4, 凶 and 凶 weigh 90.
+    const NameReport below = ComputeNameReport(m_store, "丁", "平安");
+    EXPECT_EQ(below.weightedHundredths, 8950);
+    EXPECT_EQ(below.score, 89);
+    EXPECT_EQ(below.comment, good);
+    const NameReport at = ComputeNameReport(m_store, "丁", "子曜");
+    EXPECT_EQ(at.weightedHundredths, 9000);
+    EXPECT_EQ(at.score, 90);
+    EXPECT_EQ(at.comment, top);
+}
+
+TEST_F(NameReportTest, TypedTextIsEscapedAndDatabaseTextIsNot)
+{
+    const NameReport report = reports::BuildNameReport(m_store, m_program, "李", "<i");
+    const std::string page = readPage(reports::ReportFile(m_program));
+    EXPECT_NE(page.find("<td class=\"fontcolor1\">&lt;</td>"), std::string::npos);
+    EXPECT_EQ(page.find("<i"), std::string::npos);
+    EXPECT_NE(page.find("暗示甲之8<BR>暗示乙之8"), std::string::npos) << "database text goes in as HTML";
+    EXPECT_NE(page.find("<span class=\"fontcolor3\">" + std::to_string(report.score) + "</span>"),
+              std::string::npos);
+}
+
+TEST(Placeholders, ReplacedEverywhereInOnePassAndUnknownBracesStay)
+{
+    const reports::Placeholders values = {{"{a}", "x{b}"}, {"{b}", "y"}};
+    EXPECT_EQ(reports::FillPlaceholders("{a}{b}{a} {c} {{b}} p { q }", values), "x{b}yx{b} {c} {y} p { q }");
+}
+
+} // namespace
