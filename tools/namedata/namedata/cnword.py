@@ -112,6 +112,11 @@ def clean_text(s):
     return s
 
 
+# definitions of people, places and works: left out of the word list
+_PROPER = re.compile(r"(人|族)。|人之一|^(唐|宋|元|明|清|汉|晋|隋|周|秦|战国|春秋|西汉|东汉|北宋|南宋|三国|"
+                     r"五代|近代|现代|当代|古代)|运动员|演员|作家|画家|诗人|词人|学家|首都|城市|省会|国名|"
+                     r"地名|人名|书名|曲名|诗集|总集|小说|电影|神话|帝王|皇帝|年号|剧本|建立者|，字|^即|^见|^同“|^亦作|^也作|詈|骂|"
+                     r"贬义|王八|死")
 _NUM = re.compile(r"^\s*(\d+\.|[①-⑩])\s*")
 
 
@@ -143,7 +148,7 @@ def detailed(c, explanation_dir, freq, max_words=6, max_len=330):
         if "\ufffd" in w + d or not gbk_ok(w):
             continue
         s = clean_text(first_sense(d))
-        if not s or clean_text(w) is None:
+        if not s or clean_text(w) is None or _PROPER.search(s):
             continue
         cands.append((-freq.get(w, 0), len(w), w, s))
     cands.sort()
