@@ -103,6 +103,8 @@ def clean_text(s):
     Entries with stray symbols (the garbled spots of the word data) give None."""
     s = s.replace("﹑", "、").replace("∶", "：")
     s = re.sub(r'"([^"]*)"', r"“\1”", s).replace('"', "")
+    if s.count("“") != s.count("”"):          # a quote lost in the source: drop the halves
+        s = s.replace("“", "").replace("”", "")
     for c in s:
         if c in _CLEAN_PUNCT:
             continue
