@@ -30,15 +30,23 @@ ListCells EvaluationRow(int number, std::string_view surname, std::string_view g
             std::to_string(report.score)};
 }
 
-EvaluationOutcome EvaluateName(const store::NamingStore& store, const std::filesystem::path& programFolder,
-                               std::string_view surname, std::string_view given, std::vector<ListCells>& rows)
+std::optional<EvaluationOutcome> RefuseEvaluation(std::string_view surname, std::string_view given)
 {
     if (surname.empty())
         return EvaluationOutcome::MissingSurname;
     if (given.empty())
         return EvaluationOutcome::MissingGivenName;
+    // Grids are defined for one or two characters on each side only.
     if (numerology::SplitCharacters(surname).size() > 2 || numerology::SplitCharacters(given).size() > 2)
         return EvaluationOutcome::TooLong;
+    return std::nullopt;
+}
+
+EvaluationOutcome EvaluateName(const store::NamingStore& store, const std::filesystem::path& programFolder,
+                               std::string_view surname, std::string_view given, std::vector<ListCells>& rows)
+{
+    if (const auto refused = RefuseEvaluation(surname, given))
+        return *refused;
     const NameReport report = BuildNameReport(store, programFolder, surname, given);
     const std::string cell = JoinNameCell(surname, given);
     if (std::any_of(rows.begin(), rows.end(), [&](const ListCells& row) { return row[1] == cell; }))

@@ -4,6 +4,7 @@
 #include "store/NamingStore.h"
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,10 @@ inline constexpr std::string_view kMessageTitle = "提示";
 
 // The text of the message box for an outcome; empty for AlreadyListed and Added.
 std::string_view EvaluationMessage(EvaluationOutcome outcome) noexcept;
+
+// The checks of the evaluation page, made before anything is written: the refusing outcome, or none
+// when the name may be evaluated.
+std::optional<EvaluationOutcome> RefuseEvaluation(std::string_view surname, std::string_view given);
 
 // The row of the evaluation list for a name: number, surname CR LF given name, the simplified and the
 // traditional totals, the elements, the five grids, the three-talent key and the score, all from the

@@ -24,11 +24,13 @@ table { border-collapse: separate; }
 .fontcolor3 { color: #FF0000; font-family: Arial, Helvetica, sans-serif; font-size: 24px; font-weight: bold; }
 .red { color: #FF0000; }
 .grey { color: #aaaaaa; }
+.py { font-family: Arial, "DejaVu Sans", "Liberation Sans", sans-serif; }
 .notice { font-size: 12px; color: #808080; line-height: 20px; }
 .divh { height: 8px; overflow: hidden; }
 .sy { float: left; width: 1px; height: 1px; overflow: hidden; visibility: hidden; }
 @media print {
-  .tablebgcolor { width: 100%; }
+  .tablebgcolor { width: 100%; background-color: transparent; border-collapse: collapse; }
+  .tablebgcolor > tbody > .tdbgcolor > td { border: 1px solid #BBAC85; }
   tr { page-break-inside: avoid; break-inside: avoid; }
   * { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
 }
@@ -41,10 +43,10 @@ table { border-collapse: separate; }
     <td width="56%">
       <table class="chars" width="100%" border="0" cellspacing="0" cellpadding="0">
         <tr class="head"><td width="12%"></td><td>繁体</td><td>拼音</td><td>简体笔划</td><td>康熙笔划</td><td>字意五行</td></tr>
-        <tr><td class="fontcolor1">{简体姓氏1}</td><td class="grey">{繁体姓氏1}</td><td class="grey">{姓氏1拼音}</td><td>{简体姓氏1笔划}</td><td>{繁体姓氏1笔划}</td><td>{姓氏1五行}</td></tr>
-        <tr><td class="fontcolor1">{简体姓氏2}</td><td class="grey">{繁体姓氏2}</td><td class="grey">{姓氏2拼音}</td><td>{简体姓氏2笔划}</td><td>{繁体姓氏2笔划}</td><td>{姓氏2五行}</td></tr>
-        <tr><td class="fontcolor1">{简体名字1}</td><td class="grey">{繁体名字1}</td><td class="grey">{名字1拼音}</td><td>{简体名字1笔划}</td><td>{繁体名字1笔划}</td><td>{名字1五行}</td></tr>
-        <tr><td class="fontcolor1">{简体名字2}</td><td class="grey">{繁体名字2}</td><td class="grey">{名字2拼音}</td><td>{简体名字2笔划}</td><td>{繁体名字2笔划}</td><td>{名字2五行}</td></tr>
+        <tr><td class="fontcolor1">{简体姓氏1}</td><td class="grey">{繁体姓氏1}</td><td class="grey py">{姓氏1拼音}</td><td>{简体姓氏1笔划}</td><td>{繁体姓氏1笔划}</td><td>{姓氏1五行}</td></tr>
+        <tr><td class="fontcolor1">{简体姓氏2}</td><td class="grey">{繁体姓氏2}</td><td class="grey py">{姓氏2拼音}</td><td>{简体姓氏2笔划}</td><td>{繁体姓氏2笔划}</td><td>{姓氏2五行}</td></tr>
+        <tr><td class="fontcolor1">{简体名字1}</td><td class="grey">{繁体名字1}</td><td class="grey py">{名字1拼音}</td><td>{简体名字1笔划}</td><td>{繁体名字1笔划}</td><td>{名字1五行}</td></tr>
+        <tr><td class="fontcolor1">{简体名字2}</td><td class="grey">{繁体名字2}</td><td class="grey py">{名字2拼音}</td><td>{简体名字2笔划}</td><td>{繁体名字2笔划}</td><td>{名字2五行}</td></tr>
       </table>
     </td>
     <td width="22%" style="vertical-align: middle">天格-&gt; {天格}({天格五行})<br>人格-&gt; {人格}({人格五行})<br>地格-&gt; {地格}({地格五行})</td>

@@ -13,7 +13,7 @@ constexpr std::string_view kCharacterPage = R"HTML(<html>
 body { background-color: #FFFFEC; margin-top: 2px; font-family: "宋体", "SimSun", "Noto Serif CJK SC", "Noto Sans CJK SC", "WenQuanYi Micro Hei", serif; }
 td { font-size: 14px; line-height: 20px; color: #3C3C3C; }
 .font_22 { font-size: 52px; line-height: 60px; color: #FF0000; text-align: center; }
-.font_14 { font-size: 22px; }
+.font_14 { font-size: 22px; font-family: Arial, "DejaVu Sans", "Liberation Sans", sans-serif; }
 .row { background-color: #E7ECF8; padding-left: 8px; }
 hr { border: 0; border-top: 1px solid #C8C8C8; height: 0; }
 @media print { * { -webkit-print-color-adjust: exact; print-color-adjust: exact; } }

@@ -30,8 +30,10 @@ std::filesystem::path SurnamePageFile(const std::filesystem::path& programFolder
 bool WriteGbkFile(const std::filesystem::path& file, std::string_view utf8)
 {
     std::error_code ec;
+    // The data folder beside the program may be missing on a fresh installation; deeper folders are
+    // not made up.
     if (file.has_parent_path())
-        std::filesystem::create_directories(file.parent_path(), ec);
+        std::filesystem::create_directory(file.parent_path(), ec);
     const std::string bytes = text::toGbk(utf8);
     std::filesystem::path partial = file;
     partial += ".partial";

@@ -14,7 +14,8 @@ std::filesystem::path SurnamePageFile(const std::filesystem::path& programFolder
 
 // Writes UTF-8 text as GBK bytes (GB18030 for characters outside GBK), no byte-order mark, replacing
 // the file. The text goes to a sibling file first and is renamed over the old one, so a failed write
-// leaves the previous file as it was. Creates the folder when it is missing. False when it failed.
+// leaves the previous file as it was. Creates the file's folder (one level) when it is missing.
+// False when it failed.
 bool WriteGbkFile(const std::filesystem::path& file, std::string_view utf8);
 
 // Escapes & < > " ' so that text a user typed shows as typed inside a page.

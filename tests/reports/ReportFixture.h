@@ -21,6 +21,7 @@ protected:
             file, {"naming-schema.sql", "numerology-rows.sql", "report-texts.sql", "report-chars.sql"});
         ASSERT_TRUE(m_store.Open(file.string()));
         m_program = m_dir.path() / "program";
+        std::filesystem::create_directory(m_program);
     }
 
     // A written file, back in UTF-8.
