@@ -40,9 +40,9 @@ enum class EventKind
 {
     Clicked,           // button, radio, check box, clickable label, menu item, toolbar button (index)
     DoubleClicked,     // list view row (index = row)
-    CurrentRowChanged, // list view (index = new current row, -1 for none)
+    CurrentRowChanged, // list view (index = new current row, -1 for none); also when code changes it
     ContextMenu,       // right click on a list view (index = row under the mouse, -1 for none)
-    PageChanged,       // page control (index = new page)
+    PageChanged,       // page control (index = new page); also when code changes it
     Closed,            // the window itself (control = window name)
 };
 
@@ -165,7 +165,8 @@ public:
     // Handlers: one per control and event kind; a later registration replaces the earlier one.
     virtual void on(ControlName control, EventKind kind, Handler handler) = 0;
 
-    // Closes (and destroys) this window. The Window object must not be used afterwards.
+    // Closes (and destroys) this window; its Closed handler runs first, as for a close by the user.
+    // The Window object must not be used afterwards.
     virtual void close() = 0;
 };
 

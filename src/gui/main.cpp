@@ -1,13 +1,28 @@
+#include "app/Settings.h"
+#include "app/Shell.h"
+#include "app/SingleInstanceGuard.h"
+#include "gui/Application.h"
+#include "gui/MainWindow.h"
+#include "gui/QtHost.h"
+#include "store/LoadNamingDatabase.h"
+#include "store/NamingStore.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setObjectName(QStringLiteral("NestlingMain"));
-    window.setWindowTitle(QStringLiteral("嘉禾起名软件V23.0"));
-    window.resize(800, 600);
-    window.show();
-    return QApplication::exec();
+    gui::prepareApplication();
+    QApplication application(argc, argv);
+    gui::styleApplication();
+
+    // Program initialisation: the store the whole process shares.
+    store::NamingStore store;
+    gui::MainWindow window;
+    gui::QtHost host(window);
+    app::Shell shell(host, store, {store::programFolder(), app::defaultSettingsFolder(), app::defaultLockFile()});
+    if (!shell.StartUp())
+        return 0; // another copy runs
+    const int status = QApplication::exec();
+    shell.ExitApplication();
+    return status;
 }

@@ -241,7 +241,11 @@ int FakeWindow::currentRow(ControlName list) const
 void FakeWindow::setCurrentRow(ControlName list, int row)
 {
     FakeControl& c = at(list);
-    c.currentRow = row >= 0 && row < static_cast<int>(c.rows.size()) ? row : -1;
+    const int current = row >= 0 && row < static_cast<int>(c.rows.size()) ? row : -1;
+    if (current == c.currentRow)
+        return;
+    c.currentRow = current;
+    fire(list, EventKind::CurrentRowChanged, current);
 }
 
 std::vector<std::string> FakeWindow::columnHeaders(ControlName list) const
@@ -259,8 +263,10 @@ int FakeWindow::currentPage(ControlName pages) const
 void FakeWindow::setCurrentPage(ControlName pages, int page)
 {
     FakeControl& c = at(pages);
-    if (page >= 0 && page < static_cast<int>(c.pageCaptions.size()))
-        c.currentPage = page;
+    if (page < 0 || page >= static_cast<int>(c.pageCaptions.size()) || page == c.currentPage)
+        return;
+    c.currentPage = page;
+    fire(pages, EventKind::PageChanged, page);
 }
 
 int FakeWindow::pageCount(ControlName pages) const
@@ -414,6 +420,9 @@ void FakeWindow::on(ControlName control, EventKind kind, Handler handler)
 
 void FakeWindow::close()
 {
+    if (m_closed)
+        return;
+    fire(m_name, EventKind::Closed);
     m_closed = true;
 }
 
@@ -455,7 +464,6 @@ void FakeWindow::selectItem(std::string_view combo, int index)
 void FakeWindow::selectRow(std::string_view list, int row)
 {
     setCurrentRow(list, row);
-    fire(list, EventKind::CurrentRowChanged, currentRow(list));
 }
 
 void FakeWindow::doubleClickRow(std::string_view list, int row)
@@ -475,13 +483,11 @@ void FakeWindow::rightClickRow(std::string_view list, int row)
 void FakeWindow::choosePage(std::string_view pages, int page)
 {
     setCurrentPage(pages, page);
-    fire(pages, EventKind::PageChanged, page);
 }
 
 void FakeWindow::closeByUser()
 {
-    fire(m_name, EventKind::Closed);
-    m_closed = true;
+    close();
 }
 
 // ---------------------------------------------------------------- FakeHost

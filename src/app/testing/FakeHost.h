@@ -129,10 +129,12 @@ public:
     void click(std::string_view control);             // buttons; radios get checked; check boxes toggle
     void clickTool(std::string_view toolbar, int index);
     void selectItem(std::string_view combo, int index);
-    void selectRow(std::string_view list, int row);   // current row + CurrentRowChanged
+    // As in the Qt host, a change of the current row or page fires its event whether the user or the
+    // code made it (setCurrentRow, setCurrentPage); nothing fires when it stays the same.
+    void selectRow(std::string_view list, int row);
     void doubleClickRow(std::string_view list, int row);
     void rightClickRow(std::string_view list, int row);
-    void choosePage(std::string_view pages, int page); // current page + PageChanged
+    void choosePage(std::string_view pages, int page);
     void closeByUser();                               // Closed event, then the window is gone
 
 private:

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+
+namespace gui {
+
+// Every window of the program: reports its close to the window logic before it goes.
+class BaseWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit BaseWindow(QWidget* parent = nullptr);
+
+signals:
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+// A label that reports a click when the left mouse button is released over it.
+class ClickableLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// The waiting window's animated picture: a turning ring of dots.
+class SpinnerWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SpinnerWidget(QWidget* parent = nullptr);
+    QSize sizeHint() const override { return {48, 48}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    int m_step = 0;
+};
+
+} // namespace gui

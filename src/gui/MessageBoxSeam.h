@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/Controls.h"
+
+#include <vector>
+
+class QWidget;
+
+namespace gui {
+
+// Every message box of the window program goes through here, so tests never block on one: a queued
+// "next answer" (or the automatic mode) records the message and answers without showing anything.
+class MessageBoxSeam
+{
+public:
+    static app::MessageAnswer show(QWidget* parent, const store::Message& message);
+    static void setNextAnswer(app::MessageAnswer answer);
+    // Answers every message with Ok without showing it (screenshots, smoke tests).
+    static void setAutomatic(bool automatic);
+    static const std::vector<store::Message>& recorded();
+    static void clearRecorded();
+};
+
+} // namespace gui

@@ -1,0 +1,36 @@
+#include "gui/NameListView.h"
+
+#include "gui/RowTableModel.h"
+
+#include <QHeaderView>
+
+namespace gui {
+
+NameListView::NameListView(const QStringList& headers, QWidget* parent)
+    : QTableView(parent), m_model(new RowTableModel(headers, this))
+{
+    setModel(m_model);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    setWordWrap(false);
+    setAlternatingRowColors(true);
+    setShowGrid(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultSectionSize(headers.size() > 4 ? 84 : 150);
+    if (headers.size() >= 2)
+        setColumnWidth(0, 70);
+}
+
+int NameListView::currentRowIndex() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+} // namespace gui

@@ -1,0 +1,92 @@
+#include "gui/QtHost.h"
+
+#include "gui/MainWindow.h"
+#include "gui/MessageBoxSeam.h"
+#include "gui/QtWindow.h"
+#include "gui/SkinStyler.h"
+#include "gui/WindowFactory.h"
+#include "gui/Widgets.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace gui {
+
+QtHost::QtHost(MainWindow& main) : m_mainWidget(main), m_main(std::make_unique<QtWindow>(*this, &main)) {}
+
+QtHost::~QtHost() = default;
+
+app::Window& QtHost::mainWindow()
+{
+    return *m_main;
+}
+
+void QtHost::showMainWindow()
+{
+    m_mainWidget.show();
+}
+
+app::Window* QtHost::openWindow(std::string_view windowName, app::WindowMode mode, app::Window* owner)
+{
+    auto* ownerWindow = dynamic_cast<QtWindow*>(owner);
+    QWidget* parent = ownerWindow && ownerWindow->root() ? ownerWindow->root() : &m_mainWidget;
+    QWidget* widget = createWindow(windowName, parent);
+    if (!widget)
+        return nullptr;
+    widget->setAttribute(Qt::WA_DeleteOnClose);
+    widget->setWindowFlag(Qt::Window);
+    if (mode == app::WindowMode::Modal)
+        widget->setWindowModality(Qt::ApplicationModal);
+    m_windows.push_back(std::make_unique<QtWindow>(*this, widget));
+    QtWindow* window = m_windows.back().get();
+    // The wrapper goes with its window.
+    connect(widget, &QObject::destroyed, this, [this, window] {
+        std::erase_if(m_windows, [window](const std::unique_ptr<QtWindow>& w) { return w.get() == window; });
+    });
+    widget->show();
+    return window;
+}
+
+app::Window* QtHost::findWindow(std::string_view windowName)
+{
+    const QString name = qs(windowName);
+    if (name == m_mainWidget.objectName())
+        return m_main.get();
+    for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it)
+        if ((*it)->root() && (*it)->root()->objectName() == name && (*it)->root()->isVisible())
+            return it->get();
+    return nullptr;
+}
+
+app::MessageAnswer QtHost::messageBox(const store::Message& message)
+{
+    QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : &m_mainWidget;
+    return MessageBoxSeam::show(parent, message);
+}
+
+bool QtHost::openWithDesktop(const std::string& file)
+{
+    m_desktopOpened.push_back(file);
+    if (!m_desktopOpening)
+        return true;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(qs(file)));
+}
+
+void QtHost::post(std::function<void()> work)
+{
+    QMetaObject::invokeMethod(
+        this, [work = std::move(work)] { work(); }, Qt::QueuedConnection);
+}
+
+bool QtHost::applySkin(const app::Skin& skin)
+{
+    return gui::applySkin(skin);
+}
+
+void QtHost::quit()
+{
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+} // namespace gui

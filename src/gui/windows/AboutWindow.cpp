@@ -1,0 +1,35 @@
+#include "app/ControlNames.h"
+#include "gui/Icons.h"
+#include "gui/Widgets.h"
+#include "gui/windows/SecondaryWindows.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace gui {
+
+AboutWindow::AboutWindow(QWidget* parent) : BaseWindow(parent)
+{
+    setObjectName(QStringLiteral("AboutUs"));
+    setWindowTitle(QStringLiteral("关于软件"));
+    auto* central = new QWidget(this);
+    auto* row = new QHBoxLayout(central);
+    QLabel* picture = makeLabel(central, "", "图片框1");
+    picture->setPixmap(productPicture(96));
+    row->addWidget(picture);
+    auto* text = new QVBoxLayout;
+    QLabel* product = makeLabel(central, app::kProductName);
+    QFont big = product->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    big.setBold(true);
+    product->setFont(big);
+    text->addWidget(product);
+    text->addWidget(makeLabel(central, "版本：V23.0"));
+    text->addWidget(makeLabel(central, "宝宝起名、姓名评分、生辰八字与育儿知识。"));
+    text->addStretch();
+    row->addLayout(text, 1);
+    setCentralWidget(central);
+    resize(380, 150);
+}
+
+} // namespace gui

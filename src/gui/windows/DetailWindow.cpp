@@ -1,0 +1,45 @@
+#include "gui/Widgets.h"
+#include "gui/windows/SecondaryWindows.h"
+
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QWebEngineView>
+
+namespace gui {
+
+DetailWindow::DetailWindow(bool singlePage, QWidget* parent) : BaseWindow(parent)
+{
+    setObjectName(QStringLiteral("NestlingConten"));
+    setWindowTitle(QStringLiteral("姓名详细解释"));
+    addToolBar(makeBrowserToolbar(this));
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 2);
+    QGroupBox* separator = makeGroup(central, "", "分组框4");
+    separator->setFixedHeight(2);
+    layout->addWidget(separator);
+    if (singlePage) {
+        layout->addWidget(makeBrowser(central, "网页浏览框1"), 1);
+    } else {
+        auto* tabs = new QTabWidget(central);
+        tabs->setObjectName(QStringLiteral("高级选择夹1"));
+        for (int i = 1; i <= 6; ++i) {
+            auto* page = new QWidget(tabs);
+            auto* pageLayout = new QVBoxLayout(page);
+            pageLayout->setContentsMargins(0, 0, 0, 0);
+            pageLayout->addWidget(makeBrowser(page, "网页浏览框" + std::to_string(i)));
+            tabs->addTab(page, i == 1 ? QStringLiteral("姓名详细解释") : QString());
+            // Pages 1 to 5 stay hidden until a name detail shows them.
+            tabs->setTabVisible(i - 1, i == 1);
+        }
+        layout->addWidget(tabs, 1);
+    }
+    auto* status = new QStatusBar(this);
+    status->setObjectName(QStringLiteral("状态条1"));
+    setStatusBar(status);
+    resize(820, 620);
+}
+
+} // namespace gui

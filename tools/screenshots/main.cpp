@@ -1,0 +1,112 @@
+// nestling_screenshots FOLDER: builds the main window and every secondary window offscreen, shows each
+// page in turn and writes one PNG per page and window into FOLDER.
+#include "app/ControlNames.h"
+#include "app/Shell.h"
+#include "gui/Application.h"
+#include "gui/MainWindow.h"
+#include "gui/MessageBoxSeam.h"
+#include "gui/QtHost.h"
+#include "gui/QtWindow.h"
+#include "store/LoadNamingDatabase.h"
+#include "store/NamingStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace {
+
+void settle(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool save(QWidget* widget, const QDir& folder, const QString& name)
+{
+    const QString file = folder.filePath(name + QStringLiteral(".png"));
+    const bool ok = widget->grab().save(file);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", file.toUtf8().constData());
+    return ok;
+}
+
+// Example content, so the pictures show what the pages look like in use.
+void fillExamples(app::Window& w)
+{
+    namespace n = app::names;
+    w.setText(n::编辑框_姓氏, "李");
+    w.setCurrentIndex(n::组合框_名字个数, 1);
+    w.setText(n::编辑框_评分姓氏, "李");
+    w.setText(n::编辑框_评分名字, "明华");
+    w.setText(n::编辑框_英文姓氏, "李");
+    w.setText(n::编辑框_英文名字, "明华");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    gui::prepareApplication();
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: nestling_screenshots FOLDER\n");
+        return 2;
+    }
+    gui::styleApplication();
+    gui::MessageBoxSeam::setAutomatic(true);
+    QDir folder(QString::fromLocal8Bit(argv[1]));
+    folder.mkpath(QStringLiteral("."));
+
+    // Settings and the lock in a scratch folder: the pictures never depend on, or change, a user's setup.
+    QTemporaryDir scratch;
+    const std::filesystem::path root = scratch.path().toStdString();
+    store::NamingStore store;
+    gui::MainWindow window;
+    gui::QtHost host(window);
+    host.setDesktopOpening(false);
+    app::Shell shell(host, store, {store::programFolder(), root / "config", root / "nestling.lock"});
+    if (!shell.StartUp())
+        return 1;
+    fillExamples(host.mainWindow());
+    window.resize(1000, 700);
+
+    bool ok = true;
+    static const char* const pageFiles[] = {"page-00-modes",     "page-01-high-score", "page-02-poem",
+                                            "page-03-combination", "page-04-nickname", "page-05-english",
+                                            "page-06-birth-chart", "page-07-evaluation", "page-08-records",
+                                            "page-09-super",       "page-10-classic"};
+    shell.ShowPage(app::kToolBirthChart);
+    for (int page = 0; page < app::kPageCount; ++page) {
+        host.mainWindow().setCurrentPage(app::names::高级选择夹1, page);
+        settle(page == app::kPagePoem ? 600 : 150);
+        ok = save(&window, folder, QString::fromLatin1(pageFiles[page])) && ok;
+    }
+
+    const std::pair<std::string_view, const char*> windows[] = {
+        {app::names::NestlingWaiting, "window-waiting"},   {app::names::NestlingConten, "window-detail"},
+        {app::names::NestlingContenSinglePage, "window-character"}, {app::names::NestlingRead, "window-reader"},
+        {app::names::NestlingWord, "window-dictionary"},  {app::names::设置辈份, "window-generation"},
+        {app::names::AboutUs, "window-about"},
+    };
+    for (const auto& [name, file] : windows) {
+        app::Window* w = host.openWindow(name, app::WindowMode::Modeless);
+        if (!w) {
+            ok = false;
+            continue;
+        }
+        if (name == app::names::NestlingWaiting)
+            w->setProgress(app::names::进度条1, 4200, 10000);
+        settle(300);
+        auto* qt = dynamic_cast<gui::QtWindow*>(w);
+        ok = save(qt->root(), folder, QString::fromLatin1(file)) && ok;
+        w->close();
+        settle(50);
+    }
+    return ok ? 0 : 1;
+}
