@@ -3,6 +3,7 @@
 #include "naming/NamingRun.h"
 #include "numerology/NameScore.h"
 #include "numerology/SplitCharacters.h"
+#include "reports/Export.h"
 
 #include <array>
 #include <charconv>
@@ -144,11 +145,20 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
     naming::NamingRun run(context.store, request, observer, control);
     if (run.run() != naming::RunOutcome::Finished)
         return 1;
+    std::vector<reports::ListCells> listed;
     for (const naming::NameRow& row : run.rows()) {
         const auto cells = row.cells();
         for (size_t i = 0; i < cells.size(); ++i)
             out << (i ? "\t" : "") << cells[i];
         out << '\n';
+        listed.push_back(cells);
+    }
+    if (const auto file = args.option("export")) {
+        const reports::ExportResult exported = reports::ExportNameList(listed, *file);
+        if (!exported.ok()) {
+            err << exported.error << '\n';
+            return 1;
+        }
     }
     return 0;
 }

@@ -13,8 +13,9 @@ std::span<const Verb> allVerbs()
         Verb{"lunar", "nestling-cli lunar YYYY-M-D [--format F]", false, true, &runLunar},
         Verb{"score", "nestling-cli score SURNAME GIVEN [--json]", true, true, &runScore},
         Verb{"generate", "nestling-cli generate --mode high-score --surname S --sex 男|女 --length 1|2 "
-                         "[--seed N] [--generation second:字|third:字]", true, true, &runGenerate},
+                         "[--seed N] [--generation second:字|third:字] [--export FILE]", true, true, &runGenerate},
         Verb{"pillars", "nestling-cli pillars YYYY-M-D H[:MI[:SS]]", false, true, &runPillars},
+        Verb{"report", "nestling-cli report SURNAME GIVEN [--dir DIR]", true, true, &runReport},
     };
     // clang-format on
     return kVerbs;

@@ -40,5 +40,6 @@ int runTables(Context& context, const Arguments& args, std::ostream& out, std::o
 int runChart(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runLunar(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runPillars(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
+int runReport(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 
 } // namespace cli

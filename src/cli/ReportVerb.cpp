@@ -1,0 +1,36 @@
+// nestling-cli report: the files the name detail window shows, and the name's evaluation row.
+#include "cli/Verbs.h"
+#include "reports/Evaluation.h"
+#include "reports/NameDetail.h"
+#include "reports/ReportFiles.h"
+
+#include <ostream>
+
+namespace cli {
+
+int runReport(Context& context, const Arguments& args, std::ostream& out, std::ostream& err)
+{
+    if (args.positional.size() != 2) {
+        err << "用法: nestling-cli report SURNAME GIVEN [--dir DIR]\n";
+        return 2;
+    }
+    const std::string& surname = args.positional[0];
+    const std::string& given = args.positional[1];
+    // The checks of the evaluation page; a refused name writes nothing.
+    if (const auto refused = reports::RefuseEvaluation(surname, given)) {
+        err << reports::EvaluationMessage(*refused) << '\n';
+        return 2;
+    }
+    const std::filesystem::path folder = args.option("dir").value_or(context.programFolder.string());
+    std::error_code ec;
+    std::filesystem::create_directories(reports::DataFolder(folder), ec);
+    const reports::NameDetail detail = reports::WriteNameDetail(context.store, folder, surname, given);
+    reports::ListCells row = reports::EvaluationRow(1, surname, given, detail.report);
+    row[1] = surname + given; // one line per name on the command line
+    for (size_t i = 1; i < row.size(); ++i)
+        out << (i > 1 ? "\t" : "") << row[i];
+    out << '\n';
+    return 0;
+}
+
+} // namespace cli

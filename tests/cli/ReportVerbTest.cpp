@@ -1,0 +1,81 @@
+#include "../naming/NamingFixture.h"
+#include "cli/Runner.h"
+#include "support/Fixture.h"
+#include "text/Gbk.h"
+#include "text/Utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+struct Outcome
+{
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome runCli(const std::vector<std::string>& words, const std::filesystem::path& folder)
+{
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = cli::runCli(words, folder, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(ReportVerb, WritesTheDetailFilesAndPrintsTheEvaluationRow)
+{
+    testing_support::TempDir dir;
+    const std::string db = (dir.path() / "report.db").string();
+    testing_support::makeDatabase(db, {"naming-schema.sql", "numerology-rows.sql", "report-texts.sql",
+                                       "report-chars.sql"});
+    const auto target = dir.path() / "D";
+    const Outcome r = runCli({"report", "李", "明华", "--dir", target.string(), "--db", db}, dir.path());
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "李明华\t21\t29\t木火水\t8,15,22,29,15\t金土木\t86\n");
+
+    const std::string report = text::fromGbk(testing_support::readFile(target / "data" / "temp.html"));
+    EXPECT_NE(report.find("<span class=\"fontcolor3\">86</span>"), std::string::npos) << "the row's score";
+    for (const char* placeholder : {"{评分总分}", "{简体姓氏1}", "{天格}", "{三才释义}", "{总分建议}"})
+        EXPECT_EQ(report.find(placeholder), std::string::npos) << placeholder;
+    for (const char* page : {"temp1.html", "temp2.html", "temp3.html", "temp5.html"})
+        EXPECT_TRUE(std::filesystem::exists(target / "data" / page)) << page;
+    EXPECT_FALSE(std::filesystem::exists(target / "data" / "temp4.html"));
+
+    const Outcome refused = runCli({"report", "", "明华", "--dir", (dir.path() / "E").string(), "--db", db},
+                                   dir.path());
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "请输入姓氏\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "E"));
+}
+
+class GenerateExport : public NamingFixture
+{
+};
+
+TEST_F(GenerateExport, TheExportedFileHoldsThePrintedRows)
+{
+    m_store.Close();
+    const std::string db = (m_dir.path() / "naming.db").string();
+    const auto file = m_dir.path() / "NameList.txt";
+    const Outcome r = runCli({"generate", "--surname", "李", "--seed", "3", "--db", db, "--export", file.string()},
+                             m_dir.path());
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_FALSE(r.out.empty());
+
+    const std::string bytes = testing_support::readFile(file);
+    const std::string expected = "编号    姓名    简体笔划    繁体笔划    五行    五格    三才    评分\r\n" +
+                                 text::replaceAll(text::replaceAll(r.out, "\t", "    "), "\n", "\r\n");
+    EXPECT_EQ(bytes, text::toGbk(expected));
+
+    const Outcome unwritable = runCli({"generate", "--surname", "李", "--seed", "3", "--db", db, "--export",
+                                       (m_dir.path() / "missing" / "deeper" / "x.txt").string()},
+                                      m_dir.path());
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_NE(unwritable.err.find("x.txt"), std::string::npos) << unwritable.err;
+}
+
+} // namespace
