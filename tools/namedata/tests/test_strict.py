@@ -1,0 +1,52 @@
+import os
+import tempfile
+import unittest
+
+import _paths  # noqa: F401
+from namedata.strict import ARTICLE_CATEGORIES, strict_problems
+
+
+class StrictTexts(unittest.TestCase):
+    """The build refuses a database whose hand-written texts are missing or empty."""
+
+    def make_src(self, root, meanings="明\t亮。\t\n", surnames="李\t源流\t各地\t李白\n", boys_names=2910):
+        os.makedirs(os.path.join(root, "lists"))
+        os.makedirs(os.path.join(root, "meanings"))
+        for name, text in (("boys.txt", "明"), ("girls.txt", "明"), ("classic-one-boys.txt", "明"),
+                           ("classic-one-girls.txt", "明"), ("classic-two-boys.txt", "明华," * boys_names),
+                           ("classic-two-girls.txt", "明华," * 2134)):
+            with open(os.path.join(root, "lists", name), "w", encoding="utf-8") as f:
+                f.write(text + "\n")
+        with open(os.path.join(root, "surnames.tsv"), "w", encoding="utf-8") as f:
+            f.write(surnames)
+        return {"明": meanings} if meanings else {}
+
+    def problems(self, root, meanings, articles=3):
+        def rows(table):
+            cats = [c for c in ARTICLE_CATEGORIES[table] for _ in range(articles)]
+            return [(i, "", cat, f"t{i}", "<p>x</p>") for i, cat in enumerate(cats)]
+        yr, sm = rows("XW_育儿百科"), rows("XW_算命风水")
+        n81 = [(1, "大吉", "a", "b", "c", "d", "e", "f", "g", "h")]
+        sancai = [(1, "木火土", "大吉") + ("x",) * 18]
+        return strict_problems(root, None, meanings, [(1, "李")], yr, sm, n81, sancai)
+
+    def test_complete_texts_pass(self):
+        with tempfile.TemporaryDirectory() as root:
+            self.assertEqual(self.problems(root, self.make_src(root)), [])
+
+    def test_each_missing_text_is_named(self):
+        cases = [
+            ({"meanings": None}, 3, "character 明"),
+            ({"surnames": "李\t源流\t\t李白\n"}, 3, "surname 李: 聚集地"),
+            ({}, 2, "XW_育儿百科 备孕百科: 2 articles"),
+            ({"boys_names": 2909}, 3, "classic-two-boys.txt: 2909 entries"),
+        ]
+        for kwargs, articles, expected in cases:
+            with self.subTest(expected=expected), tempfile.TemporaryDirectory() as root:
+                meanings = self.make_src(root, **kwargs)
+                problems = self.problems(root, meanings, articles)
+                self.assertTrue(any(expected in p for p in problems), problems)
+
+
+if __name__ == "__main__":
+    unittest.main()
