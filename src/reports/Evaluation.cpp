@@ -9,16 +9,21 @@ namespace reports {
 std::string_view EvaluationMessage(EvaluationOutcome outcome) noexcept
 {
     switch (outcome) {
-    case EvaluationOutcome::MissingSurname: return "请输入姓氏";
-    case EvaluationOutcome::MissingGivenName: return "请输入名字";
-    case EvaluationOutcome::TooLong: return "姓氏和名字最多各两个字";
+    case EvaluationOutcome::MissingSurname:
+        return "请输入姓氏";
+    case EvaluationOutcome::MissingGivenName:
+        return "请输入名字";
+    case EvaluationOutcome::TooLong:
+        return "姓氏和名字最多各两个字";
     case EvaluationOutcome::AlreadyListed:
-    case EvaluationOutcome::Added: break;
+    case EvaluationOutcome::Added:
+        break;
     }
     return {};
 }
 
-ListCells EvaluationRow(int number, std::string_view surname, std::string_view given, const NameReport& report)
+ListCells EvaluationRow(int number, std::string_view surname, std::string_view given,
+                        const NameReport& report)
 {
     return {std::to_string(number),
             JoinNameCell(surname, given),

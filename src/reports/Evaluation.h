@@ -32,13 +32,15 @@ std::optional<EvaluationOutcome> RefuseEvaluation(std::string_view surname, std:
 // The row of the evaluation list for a name: number, surname CR LF given name, the simplified and the
 // traditional totals, the elements, the five grids, the three-talent key and the score, all from the
 // report of the name.
-ListCells EvaluationRow(int number, std::string_view surname, std::string_view given, const NameReport& report);
+ListCells EvaluationRow(int number, std::string_view surname, std::string_view given,
+                        const NameReport& report);
 
 // The click on 按钮_评分 over the rows of 超级列表框_评分列表: checks the two texts (only the empty text
 // is empty; blanks are content), builds the report (data/temp.html) and appends the name's row unless a
 // row already holds the same name cell. The shell shows EvaluationMessage(outcome) titled kMessageTitle
 // when it is not empty.
 EvaluationOutcome EvaluateName(const store::NamingStore& store, const std::filesystem::path& programFolder,
-                               std::string_view surname, std::string_view given, std::vector<ListCells>& rows);
+                               std::string_view surname, std::string_view given,
+                               std::vector<ListCells>& rows);
 
 } // namespace reports

@@ -11,7 +11,7 @@
 namespace reports {
 
 // Where the export buttons write, in the data folder beside the executable.
-std::filesystem::path NameListFile(const std::filesystem::path& programFolder);      // 超级列表框_高分起名
+std::filesystem::path NameListFile(const std::filesystem::path& programFolder); // 超级列表框_高分起名
 std::filesystem::path SuperNameListFile(const std::filesystem::path& programFolder); // 超级列表框_超吉起名
 std::filesystem::path ClassicNameListFile(const std::filesystem::path& programFolder);
 

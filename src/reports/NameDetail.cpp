@@ -35,7 +35,8 @@ NameDetail WriteNameDetail(const store::NamingStore& store, const std::filesyste
     NameDetail detail;
     detail.report = BuildNameReport(store, programFolder, surname, given);
     detail.caption = std::string(surname) + std::string(given) + std::string(kDetailCaption);
-    std::vector<std::string> characters = numerology::SplitCharacters(std::string(surname) + std::string(given));
+    std::vector<std::string> characters =
+        numerology::SplitCharacters(std::string(surname) + std::string(given));
     if (characters.size() > 4)
         characters.resize(4);
     for (size_t i = 0; i < characters.size(); ++i)

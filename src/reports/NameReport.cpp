@@ -39,8 +39,8 @@ GridReading readGrid(const store::NamingStore& store, int number)
     out.fortune = column(1);
     out.summary = column(2) + "(" + column(4) + ")";
     // 健康 is column 8 and 含义 column 7: the labels follow the table's crossed order on purpose.
-    out.explanation = column(3) + "<BR>基业:" + column(5) + "<BR>家庭:" + column(6) + "<BR>健康:" + column(8) +
-                      "<BR>含义:" + column(7);
+    out.explanation = column(3) + "<BR>基业:" + column(5) + "<BR>家庭:" + column(6) +
+                      "<BR>健康:" + column(8) + "<BR>含义:" + column(7);
     out.hint = text::replaceAll(column(9), "|", "<BR>");
     store.Finalize(query);
     return out;
@@ -49,9 +49,8 @@ GridReading readGrid(const store::NamingStore& store, int number)
 ThreeTalentReading readThreeTalents(const store::NamingStore& store, std::string key)
 {
     static constexpr std::array<std::string_view, 12> kSections = {
-        "1、总论:",      "<BR>2、性格:",  "<BR>3、意志:",  "<BR>4、事业:",
-        "<BR>5、家庭:",  "<BR>6、婚姻:",  "<BR>7、子女:",  "<BR>8、社交:",
-        "<BR>9、精神:",  "<BR>10、财运:", "<BR>11、健康:", "<BR>12、老运:"};
+        "1、总论:",     "<BR>2、性格:", "<BR>3、意志:", "<BR>4、事业:",  "<BR>5、家庭:",  "<BR>6、婚姻:",
+        "<BR>7、子女:", "<BR>8、社交:", "<BR>9、精神:", "<BR>10、财运:", "<BR>11、健康:", "<BR>12、老运:"};
     ThreeTalentReading out;
     out.key = std::move(key);
     store::StoreQuery query = store.Query("select * from XW_三才配置 where 三才=?", {out.key});
@@ -85,7 +84,8 @@ std::string NameReport::elements() const
     return out;
 }
 
-NameReport ComputeNameReport(const store::NamingStore& store, std::string_view surname, std::string_view given)
+NameReport ComputeNameReport(const store::NamingStore& store, std::string_view surname,
+                             std::string_view given)
 {
     NameReport report;
     const std::vector<std::string> surnameParts = numerology::SplitCharacters(surname);
@@ -114,7 +114,8 @@ NameReport ComputeNameReport(const store::NamingStore& store, std::string_view s
     fortunes[numerology::kThreeTalents] = report.threeTalents.fortune;
 
     for (size_t i = 0; i < fortunes.size(); ++i)
-        report.weightedHundredths += numerology::kGridWeights[i] * numerology::FortuneFactorPercent(fortunes[i]);
+        report.weightedHundredths +=
+            numerology::kGridWeights[i] * numerology::FortuneFactorPercent(fortunes[i]);
     report.score = report.weightedHundredths / 100;
     report.comment = std::string(ScoreComment(report.score));
     return report;
@@ -123,11 +124,13 @@ NameReport ComputeNameReport(const store::NamingStore& store, std::string_view s
 std::string_view ScoreComment(int score) noexcept
 {
     if (score >= 90)
-        return "你的名字取得非常棒，如果与命理搭配得当，成功与惊喜将会伴随你的一生。但千万注意不要失去上进心。";
+        return "你的名字取得非常棒，如果与命理搭配得当，成功与惊喜将会伴随你的一生。但千万注意不要失去上进心"
+               "。";
     if (score >= 80)
         return "你的名字取得不错，如果与命理搭配得当，相信它会助你一生顺利的，祝你好运！";
     if (score >= 70)
-        return "你的名字可能不太理想，要想赢得成功，必须比别人付出更多的艰辛和汗水。如果有条件，改个名字也未尝不可。";
+        return "你的名字可能不太理想，要想赢得成功，必须比别人付出更多的艰辛和汗水。如果有条件，改个名字也未"
+               "尝不可。";
     if (score >= 60)
         return "你的名字不太好，如果可能的话，不妨尝试改变一下，也许会有事半功倍之效。";
     return "你的名字很不好！强烈建议你换个名字试试，也许人生会因此而改变的。";

@@ -65,7 +65,8 @@ struct NameReport
 // numbers ScoreName gives except that a character without a usable row counts 0, and that the
 // traditional count of the one-character surname 于 is its simplified count. A surname or given name
 // of more than two characters is read by its first two, as the score reads it.
-NameReport ComputeNameReport(const store::NamingStore& store, std::string_view surname, std::string_view given);
+NameReport ComputeNameReport(const store::NamingStore& store, std::string_view surname,
+                             std::string_view given);
 
 // The comment under the score: five bands, 90 and above down to below 60.
 std::string_view ScoreComment(int score) noexcept;

@@ -6,11 +6,13 @@
 
 namespace reports {
 
-// The files the reports and pages are written to, all in the data folder beside the executable.
+// The files the reports and pages are written to, all in the data folder beside the executable:
+// data/temp.html (the name report, also a queried character's page), data/temp1.html to temp4.html
+// (the characters of a name) and data/temp5.html (the surname).
 std::filesystem::path DataFolder(const std::filesystem::path& programFolder);
-std::filesystem::path ReportFile(const std::filesystem::path& programFolder);                // data/temp.html
-std::filesystem::path CharacterPageFile(const std::filesystem::path& programFolder, int page); // data/temp<i>.html
-std::filesystem::path SurnamePageFile(const std::filesystem::path& programFolder);           // data/temp5.html
+std::filesystem::path ReportFile(const std::filesystem::path& programFolder);
+std::filesystem::path CharacterPageFile(const std::filesystem::path& programFolder, int page);
+std::filesystem::path SurnamePageFile(const std::filesystem::path& programFolder);
 
 // Writes UTF-8 text as GBK bytes (GB18030 for characters outside GBK), no byte-order mark, replacing
 // the file. The text goes to a sibling file first and is renamed over the old one, so a failed write

@@ -30,8 +30,8 @@ TEST(ReportVerb, WritesTheDetailFilesAndPrintsTheEvaluationRow)
 {
     testing_support::TempDir dir;
     const std::string db = (dir.path() / "report.db").string();
-    testing_support::makeDatabase(db, {"naming-schema.sql", "numerology-rows.sql", "report-texts.sql",
-                                       "report-chars.sql"});
+    testing_support::makeDatabase(
+        db, {"naming-schema.sql", "numerology-rows.sql", "report-texts.sql", "report-chars.sql"});
     const auto target = dir.path() / "D";
     const Outcome r = runCli({"report", "李", "明华", "--dir", target.string(), "--db", db}, dir.path());
     ASSERT_EQ(r.status, 0) << r.err;
@@ -45,8 +45,8 @@ TEST(ReportVerb, WritesTheDetailFilesAndPrintsTheEvaluationRow)
         EXPECT_TRUE(std::filesystem::exists(target / "data" / page)) << page;
     EXPECT_FALSE(std::filesystem::exists(target / "data" / "temp4.html"));
 
-    const Outcome refused = runCli({"report", "", "明华", "--dir", (dir.path() / "E").string(), "--db", db},
-                                   dir.path());
+    const Outcome refused =
+        runCli({"report", "", "明华", "--dir", (dir.path() / "E").string(), "--db", db}, dir.path());
     EXPECT_EQ(refused.status, 2);
     EXPECT_EQ(refused.err, "请输入姓氏\n");
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "E"));
@@ -61,8 +61,8 @@ TEST_F(GenerateExport, TheExportedFileHoldsThePrintedRows)
     m_store.Close();
     const std::string db = (m_dir.path() / "naming.db").string();
     const auto file = m_dir.path() / "NameList.txt";
-    const Outcome r = runCli({"generate", "--surname", "李", "--seed", "3", "--db", db, "--export", file.string()},
-                             m_dir.path());
+    const Outcome r = runCli(
+        {"generate", "--surname", "李", "--seed", "3", "--db", db, "--export", file.string()}, m_dir.path());
     ASSERT_EQ(r.status, 0) << r.err;
     ASSERT_FALSE(r.out.empty());
 

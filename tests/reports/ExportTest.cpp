@@ -10,7 +10,8 @@ namespace {
 
 using reports::ListCells;
 
-const std::string kHeaderGbk = text::toGbk("编号    姓名    简体笔划    繁体笔划    五行    五格    三才    评分\r\n");
+const std::string kHeaderGbk =
+    text::toGbk("编号    姓名    简体笔划    繁体笔划    五行    五格    三才    评分\r\n");
 
 TEST(Export, EmptyListWritesTheHeaderLineOnly)
 {
@@ -37,8 +38,10 @@ TEST(Export, RowsAreGbkLinesOfFourSpaceCellsUpToTheFirstUnnumberedRow)
     EXPECT_EQ(result.file.filename(), "100NameList.txt");
     EXPECT_EQ(calls, 2);
     const std::string bytes = testing_support::readFile(result.file);
-    EXPECT_EQ(bytes, kHeaderGbk + text::toGbk("1    李明华    21    29    木火水    8,15,22,29,15    金土木    92\r\n"
-                                              "2    欧阳华    20    46    土土水    32,31,15,46,16    木木土    90\r\n"));
+    EXPECT_EQ(bytes,
+              kHeaderGbk +
+                  text::toGbk("1    李明华    21    29    木火水    8,15,22,29,15    金土木    92\r\n"
+                              "2    欧阳华    20    46    土土水    32,31,15,46,16    木木土    90\r\n"));
     EXPECT_EQ(bytes.substr(kHeaderGbk.size() + 5, 2), "\xC0\xEE") << "李 in GBK";
 }
 
@@ -64,7 +67,9 @@ TEST(Export, AFileThatCannotBeWrittenIsAnErrorNamingIt)
     EXPECT_NE(list.error.find("NameList.txt"), std::string::npos) << list.error;
 
     std::filesystem::remove_all(dir.path() / "data");
-    { std::ofstream(dir.path() / "data") << "a file where the folder should be"; }
+    {
+        std::ofstream(dir.path() / "data") << "a file where the folder should be";
+    }
     const reports::ExportResult classic = reports::ExportClassicNames("李明华", dir.path());
     EXPECT_FALSE(classic.ok());
     EXPECT_NE(classic.error.find("ClassNameList.txt"), std::string::npos) << classic.error;

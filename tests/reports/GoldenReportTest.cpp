@@ -17,11 +17,11 @@ std::set<std::string> knownPlaceholders()
 {
     std::set<std::string> names;
     const std::regex placeholder(R"(\{[^{}\s:;]+\})");
-    for (std::string_view page : {reports::NameReportTemplate(), reports::CharacterPageTemplate(),
-                                  reports::SurnamePageTemplate()}) {
+    for (std::string_view page :
+         {reports::NameReportTemplate(), reports::CharacterPageTemplate(), reports::SurnamePageTemplate()}) {
         const std::string text(page);
-        for (auto it = std::sregex_iterator(text.begin(), text.end(), placeholder); it != std::sregex_iterator();
-             ++it)
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), placeholder);
+             it != std::sregex_iterator(); ++it)
             names.insert(it->str());
     }
     return names;

@@ -76,16 +76,19 @@ TEST_F(NameReportTest, ReadingsTakeTheirColumnsInTheReportOrder)
     EXPECT_EQ(heaven.fortune, "大吉");
     EXPECT_EQ(heaven.summary, "八卦之数(解释三之8)");
     // 健康 shows the 含义 column and 含义 the 健康 column.
-    EXPECT_EQ(heaven.explanation, "解释二之8<BR>基业:基业之8<BR>家庭:家庭之8<BR>健康:含义之8<BR>含义:健康之8");
+    EXPECT_EQ(heaven.explanation,
+              "解释二之8<BR>基业:基业之8<BR>家庭:家庭之8<BR>健康:含义之8<BR>含义:健康之8");
     EXPECT_EQ(heaven.hint, "暗示甲之8<BR>暗示乙之8");
 
     const reports::ThreeTalentReading& talents = report.threeTalents;
     EXPECT_EQ(talents.key, "金土木");
     EXPECT_EQ(talents.summary, "解释一之金土木");
-    EXPECT_EQ(talents.explanation,
-              "1、总论:总论之金土木<BR>2、性格:性格之金土木<BR>3、意志:意志之金土木<BR>4、事业:事业之金土木"
-              "<BR>5、家庭:家庭之金土木<BR>6、婚姻:婚姻之金土木<BR>7、子女:子女之金土木<BR>8、社交:社交之金土木"
-              "<BR>9、精神:精神之金土木<BR>10、财运:财运之金土木<BR>11、健康:健康之金土木<BR>12、老运:老运之金土木");
+    EXPECT_EQ(
+        talents.explanation,
+        "1、总论:总论之金土木<BR>2、性格:性格之金土木<BR>3、意志:意志之金土木<BR>4、事业:事业之金土木"
+        "<BR>5、家庭:家庭之金土木<BR>6、婚姻:婚姻之金土木<BR>7、子女:子女之金土木<BR>8、社交:社交之金土木"
+        "<BR>9、精神:精神之金土木<BR>10、财运:财运之金土木<BR>11、健康:健康之金土木<BR>12、老运:"
+        "老运之金土木");
     EXPECT_EQ(talents.basis, "基础运之金土木");
     EXPECT_EQ(talents.success, "成功运之金土木");
     EXPECT_EQ(talents.relations, "人际关系之金土木");

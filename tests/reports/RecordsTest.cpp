@@ -1,5 +1,5 @@
-#include "reports/NameDetail.h"
 #include "reports/Records.h"
+#include "reports/NameDetail.h"
 #include "text/Gbk.h"
 #include "text/IniFile.h"
 
@@ -20,7 +20,8 @@ TEST(Records, ANameIsRecordedOncePerSurnameAndGivenName)
     const ListCells opened = row("17", "李明华");
     EXPECT_TRUE(reports::AddNamingRecord(records, "李", reports::GivenFromListName("李明华", "李"), opened));
     EXPECT_FALSE(reports::AddNamingRecord(records, "李", "明华", opened));
-    EXPECT_TRUE(reports::AddNamingRecord(records, "欧阳", reports::GivenFromListName("欧阳明华", "欧阳"), opened));
+    EXPECT_TRUE(
+        reports::AddNamingRecord(records, "欧阳", reports::GivenFromListName("欧阳明华", "欧阳"), opened));
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0], row("1", "李\r\n明华"));
     EXPECT_EQ(records[1], row("2", "欧阳\r\n明华"));
@@ -69,7 +70,8 @@ TEST(Records, StoredFormAndItsExamples)
     EXPECT_EQ(threeRows[1], (ListCells{"2", "", "", "", "", "", "", ""}));
     EXPECT_EQ(threeRows[2][1], "b");
     EXPECT_TRUE(reports::RestoreNamingRecords("").empty());
-    EXPECT_EQ(reports::RestoreNamingRecords("x;1;2;3;4;5;6;7;8")[0], (ListCells{"1", "x", "1", "2", "3", "4", "5", "6"}));
+    EXPECT_EQ(reports::RestoreNamingRecords("x;1;2;3;4;5;6;7;8")[0],
+              (ListCells{"1", "x", "1", "2", "3", "4", "5", "6"}));
 }
 
 TEST(Records, ALongValueSurvivesTheSettingsFileWhole)
