@@ -11,6 +11,7 @@ std::span<const Verb> allVerbs()
         Verb{"tables", "nestling-cli tables", true, false, &runTables},
         Verb{"chart", "nestling-cli chart YYYY-M-D H", false, true, &runChart},
         Verb{"lunar", "nestling-cli lunar YYYY-M-D [--format F]", false, true, &runLunar},
+        Verb{"char", "nestling-cli char TEXT", true, true, &runChar},
         Verb{"score", "nestling-cli score SURNAME GIVEN [--json]", true, true, &runScore},
         Verb{"generate", "nestling-cli generate --mode high-score --surname S --sex 男|女 --length 1|2 "
                          "[--seed N] [--generation second:字|third:字] [--export FILE]", true, true, &runGenerate},

@@ -34,6 +34,21 @@ TEST(Cli, TablesListsTheNineTablesInOrder)
                      "XW_全唐诗\t2\nXW_育儿百科\t1\nXW_算命风水\t1\nXW_百家姓\t2\n");
 }
 
+TEST(Cli, CharPrintsTheDictionaryRow)
+{
+    testing_support::TempDir dir;
+    const auto db = (dir.path() / "fixture.db").string();
+    testing_support::makeNamingFixture(db);
+    const CliResult found = run({"char", "华", "--db", db});
+    EXPECT_EQ(found.status, 0);
+    EXPECT_EQ(found.out, "华\t華\t6\t14\thuá\th\t十\t水\n");
+    const CliResult missing = run({"char", "龘", "--db", db});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.out.empty());
+    const CliResult batch = run({"char", "--batch", "--db", db}, "华\n涵\n");
+    EXPECT_EQ(batch.out, "华\t華\t6\t14\thuá\th\t十\t水\n涵\t涵\t11\t12\thán\th\t氵\t水\n");
+}
+
 TEST(Cli, LoadFailureAndBadRequestsExitNonZeroWithAMessage)
 {
     const CliResult missing = run({"tables", "--db", "/nonexistent-folder/namedata.db"});

@@ -1,0 +1,25 @@
+// nestling-cli char TEXT: the dictionary row of one character.
+#include "cli/Verbs.h"
+#include "store/TableLayouts.h"
+
+namespace cli {
+
+int runChar(Context& context, const Arguments& args, std::ostream& out, std::ostream& err)
+{
+    if (args.positional.size() != 1 || args.positional[0].empty()) {
+        err << "用法: nestling-cli char TEXT\n";
+        return 2;
+    }
+    namespace col = store::cnword;
+    const store::NamingStore& db = context.store;
+    store::StoreQuery query = db.Query("select * from XW_CNWord where 汉字=?", {args.positional[0]});
+    if (db.ColumnText(query, 2).empty())
+        return 1;
+    out << db.ColumnText(query, 2) << '\t' << db.ColumnText(query, col::kTraditional) << '\t'
+        << db.ColumnInt(query, col::kSimplifiedStrokes) << '\t' << db.ColumnInt(query, col::kTraditionalStrokes)
+        << '\t' << db.ColumnText(query, col::kPinyin) << '\t' << db.ColumnText(query, col::kInitial) << '\t'
+        << db.ColumnText(query, col::kRadical) << '\t' << db.ColumnText(query, col::kElement) << '\n';
+    return 0;
+}
+
+} // namespace cli
