@@ -42,7 +42,9 @@ QString styleSheetFor(const app::Skin& s)
     return QStringLiteral(
                "QToolBar { background: %1; border: none; spacing: 4px; padding: 2px; }"
                "QToolBar QToolButton { color: %2; padding: 3px 6px; }"
-               "QToolBar QToolButton:disabled { color: %2; background: %1; }"
+               "QToolBar QToolButton:hover, QToolBar QToolButton:focus, QToolBar QToolButton:pressed"
+               " { background: %7; color: %8; border: none; border-radius: 3px; }"
+               "QToolBar QToolButton:disabled { color: %9; background: %1; }"
                "QTabBar::tab { background: %3; color: %4; padding: 5px 12px; border: 1px solid %5;"
                " border-bottom: none; margin-right: 1px; }"
                "QTabBar::tab:selected { background: %1; color: %2; }"
@@ -52,7 +54,8 @@ QString styleSheetFor(const app::Skin& s)
                "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; color: %6; }"
                "QStatusBar { background: %3; color: %4; }")
         .arg(hex(s.accent), hex(s.accentText), hex(s.button), hex(s.buttonText), hex(s.highlight),
-             hex(s.windowText));
+             hex(s.windowText), hex(s.highlight), hex(s.highlightedText),
+             QStringLiteral("rgba(%1, %2, %3, 120)").arg(s.accentText.r).arg(s.accentText.g).arg(s.accentText.b));
 }
 
 bool applySkin(const app::Skin& skin)

@@ -18,6 +18,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -52,6 +53,11 @@ void fillExamples(app::Window& w)
 
 int main(int argc, char** argv)
 {
+    // Offscreen unless told otherwise; the browser views' sandbox cannot run as root (build machines).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     gui::prepareApplication();
     QApplication application(argc, argv);
     if (argc < 2) {

@@ -408,6 +408,14 @@ void FakeWindow::destroyControl(ControlName control)
     std::erase(m_cloneOrder, std::string(control));
 }
 
+std::vector<std::string> FakeWindow::controlNames() const
+{
+    std::vector<std::string> result;
+    for (const auto& [name, control] : m_controls)
+        result.push_back(name);
+    return result;
+}
+
 std::vector<std::string> FakeWindow::clonedBoxes() const
 {
     return m_cloneOrder;

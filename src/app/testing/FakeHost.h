@@ -117,6 +117,8 @@ public:
     FakeControl* find(std::string_view control);
     const FakeControl* find(std::string_view control) const;
     bool isClosed() const { return m_closed; }
+    // Every control the window has (declared or made at run time).
+    std::vector<std::string> controlNames() const;
     // Names written or read that the window does not have: a handler addressing a wrong control.
     const std::set<std::string>& unknownControls() const { return m_unknown; }
     // Controls made by cloneCheckBox that still exist, in creation order.

@@ -36,6 +36,7 @@ DetailWindow::DetailWindow(bool singlePage, QWidget* parent) : BaseWindow(parent
         }
         layout->addWidget(tabs, 1);
     }
+    setCentralWidget(central);
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("状态条1"));
     setStatusBar(status);

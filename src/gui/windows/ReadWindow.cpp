@@ -27,6 +27,7 @@ ReadWindow::ReadWindow(QWidget* parent) : BaseWindow(parent)
     row->addWidget(titles);
     row->addWidget(makeBrowser(central, "网页浏览框1"), 1);
     layout->addLayout(row, 1);
+    setCentralWidget(central);
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("状态条1"));
     setStatusBar(status);

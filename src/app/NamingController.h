@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/Controls.h"
+#include "naming/NamingRun.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+
+namespace store {
+class NamingStore;
+}
+
+namespace app {
+
+inline constexpr const char* kNoSurnameMessage = "请输入姓氏!";
+
+// The naming buttons of the main window and the one naming run behind them. Handlers run on the
+// window thread; the run works on a thread of its own and hands every change of the window back
+// through Host::post. A run that was stopped (a new surname, closing the program) is abandoned: what
+// it still posts is dropped, so no half-sorted list is ever shown.
+class NamingController
+{
+public:
+    NamingController(Host& host, const store::NamingStore& store);
+    NamingController(const NamingController&) = delete;
+    NamingController& operator=(const NamingController&) = delete;
+    ~NamingController();
+
+    // Registers the handlers of 按钮_起名, 按钮_再生成一次, 按钮_高分暂停 and 标签_设置辈份.
+    void wire();
+
+    void StartNaming();   // 按钮_起名
+    void Regenerate();    // 按钮_再生成一次
+    void TogglePause();   // 按钮_高分暂停
+    void StopRun();       // stops a run that is going and waits for its thread
+
+    void OpenGenerationDialog();
+
+    bool running() const { return m_thread.joinable() && !m_finished.load(); }
+    // Waits for the current run's thread to end (its posted work may still be pending).
+    void waitForRun();
+
+    const std::string& lastRunSurname() const { return m_lastRunSurname; }
+    void setLastRunSurname(std::string surname) { m_lastRunSurname = std::move(surname); }
+    naming::GenerationSetting& generation() { return m_generation; }
+    void resetGeneration() { m_generation = {}; }
+    // Fixed shuffles for tests; the clock otherwise.
+    void setSeed(std::optional<std::uint64_t> seed) { m_seed = seed; }
+
+private:
+    class Observer;
+
+    naming::NamingRequest readRequest(naming::Mode mode) const;
+    void startRun(naming::NamingRequest request);
+    void setRunControls(bool running);
+    void confirmGeneration(Window& dialog);
+    void cancelGeneration(Window& dialog);
+    void colourGenerationLabel();
+
+    Host& m_host;
+    const store::NamingStore& m_store;
+    std::string m_lastRunSurname;
+    naming::GenerationSetting m_generation;
+    std::optional<std::uint64_t> m_seed;
+
+    std::thread m_thread;
+    std::unique_ptr<naming::RunControl> m_control;
+    std::unique_ptr<Observer> m_observer;
+    std::atomic<bool> m_finished{true};
+    std::uint64_t m_runId = 0; // runs are numbered; posted work of an older run is dropped
+};
+
+} // namespace app

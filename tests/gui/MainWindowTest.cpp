@@ -1,0 +1,249 @@
+#include "app/ControlNames.h"
+#include "app/Settings.h"
+#include "app/Shell.h"
+#include "app/Skins.h"
+#include "app/testing/FakeHost.h"
+#include "gui/Application.h"
+#include "gui/MainWindow.h"
+#include "gui/MessageBoxSeam.h"
+#include "gui/NameListView.h"
+#include "gui/QtHost.h"
+#include "gui/QtWindow.h"
+#include "gui/SkinStyler.h"
+#include "store/NamingStore.h"
+#include "text/IniFile.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+#include <thread>
+
+namespace n = app::names;
+
+namespace {
+
+// The real main window with the real logic, settings and lock in a scratch folder.
+struct Program
+{
+    explicit Program(const QTemporaryDir& dir)
+        : root(dir.path().toStdString()), host(window),
+          shell(host, store, {root / "program", root / "config", root / "nestling.lock"})
+    {
+        host.setDesktopOpening(false);
+        shell.hooks().startDatabaseLoad = [] {};
+    }
+
+    std::filesystem::path root;
+    store::NamingStore store;
+    gui::MainWindow window;
+    gui::QtHost host;
+    app::Shell shell;
+};
+
+template <typename T>
+T* named(QWidget* root, const char* name)
+{
+    return root->findChild<T*>(QString::fromUtf8(name));
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        gui::styleApplication();
+        gui::MessageBoxSeam::setAutomatic(true);
+    }
+
+    void everyNamedControlExists()
+    {
+        QTemporaryDir dir;
+        Program p(dir);
+        app::testing::FakeHost fake;
+        for (const std::string& name : fake.main().controlNames())
+            QVERIFY2(p.host.mainWindow().exists(name), name.c_str());
+        const std::string_view windows[] = {n::NestlingWaiting, n::NestlingConten, n::NestlingContenSinglePage,
+                                            n::NestlingRead,    n::NestlingWord,   n::设置辈份,
+                                            n::AboutUs};
+        for (std::string_view windowName : windows) {
+            app::Window* real = p.host.openWindow(windowName, app::WindowMode::Modeless);
+            QVERIFY(real);
+            app::testing::FakeWindow* model =
+                static_cast<app::testing::FakeWindow*>(fake.openWindow(windowName, app::WindowMode::Modeless));
+            QCOMPARE(real->title(), model->title());
+            for (const std::string& name : model->controlNames())
+                QVERIFY2(real->exists(name), (std::string(windowName) + " " + name).c_str());
+            real->close();
+        }
+    }
+
+    void startsSwitchesPagesAndSavesOnClose()
+    {
+        QTemporaryDir dir;
+        Program p(dir);
+        QVERIFY(p.shell.StartUp());
+        QVERIFY(QTest::qWaitForWindowExposed(&p.window));
+        QCOMPARE(p.window.windowTitle(), QStringLiteral("嘉禾起名软件V23.0"));
+        QCOMPARE(named<QComboBox>(&p.window, "组合框_年份")->currentText(), QStringLiteral("2013"));
+        QVERIFY(named<QWidget>(&p.window, "编辑框_八字信息")
+                    ->property("plainText")
+                    .toString()
+                    .startsWith(QStringLiteral("公历日期：2013年1月1日0时")));
+
+        auto* tabs = named<QTabWidget>(&p.window, "高级选择夹1");
+        auto* toolbar = named<QToolBar>(&p.window, "工具条1");
+        QCOMPARE(tabs->count(), 11);
+        toolbar->actions().at(app::kToolBirthChart)->trigger();
+        QCOMPARE(tabs->currentIndex(), int(app::kPageBirthChart));
+        QCOMPARE(named<QLabel>(&p.window, "透明标签_起名日期")->text(), QStringLiteral("2013年1月1日0时"));
+
+        named<QLineEdit>(&p.window, "编辑框_姓氏")->setText(QStringLiteral("张"));
+        for (int i = 0; i < 2; ++i)
+            named<QAction>(&p.window, "菜单_姓名评分")->trigger();
+        QCOMPARE(tabs->currentIndex(), int(app::kPageEvaluation));
+        QCOMPARE(named<QComboBox>(&p.window, "组合框_评分分钟")->count(), 60);
+        QCOMPARE(named<QLineEdit>(&p.window, "编辑框_评分姓氏")->text(), QStringLiteral("张"));
+        toolbar->actions().at(app::kToolRecords)->trigger();
+        QCOMPARE(tabs->currentIndex(), int(app::kPageRecords));
+
+        // A mode radio shows its description in the status bar.
+        named<QAbstractButton>(&p.window, "单选框_高分起名")->click();
+        QCOMPARE(p.host.mainWindow().statusPicture(n::状态条1), 1);
+
+        p.window.close();
+        QVERIFY(p.shell.hasExited());
+        text::IniFile ini;
+        QVERIFY(ini.load((p.root / "config" / app::kSettingsFileName).string()));
+        QCOMPARE(QString::fromStdString(ini.value(app::kSettingsSection, app::keys::姓氏, "")), QStringLiteral("张"));
+    }
+
+    void invalidDateGoesThroughTheMessageSeam()
+    {
+        QTemporaryDir dir;
+        Program p(dir);
+        QVERIFY(p.shell.StartUp());
+        gui::MessageBoxSeam::clearRecorded();
+        app::Window& w = p.host.mainWindow();
+        w.setChecked(n::单选框_自定义日期, true);
+        w.setCurrentIndex(n::组合框_八字月份, 1);
+        w.setCurrentIndex(n::组合框_八字日子, 29);
+        named<QAbstractButton>(&p.window, "按钮_八字查询")->click();
+        QCOMPARE(gui::MessageBoxSeam::recorded().size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(gui::MessageBoxSeam::recorded()[0].text), QStringLiteral("请选择正确的日期"));
+    }
+
+    void workerRowsArriveInBatchesOnTheWindowThread()
+    {
+        QTemporaryDir dir;
+        Program p(dir);
+        QVERIFY(p.shell.StartUp());
+        constexpr int kBatches = 50;
+        constexpr int kRowsPerBatch = 200;
+        std::thread worker([&host = p.host] {
+            for (int b = 0; b < kBatches; ++b) {
+                std::vector<app::ListRow> rows;
+                for (int i = 0; i < kRowsPerBatch; ++i)
+                    rows.push_back({{std::to_string(b * kRowsPerBatch + i + 1), "李明华", "14", "20", "木日火",
+                                     "8,15,20,27,13", "金土土", "92"},
+                                    0});
+                host.post([&host, rows = std::move(rows)] {
+                    host.mainWindow().appendRows(n::超级列表框_高分起名, rows);
+                });
+            }
+        });
+        worker.join();
+        QTRY_COMPARE(p.host.mainWindow().rowCount(n::超级列表框_高分起名), kBatches * kRowsPerBatch);
+        QCOMPARE(p.host.mainWindow().cell(n::超级列表框_高分起名, 9999, 0), std::string("10000"));
+        p.host.mainWindow().removeRow(n::超级列表框_高分起名, 0);
+        QCOMPARE(p.host.mainWindow().cell(n::超级列表框_高分起名, 0, 0), std::string("2"));
+    }
+
+    void secondaryWindowsReportTheirEvents()
+    {
+        QTemporaryDir dir;
+        Program p(dir);
+        QVERIFY(p.shell.StartUp());
+        app::Window* detail = p.host.openWindow(n::NestlingConten, app::WindowMode::Modeless);
+        QVERIFY(detail);
+        QVERIFY(detail->isPageVisible(n::高级选择夹1, 0));
+        QVERIFY(!detail->isPageVisible(n::高级选择夹1, 3));
+        QCOMPARE(detail->pageCount(n::高级选择夹1), 6);
+        // The detail window's browser views are its own, not the poem page's of the main window.
+        QVERIFY(detail->exists(n::网页浏览框6));
+        QVERIFY(!p.host.mainWindow().exists(n::网页浏览框6));
+        int tool = -1;
+        bool closed = false;
+        detail->on(n::工具条1, app::EventKind::Clicked, [&](const app::Event& e) { tool = e.index; });
+        detail->on(n::NestlingConten, app::EventKind::Closed, [&](const app::Event&) { closed = true; });
+        auto* qtDetail = dynamic_cast<gui::QtWindow*>(detail);
+        named<QToolBar>(qtDetail->root(), "工具条1")->actions().at(app::kToolExit)->trigger();
+        QCOMPARE(tool, app::kToolExit);
+        QCOMPARE(p.host.findWindow(n::NestlingConten), detail);
+        detail->close();
+        QVERIFY(closed);
+        QTRY_VERIFY(p.host.findWindow(n::NestlingConten) == nullptr);
+    }
+
+    void skinsChangeAndABrokenSkinLeavesTheLook()
+    {
+        QTemporaryDir dir;
+        Program p(dir);
+        QVERIFY(p.shell.StartUp());
+        QCOMPARE(gui::currentSkinName(), QString::fromStdString(app::startSkin().name));
+        const QPalette before = QApplication::palette();
+        app::Skin broken = app::skinList()[5];
+        broken.text = broken.base; // unreadable: refused
+        QVERIFY(!gui::applySkin(broken));
+        QCOMPARE(QApplication::palette(), before);
+        named<QAction>(&p.window, "菜单_更换皮肤")->trigger();
+        QCOMPARE(gui::currentSkinName(), QString::fromStdString(app::skinList()[0].name));
+        QVERIFY(QApplication::palette() != before);
+    }
+
+    void secondCopyEndsAtOnceWhileTheFirstRuns()
+    {
+        const QString program = qEnvironmentVariable("NESTLING_EXECUTABLE");
+        if (program.isEmpty())
+            QSKIP("the program's path is set by the test runner");
+        QTemporaryDir dir;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+        QProcess first;
+        first.setProcessEnvironment(env);
+        first.start(program);
+        QVERIFY(first.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.path() + QStringLiteral("/nestling.lock")), 20000);
+        QTest::qWait(500);
+        QProcess second;
+        second.setProcessEnvironment(env);
+        second.start(program);
+        QVERIFY(second.waitForFinished(20000));
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(first.state(), QProcess::Running);
+        first.kill();
+        first.waitForFinished();
+    }
+};
+
+int main(int argc, char** argv)
+{
+    gui::prepareApplication();
+    QApplication application(argc, argv);
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "MainWindowTest.moc"
