@@ -158,8 +158,9 @@ public:
 
     // Check boxes made at run time as copies of a template box, placed inside a container (pixel
     // rectangle relative to the container). Returns the new box's name; destroyControl removes it.
-    virtual std::string cloneCheckBox(ControlName templateBox, ControlName container, std::string_view caption,
-                                      bool checked, int x, int y, int width, int height) = 0;
+    virtual std::string cloneCheckBox(ControlName templateBox, ControlName container,
+                                      std::string_view caption, bool checked, int x, int y, int width,
+                                      int height) = 0;
     virtual void destroyControl(ControlName control) = 0;
 
     // Handlers: one per control and event kind; a later registration replaces the earlier one.

@@ -33,10 +33,10 @@ public:
     // Registers the handlers of 按钮_起名, 按钮_再生成一次, 按钮_高分暂停 and 标签_设置辈份.
     void wire();
 
-    void StartNaming();   // 按钮_起名
-    void Regenerate();    // 按钮_再生成一次
-    void TogglePause();   // 按钮_高分暂停
-    void StopRun();       // stops a run that is going and waits for its thread
+    void StartNaming(); // 按钮_起名
+    void Regenerate();  // 按钮_再生成一次
+    void TogglePause(); // 按钮_高分暂停
+    void StopRun();     // stops a run that is going and waits for its thread
 
     void OpenGenerationDialog();
 
@@ -72,6 +72,8 @@ private:
     std::unique_ptr<Observer> m_observer;
     std::atomic<bool> m_finished{true};
     std::uint64_t m_runId = 0; // runs are numbered; posted work of an older run is dropped
+    // Posted work still queued when the controller goes finds this expired and does nothing.
+    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
 };
 
 } // namespace app

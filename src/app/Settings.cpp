@@ -4,8 +4,8 @@
 #include "text/IniFile.h"
 
 #include <charconv>
-#include <optional>
 #include <cstdlib>
+#include <optional>
 
 namespace app {
 namespace {
@@ -64,7 +64,9 @@ bool SaveSettings(const Window& main, const std::filesystem::path& file, const s
 {
     text::IniFile ini;
     ini.load(file.string());
-    const auto write = [&](const char* key, const std::string& value) { ini.setValue(kSettingsSection, key, value); };
+    const auto write = [&](const char* key, const std::string& value) {
+        ini.setValue(kSettingsSection, key, value);
+    };
 
     write(keys::姓氏, main.text(names::编辑框_姓氏));
     write(keys::性别, std::to_string(main.currentIndex(names::组合框_性别)));

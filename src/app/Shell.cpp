@@ -135,7 +135,7 @@ void Shell::wireMainWindow()
     Window& main = m_host.mainWindow();
     main.on(names::工具条1, EventKind::Clicked, [this](const Event& e) { ShowPage(e.index); });
     const std::pair<names::Name, int> pageItems[] = {
-        {names::菜单_模式选择, kToolModes},     {names::菜单_生辰八字, kToolBirthChart},
+        {names::菜单_模式选择, kToolModes},      {names::菜单_生辰八字, kToolBirthChart},
         {names::菜单_姓名评分, kToolEvaluation}, {names::菜单_起名记录, kToolRecords},
         {names::菜单_新华字典, kToolDictionary},
     };
@@ -148,9 +148,8 @@ void Shell::wireMainWindow()
     main.on(names::菜单_关于软件, EventKind::Clicked, [this](const Event&) { OpenAbout(); });
     main.on(names::按钮_八字查询, EventKind::Clicked, [this](const Event&) { ShowBirthChart(); });
     for (const ModeDescription& mode : kModeDescriptions)
-        main.on(mode.radio, EventKind::Clicked, [this, radio = mode.radio](const Event&) {
-            showModeDescription(radio);
-        });
+        main.on(mode.radio, EventKind::Clicked,
+                [this, radio = mode.radio](const Event&) { showModeDescription(radio); });
 }
 
 void Shell::ShowPage(int index)

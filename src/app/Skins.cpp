@@ -24,12 +24,25 @@ Rgb fromHsl(Hsl c)
     const double hp = std::fmod(c.h, 360.0) / 60.0;
     const double x = chroma * (1.0 - std::fabs(std::fmod(hp, 2.0) - 1.0));
     double r = 0, g = 0, b = 0;
-    if (hp < 1) { r = chroma; g = x; }
-    else if (hp < 2) { r = x; g = chroma; }
-    else if (hp < 3) { g = chroma; b = x; }
-    else if (hp < 4) { g = x; b = chroma; }
-    else if (hp < 5) { r = x; b = chroma; }
-    else { r = chroma; b = x; }
+    if (hp < 1) {
+        r = chroma;
+        g = x;
+    } else if (hp < 2) {
+        r = x;
+        g = chroma;
+    } else if (hp < 3) {
+        g = chroma;
+        b = x;
+    } else if (hp < 4) {
+        g = x;
+        b = chroma;
+    } else if (hp < 5) {
+        r = x;
+        b = chroma;
+    } else {
+        r = chroma;
+        b = x;
+    }
     const double m = c.l - chroma / 2.0;
     return {channel(r + m), channel(g + m), channel(b + m)};
 }
@@ -79,8 +92,9 @@ constexpr double kHues[] = {
 };
 // clang-format on
 
-const char* const kHueNames[] = {"胭脂", "珊瑚", "琥珀", "金秋", "柠檬", "新芽", "竹林", "翡翠", "薄荷", "碧波",
-                                 "青瓷", "湖水", "晴空", "海蓝", "靛青", "紫藤", "丁香", "洋红", "蔷薇", "桃花"};
+const char* const kHueNames[] = {"胭脂", "珊瑚", "琥珀", "金秋", "柠檬", "新芽", "竹林",
+                                 "翡翠", "薄荷", "碧波", "青瓷", "湖水", "晴空", "海蓝",
+                                 "靛青", "紫藤", "丁香", "洋红", "蔷薇", "桃花"};
 
 Skin makeSkin(const Family& f, double hue, const std::string& name)
 {

@@ -21,7 +21,7 @@ public:
     Rgb buttonText;
     Rgb highlight;
     Rgb highlightedText;
-    Rgb accent;     // group titles, tab headers, toolbars
+    Rgb accent; // group titles, tab headers, toolbars
     Rgb accentText;
 
     bool operator==(const Skin&) const = default;

@@ -6,9 +6,9 @@
 #include "gui/Widgets.h"
 #include "gui/pages/Pages.h"
 
+#include <QAudioOutput>
 #include <QHBoxLayout>
 #include <QMediaPlayer>
-#include <QAudioOutput>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -90,8 +90,10 @@ QWidget* MainWindow::buildInputGroup(QWidget* parent)
     row->addWidget(generation);
     row->addSpacing(12);
     row->addWidget(makeLabel(group, "出生日期(公历):"));
-    const std::pair<const char*, const char*> dates[] = {{"组合框_年份", "年"}, {"组合框_月份", "月"},
-                                                         {"组合框_日子", "日"}, {"组合框_时间", "时"},
+    const std::pair<const char*, const char*> dates[] = {{"组合框_年份", "年"},
+                                                         {"组合框_月份", "月"},
+                                                         {"组合框_日子", "日"},
+                                                         {"组合框_时间", "时"},
                                                          {"组合框_分钟", "分"}};
     for (const auto& [name, unit] : dates) {
         row->addWidget(makeCombo(group, name));

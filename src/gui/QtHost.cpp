@@ -4,8 +4,8 @@
 #include "gui/MessageBoxSeam.h"
 #include "gui/QtWindow.h"
 #include "gui/SkinStyler.h"
-#include "gui/WindowFactory.h"
 #include "gui/Widgets.h"
+#include "gui/WindowFactory.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -24,7 +24,8 @@ public:
 
     app::Window& mainWindow() override;
     void showMainWindow() override;
-    app::Window* openWindow(std::string_view windowName, app::WindowMode mode, app::Window* owner = nullptr) override;
+    app::Window* openWindow(std::string_view windowName, app::WindowMode mode,
+                            app::Window* owner = nullptr) override;
     app::Window* findWindow(std::string_view windowName) override;
     app::MessageAnswer messageBox(const store::Message& message) override;
     bool openWithDesktop(const std::string& file) override;

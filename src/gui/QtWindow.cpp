@@ -70,7 +70,8 @@ QObject* QtWindow::object(app::ControlName control) const
     const QString name = toQt(control);
     if (name == m_root->objectName())
         return m_root;
-    if (auto it = m_cache.constFind(name); it != m_cache.constEnd() && it.value() && it.value()->objectName() == name)
+    if (auto it = m_cache.constFind(name);
+        it != m_cache.constEnd() && it.value() && it.value()->objectName() == name)
         return it.value();
     QObject* found = findInside(m_root, name);
     if (found)

@@ -27,8 +27,7 @@ public:
     QWidget* root() const { return m_root; }
     // The named object inside this window, or null.
     QObject* object(app::ControlName control) const;
-    template <typename T>
-    T* widget(app::ControlName control) const
+    template <typename T> T* widget(app::ControlName control) const
     {
         return qobject_cast<T*>(object(control));
     }
@@ -86,8 +85,9 @@ public:
     void print(app::ControlName browser) override;
     void play(app::ControlName player, const std::string& address) override;
     void setProgress(app::ControlName bar, int value, int maximum) override;
-    std::string cloneCheckBox(app::ControlName templateBox, app::ControlName container, std::string_view caption,
-                              bool checked, int x, int y, int width, int height) override;
+    std::string cloneCheckBox(app::ControlName templateBox, app::ControlName container,
+                              std::string_view caption, bool checked, int x, int y, int width,
+                              int height) override;
     void destroyControl(app::ControlName control) override;
     void on(app::ControlName control, app::EventKind kind, app::Handler handler) override;
     void close() override;

@@ -46,8 +46,9 @@ void QtWindow::connectSignal(const QString& name, app::EventKind kind)
         else if (auto* a = qobject_cast<QAction*>(o))
             QObject::connect(a, &QAction::triggered, a, [fire] { fire(-1); });
         else if (auto* bar = qobject_cast<QToolBar*>(o))
-            QObject::connect(bar, &QToolBar::actionTriggered, bar,
-                             [fire, bar](QAction* action) { fire(static_cast<int>(bar->actions().indexOf(action))); });
+            QObject::connect(bar, &QToolBar::actionTriggered, bar, [fire, bar](QAction* action) {
+                fire(static_cast<int>(bar->actions().indexOf(action)));
+            });
         break;
     case EventKind::DoubleClicked:
         if (auto* view = qobject_cast<NameListView*>(o))
@@ -56,17 +57,19 @@ void QtWindow::connectSignal(const QString& name, app::EventKind kind)
         break;
     case EventKind::CurrentRowChanged:
         if (auto* view = qobject_cast<NameListView*>(o))
-            QObject::connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, view,
-                             [fire](const QModelIndex& current) { fire(current.isValid() ? current.row() : -1); });
+            QObject::connect(
+                view->selectionModel(), &QItemSelectionModel::currentRowChanged, view,
+                [fire](const QModelIndex& current) { fire(current.isValid() ? current.row() : -1); });
         break;
     case EventKind::ContextMenu:
         if (auto* view = qobject_cast<NameListView*>(o))
-            QObject::connect(view, &QWidget::customContextMenuRequested, view, [fire, view](const QPoint& pos) {
-                const QModelIndex index = view->indexAt(pos);
-                if (index.isValid())
-                    view->setCurrentIndex(index);
-                fire(index.isValid() ? index.row() : -1);
-            });
+            QObject::connect(view, &QWidget::customContextMenuRequested, view,
+                             [fire, view](const QPoint& pos) {
+                                 const QModelIndex index = view->indexAt(pos);
+                                 if (index.isValid())
+                                     view->setCurrentIndex(index);
+                                 fire(index.isValid() ? index.row() : -1);
+                             });
         break;
     case EventKind::PageChanged:
         if (auto* tabs = qobject_cast<QTabWidget*>(o))

@@ -57,8 +57,9 @@ app::ListRow QtWindow::row(app::ControlName list, int row) const
 std::string QtWindow::cell(app::ControlName list, int row, int column) const
 {
     const app::ListRow r = this->row(list, row);
-    return column >= 0 && column < static_cast<int>(r.cells.size()) ? r.cells[static_cast<std::size_t>(column)]
-                                                                     : std::string();
+    return column >= 0 && column < static_cast<int>(r.cells.size())
+               ? r.cells[static_cast<std::size_t>(column)]
+               : std::string();
 }
 
 void QtWindow::appendRows(app::ControlName list, const std::vector<app::ListRow>& rows)
@@ -263,8 +264,9 @@ void QtWindow::print(app::ControlName browser)
         delete printer;
         return;
     }
-    QObject::connect(view, &QWebEngineView::printFinished, view, [printer](bool) { delete printer; },
-                     Qt::SingleShotConnection);
+    QObject::connect(
+        view, &QWebEngineView::printFinished, view, [printer](bool) { delete printer; },
+        Qt::SingleShotConnection);
     view->print(printer);
 }
 
@@ -286,7 +288,8 @@ void QtWindow::setProgress(app::ControlName bar, int value, int maximum)
 }
 
 std::string QtWindow::cloneCheckBox(app::ControlName templateBox, app::ControlName container,
-                                    std::string_view caption, bool checked, int x, int y, int width, int height)
+                                    std::string_view caption, bool checked, int x, int y, int width,
+                                    int height)
 {
     auto* model = widget<QCheckBox>(templateBox);
     auto* parent = widget<QWidget>(container);

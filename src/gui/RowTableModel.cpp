@@ -46,7 +46,8 @@ QVariant RowTableModel::data(const QModelIndex& index, int role) const
 
 QVariant RowTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_headers.size())
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < m_headers.size())
         return m_headers[section];
     return {};
 }

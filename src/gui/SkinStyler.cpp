@@ -55,7 +55,10 @@ QString styleSheetFor(const app::Skin& s)
                "QStatusBar { background: %3; color: %4; }")
         .arg(hex(s.accent), hex(s.accentText), hex(s.button), hex(s.buttonText), hex(s.highlight),
              hex(s.windowText), hex(s.highlight), hex(s.highlightedText),
-             QStringLiteral("rgba(%1, %2, %3, 120)").arg(s.accentText.r).arg(s.accentText.g).arg(s.accentText.b));
+             QStringLiteral("rgba(%1, %2, %3, 120)")
+                 .arg(s.accentText.r)
+                 .arg(s.accentText.g)
+                 .arg(s.accentText.b));
 }
 
 bool applySkin(const app::Skin& skin)
@@ -69,9 +72,9 @@ bool applySkin(const app::Skin& skin)
     // Alternate rows: mostly the base colour, so the text stays readable on them.
     const QColor base = color(skin.base);
     const QColor window = color(skin.window);
-    p.setColor(QPalette::AlternateBase, QColor((base.red() * 5 + window.red() * 2) / 7,
-                                               (base.green() * 5 + window.green() * 2) / 7,
-                                               (base.blue() * 5 + window.blue() * 2) / 7));
+    p.setColor(QPalette::AlternateBase,
+               QColor((base.red() * 5 + window.red() * 2) / 7, (base.green() * 5 + window.green() * 2) / 7,
+                      (base.blue() * 5 + window.blue() * 2) / 7));
     p.setColor(QPalette::Text, color(skin.text));
     p.setColor(QPalette::Button, color(skin.button));
     p.setColor(QPalette::ButtonText, color(skin.buttonText));

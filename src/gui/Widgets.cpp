@@ -98,8 +98,9 @@ NameListView* makeList(QWidget* parent, std::string_view name, const QStringList
 
 QStringList nameColumns()
 {
-    return {QStringLiteral("编号"), QStringLiteral("姓名"), QStringLiteral("简体笔划"), QStringLiteral("繁体笔划"),
-            QStringLiteral("五行"), QStringLiteral("五格"),   QStringLiteral("三才"),     QStringLiteral("评分")};
+    return {QStringLiteral("编号"),     QStringLiteral("姓名"), QStringLiteral("简体笔划"),
+            QStringLiteral("繁体笔划"), QStringLiteral("五行"), QStringLiteral("五格"),
+            QStringLiteral("三才"),     QStringLiteral("评分")};
 }
 
 QGroupBox* makeListGroup(QWidget* parent, std::string_view title, NameListView* list)

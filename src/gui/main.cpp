@@ -19,7 +19,8 @@ int main(int argc, char** argv)
     store::NamingStore store;
     gui::MainWindow window;
     gui::QtHost host(window);
-    app::Shell shell(host, store, {store::programFolder(), app::defaultSettingsFolder(), app::defaultLockFile()});
+    app::Shell shell(host, store,
+                     {store::programFolder(), app::defaultSettingsFolder(), app::defaultLockFile()});
     if (!shell.StartUp())
         return 0; // another copy runs
     const int status = QApplication::exec();

@@ -32,7 +32,8 @@ struct Program
     Shell shell;
 };
 
-void writeSettings(const std::filesystem::path& folder, const std::vector<std::pair<std::string, std::string>>& values)
+void writeSettings(const std::filesystem::path& folder,
+                   const std::vector<std::pair<std::string, std::string>>& values)
 {
     text::IniFile ini;
     for (const auto& [key, value] : values)
@@ -56,7 +57,7 @@ TEST(Settings, RestoreRulesOfSexAndNameLength)
         const char* length;
     };
     const Case cases[] = {
-        {"1", "女", "二字"}, {"0", "男", "一字"}, {"", "男", "一字"},   {nullptr, "男", "一字"},
+        {"1", "女", "二字"}, {"0", "男", "一字"},   {"", "男", "一字"},   {nullptr, "男", "一字"},
         {"2", "女", "一字"}, {"abc", "男", "一字"}, {"-1", "女", "一字"},
     };
     for (const Case& c : cases) {
@@ -134,7 +135,9 @@ TEST(Settings, ExitStopsTheRunAndClosesTheStoreBeforeSaving)
     Program p(temp.path());
     ASSERT_TRUE(p.store.Open());
     std::vector<std::string> steps;
-    p.shell.hooks().stopNamingRun = [&] { steps.push_back(p.store.isOpen() ? "stop(open)" : "stop(closed)"); };
+    p.shell.hooks().stopNamingRun = [&] {
+        steps.push_back(p.store.isOpen() ? "stop(open)" : "stop(closed)");
+    };
     p.shell.hooks().saveRecords = [&] {
         steps.push_back(p.store.isOpen() ? "save(open)" : "save(closed)");
         return std::string();

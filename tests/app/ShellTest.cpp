@@ -1,7 +1,7 @@
 #include "TempFolder.h"
 
-#include "app/ControlNames.h"
 #include "app/BirthChartPage.h"
+#include "app/ControlNames.h"
 #include "app/DateLists.h"
 #include "app/Shell.h"
 #include "app/testing/FakeHost.h"
@@ -63,7 +63,9 @@ TEST(ShellStartUp, FirstRunShowsTheDefaults)
     EXPECT_EQ(w.rowCount(超级列表框_记录列表), 0);
 
     // The chart of 2013-1-1 hour 0.
-    EXPECT_EQ(chartText(p.host).rfind("公历日期：2013年1月1日0时\r\n\r\n农历日期：壬辰年    冬月  二十日  庚子时", 0), 0u);
+    EXPECT_EQ(chartText(p.host).rfind(
+                  "公历日期：2013年1月1日0时\r\n\r\n农历日期：壬辰年    冬月  二十日  庚子时", 0),
+              0u);
     EXPECT_NE(chartText(p.host).find("八字四柱：壬辰年  壬子月  丁卯日  庚子时"), std::string::npos);
     EXPECT_EQ(w.text(八字五行标签), "水,土,水,水,火,木,金,水,");
     EXPECT_EQ(w.text(缺五行标签), "");
@@ -82,7 +84,8 @@ TEST(ShellStartUp, StepsRunInOrder)
 {
     TempFolder temp;
     std::filesystem::create_directories(temp.path() / "config");
-    std::ofstream(temp.path() / "config" / "config.dat") << "[\xc9\xe8\xd6\xc3]\r\n\xd0\xd5\xca\xcf=\xc0\xee\r\n"; // 设置 / 姓氏=李
+    std::ofstream(temp.path() / "config" / "config.dat")
+        << "[\xc9\xe8\xd6\xc3]\r\n\xd0\xd5\xca\xcf=\xc0\xee\r\n"; // 设置 / 姓氏=李
     Program p(temp.path());
     std::vector<std::string> steps;
     p.shell.hooks().setLastRunSurname = [&](const std::string& s) { steps.push_back("surname:" + s); };
@@ -171,8 +174,11 @@ TEST(ShowPage, EvaluationPageCopiesTheSurnameAndFillsItsListsOnce)
 
     EXPECT_EQ(w.currentPage(高级选择夹1), kPageEvaluation);
     EXPECT_EQ(w.text(编辑框_评分姓氏), "欧阳");
-    const std::pair<Name, std::size_t> sizes[] = {
-        {组合框_评分年份, 61}, {组合框_评分月份, 12}, {组合框_评分日子, 31}, {组合框_评分时间, 24}, {组合框_评分分钟, 60}};
+    const std::pair<Name, std::size_t> sizes[] = {{组合框_评分年份, 61},
+                                                  {组合框_评分月份, 12},
+                                                  {组合框_评分日子, 31},
+                                                  {组合框_评分时间, 24},
+                                                  {组合框_评分分钟, 60}};
     for (const auto& [combo, size] : sizes) {
         SCOPED_TRACE(std::string(combo));
         EXPECT_EQ(w.items(combo).size(), size);

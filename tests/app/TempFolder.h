@@ -13,7 +13,8 @@ public:
     TempFolder()
     {
         std::random_device rd;
-        m_path = std::filesystem::temp_directory_path() / ("nestling-app-" + std::to_string(rd()) + std::to_string(rd()));
+        m_path = std::filesystem::temp_directory_path() /
+                 ("nestling-app-" + std::to_string(rd()) + std::to_string(rd()));
         std::filesystem::create_directories(m_path);
     }
     ~TempFolder()

@@ -1,10 +1,10 @@
+#include "gui/MainWindow.h"
 #include "app/ControlNames.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
 #include "app/Skins.h"
 #include "app/testing/FakeHost.h"
 #include "gui/Application.h"
-#include "gui/MainWindow.h"
 #include "gui/MessageBoxSeam.h"
 #include "gui/NameListView.h"
 #include "gui/QtHost.h"
@@ -49,8 +49,7 @@ struct Program
     app::Shell shell;
 };
 
-template <typename T>
-T* named(QWidget* root, const char* name)
+template <typename T> T* named(QWidget* root, const char* name)
 {
     return root->findChild<T*>(QString::fromUtf8(name));
 }
@@ -74,14 +73,15 @@ private slots:
         app::testing::FakeHost fake;
         for (const std::string& name : fake.main().controlNames())
             QVERIFY2(p.host.mainWindow().exists(name), name.c_str());
-        const std::string_view windows[] = {n::NestlingWaiting, n::NestlingConten, n::NestlingContenSinglePage,
-                                            n::NestlingRead,    n::NestlingWord,   n::设置辈份,
-                                            n::AboutUs};
+        const std::string_view windows[] = {
+            n::NestlingWaiting, n::NestlingConten, n::NestlingContenSinglePage,
+            n::NestlingRead,    n::NestlingWord,   n::设置辈份,
+            n::AboutUs};
         for (std::string_view windowName : windows) {
             app::Window* real = p.host.openWindow(windowName, app::WindowMode::Modeless);
             QVERIFY(real);
-            app::testing::FakeWindow* model =
-                static_cast<app::testing::FakeWindow*>(fake.openWindow(windowName, app::WindowMode::Modeless));
+            app::testing::FakeWindow* model = static_cast<app::testing::FakeWindow*>(
+                fake.openWindow(windowName, app::WindowMode::Modeless));
             QCOMPARE(real->title(), model->title());
             for (const std::string& name : model->controlNames())
                 QVERIFY2(real->exists(name), (std::string(windowName) + " " + name).c_str());
@@ -126,7 +126,8 @@ private slots:
         QVERIFY(p.shell.hasExited());
         text::IniFile ini;
         QVERIFY(ini.load((p.root / "config" / app::kSettingsFileName).string()));
-        QCOMPARE(QString::fromStdString(ini.value(app::kSettingsSection, app::keys::姓氏, "")), QStringLiteral("张"));
+        QCOMPARE(QString::fromStdString(ini.value(app::kSettingsSection, app::keys::姓氏, "")),
+                 QStringLiteral("张"));
     }
 
     void invalidDateGoesThroughTheMessageSeam()
@@ -141,7 +142,8 @@ private slots:
         w.setCurrentIndex(n::组合框_八字日子, 29);
         named<QAbstractButton>(&p.window, "按钮_八字查询")->click();
         QCOMPARE(gui::MessageBoxSeam::recorded().size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(gui::MessageBoxSeam::recorded()[0].text), QStringLiteral("请选择正确的日期"));
+        QCOMPARE(QString::fromStdString(gui::MessageBoxSeam::recorded()[0].text),
+                 QStringLiteral("请选择正确的日期"));
     }
 
     void workerRowsArriveInBatchesOnTheWindowThread()
@@ -155,8 +157,8 @@ private slots:
             for (int b = 0; b < kBatches; ++b) {
                 std::vector<app::ListRow> rows;
                 for (int i = 0; i < kRowsPerBatch; ++i)
-                    rows.push_back({{std::to_string(b * kRowsPerBatch + i + 1), "李明华", "14", "20", "木日火",
-                                     "8,15,20,27,13", "金土土", "92"},
+                    rows.push_back({{std::to_string(b * kRowsPerBatch + i + 1), "李明华", "14", "20",
+                                     "木日火", "8,15,20,27,13", "金土土", "92"},
                                     0});
                 host.post([&host, rows = std::move(rows)] {
                     host.mainWindow().appendRows(n::超级列表框_高分起名, rows);

@@ -83,8 +83,8 @@ int main(int argc, char** argv)
     window.resize(1000, 700);
 
     bool ok = true;
-    static const char* const pageFiles[] = {"page-00-modes",     "page-01-high-score", "page-02-poem",
-                                            "page-03-combination", "page-04-nickname", "page-05-english",
+    static const char* const pageFiles[] = {"page-00-modes",       "page-01-high-score", "page-02-poem",
+                                            "page-03-combination", "page-04-nickname",   "page-05-english",
                                             "page-06-birth-chart", "page-07-evaluation", "page-08-records",
                                             "page-09-super",       "page-10-classic"};
     shell.ShowPage(app::kToolBirthChart);
@@ -95,9 +95,12 @@ int main(int argc, char** argv)
     }
 
     const std::pair<std::string_view, const char*> windows[] = {
-        {app::names::NestlingWaiting, "window-waiting"},   {app::names::NestlingConten, "window-detail"},
-        {app::names::NestlingContenSinglePage, "window-character"}, {app::names::NestlingRead, "window-reader"},
-        {app::names::NestlingWord, "window-dictionary"},  {app::names::设置辈份, "window-generation"},
+        {app::names::NestlingWaiting, "window-waiting"},
+        {app::names::NestlingConten, "window-detail"},
+        {app::names::NestlingContenSinglePage, "window-character"},
+        {app::names::NestlingRead, "window-reader"},
+        {app::names::NestlingWord, "window-dictionary"},
+        {app::names::设置辈份, "window-generation"},
         {app::names::AboutUs, "window-about"},
     };
     for (const auto& [name, file] : windows) {

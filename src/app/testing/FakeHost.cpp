@@ -383,8 +383,9 @@ void FakeWindow::setProgress(ControlName bar, int value, int maximum)
     c.visible = maximum > 0;
 }
 
-std::string FakeWindow::cloneCheckBox(ControlName templateBox, ControlName container, std::string_view caption,
-                                      bool checked, int x, int y, int width, int height)
+std::string FakeWindow::cloneCheckBox(ControlName templateBox, ControlName container,
+                                      std::string_view caption, bool checked, int x, int y, int width,
+                                      int height)
 {
     get(templateBox);
     get(container);
@@ -507,7 +508,8 @@ FakeHost::~FakeHost() = default;
 Window* FakeHost::openWindow(std::string_view windowName, WindowMode mode, Window* owner)
 {
     m_windows.push_back(std::make_unique<FakeWindow>(*this, std::string(windowName)));
-    m_opened.push_back({std::string(windowName), mode, owner ? owner->windowName() : std::string("NestlingMain")});
+    m_opened.push_back(
+        {std::string(windowName), mode, owner ? owner->windowName() : std::string("NestlingMain")});
     return m_windows.back().get();
 }
 

@@ -33,14 +33,14 @@ struct FakeControl
     std::vector<bool> pageVisible;
     std::map<int, bool> toolEnabled;
     int statusPicture = -1;
-    std::string file;      // browser view: the file shown; media player: the address played
+    std::string file; // browser view: the file shown; media player: the address played
     int printCount = 0;
     int progressValue = 0;
     int progressMaximum = 0;
     std::string radioGroup; // radios of one group uncheck each other
     std::string container;  // boxes made at run time: the container they were placed in
     int x = 0, y = 0, width = 0, height = 0;
-    int itemsSetCount = 0;  // how often setItems ran (a list filled twice shows as 2)
+    int itemsSetCount = 0; // how often setItems ran (a list filled twice shows as 2)
 };
 
 class FakeHost;
@@ -105,8 +105,8 @@ public:
     void print(ControlName browser) override;
     void play(ControlName player, const std::string& address) override;
     void setProgress(ControlName bar, int value, int maximum) override;
-    std::string cloneCheckBox(ControlName templateBox, ControlName container, std::string_view caption, bool checked,
-                              int x, int y, int width, int height) override;
+    std::string cloneCheckBox(ControlName templateBox, ControlName container, std::string_view caption,
+                              bool checked, int x, int y, int width, int height) override;
     void destroyControl(ControlName control) override;
     void on(ControlName control, EventKind kind, Handler handler) override;
     void close() override;
@@ -128,7 +128,7 @@ public:
 
     // User actions: each changes the state as the real control would, then fires the event.
     bool fire(std::string_view control, EventKind kind, int index = -1);
-    void click(std::string_view control);             // buttons; radios get checked; check boxes toggle
+    void click(std::string_view control); // buttons; radios get checked; check boxes toggle
     void clickTool(std::string_view toolbar, int index);
     void selectItem(std::string_view combo, int index);
     // As in the Qt host, a change of the current row or page fires its event whether the user or the
@@ -137,7 +137,7 @@ public:
     void doubleClickRow(std::string_view list, int row);
     void rightClickRow(std::string_view list, int row);
     void choosePage(std::string_view pages, int page);
-    void closeByUser();                               // Closed event, then the window is gone
+    void closeByUser(); // Closed event, then the window is gone
 
 private:
     FakeControl& at(ControlName control);

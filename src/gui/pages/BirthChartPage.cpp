@@ -16,8 +16,10 @@ BirthChartPage::BirthChartPage(QWidget* parent) : QWidget(parent)
     grid->addWidget(makeRadio(this, group, "单选框1", "使用起名日期:", true), 0, 0);
     grid->addWidget(makeLabel(this, "", "透明标签_起名日期"), 0, 1, 1, 8);
     grid->addWidget(makeRadio(this, group, "单选框_自定义日期", "自定义日期:"), 1, 0);
-    const std::pair<const char*, const char*> combos[] = {
-        {"组合框_八字年份", "年"}, {"组合框_八字月份", "月"}, {"组合框_八字日子", "日"}, {"组合框_八字时间", "时"}};
+    const std::pair<const char*, const char*> combos[] = {{"组合框_八字年份", "年"},
+                                                          {"组合框_八字月份", "月"},
+                                                          {"组合框_八字日子", "日"},
+                                                          {"组合框_八字时间", "时"}};
     int column = 1;
     for (const auto& [name, unit] : combos) {
         grid->addWidget(makeCombo(this, name), 1, column++);

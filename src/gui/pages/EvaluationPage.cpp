@@ -21,8 +21,10 @@ EvaluationPage::EvaluationPage(QWidget* parent) : QWidget(parent)
 
     auto* date = new QHBoxLayout;
     date->addWidget(makeLabel(this, "出生日期:"));
-    const std::pair<const char*, const char*> combos[] = {{"组合框_评分年份", "年"}, {"组合框_评分月份", "月"},
-                                                          {"组合框_评分日子", "日"}, {"组合框_评分时间", "时"},
+    const std::pair<const char*, const char*> combos[] = {{"组合框_评分年份", "年"},
+                                                          {"组合框_评分月份", "月"},
+                                                          {"组合框_评分日子", "日"},
+                                                          {"组合框_评分时间", "时"},
                                                           {"组合框_评分分钟", "分"}};
     for (const auto& [name, unit] : combos) {
         date->addWidget(makeCombo(this, name));

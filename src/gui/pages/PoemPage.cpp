@@ -16,9 +16,11 @@ QWidget* pickPage(QWidget* parent)
     auto* page = new QWidget(parent);
     auto* grid = new QGridLayout(page);
     grid->addWidget(makeLabel(page, "① 选择诗人"), 0, 0);
-    grid->addWidget(makeList(page, "超级列表框_诗人列表", {QStringLiteral("编号"), QStringLiteral("诗人")}), 1, 0);
+    grid->addWidget(makeList(page, "超级列表框_诗人列表", {QStringLiteral("编号"), QStringLiteral("诗人")}),
+                    1, 0);
     grid->addWidget(makeLabel(page, "② 选择诗词"), 0, 1);
-    grid->addWidget(makeList(page, "超级列表框_诗词残", {QStringLiteral("编号"), QStringLiteral("诗词标题")}), 1, 1);
+    grid->addWidget(makeList(page, "超级列表框_诗词残", {QStringLiteral("编号"), QStringLiteral("诗词标题")}),
+                    1, 1);
     grid->addWidget(makeBrowser(page, "网页浏览框1"), 0, 2, 2, 1);
     auto* use = new QHBoxLayout;
     use->addStretch();
@@ -56,8 +58,8 @@ QWidget* namesPage(QWidget* parent)
 {
     auto* page = new QWidget(parent);
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(
-        makeListGroup(page, "姓名列表(双击姓名可查看详细解释)", makeList(page, "超级列表框_诗名列表", nameColumns())));
+    layout->addWidget(makeListGroup(page, "姓名列表(双击姓名可查看详细解释)",
+                                    makeList(page, "超级列表框_诗名列表", nameColumns())));
     return page;
 }
 

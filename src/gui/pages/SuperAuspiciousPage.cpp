@@ -44,11 +44,11 @@ SuperAuspiciousPage::SuperAuspiciousPage(QWidget* parent) : QWidget(parent)
     left->addWidget(filterPanel(this));
     QGroupBox* why = makeGroup(this, "超“吉”筛选原理");
     auto* whyLayout = new QVBoxLayout(why);
-    QLabel* text = makeLabel(why,
-                             "名字里缺少的五行，选择对应的五行，就可以进行后天补救。五格是根据姓名的康熙笔画数计算出来的，"
-                             "然后再对照81灵动数，查看吉凶。三才是按数字对应五行属性计算的，再对照三才凶吉表，查看吉凶。"
-                             "所以筛选时，选择吉祥的参照，就能获得五格，三才超“吉”的名字。由于姓是固定的，天格也是固定的，"
-                             "所以天格为凶时无法得到100分！");
+    QLabel* text = makeLabel(
+        why, "名字里缺少的五行，选择对应的五行，就可以进行后天补救。五格是根据姓名的康熙笔画数计算出来的，"
+             "然后再对照81灵动数，查看吉凶。三才是按数字对应五行属性计算的，再对照三才凶吉表，查看吉凶。"
+             "所以筛选时，选择吉祥的参照，就能获得五格，三才超“吉”的名字。由于姓是固定的，天格也是固定的，"
+             "所以天格为凶时无法得到100分！");
     text->setWordWrap(true);
     whyLayout->addWidget(text);
     left->addWidget(why);

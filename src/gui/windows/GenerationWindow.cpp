@@ -28,7 +28,8 @@ GenerationWindow::GenerationWindow(QWidget* parent) : BaseWindow(parent)
     grid->addWidget(third, 2, 1);
     grid->addWidget(makeLabel(central, "设定第三个字如李志\"强\"的\"强\"", "透明标签2"), 2, 2);
     layout->addLayout(grid);
-    QLabel* advice = makeLabel(central, "高分模式下建议不设置辈份,设置后生成名字较少,且很难取得高分名字", "透明标签3");
+    QLabel* advice =
+        makeLabel(central, "高分模式下建议不设置辈份,设置后生成名字较少,且很难取得高分名字", "透明标签3");
     advice->setWordWrap(true);
     layout->addWidget(advice);
     auto* buttons = new QHBoxLayout;
