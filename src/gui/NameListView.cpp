@@ -22,7 +22,7 @@ NameListView::NameListView(const QStringList& headers, QWidget* parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setDefaultSectionSize(headers.size() > 4 ? 84 : 150);
+    horizontalHeader()->setDefaultSectionSize(headers.size() > 4 ? 74 : 150);
     if (headers.size() >= 2)
         setColumnWidth(0, 70);
 }

@@ -1,3 +1,4 @@
+#include "app/NamingController.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
 #include "app/SingleInstanceGuard.h"
@@ -21,6 +22,12 @@ int main(int argc, char** argv)
     gui::QtHost host(window);
     app::Shell shell(host, store,
                      {store::programFolder(), app::defaultSettingsFolder(), app::defaultLockFile()});
+    app::NamingController naming(host, store);
+    naming.wire();
+    app::ShellHooks& hooks = shell.hooks();
+    hooks.stopNamingRun = [&naming] { naming.StopRun(); };
+    hooks.setLastRunSurname = [&naming](const std::string& surname) { naming.setLastRunSurname(surname); };
+    hooks.resetGenerationSetting = [&naming] { naming.resetGeneration(); };
     if (!shell.StartUp())
         return 0; // another copy runs
     const int status = QApplication::exec();

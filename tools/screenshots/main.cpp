@@ -13,12 +13,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QHash>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -32,7 +37,24 @@ void settle(int milliseconds)
 bool save(QWidget* widget, const QDir& folder, const QString& name)
 {
     const QString file = folder.filePath(name + QStringLiteral(".png"));
-    const bool ok = widget->grab().save(file);
+    // 256 colours keep the pictures small enough to embed in the manual and the README: the most
+    // frequent colours of a window are its flat surfaces, so they are kept exactly.
+    const QImage full = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < full.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(full.constScanLine(y));
+        for (int x = 0; x < full.width(); ++x)
+            ++counts[line[x]];
+    }
+    std::vector<std::pair<int, QRgb>> byCount;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        byCount.emplace_back(it.value(), it.key());
+    std::sort(byCount.begin(), byCount.end(), std::greater<>());
+    QList<QRgb> table;
+    for (std::size_t i = 0; i < byCount.size() && i < 256; ++i)
+        table << byCount[i].second;
+    const QImage image = full.convertToFormat(QImage::Format_Indexed8, table, Qt::ThresholdDither);
+    const bool ok = image.save(file, "PNG", 0);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", file.toUtf8().constData());
     return ok;
 }
@@ -88,6 +110,7 @@ int main(int argc, char** argv)
                                             "page-06-birth-chart", "page-07-evaluation", "page-08-records",
                                             "page-09-super",       "page-10-classic"};
     shell.ShowPage(app::kToolBirthChart);
+    shell.ShowPage(app::kToolEvaluation);
     for (int page = 0; page < app::kPageCount; ++page) {
         host.mainWindow().setCurrentPage(app::names::高级选择夹1, page);
         settle(page == app::kPagePoem ? 600 : 150);
