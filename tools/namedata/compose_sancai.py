@@ -26,7 +26,7 @@ GEN_IMAGE = {"木": "如薪添焰", "火": "如火烬成沃土", "土": "如土�
 OVC_IMAGE = {"木": "如树根破土", "土": "如堤坝阻水", "水": "如水浇烈火",
              "火": "如烈火熔金", "金": "如斧斤伐木"}
 SAME_IMAGE = {"木": "如双木成林", "火": "如两火相映", "土": "如积土成山",
-              "金": "如两金相击", "水": "如众水合流"}
+              "金": "如金玉成双", "水": "如众水合流"}
 
 # Person-grid element: temperament, short strength, what to guard against,
 # marriage note, spirit advice, trades and organ traditionally linked to it.
