@@ -1,3 +1,4 @@
+#include "app/ArticleMenu.h"
 #include "app/ControlNames.h"
 #include "app/testing/FakeHost.h"
 
@@ -165,6 +166,10 @@ void mainWindow(FakeWindow& w)
     plain(w, {操作菜单, 育儿知识, 算命风水, 帮助, 菜单_模式选择, 菜单_生辰八字, 菜单_姓名评分, 菜单_起名记录,
               菜单_新华字典, 菜单_退出程序, 菜单_更换皮肤, 菜单_使用帮助, 菜单_关于软件, 记录列表菜单,
               菜单_删除记录});
+    for (const auto* menu : {&parentingMenu(), &fortuneMenu()})
+        for (const ArticleMenuEntry& entry : *menu)
+            if (entry.kind == ArticleMenuEntry::Item)
+                w.declare(std::string(kArticleItemPrefix) + entry.caption).text = entry.caption;
 }
 
 void browserWindow(FakeWindow& w, int browsers)
