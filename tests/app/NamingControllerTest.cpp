@@ -1,6 +1,6 @@
+#include "app/NamingController.h"
 #include "../naming/NamingFixture.h"
 #include "app/ControlNames.h"
-#include "app/NamingController.h"
 #include "app/testing/FakeHost.h"
 
 #include <future>
@@ -21,7 +21,7 @@ protected:
         m_controller.setSeed(11);
         main().setText(names::编辑框_姓氏, "李");
         main().click(names::单选框_高分起名);
-        main().selectItem(names::组合框_性别, 0);   // 男
+        main().selectItem(names::组合框_性别, 0);     // 男
         main().selectItem(names::组合框_名字个数, 1); // 二字
     }
 
