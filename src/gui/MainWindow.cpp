@@ -6,7 +6,6 @@
 #include "gui/Widgets.h"
 #include "gui/pages/Pages.h"
 
-#include <QAudioOutput>
 #include <QHBoxLayout>
 #include <QMediaPlayer>
 #include <QMenuBar>
@@ -63,10 +62,9 @@ MainWindow::MainWindow(QWidget* parent) : BaseWindow(parent)
     buildMenus();
     buildStatusBar();
 
+    // The sound output is made on first use, so a start never waits for the sound system.
     auto* player = new QMediaPlayer(this);
     player->setObjectName(QStringLiteral("媒体播放1"));
-    auto* output = new QAudioOutput(player);
-    player->setAudioOutput(output);
     resize(960, 680);
 }
 

@@ -7,6 +7,7 @@
 #include "gui/Widgets.h"
 
 #include <QAction>
+#include <QAudioOutput>
 #include <QCheckBox>
 #include <QCursor>
 #include <QLabel>
@@ -273,6 +274,8 @@ void QtWindow::print(app::ControlName browser)
 void QtWindow::play(app::ControlName player, const std::string& address)
 {
     if (auto* p = widget<QMediaPlayer>(player)) {
+        if (!p->audioOutput())
+            p->setAudioOutput(new QAudioOutput(p));
         p->setSource(QUrl(qs(address)));
         p->play();
     }
