@@ -44,8 +44,10 @@ std::filesystem::path buildDatabase()
         sqlite3_reset(insert);
     }
     sqlite3_finalize(insert);
-    sqlite3_prepare_v2(db, "insert into XW_CNWord values (?, ?, ?, ?, ?, 8, 8, 'ming', 'míng', 'm', 'ing', "
-                           "'日', '火', 'jeg', ?, ?)", -1, &insert, nullptr);
+    sqlite3_prepare_v2(db,
+                       "insert into XW_CNWord values (?, ?, ?, ?, ?, 8, 8, 'ming', 'míng', 'm', 'ing', "
+                       "'日', '火', 'jeg', ?, ?)",
+                       -1, &insert, nullptr);
     const std::string text(300, 'x');
     for (int i = 0; i < 7000; ++i) {
         const std::string key = "字" + std::to_string(i);

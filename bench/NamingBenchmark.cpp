@@ -21,7 +21,8 @@ const store::NamingStore* loadedStore()
     static store::NamingStore namingStore;
     static const bool ready = [] {
         const char* env = std::getenv("NESTLING_DB");
-        const auto file = env ? std::filesystem::path(env) : store::defaultDatabaseFile(store::programFolder());
+        const auto file =
+            env ? std::filesystem::path(env) : store::defaultDatabaseFile(store::programFolder());
         NullSink sink;
         return store::LoadNamingDatabase(namingStore, file, sink) == store::LoadState::Ready;
     }();
@@ -73,7 +74,8 @@ void BM_ScoreAllBoysPairs(benchmark::State& state)
         const naming::FormedNames formed = naming::FormNames(*namingStore, candidates, 2, {}, control);
         numerology::CachedFortunes fortunes(*namingStore);
         // A threshold above 100 lists nothing, so every pair is scored.
-        const auto rows = naming::ListScoredNames(candidates, formed, "李", {101, 10000}, fortunes, control, {});
+        const auto rows =
+            naming::ListScoredNames(candidates, formed, "李", {101, 10000}, fortunes, control, {});
         benchmark::DoNotOptimize(rows);
         scored += formed.names.size();
     }

@@ -103,10 +103,11 @@ private:
     {
         NamingController* owner = &m_owner;
         const std::uint64_t runId = m_runId;
-        m_owner.m_host.post([owner, runId, alive = std::weak_ptr<int>(m_owner.m_alive), work = std::move(work)] {
-            if (!alive.expired() && owner->m_runId == runId)
-                work(*owner);
-        });
+        m_owner.m_host.post(
+            [owner, runId, alive = std::weak_ptr<int>(m_owner.m_alive), work = std::move(work)] {
+                if (!alive.expired() && owner->m_runId == runId)
+                    work(*owner);
+            });
     }
 
     NamingController& m_owner;
@@ -114,7 +115,9 @@ private:
     bool m_wroteRows = false;
 };
 
-NamingController::NamingController(Host& host, const store::NamingStore& store) : m_host(host), m_store(store) {}
+NamingController::NamingController(Host& host, const store::NamingStore& store) : m_host(host), m_store(store)
+{
+}
 
 NamingController::~NamingController()
 {
@@ -242,11 +245,11 @@ void NamingController::startRun(naming::NamingRequest request)
     m_control = std::make_unique<naming::RunControl>();
     m_observer = std::make_unique<Observer>(*this, runId);
     m_finished = false;
-    m_thread = std::thread([this, request = std::move(request), control = m_control.get(),
-                            observer = m_observer.get()] {
-        naming::NamingRun run(m_store, request, *observer, *control);
-        run.run();
-    });
+    m_thread = std::thread(
+        [this, request = std::move(request), control = m_control.get(), observer = m_observer.get()] {
+            naming::NamingRun run(m_store, request, *observer, *control);
+            run.run();
+        });
 }
 
 void NamingController::OpenGenerationDialog()
@@ -260,8 +263,10 @@ void NamingController::OpenGenerationDialog()
     else if (m_generation.enabled && m_generation.fixThird)
         radio = names::单选框_设置第三个字;
     dialog->setChecked(radio, true);
-    dialog->on(names::按钮_辈份确定, EventKind::Clicked, [this, dialog](const Event&) { confirmGeneration(*dialog); });
-    dialog->on(names::按钮_辈份取消, EventKind::Clicked, [this, dialog](const Event&) { cancelGeneration(*dialog); });
+    dialog->on(names::按钮_辈份确定, EventKind::Clicked,
+               [this, dialog](const Event&) { confirmGeneration(*dialog); });
+    dialog->on(names::按钮_辈份取消, EventKind::Clicked,
+               [this, dialog](const Event&) { cancelGeneration(*dialog); });
 }
 
 void NamingController::confirmGeneration(Window& dialog)
@@ -307,7 +312,8 @@ void NamingController::cancelGeneration(Window& dialog)
 
 void NamingController::colourGenerationLabel()
 {
-    m_host.mainWindow().setTextColor(names::标签_设置辈份, m_generation.enabled ? kGenerationOn : kGenerationOff);
+    m_host.mainWindow().setTextColor(names::标签_设置辈份,
+                                     m_generation.enabled ? kGenerationOn : kGenerationOff);
 }
 
 } // namespace app

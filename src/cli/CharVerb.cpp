@@ -16,9 +16,10 @@ int runChar(Context& context, const Arguments& args, std::ostream& out, std::ost
     if (db.ColumnText(query, 2).empty())
         return 1;
     out << db.ColumnText(query, 2) << '\t' << db.ColumnText(query, col::kTraditional) << '\t'
-        << db.ColumnInt(query, col::kSimplifiedStrokes) << '\t' << db.ColumnInt(query, col::kTraditionalStrokes)
-        << '\t' << db.ColumnText(query, col::kPinyin) << '\t' << db.ColumnText(query, col::kInitial) << '\t'
-        << db.ColumnText(query, col::kRadical) << '\t' << db.ColumnText(query, col::kElement) << '\n';
+        << db.ColumnInt(query, col::kSimplifiedStrokes) << '\t'
+        << db.ColumnInt(query, col::kTraditionalStrokes) << '\t' << db.ColumnText(query, col::kPinyin) << '\t'
+        << db.ColumnText(query, col::kInitial) << '\t' << db.ColumnText(query, col::kRadical) << '\t'
+        << db.ColumnText(query, col::kElement) << '\n';
     return 0;
 }
 

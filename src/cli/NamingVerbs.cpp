@@ -88,16 +88,16 @@ int runScore(Context& context, const Arguments& args, std::ostream& out, std::os
     const numerology::NameScoreResult r = numerology::ScoreName(surname, given, cache, fortunes);
     if (args.has("json")) {
         out << "{\"name\":" << jsonString(surname + given) << ",\"simplifiedTotal\":" << r.simplifiedTotal
-            << ",\"total\":" << r.grids.total << ",\"elements\":" << jsonString(r.elements)
-            << ",\"grids\":[" << numerology::GridsText(r.grids) << "],\"threeTalentKey\":"
-            << jsonString(r.threeTalentKey) << ",\"fortunes\":[";
+            << ",\"total\":" << r.grids.total << ",\"elements\":" << jsonString(r.elements) << ",\"grids\":["
+            << numerology::GridsText(r.grids) << "],\"threeTalentKey\":" << jsonString(r.threeTalentKey)
+            << ",\"fortunes\":[";
         for (size_t i = 0; i < r.fortunes.size(); ++i)
             out << (i ? "," : "") << jsonString(r.fortunes[i]);
         out << "],\"score\":" << r.score << "}\n";
         return 0;
     }
-    out << surname << given << '\t' << r.simplifiedTotal << '\t' << r.grids.total << '\t' << r.elements << '\t'
-        << numerology::GridsText(r.grids) << '\t' << r.threeTalentKey << '\t' << r.score << '\n';
+    out << surname << given << '\t' << r.simplifiedTotal << '\t' << r.grids.total << '\t' << r.elements
+        << '\t' << numerology::GridsText(r.grids) << '\t' << r.threeTalentKey << '\t' << r.score << '\n';
     return 0;
 }
 
@@ -105,7 +105,8 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
 {
     naming::NamingRequest request;
     const std::string modeName = args.option("mode").value_or("high-score");
-    const auto mode = std::find_if(kModes.begin(), kModes.end(), [&](const ModeName& m) { return m.name == modeName; });
+    const auto mode =
+        std::find_if(kModes.begin(), kModes.end(), [&](const ModeName& m) { return m.name == modeName; });
     if (mode == kModes.end()) {
         err << "未知的起名模式: " << modeName << '\n';
         return 2;
@@ -132,7 +133,8 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
         }
         request.seed = value;
     }
-    if (const auto generation = args.option("generation"); generation && !parseGeneration(*generation, request.generation)) {
+    if (const auto generation = args.option("generation");
+        generation && !parseGeneration(*generation, request.generation)) {
         err << "--generation 的格式是 second:字 或 third:字\n";
         return 2;
     }

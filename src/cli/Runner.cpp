@@ -67,8 +67,8 @@ int runBatch(const Verb& verb, Context& context, const Arguments& outer, std::is
 
 } // namespace
 
-int runCli(const std::vector<std::string>& words, const std::filesystem::path& programFolder, std::istream& in,
-           std::ostream& out, std::ostream& err)
+int runCli(const std::vector<std::string>& words, const std::filesystem::path& programFolder,
+           std::istream& in, std::ostream& out, std::ostream& err)
 {
     std::string error;
     const std::optional<Arguments> args = parseArguments(words, error);
@@ -91,8 +91,8 @@ int runCli(const std::vector<std::string>& words, const std::filesystem::path& p
     store::NamingStore namingStore;
     Context context{namingStore, programFolder};
     if (verb->needsDatabase) {
-        const std::filesystem::path file =
-            args->has("db") ? std::filesystem::path(*args->option("db")) : store::defaultDatabaseFile(programFolder);
+        const std::filesystem::path file = args->has("db") ? std::filesystem::path(*args->option("db"))
+                                                           : store::defaultDatabaseFile(programFolder);
         StreamSink sink(err);
         if (store::LoadNamingDatabase(namingStore, file, sink) != store::LoadState::Ready)
             return 1;

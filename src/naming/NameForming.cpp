@@ -123,7 +123,8 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
         const bool usesFixed = name.first == FormedName::kFixed || name.second == FormedName::kFixed;
         numerology::NameScoreResult score =
             usesFixed && !fixedIsOneCharacter
-                ? numerology::ScoreName(surname, formed.givenName(candidates, name), candidates.cache, fortunes)
+                ? numerology::ScoreName(surname, formed.givenName(candidates, name), candidates.cache,
+                                        fortunes)
                 : numerology::ScoreName(s1, s2, recordOf(candidates, formed, name.first),
                                         recordOf(candidates, formed, name.second), shape, fortunes);
         if (score.score < limits.threshold)

@@ -19,7 +19,7 @@ struct NameRow
 };
 
 inline constexpr std::array<const char*, 8> kNameRowHeaders = {"编号", "姓名", "简体笔划", "繁体笔划",
-                                                                 "五行", "五格", "三才", "评分"};
+                                                               "五行", "五格", "三才",     "评分"};
 
 NameRow MakeNameRow(int number, std::string fullName, numerology::NameScoreResult score);
 

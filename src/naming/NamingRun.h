@@ -42,7 +42,8 @@ public:
 class NamingRun
 {
 public:
-    NamingRun(const store::NamingStore& store, NamingRequest request, RunObserver& observer, RunControl& control);
+    NamingRun(const store::NamingStore& store, NamingRequest request, RunObserver& observer,
+              RunControl& control);
 
     RunOutcome run();
 

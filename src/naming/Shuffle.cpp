@@ -5,7 +5,8 @@ namespace naming {
 ShuffleSeeder::ShuffleSeeder()
     : m_tick([] {
           const auto now = std::chrono::steady_clock::now().time_since_epoch();
-          return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+          return static_cast<std::uint64_t>(
+              std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
       })
 {
 }

@@ -28,8 +28,7 @@ private:
 };
 
 // A random permutation in place: for i = 0 .. n-2, swap entry i with an entry drawn uniformly from i..n-1.
-template <typename T>
-void ShuffleList(std::vector<T>& entries, ShuffleSeeder& seeder)
+template <typename T> void ShuffleList(std::vector<T>& entries, ShuffleSeeder& seeder)
 {
     std::mt19937_64 generator(seeder.nextSeed());
     const size_t n = entries.size();

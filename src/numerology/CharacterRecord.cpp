@@ -4,7 +4,8 @@
 
 namespace numerology {
 
-CharacterRecord LookupCharacter(const store::NamingStore& store, std::string_view character, LookupDetail detail)
+CharacterRecord LookupCharacter(const store::NamingStore& store, std::string_view character,
+                                LookupDetail detail)
 {
     namespace col = store::cnword;
     CharacterRecord record;

@@ -15,8 +15,8 @@ struct CharacterRecord
 {
     std::string character;
     int simplifiedStrokes = 0;
-    int traditionalStrokes = 0; // Kangxi count of the traditional form: the count every grid uses
-    std::string element;        // 金 木 水 火 土, or empty
+    int traditionalStrokes = 0;  // Kangxi count of the traditional form: the count every grid uses
+    std::string element;         // 金 木 水 火 土, or empty
     std::string traditionalForm; // filled only for reports
     std::string pinyin;          // filled only for reports
 };

@@ -39,7 +39,8 @@ std::string ThreeTalentFortune(const store::NamingStore& store, std::string_view
     return word;
 }
 
-std::string SurnameHeavenFortune(FortuneSource& fortunes, std::string_view surname, const CharacterCache& cache)
+std::string SurnameHeavenFortune(FortuneSource& fortunes, std::string_view surname,
+                                 const CharacterCache& cache)
 {
     const std::vector<std::string> parts = SplitCharacters(surname);
     const auto strokes = [&](size_t i) {

@@ -65,7 +65,8 @@ std::string ThreeTalentFortune(const store::NamingStore& store, std::string_view
 class FortuneSource;
 
 // The fortune of the heaven grid of a surname alone, from the run's cache.
-std::string SurnameHeavenFortune(FortuneSource& fortunes, std::string_view surname, const CharacterCache& cache);
+std::string SurnameHeavenFortune(FortuneSource& fortunes, std::string_view surname,
+                                 const CharacterCache& cache);
 
 // The five grids as the lists show them: "8,15,20,27,13".
 std::string GridsText(const FiveGrids& grids);

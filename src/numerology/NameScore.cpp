@@ -49,8 +49,8 @@ NameScoreResult ScoreName(const CharacterRecord* s1, const CharacterRecord* s2, 
     NameScoreResult result;
     const auto trad = &CharacterRecord::traditionalStrokes;
     const auto simp = &CharacterRecord::simplifiedStrokes;
-    result.grids = ComputeFiveGrids(strokes(s1, trad), strokes(s2, trad), strokes(g1, trad), strokes(g2, trad),
-                                    shape);
+    result.grids =
+        ComputeFiveGrids(strokes(s1, trad), strokes(s2, trad), strokes(g1, trad), strokes(g2, trad), shape);
     result.threeTalentKey = ThreeTalentKey(result.grids);
     const std::array<int, 5> grids = result.grids.values();
     for (size_t i = 0; i < grids.size(); ++i)
@@ -72,8 +72,8 @@ NameScoreResult ScoreName(std::string_view surname, std::string_view given, cons
         return i < parts.size() ? cache.FindCharacter(parts[i]) : nullptr;
     };
     const NameShape shape{surnameParts.size() >= 2 ? 2 : 1, givenParts.size() >= 2 ? 2 : 1};
-    return ScoreName(find(surnameParts, 0), find(surnameParts, 1), find(givenParts, 0), find(givenParts, 1), shape,
-                     fortunes);
+    return ScoreName(find(surnameParts, 0), find(surnameParts, 1), find(givenParts, 0), find(givenParts, 1),
+                     shape, fortunes);
 }
 
 std::optional<int> ScoreCeiling(std::string_view heavenFortune) noexcept

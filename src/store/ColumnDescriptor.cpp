@@ -5,17 +5,28 @@ namespace store {
 std::string_view typeWord(ColumnType type) noexcept
 {
     switch (type) {
-    case ColumnType::Byte: return "Byte";
-    case ColumnType::Smallint: return "Smallint";
-    case ColumnType::Integer: return "Integer";
-    case ColumnType::BigInt: return "BigInt";
-    case ColumnType::Decimal: return "Decimal";
-    case ColumnType::Double: return "Double";
-    case ColumnType::Bit: return "Bit";
-    case ColumnType::DateTime: return "DateTime";
-    case ColumnType::VarChar: return "VarChar";
-    case ColumnType::Blob: return "Blob";
-    case ColumnType::Text: return "Text";
+    case ColumnType::Byte:
+        return "Byte";
+    case ColumnType::Smallint:
+        return "Smallint";
+    case ColumnType::Integer:
+        return "Integer";
+    case ColumnType::BigInt:
+        return "BigInt";
+    case ColumnType::Decimal:
+        return "Decimal";
+    case ColumnType::Double:
+        return "Double";
+    case ColumnType::Bit:
+        return "Bit";
+    case ColumnType::DateTime:
+        return "DateTime";
+    case ColumnType::VarChar:
+        return "VarChar";
+    case ColumnType::Blob:
+        return "Blob";
+    case ColumnType::Text:
+        return "Text";
     }
     return {};
 }

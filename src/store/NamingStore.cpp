@@ -186,7 +186,8 @@ StoreQuery NamingStore::Query(std::string_view sql, std::span<const QueryValue> 
     if (!m_db)
         return query;
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(m_db, sql.data(), static_cast<int>(sql.size()), &statement, nullptr) != SQLITE_OK ||
+    if (sqlite3_prepare_v2(m_db, sql.data(), static_cast<int>(sql.size()), &statement, nullptr) !=
+            SQLITE_OK ||
         !statement) {
         sqlite3_finalize(statement);
         return query;

@@ -30,8 +30,8 @@ protected:
 
 TEST_F(NamingVerbs, GenerateRowsEqualScoreAndRepeatWithTheSeed)
 {
-    ASSERT_EQ(run({"generate", "--mode", "high-score", "--surname", "李", "--sex", "男", "--length", "2", "--seed",
-                   "3"}),
+    ASSERT_EQ(run({"generate", "--mode", "high-score", "--surname", "李", "--sex", "男", "--length", "2",
+                   "--seed", "3"}),
               0)
         << err.str();
     const std::string list = out.str();

@@ -73,8 +73,8 @@ private slots:
         QCOMPARE(named<QTabWidget>(&window, n::高级选择夹1)->currentIndex(), 1);
 
         app::Window& main = host.mainWindow();
-        QTRY_VERIFY_WITH_TIMEOUT(main.isEnabled(n::按钮_高分导出) && main.rowCount(n::超级列表框_高分起名) > 0,
-                                 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            main.isEnabled(n::按钮_高分导出) && main.rowCount(n::超级列表框_高分起名) > 0, 30000);
         const int rows = main.rowCount(n::超级列表框_高分起名);
         QVERIFY(rows <= 10000);
         int previous = 100;

@@ -1,6 +1,6 @@
+#include "naming/NamingRun.h"
 #include "NamingFixture.h"
 #include "naming/CharacterLists.h"
-#include "naming/NamingRun.h"
 #include "numerology/NameScore.h"
 #include "numerology/SplitCharacters.h"
 
@@ -56,7 +56,8 @@ std::vector<std::string> names(const std::vector<NameRow>& rows)
 class NamingRunTest : public NamingFixture
 {
 protected:
-    std::vector<NameRow> run(const NamingRequest& r, Recorder& recorder, RunOutcome expected = RunOutcome::Finished)
+    std::vector<NameRow> run(const NamingRequest& r, Recorder& recorder,
+                             RunOutcome expected = RunOutcome::Finished)
     {
         RunControl control;
         NamingRun namingRun(m_store, r, recorder, control);
@@ -164,7 +165,8 @@ TEST_F(NamingRunTest, GenerationCharacterListsEveryUsableCandidate)
             numerology::CharacterCache cache;
             for (const std::string& p : parts)
                 cache.add(numerology::LookupCharacter(m_store, p));
-            ASSERT_EQ(row.score.score, numerology::ScoreName("王", row.name.substr(3), cache, fortunes).score);
+            ASSERT_EQ(row.score.score,
+                      numerology::ScoreName("王", row.name.substr(3), cache, fortunes).score);
         }
     }
 }

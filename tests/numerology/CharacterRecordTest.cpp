@@ -1,5 +1,5 @@
-#include "NumerologyFixture.h"
 #include "numerology/CharacterRecord.h"
+#include "NumerologyFixture.h"
 #include "numerology/SplitCharacters.h"
 #include "text/Gbk.h"
 
@@ -16,13 +16,13 @@ TEST(SplitCharacters, ByteRuleOnTheGbkForm)
     };
     const Case cases[] = {
         {"", {}},
-        {"\u3000 ", {}},                          // only a full-width and an ASCII blank
+        {"\u3000 ", {}}, // only a full-width and an ASCII blank
         {"明华", {"明", "华"}},
         {"a明", {"a", "明"}},
-        {"李 明", {"李", " ", "明"}},              // an inner blank is a character of its own
-        {"{a明", {"{a", "明"}},                    // "{" is 123: it takes the next byte
-        {"z明", {"z", "明"}},                      // "z" is 122: alone
-        {"偲翾", {"偲", "翾"}},                    // GBK-only characters
+        {"李 明", {"李", " ", "明"}}, // an inner blank is a character of its own
+        {"{a明", {"{a", "明"}},       // "{" is 123: it takes the next byte
+        {"z明", {"z", "明"}},         // "z" is 122: alone
+        {"偲翾", {"偲", "翾"}},       // GBK-only characters
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -34,7 +34,8 @@ TEST(SplitCharacters, ByteRuleOnTheGbkForm)
 }
 
 class CharacterRecordTest : public NumerologyFixture
-{};
+{
+};
 
 TEST_F(CharacterRecordTest, LookupAndUsability)
 {

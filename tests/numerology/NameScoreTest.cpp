@@ -1,5 +1,5 @@
-#include "NumerologyFixture.h"
 #include "numerology/NameScore.h"
+#include "NumerologyFixture.h"
 
 namespace {
 
@@ -14,12 +14,10 @@ TEST(FiveGrids, ShapesAndElements)
         FiveGrids expected;
     };
     const Case cases[] = {
-        {7, 0, 8, 12, {1, 2}, {8, 15, 20, 27, 13}},
-        {7, 0, 10, 0, {1, 1}, {8, 17, 11, 17, 2}},
-        {10, 12, 9, 14, {2, 2}, {22, 21, 23, 45, 24}},
-        {10, 12, 9, 0, {2, 1}, {22, 21, 10, 31, 11}},
-        {0, 0, 8, 0, {1, 1}, {1, 8, 9, 8, 2}},       // a surname without a row: 天格 1
-        {7, 99, 8, 99, {1, 1}, {8, 15, 9, 15, 2}},   // counts beyond the shape are ignored
+        {7, 0, 8, 12, {1, 2}, {8, 15, 20, 27, 13}},    {7, 0, 10, 0, {1, 1}, {8, 17, 11, 17, 2}},
+        {10, 12, 9, 14, {2, 2}, {22, 21, 23, 45, 24}}, {10, 12, 9, 0, {2, 1}, {22, 21, 10, 31, 11}},
+        {0, 0, 8, 0, {1, 1}, {1, 8, 9, 8, 2}},     // a surname without a row: 天格 1
+        {7, 99, 8, 99, {1, 1}, {8, 15, 9, 15, 2}}, // counts beyond the shape are ignored
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(GridsText(c.expected));
@@ -47,11 +45,11 @@ TEST(NameScore, WeightedSumIsTruncatedExactly)
         {{"", "", "", "", "", ""}, 0},
         {{"大吉", "凶", "大吉", "大吉", "大吉", "大吉"}, 88},
         {{"吉", "吉", "中", "吉", "吉", "吉"}, 97},
-        {{"大凶", "大吉", "大吉", "大吉", "大吉", "大吉"}, 96},   // 96.5
-        {{"吉", "大吉", "中", "凶", "吉", "中"}, 86},             // 86.75
-        {{"吉", "中", "吉", "吉", "吉", "吉"}, 95},               // 95.5: 0.85 x 30 is exactly 25.5
-        {{"大吉", "大吉", "大吉", "", "大吉", "大吉"}, 80},       // 总格 without a row
-        {{"大吉 ", "吉", "吉", "吉", "吉", "吉"}, 95},            // words compare whole
+        {{"大凶", "大吉", "大吉", "大吉", "大吉", "大吉"}, 96}, // 96.5
+        {{"吉", "大吉", "中", "凶", "吉", "中"}, 86},           // 86.75
+        {{"吉", "中", "吉", "吉", "吉", "吉"}, 95},             // 95.5: 0.85 x 30 is exactly 25.5
+        {{"大吉", "大吉", "大吉", "", "大吉", "大吉"}, 80},     // 总格 without a row
+        {{"大吉 ", "吉", "吉", "吉", "吉", "吉"}, 95},          // words compare whole
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.score);

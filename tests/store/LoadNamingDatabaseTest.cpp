@@ -57,7 +57,8 @@ struct FailureCase
 };
 
 class LoadFailure : public ::testing::TestWithParam<FailureCase>
-{};
+{
+};
 
 TEST_P(LoadFailure, ShowsOneStopMessageAndLeavesEveryLookupEmpty)
 {

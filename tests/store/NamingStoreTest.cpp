@@ -1,5 +1,5 @@
-#include "store/ColumnDescriptor.h"
 #include "store/NamingStore.h"
+#include "store/ColumnDescriptor.h"
 #include "store/TableLayouts.h"
 #include "support/Fixture.h"
 
@@ -27,9 +27,10 @@ TEST(CreateTableSql, NamingTablesAndAttributeWords)
         EXPECT_EQ(tables[i].columns.size(), counts[i]) << tables[i].name;
 
     EXPECT_EQ(createTableSql("T", {}), "create table T");
-    EXPECT_EQ(createTableSql("T", {{"a", ColumnType::Integer, 0, kPrimaryKey | kAutoIncrement | kNotNull, "0"},
-                                   {"b", ColumnType::Text, 0, kNotNull, ""}}),
-              "create table T (a Integer Primary Key AutoIncrement Not Null Default 0,b Text  Not Null)");
+    EXPECT_EQ(
+        createTableSql("T", {{"a", ColumnType::Integer, 0, kPrimaryKey | kAutoIncrement | kNotNull, "0"},
+                             {"b", ColumnType::Text, 0, kNotNull, ""}}),
+        "create table T (a Integer Primary Key AutoIncrement Not Null Default 0,b Text  Not Null)");
 }
 
 class FixtureStore : public ::testing::Test
@@ -86,7 +87,8 @@ TEST_F(FixtureStore, NumericKeysAndRowListing)
     EXPECT_EQ(m_store.ColumnText(number, 1), "凶");
 
     std::vector<std::string> titles;
-    StoreQuery poems = m_store.Query("select * from XW_全唐诗 where 作者=? order by Id", {std::string("李白")});
+    StoreQuery poems =
+        m_store.Query("select * from XW_全唐诗 where 作者=? order by Id", {std::string("李白")});
     do {
         titles.push_back(m_store.ColumnText(poems, 1));
     } while (m_store.Step(poems));

@@ -26,7 +26,8 @@ TEST(Gbk, EveryGb2312CharacterRoundTrips)
 TEST(Gbk, KnownCodes)
 {
     EXPECT_EQ(text::toGbk("涵"), "\xBA\xAD");
-    EXPECT_EQ(text::toGbk("李明abc"), "\xC0\xEE\xC3\xF7" "abc");
+    EXPECT_EQ(text::toGbk("李明abc"), "\xC0\xEE\xC3\xF7"
+                                      "abc");
     EXPECT_EQ(text::fromGbk("\xBA\xAD"), "涵");
     // 偲 is outside GB2312 but inside GBK.
     EXPECT_EQ(text::fromGbk(text::toGbk("偲")), "偲");

@@ -1,6 +1,6 @@
+#include "text/IniFile.h"
 #include "support/Fixture.h"
 #include "text/Gbk.h"
-#include "text/IniFile.h"
 
 #include <gtest/gtest.h>
 
@@ -37,8 +37,9 @@ TEST(IniFile, AnyValueComesBackWhole)
     std::string longValue;
     for (int i = 0; i < 20000; ++i)
         longValue += "李明华|";
-    const std::string values[] = {longValue, "", " leading and trailing ", "\"quoted\"", "two\r\nlines",
-                                  "back\\slash", "=equals=", "; not a comment"};
+    const std::string values[] = {
+        longValue,     "",         " leading and trailing ", "\"quoted\"", "two\r\nlines",
+        "back\\slash", "=equals=", "; not a comment"};
     text::IniFile ini;
     for (size_t i = 0; i < std::size(values); ++i)
         ini.setValue("设置", "k" + std::to_string(i), values[i]);
