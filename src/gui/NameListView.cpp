@@ -25,6 +25,9 @@ NameListView::NameListView(const QStringList& headers, QWidget* parent)
     horizontalHeader()->setDefaultSectionSize(headers.size() > 4 ? 74 : 150);
     if (headers.size() >= 2)
         setColumnWidth(0, 70);
+    // The name lists' 五格 cell holds five numbers ("8,17,25,32,16"): give it room to show them whole.
+    if (headers.size() == 8)
+        setColumnWidth(5, 120);
 }
 
 int NameListView::currentRowIndex() const
