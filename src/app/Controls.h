@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -192,6 +193,15 @@ public:
 
     // Opens a file with the desktop's default program; false when nothing could be started.
     virtual bool openWithDesktop(const std::string& file) = 0;
+
+    // A plain HTTP GET of `url`, waiting for the answer (at most `timeoutMs`); the body as received, or
+    // nothing when there is no answer. A host without a network gives nothing.
+    virtual std::optional<std::string> httpGet(const std::string& url, int timeoutMs = 10000)
+    {
+        (void)url;
+        (void)timeoutMs;
+        return std::nullopt;
+    }
 
     // Runs `work` on the window thread (later, in order). Safe to call from any thread.
     virtual void post(std::function<void()> work) = 0;

@@ -9,6 +9,10 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
 #include <QUrl>
 
 namespace gui {
@@ -71,6 +75,24 @@ bool QtHost::openWithDesktop(const std::string& file)
     if (!m_desktopOpening)
         return true;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(qs(file)));
+}
+
+std::optional<std::string> QtHost::httpGet(const std::string& url, int timeoutMs)
+{
+    // The caller waits for the page, as the window waits for it; the events of the window go on
+    // meanwhile in the local loop.
+    QNetworkAccessManager network;
+    QNetworkRequest request(QUrl(qs(url)));
+    request.setTransferTimeout(timeoutMs);
+    QNetworkReply* reply = network.get(request);
+    QEventLoop loop;
+    connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    std::optional<std::string> body;
+    if (reply->error() == QNetworkReply::NoError)
+        body = reply->readAll().toStdString();
+    reply->deleteLater();
+    return body;
 }
 
 void QtHost::post(std::function<void()> work)

@@ -544,6 +544,14 @@ bool FakeHost::openWithDesktop(const std::string& file)
     return m_desktopResult;
 }
 
+std::optional<std::string> FakeHost::httpGet(const std::string& url, int)
+{
+    m_httpRequests.push_back(url);
+    if (auto it = m_http.find(url); it != m_http.end())
+        return it->second;
+    return std::nullopt;
+}
+
 void FakeHost::post(std::function<void()> work)
 {
     {

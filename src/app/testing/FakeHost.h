@@ -168,6 +168,7 @@ public:
     Window* findWindow(std::string_view windowName) override;
     MessageAnswer messageBox(const store::Message& message) override;
     bool openWithDesktop(const std::string& file) override;
+    std::optional<std::string> httpGet(const std::string& url, int timeoutMs = 10000) override;
     void post(std::function<void()> work) override;
     bool applySkin(const Skin& skin) override;
     void quit() override { m_quit = true; }
@@ -191,6 +192,10 @@ public:
     // The answers the next message boxes give (Ok once the queue is empty).
     void setNextAnswer(MessageAnswer answer) { m_answers.push_back(answer); }
 
+    // Answers of httpGet by address (no answer for any other address); the addresses asked for.
+    void setHttpAnswer(const std::string& url, std::string body) { m_http[url] = std::move(body); }
+    const std::vector<std::string>& httpRequests() const { return m_httpRequests; }
+
     const std::vector<std::string>& desktopOpened() const { return m_desktop; }
     void setDesktopOpenResult(bool ok) { m_desktopResult = ok; }
 
@@ -211,6 +216,8 @@ private:
     std::vector<store::Message> m_messages;
     std::deque<MessageAnswer> m_answers;
     std::vector<std::string> m_desktop;
+    std::map<std::string, std::string> m_http;
+    std::vector<std::string> m_httpRequests;
     std::vector<Skin> m_skins;
     mutable std::mutex m_postMutex;
     std::deque<std::function<void()>> m_posted;
