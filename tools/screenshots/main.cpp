@@ -1,5 +1,5 @@
-// nestling_screenshots FOLDER: builds the main window and every secondary window offscreen, shows each
-// page in turn and writes one PNG per page and window into FOLDER.
+// nestling_screenshots FOLDER [--skins]: builds the main window and every secondary window offscreen, shows
+// each page in turn and writes one PNG per page and window into FOLDER.
 #include "app/ControlNames.h"
 #include "app/Shell.h"
 #include "gui/Application.h"
@@ -139,6 +139,16 @@ int main(int argc, char** argv)
         ok = save(qt->root(), folder, QString::fromLatin1(file)) && ok;
         w->close();
         settle(50);
+    }
+    // With --skins: the main window once in every skin, to review the themes side by side.
+    if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("--skins")) {
+        host.mainWindow().setCurrentPage(app::names::高级选择夹1, app::kPageBirthChart);
+        for (int i = 0; i <= app::kFurtherSkinCount; ++i) {
+            if (i > 0)
+                shell.ChangeSkin();
+            settle(50);
+            ok = save(&window, folder, QStringLiteral("skin-%1").arg(i, 2, 10, QLatin1Char('0'))) && ok;
+        }
     }
     return ok ? 0 : 1;
 }
