@@ -56,6 +56,8 @@ bool FakeWindow::exists(ControlName control) const
 std::string FakeWindow::text(ControlName control) const
 {
     const FakeControl* c = get(control);
+    if (c && !c->items.empty()) // a drop-down list's text is its selected item, as in the Qt host
+        return currentText(control);
     return c ? c->text : std::string();
 }
 
