@@ -1,0 +1,41 @@
+#include "app/CharacterQuery.h"
+
+#include "app/ControlNames.h"
+#include "app/DetailController.h"
+#include "app/HookedHost.h"
+#include "reports/Pages.h"
+#include "reports/ReportFiles.h"
+
+namespace app {
+
+CharacterQuery::CharacterQuery(Host& host, const store::NamingStore& store,
+                               std::filesystem::path programFolder)
+    : m_host(host), m_store(store), m_programFolder(std::move(programFolder))
+{
+}
+
+void CharacterQuery::wire(HookedHost& shellHost)
+{
+    shellHost.onOpen(names::NestlingWord, [this](Window& queryWindow) { wireWindow(queryWindow); });
+}
+
+void CharacterQuery::wireWindow(Window& queryWindow)
+{
+    Window* w = &queryWindow;
+    queryWindow.on(names::按钮_查询, EventKind::Clicked, [this, w](const Event&) { QueryCharacter(*w); });
+}
+
+Window* CharacterQuery::QueryCharacter(Window& queryWindow)
+{
+    const std::string caption =
+        reports::QueryCharacter(m_store, m_programFolder, queryWindow.text(names::编辑框1));
+    Window* result = m_host.openWindow(names::NestlingContenSinglePage, WindowMode::Modeless, &queryWindow);
+    if (!result)
+        return nullptr;
+    result->setTitle(caption);
+    result->navigate(names::网页浏览框1, reports::ReportFile(m_programFolder).string());
+    wireBrowserToolbar(*result, [](const Window&) { return names::网页浏览框1; });
+    return result;
+}
+
+} // namespace app

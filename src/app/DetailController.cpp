@@ -1,0 +1,140 @@
+#include "app/DetailController.h"
+
+#include "app/ControlNames.h"
+#include "app/RecordsPage.h"
+#include "reports/NameDetail.h"
+#include "reports/ReportFiles.h"
+
+#include <array>
+
+namespace app {
+namespace {
+
+struct NameList
+{
+    names::Name list;
+    bool brokenNameCell; // surname CR LF given name (else surname + given name)
+    bool recorded;       // opening a name adds it to the naming records
+};
+
+constexpr std::array<NameList, 7> kNameLists = {{
+    {names::超级列表框_高分起名, false, true},
+    {names::超级列表框_超吉起名, false, true},
+    {names::超级列表框_诗名列表, false, true},
+    {names::超级列表框_组合列表, false, true},
+    {names::超级列表框_小名列表, false, true},
+    {names::超级列表框_评分列表, true, false},
+    {names::超级列表框_记录列表, true, false},
+}};
+
+// The browser view of each page of the detail window.
+constexpr std::array<names::Name, 6> kPageBrowsers = {names::网页浏览框1, names::网页浏览框2,
+                                                      names::网页浏览框3, names::网页浏览框4,
+                                                      names::网页浏览框5, names::网页浏览框6};
+constexpr int kSurnamePage = 5;
+constexpr int kMaxCharacterPages = 4;
+
+ControlName browserOfPage(int page)
+{
+    return page >= 0 && page < static_cast<int>(kPageBrowsers.size())
+               ? kPageBrowsers[static_cast<size_t>(page)]
+               : kPageBrowsers[0];
+}
+
+} // namespace
+
+DetailController::DetailController(Host& host, const store::NamingStore& store,
+                                   std::filesystem::path programFolder, RecordsPage& records)
+    : m_host(host), m_store(store), m_programFolder(std::move(programFolder)), m_records(records)
+{
+}
+
+void DetailController::wire()
+{
+    Window& main = m_host.mainWindow();
+    for (const NameList& entry : kNameLists)
+        main.on(entry.list, EventKind::DoubleClicked,
+                [this, list = entry.list](const Event&) { OpenNameDetail(list); });
+}
+
+void DetailController::OpenNameDetail(ControlName list)
+{
+    const NameList* entry = nullptr;
+    for (const NameList& candidate : kNameLists)
+        if (candidate.list == list)
+            entry = &candidate;
+    if (!entry)
+        return;
+    Window& main = m_host.mainWindow();
+    const int selected = main.currentRow(list);
+    if (selected < 0)
+        return;
+    const ListRow row = main.row(list, selected);
+    if (row.cells.size() < 2 || row.cells[1].empty())
+        return;
+
+    std::string surname;
+    std::string given;
+    if (entry->brokenNameCell) {
+        const auto name = reports::SplitNameCell(row.cells[1]);
+        if (!name)
+            return;
+        surname = name->surname;
+        given = name->given;
+    } else {
+        surname = main.text(names::编辑框_姓氏);
+        given = reports::GivenFromListName(row.cells[1], surname);
+    }
+    openDetail(surname, given);
+    if (entry->recorded)
+        m_records.AddNamingRecord(surname, given, row);
+}
+
+Window* DetailController::openDetail(std::string_view surname, std::string_view given)
+{
+    const reports::NameDetail detail = reports::WriteNameDetail(m_store, m_programFolder, surname, given);
+    Window* window = m_host.openWindow(names::NestlingConten, WindowMode::Modeless, &m_host.mainWindow());
+    if (!window)
+        return nullptr;
+    window->setTitle(detail.caption);
+    wireDetailWindow(*window);
+    window->navigate(kPageBrowsers[0], reports::ReportFile(m_programFolder).string());
+    for (size_t i = 0; i < detail.characters.size() && i < kMaxCharacterPages; ++i) {
+        const int page = static_cast<int>(i) + 1;
+        window->setPageVisible(names::高级选择夹1, page, true);
+        window->setPageCaption(names::高级选择夹1, page, detail.characters[i]);
+    }
+    window->setPageVisible(names::高级选择夹1, kSurnamePage, true);
+    window->setPageCaption(names::高级选择夹1, kSurnamePage, reports::kSurnamePageCaption);
+    return window;
+}
+
+void DetailController::wireDetailWindow(Window& window)
+{
+    Window* w = &window;
+    window.on(names::高级选择夹1, EventKind::PageChanged, [folder = m_programFolder, w](const Event& e) {
+        // Page 0 keeps the report it loaded when the window opened.
+        if (e.index < 1 || e.index > kSurnamePage)
+            return;
+        const std::filesystem::path file = e.index == kSurnamePage
+                                               ? reports::SurnamePageFile(folder)
+                                               : reports::CharacterPageFile(folder, e.index);
+        w->navigate(browserOfPage(e.index), file.string());
+    });
+    wireBrowserToolbar(
+        window, [](const Window& shown) { return browserOfPage(shown.currentPage(names::高级选择夹1)); });
+}
+
+void wireBrowserToolbar(Window& window, std::function<ControlName(const Window&)> shownBrowser)
+{
+    Window* w = &window;
+    window.on(names::工具条1, EventKind::Clicked,
+              [w, shownBrowser = std::move(shownBrowser)](const Event& e) {
+                  if (e.index == kToolPrint)
+                      w->print(shownBrowser(*w));
+                  else if (e.index == kToolExit)
+                      w->close();
+              });
+}
+
+} // namespace app

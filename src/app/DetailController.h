@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/Controls.h"
+
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+namespace store {
+class NamingStore;
+}
+
+namespace app {
+
+class RecordsPage;
+
+// The name detail window NestlingConten: a double-click on a name in one of the seven name lists of
+// the main window writes the name's report (data/temp.html), a page per character (temp1.html ..
+// temp4.html) and the surname page (temp5.html), and opens a detail window on them. Each page's
+// browser view loads its file when the page is chosen, so it shows the file as it is at that moment.
+// Everything runs on the window thread, also while a naming run goes on.
+class DetailController
+{
+public:
+    DetailController(Host& host, const store::NamingStore& store, std::filesystem::path programFolder,
+                     RecordsPage& records);
+    DetailController(const DetailController&) = delete;
+    DetailController& operator=(const DetailController&) = delete;
+
+    // Registers the double-click handlers of the seven name lists.
+    void wire();
+
+    // The double-click on a row of `list`: the list's selected row gives the name. In the generated
+    // lists the name cell is surname + given name and the surname is the text of 编辑框_姓氏; such a
+    // name is also added to the naming records. In the evaluation and record lists the name cell is
+    // surname CR LF given name; a cell without the line break opens nothing.
+    void OpenNameDetail(ControlName list);
+
+    // Writes the name's files and opens its detail window (null when no window could be opened).
+    Window* openDetail(std::string_view surname, std::string_view given);
+
+private:
+    void wireDetailWindow(Window& window);
+
+    Host& m_host;
+    const store::NamingStore& m_store;
+    std::filesystem::path m_programFolder;
+    RecordsPage& m_records;
+};
+
+// The toolbar of the browser windows: 打印 (index 8) prints the page of the browser view
+// `shownBrowser` names through the print dialog, 退出 (index 10) closes the window; the other buttons
+// do nothing.
+void wireBrowserToolbar(Window& window, std::function<ControlName(const Window&)> shownBrowser);
+
+} // namespace app

@@ -1,0 +1,35 @@
+#include "app/EvaluationPage.h"
+
+#include "app/ControlNames.h"
+#include "app/NameListRows.h"
+#include "reports/Evaluation.h"
+
+namespace app {
+
+EvaluationPage::EvaluationPage(Host& host, const store::NamingStore& store,
+                               std::filesystem::path programFolder)
+    : m_host(host), m_store(store), m_programFolder(std::move(programFolder))
+{
+}
+
+void EvaluationPage::wire()
+{
+    m_host.mainWindow().on(names::按钮_评分, EventKind::Clicked, [this](const Event&) { EvaluateName(); });
+}
+
+void EvaluationPage::EvaluateName()
+{
+    Window& main = m_host.mainWindow();
+    std::vector<reports::ListCells> rows = readRows(main, names::超级列表框_评分列表);
+    const reports::EvaluationOutcome outcome = reports::EvaluateName(
+        m_store, m_programFolder, main.text(names::编辑框_评分姓氏), main.text(names::编辑框_评分名字), rows);
+    if (const std::string_view message = reports::EvaluationMessage(outcome); !message.empty()) {
+        m_host.messageBox(
+            {store::MessageIcon::Information, std::string(reports::kMessageTitle), std::string(message)});
+        return;
+    }
+    if (outcome == reports::EvaluationOutcome::Added)
+        main.appendRows(names::超级列表框_评分列表, {toListRow(rows.back())});
+}
+
+} // namespace app

@@ -1,0 +1,54 @@
+#include "app/ExportButtons.h"
+
+#include "app/ControlNames.h"
+#include "app/NameListRows.h"
+#include "reports/Evaluation.h"
+#include "reports/Export.h"
+
+namespace app {
+
+ExportButtons::ExportButtons(Host& host, std::filesystem::path programFolder)
+    : m_host(host), m_programFolder(std::move(programFolder))
+{
+}
+
+void ExportButtons::wire()
+{
+    Window& main = m_host.mainWindow();
+    main.on(names::按钮_高分导出, EventKind::Clicked, [this](const Event&) { ExportHighScoreList(); });
+    main.on(names::按钮_超吉导出, EventKind::Clicked, [this](const Event&) { ExportSuperAuspiciousList(); });
+    main.on(names::按钮_经典导出, EventKind::Clicked, [this](const Event&) { ExportClassicNames(); });
+}
+
+void ExportButtons::ExportHighScoreList()
+{
+    exportList(names::超级列表框_高分起名, reports::NameListFile(m_programFolder));
+}
+
+void ExportButtons::ExportSuperAuspiciousList()
+{
+    exportList(names::超级列表框_超吉起名, reports::SuperNameListFile(m_programFolder));
+}
+
+void ExportButtons::ExportClassicNames()
+{
+    finish(reports::ExportClassicNames(m_host.mainWindow().text(names::编辑框_经典名字), m_programFolder));
+}
+
+void ExportButtons::exportList(ControlName list, const std::filesystem::path& file)
+{
+    // Even 100 000 rows are read and joined in a fraction of a second, so the window is not kept
+    // responsive row by row.
+    finish(reports::ExportNameList(readRows(m_host.mainWindow(), list), file));
+}
+
+void ExportButtons::finish(const reports::ExportResult& result)
+{
+    if (!result.ok()) {
+        m_host.messageBox({store::MessageIcon::Warning, std::string(reports::kMessageTitle), result.error});
+        return;
+    }
+    m_host.openWithDesktop(result.file.string());
+}
+
+} // namespace app

@@ -1,0 +1,144 @@
+#include "ReportWindowFixture.h"
+
+#include "app/CharacterQuery.h"
+#include "app/ExportButtons.h"
+#include "app/HookedHost.h"
+#include "app/Shell.h"
+#include "reports/Export.h"
+#include "reports/ReportFiles.h"
+
+#include <fstream>
+
+namespace {
+
+using namespace app;
+using app::testing::FakeWindow;
+
+constexpr const char* kHeader = "编号    姓名    简体笔划    繁体笔划    五行    五格    三才    评分\r\n";
+
+class ExportButtonsTest : public ReportWindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        ReportWindowFixture::SetUp();
+        m_exports.wire();
+    }
+
+    ExportButtons m_exports{m_host, m_program};
+};
+
+TEST_F(ExportButtonsTest, ListsAreWrittenAsGbkAndOpenedWithTheDesktop)
+{
+    const struct
+    {
+        names::Name list;
+        names::Name button;
+        std::filesystem::path file;
+    } cases[] = {
+        {names::超级列表框_高分起名, names::按钮_高分导出, m_program / "data" / "NameList.txt"},
+        {names::超级列表框_超吉起名, names::按钮_超吉导出, m_program / "data" / "100NameList.txt"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.list));
+        main().setRows(c.list, {});
+        main().click(c.button);
+        EXPECT_EQ(testing_support::readFile(c.file), text::toGbk(kHeader)) << "an empty list: the header";
+
+        main().setRows(c.list, {nameRow("1", "李明华"), nameRow("2", "李曜")});
+        main().click(c.button);
+        EXPECT_EQ(readGbk(c.file),
+                  std::string(kHeader) +
+                      "1    李明华    21    29    木火水    8,15,22,29,15    金土木    86\r\n"
+                      "2    李曜    21    29    木火水    8,15,22,29,15    金土木    86\r\n");
+        ASSERT_FALSE(m_host.desktopOpened().empty());
+        EXPECT_EQ(m_host.desktopOpened().back(), c.file.string());
+    }
+    main().setText(names::编辑框_经典名字, "李明华\r\n李曜\r\n");
+    main().click(names::按钮_经典导出);
+    const auto classic = m_program / "data" / "ClassNameList.txt";
+    EXPECT_EQ(testing_support::readFile(classic), text::toGbk("李明华\r\n李曜\r\n"));
+    EXPECT_EQ(m_host.desktopOpened().back(), classic.string());
+    EXPECT_TRUE(m_host.messages().empty());
+}
+
+TEST_F(ExportButtonsTest, AFileThatCannotBeWrittenIsNamedAndNotOpened)
+{
+    // A plain file where the data folder should be: nothing can be written under it.
+    std::ofstream(m_program / "data") << "not a folder";
+    main().setRows(names::超级列表框_高分起名, {nameRow("1", "李明华")});
+    const struct
+    {
+        names::Name button;
+        const char* fileName;
+    } cases[] = {{names::按钮_高分导出, "NameList.txt"},
+                 {names::按钮_超吉导出, "100NameList.txt"},
+                 {names::按钮_经典导出, "ClassNameList.txt"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fileName);
+        m_host.clearMessages();
+        main().click(c.button);
+        ASSERT_EQ(m_host.messages().size(), 1u);
+        EXPECT_EQ(m_host.messages()[0].caption, "提示");
+        EXPECT_NE(m_host.messages()[0].text.find(c.fileName), std::string::npos);
+    }
+    EXPECT_TRUE(m_host.desktopOpened().empty());
+}
+
+class CharacterQueryTest : public ReportWindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        ReportWindowFixture::SetUp();
+        m_shell.hooks().startDatabaseLoad = [] {};
+        m_query.wire(m_shellHost);
+        ASSERT_TRUE(m_shell.StartUp());
+    }
+
+    HookedHost m_shellHost{m_host};
+    Shell m_shell{m_shellHost, m_store, {m_program, m_dir.path() / "config", m_dir.path() / "lock"}};
+    CharacterQuery m_query{m_host, m_store, m_program};
+};
+
+TEST_F(CharacterQueryTest, TheShellsQueryWindowLooksUpTheTypedTextAndShowsItsPage)
+{
+    main().clickTool(names::工具条1, kToolDictionary);
+    FakeWindow* word = m_host.find(names::NestlingWord);
+    ASSERT_NE(word, nullptr);
+    EXPECT_EQ(m_host.openedWindows().back().mode, WindowMode::Modal);
+
+    word->setText(names::编辑框1, "明");
+    word->click(names::按钮_查询);
+    FakeWindow* result = m_host.find(names::NestlingConten);
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(m_host.openedWindows().back().mode, WindowMode::Modeless);
+    EXPECT_EQ(m_host.openedWindows().back().owner, names::NestlingWord);
+    EXPECT_EQ(result->title(), " 汉字[ 明 ]的详细解释");
+    EXPECT_FALSE(result->exists(names::高级选择夹1)) << "the one-page form";
+    EXPECT_EQ(result->browserFile(names::网页浏览框1), reports::ReportFile(m_program).string());
+    EXPECT_NE(readGbk(reports::ReportFile(m_program)).find("亮，光明。"), std::string::npos);
+
+    result->clickTool(names::工具条1, kToolPrint);
+    EXPECT_EQ(result->find(names::网页浏览框1)->printCount, 1);
+    result->clickTool(names::工具条1, kToolExit);
+    EXPECT_TRUE(result->isClosed());
+    EXPECT_TRUE(word->unknownControls().empty());
+    EXPECT_TRUE(result->unknownControls().empty());
+}
+
+TEST_F(CharacterQueryTest, EveryQueryWindowGetsItsButtonAndAnEmptyTextStillOpensAPage)
+{
+    main().click(names::菜单_新华字典);
+    m_host.find(names::NestlingWord)->closeByUser();
+    main().click(names::菜单_新华字典);
+    FakeWindow* word = m_host.find(names::NestlingWord);
+    ASSERT_NE(word, nullptr);
+    word->click(names::按钮_查询);
+    FakeWindow* result = m_host.find(names::NestlingConten);
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->title(), " 汉字[  ]的详细解释");
+    EXPECT_TRUE(std::filesystem::exists(reports::ReportFile(m_program)));
+}
+
+} // namespace
