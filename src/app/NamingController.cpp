@@ -271,33 +271,29 @@ void NamingController::OpenGenerationDialog()
 
 void NamingController::confirmGeneration(Window& dialog)
 {
-    const auto ask = [this](const char* text) {
-        m_host.messageBox({store::MessageIcon::Warning, naming::kTitle, text});
+    // A position chosen with an empty box switches the setting on for it and keeps the dialog open.
+    const auto fix = [&](bool second, names::Name edit, std::string& stored, const char* askText) {
+        m_generation.enabled = true;
+        m_generation.fixSecond = second;
+        m_generation.fixThird = !second;
+        const std::string character = dialog.text(edit);
+        if (character.empty()) {
+            m_host.messageBox({store::MessageIcon::Warning, naming::kTitle, askText});
+            return false;
+        }
+        stored = character;
+        return true;
     };
     if (dialog.isChecked(names::单选框_不设置辈份)) {
         m_generation.enabled = false;
         m_generation.fixSecond = false;
         m_generation.fixThird = false;
     } else if (dialog.isChecked(names::单选框_设置第二个字)) {
-        m_generation.enabled = true;
-        m_generation.fixSecond = true;
-        m_generation.fixThird = false;
-        const std::string character = dialog.text(names::编辑框_第二个字);
-        if (character.empty()) {
-            ask("请输入所设定的第二个字");
+        if (!fix(true, names::编辑框_第二个字, m_generation.secondChar, "请输入所设定的第二个字"))
             return;
-        }
-        m_generation.secondChar = character;
     } else if (dialog.isChecked(names::单选框_设置第三个字)) {
-        m_generation.enabled = true;
-        m_generation.fixThird = true;
-        m_generation.fixSecond = false;
-        const std::string character = dialog.text(names::编辑框_第三个字);
-        if (character.empty()) {
-            ask("请输入所设定的第三个字");
+        if (!fix(false, names::编辑框_第三个字, m_generation.thirdChar, "请输入所设定的第三个字"))
             return;
-        }
-        m_generation.thirdChar = character;
     }
     colourGenerationLabel();
     dialog.close();

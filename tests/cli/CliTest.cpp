@@ -1,4 +1,4 @@
-#include "cli/Runner.h"
+#include "CliRun.h"
 #include "support/Fixture.h"
 
 #include <gtest/gtest.h>
@@ -7,20 +7,9 @@
 
 namespace {
 
-struct CliResult
-{
-    int status;
-    std::string out;
-    std::string err;
-};
-
 CliResult run(const std::vector<std::string>& words, const std::string& input = "")
 {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = cli::runCli(words, std::filesystem::temp_directory_path(), in, out, err);
-    return {status, out.str(), err.str()};
+    return runCliWords(words, input);
 }
 
 TEST(Cli, TablesListsTheNineTablesInOrder)
