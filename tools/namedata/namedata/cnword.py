@@ -134,7 +134,16 @@ def first_sense(definition):
     return d
 
 
-def detailed(c, explanation_dir, freq, max_words=6, max_len=330):
+def read_unsuitable_words(src):
+    """The words that must not appear among a character's common words (data-src/overrides)."""
+    path = os.path.join(src, "overrides", "unsuitable-words.txt")
+    if not os.path.exists(path):
+        return ()
+    with open(path, encoding="utf-8") as f:
+        return tuple(line.strip() for line in f if line.strip() and not line.startswith("#"))
+
+
+def detailed(c, explanation_dir, freq, unsuitable=(), max_words=6, max_len=330):
     path = os.path.join(explanation_dir, c + ".json")
     if not os.path.exists(path):
         return ""
@@ -151,6 +160,8 @@ def detailed(c, explanation_dir, freq, max_words=6, max_len=330):
             continue
         s = clean_text(first_sense(d))
         if not s or clean_text(w) is None or _PROPER.search(s):
+            continue
+        if any(u in w or u in s for u in unsuitable):
             continue
         cands.append((-freq.get(w, 0), len(w), w, s))
     cands.sort()
@@ -229,7 +240,7 @@ def build(ctx):
         else:
             basic = english_gloss(c, ctx.cedict_by_char.get(c, []), py1)
             stats["基本解释"]["CC-CEDICT" if basic else "none"] += 1
-        det = detailed(c, ctx.explanation_dir, ctx.freq)
+        det = detailed(c, ctx.explanation_dir, ctx.freq, ctx.unsuitable_words)
         stats["详细解释"]["cnchar-data" if det else "none"] += 1
         rows.append((i, gbk_code(c), c, c, t, simp_strokes, kx, py1, py2, ini, fin, rad, el, wb,
                      basic, det))

@@ -1,3 +1,4 @@
+import os
 import unittest
 
 import _paths  # noqa: F401
@@ -131,3 +132,19 @@ class PoemCleaning(unittest.TestCase):
 
 if __name__ == "__main__":
     unittest.main()
+
+
+class CommonWords(unittest.TestCase):
+    """A character's page lists common words, never the vulgar or sexual ones."""
+
+    def test_unsuitable_words_are_left_out(self):
+        import json
+        import tempfile
+        with tempfile.TemporaryDirectory() as d:
+            with open(os.path.join(d, "阳.json"), "w", encoding="utf-8") as f:
+                json.dump({"阳光": "日光。", "阳痿": "一种病症。", "阳台": "楼房的平台。"}, f, ensure_ascii=False)
+            freq = {"阳光": 30, "阳痿": 20, "阳台": 10}
+            text = cnword.detailed("阳", d, freq, cnword.read_unsuitable_words(_paths.SRC))
+        self.assertIn("【阳光】", text)
+        self.assertIn("【阳台】", text)
+        self.assertNotIn("痿", text)
