@@ -3,6 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
+# The C++ sources follow .clang-format.
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 export QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1
 cmake --preset ci
 cmake --build --preset ci -j"$(nproc)"
