@@ -107,9 +107,9 @@ TEST_F(DetailControllerTest, PagesShowTheCharactersAndLoadTheirFilesWhenChosen)
         detail->choosePage(names::高级选择夹1, page);
         const std::string file = detail->browserFile(browsers[static_cast<size_t>(page)]);
         EXPECT_EQ(file, (m_program / "data" / ("temp" + std::to_string(page) + ".html")).string());
-        EXPECT_NE(readGbk(file).find(captions[static_cast<size_t>(page)]), std::string::npos) << page;
+        EXPECT_NE(readPage(file).find(captions[static_cast<size_t>(page)]), std::string::npos) << page;
     }
-    EXPECT_NE(readGbk(reports::SurnamePageFile(m_program)).find("出自姒姓"), std::string::npos)
+    EXPECT_NE(readPage(reports::SurnamePageFile(m_program)).find("出自姒姓"), std::string::npos)
         << "the two-character surname is one key";
 
     // 打印 prints the page shown; 退出 closes the window.

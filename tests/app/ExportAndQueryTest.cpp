@@ -47,7 +47,7 @@ TEST_F(ExportButtonsTest, ListsAreWrittenAsGbkAndOpenedWithTheDesktop)
 
         main().setRows(c.list, {nameRow("1", "李明华"), nameRow("2", "李曜")});
         main().click(c.button);
-        EXPECT_EQ(readGbk(c.file),
+        EXPECT_EQ(readPage(c.file),
                   std::string(kHeader) +
                       "1    李明华    21    29    木火水    8,15,22,29,15    金土木    86\r\n"
                       "2    李曜    21    29    木火水    8,15,22,29,15    金土木    86\r\n");
@@ -117,7 +117,7 @@ TEST_F(CharacterQueryTest, TheShellsQueryWindowLooksUpTheTypedTextAndShowsItsPag
     EXPECT_EQ(result->title(), " 汉字[ 明 ]的详细解释");
     EXPECT_FALSE(result->exists(names::高级选择夹1)) << "the one-page form";
     EXPECT_EQ(result->browserFile(names::网页浏览框1), reports::ReportFile(m_program).string());
-    EXPECT_NE(readGbk(reports::ReportFile(m_program)).find("亮，光明。"), std::string::npos);
+    EXPECT_NE(readPage(reports::ReportFile(m_program)).find("亮，光明。"), std::string::npos);
 
     result->clickTool(names::工具条1, kToolPrint);
     EXPECT_EQ(result->find(names::网页浏览框1)->printCount, 1);

@@ -20,7 +20,6 @@ protected:
         testing_support::makeDatabase(
             file, {"naming-schema.sql", "numerology-rows.sql", "report-texts.sql", "report-chars.sql"});
         ASSERT_TRUE(m_store.Open(file.string()));
-        m_program = m_dir.path() / "program";
         std::filesystem::create_directory(m_program);
     }
 
@@ -32,5 +31,5 @@ protected:
 
     testing_support::TempDir m_dir;
     store::NamingStore m_store;
-    std::filesystem::path m_program;
+    std::filesystem::path m_program = m_dir.path() / "program"; // known before anything is built on it
 };
