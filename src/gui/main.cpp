@@ -1,3 +1,4 @@
+#include "app/ArticleReader.h"
 #include "app/CharacterQuery.h"
 #include "app/DetailController.h"
 #include "app/EvaluationPage.h"
@@ -48,6 +49,8 @@ int main(int argc, char** argv)
     exports.wire();
     app::CharacterQuery query(host, store, folder);
     query.wire(shellHost);
+    app::ArticleReader articles(host, store, folder);
+    articles.wire();
     if (!shell.StartUp())
         return 0; // another copy runs
     const int status = QApplication::exec();

@@ -1,0 +1,82 @@
+#include "app/ArticleReader.h"
+
+#include "app/ArticleMenu.h"
+#include "app/ControlNames.h"
+#include "app/DetailController.h"
+#include "reports/Placeholders.h"
+#include "reports/ReportFiles.h"
+#include "store/NamingStore.h"
+
+namespace app {
+namespace {
+
+constexpr std::string_view kTemplate =
+    "<html>\r\n<head>\r\n<meta http-equiv=\"Content-Language\" content=\"zh-cn\">\r\n"
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; "
+    "charset=gb2312\">\r\n<title>{文章标题}</title>\r\n"
+    "</head>\r\n<body topmargin=\"10\" leftmargin=\"10\" rightmargin=\"3\" bottommargin=\"3\" "
+    "bgcolor=\"#FFFFEC\">\r\n<CENTER><H1>{文章标题}</H1></CENTER>\r\n{文章内容}\r\n</body>\r\n</html>";
+
+} // namespace
+
+std::string ArticlePage(const std::string& title, const std::string& content)
+{
+    // One pass: a title or an article that itself holds "{文章内容}" or "{文章标题}" keeps that text.
+    return reports::FillPlaceholders(kTemplate, {{"{文章标题}", title}, {"{文章内容}", content}});
+}
+
+ArticleReader::ArticleReader(Host& host, const store::NamingStore& store, std::filesystem::path programFolder)
+    : m_host(host), m_store(store), m_programFolder(std::move(programFolder))
+{
+}
+
+void ArticleReader::wire()
+{
+    Window& main = m_host.mainWindow();
+    for (const auto* menu : {&parentingMenu(), &fortuneMenu()})
+        for (const ArticleMenuEntry& entry : *menu)
+            if (entry.kind == ArticleMenuEntry::Item)
+                main.on(std::string(names::kArticleItemPrefix) + entry.caption, EventKind::Clicked,
+                        [this, table = entry.table, category = entry.caption](const Event&) {
+                            OpenArticleCategory(table, category);
+                        });
+}
+
+void ArticleReader::OpenArticleCategory(const std::string& table, const std::string& category)
+{
+    // The table name comes from our own menu table; the category is bound.
+    store::StoreQuery query = m_store.Query("select * from XW_" + table + " where 分类标题=?", {category});
+    std::vector<ListRow> rows;
+    for (bool more = !m_store.ColumnText(query, 3).empty(); more; more = m_store.Step(query))
+        rows.push_back({{m_store.ColumnText(query, 3)}, 0});
+    m_store.Finalize(query);
+
+    Window* window = m_host.openWindow(names::NestlingRead, WindowMode::Modeless);
+    if (!window)
+        return;
+    window->setTitle(category);
+    m_table = table;
+    window->clearRows(names::超级列表框_文章阅读);
+    window->appendRows(names::超级列表框_文章阅读, rows);
+    wireBrowserToolbar(*window, [](const Window&) { return names::网页浏览框1; });
+    if (!rows.empty())
+        window->setCurrentRow(names::超级列表框_文章阅读, 0);
+    ShowArticle(*window);
+    window->on(names::超级列表框_文章阅读, EventKind::CurrentRowChanged,
+               [this, window](const Event&) { ShowArticle(*window); });
+}
+
+void ArticleReader::ShowArticle(Window& window)
+{
+    const int row = window.currentRow(names::超级列表框_文章阅读);
+    const std::string title = row >= 0 ? window.cell(names::超级列表框_文章阅读, row, 0) : std::string();
+    store::StoreQuery query = m_store.Query("select * from XW_" + m_table + " where 标题=?", {title});
+    const std::string content = m_store.ColumnText(query, 4);
+    m_store.Finalize(query);
+    const std::filesystem::path file = reports::ReportFile(m_programFolder);
+    // A page that cannot be written leaves the view on what the file held before.
+    reports::WriteGbkFile(file, ArticlePage(title, content));
+    window.navigate(names::网页浏览框1, file.string());
+}
+
+} // namespace app
