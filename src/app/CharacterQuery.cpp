@@ -2,7 +2,6 @@
 
 #include "app/ControlNames.h"
 #include "app/DetailController.h"
-#include "app/HookedHost.h"
 #include "reports/Pages.h"
 #include "reports/ReportFiles.h"
 
@@ -14,9 +13,9 @@ CharacterQuery::CharacterQuery(Host& host, const store::NamingStore& store,
 {
 }
 
-void CharacterQuery::wire(HookedHost& shellHost)
+void CharacterQuery::wire(ShellHooks& hooks)
 {
-    shellHost.onOpen(names::NestlingWord, [this](Window& queryWindow) { wireWindow(queryWindow); });
+    hooks.dictionaryOpened = [this](Window& queryWindow) { wireWindow(queryWindow); };
 }
 
 void CharacterQuery::wireWindow(Window& queryWindow)

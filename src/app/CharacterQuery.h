@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Controls.h"
+#include "app/Shell.h"
 
 #include <filesystem>
 
@@ -10,8 +11,6 @@ class NamingStore;
 
 namespace app {
 
-class HookedHost;
-
 // The character query window NestlingWord ("汉字查询", opened modally by the shell from the toolbar
 // and the menu 新华字典): 按钮_查询 looks the whole text of 编辑框1 up, writes its page to
 // data/temp.html and opens a one-page result window (owned by the query window) on it.
@@ -20,8 +19,8 @@ class CharacterQuery
 public:
     CharacterQuery(Host& host, const store::NamingStore& store, std::filesystem::path programFolder);
 
-    // Gives every query window the shell opens through `shellHost` its handler.
-    void wire(HookedHost& shellHost);
+    // Gives every query window the shell opens its handler.
+    void wire(ShellHooks& hooks);
     // Registers 按钮_查询 of an open query window.
     void wireWindow(Window& queryWindow);
     // The click on 按钮_查询: the result window, or null when it could not be opened.

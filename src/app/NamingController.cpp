@@ -1,6 +1,7 @@
 #include "app/NamingController.h"
 
 #include "app/ControlNames.h"
+#include "app/NameListRows.h"
 
 #include <array>
 #include <mutex>
@@ -31,18 +32,12 @@ constexpr const char* kPause = "暂停";
 constexpr const char* kContinue = "继续";
 constexpr int kModeToolButton = 0;
 
-ListRow toListRow(const naming::NameRow& row)
-{
-    const auto cells = row.cells();
-    return {std::vector<std::string>(cells.begin(), cells.end()), 0};
-}
-
 std::vector<ListRow> toListRows(std::span<const naming::NameRow> rows)
 {
     std::vector<ListRow> out;
     out.reserve(rows.size());
     for (const naming::NameRow& row : rows)
-        out.push_back(toListRow(row));
+        out.push_back(toListRow(row.cells()));
     return out;
 }
 

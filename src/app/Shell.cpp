@@ -8,6 +8,9 @@
 #include "store/LoadNamingDatabase.h"
 #include "store/NamingStore.h"
 
+#include <initializer_list>
+#include <utility>
+
 namespace app {
 namespace {
 
@@ -34,6 +37,23 @@ void fillCombo(Window& w, names::Name combo, const std::vector<std::string>& ite
             w.setCurrentIndex(combo, static_cast<int>(i));
             return;
         }
+}
+
+// Fills date drop-downs - year, month, day, hour and, when given, minute - with their lists and
+// selects 2013-1-1 0:00.
+void fillDateCombos(Window& w, std::initializer_list<names::Name> combos)
+{
+    const std::pair<const std::vector<std::string>*, std::string_view> lists[] = {
+        {&yearItems(), kDefaultYear},
+        {&monthItems(), "1"},
+        {&dayItems(), "1"},
+        {&hourItems(), "0"},
+        {&minuteItems(), "0"}};
+    size_t i = 0;
+    for (names::Name combo : combos) {
+        fillCombo(w, combo, *lists[i].first, lists[i].second);
+        ++i;
+    }
 }
 
 } // namespace
@@ -116,11 +136,8 @@ bool Shell::StartUp()
 void Shell::fillInputDates()
 {
     Window& main = m_host.mainWindow();
-    fillCombo(main, names::组合框_年份, yearItems(), kDefaultYear);
-    fillCombo(main, names::组合框_月份, monthItems(), "1");
-    fillCombo(main, names::组合框_日子, dayItems(), "1");
-    fillCombo(main, names::组合框_时间, hourItems(), "0");
-    fillCombo(main, names::组合框_分钟, minuteItems(), "0");
+    fillDateCombos(main, {names::组合框_年份, names::组合框_月份, names::组合框_日子, names::组合框_时间,
+                          names::组合框_分钟});
 }
 
 void Shell::showModeDescription(names::Name radio)
@@ -164,26 +181,23 @@ void Shell::ShowPage(int index)
                                                    main.currentText(names::组合框_月份) + "月" +
                                                    main.currentText(names::组合框_日子) + "日" +
                                                    main.currentText(names::组合框_时间) + "时");
-        fillCombo(main, names::组合框_八字年份, yearItems(), kDefaultYear);
-        fillCombo(main, names::组合框_八字月份, monthItems(), "1");
-        fillCombo(main, names::组合框_八字日子, dayItems(), "1");
-        fillCombo(main, names::组合框_八字时间, hourItems(), "0");
+        fillDateCombos(main, {names::组合框_八字年份, names::组合框_八字月份, names::组合框_八字日子,
+                              names::组合框_八字时间});
         main.setCurrentPage(names::高级选择夹1, kPageBirthChart);
         break;
     case kToolEvaluation:
         main.setText(names::编辑框_评分姓氏, main.text(names::编辑框_姓氏));
-        fillCombo(main, names::组合框_评分年份, yearItems(), kDefaultYear);
-        fillCombo(main, names::组合框_评分月份, monthItems(), "1");
-        fillCombo(main, names::组合框_评分日子, dayItems(), "1");
-        fillCombo(main, names::组合框_评分时间, hourItems(), "0");
-        fillCombo(main, names::组合框_评分分钟, minuteItems(), "0");
+        fillDateCombos(main, {names::组合框_评分年份, names::组合框_评分月份, names::组合框_评分日子,
+                              names::组合框_评分时间, names::组合框_评分分钟});
         main.setCurrentPage(names::高级选择夹1, kPageEvaluation);
         break;
     case kToolRecords:
         main.setCurrentPage(names::高级选择夹1, kPageRecords);
         break;
     case kToolDictionary:
-        m_host.openWindow(names::NestlingWord, WindowMode::Modal, &main);
+        if (Window* word = m_host.openWindow(names::NestlingWord, WindowMode::Modal, &main);
+            word && m_hooks.dictionaryOpened)
+            m_hooks.dictionaryOpened(*word);
         break;
     default:
         break;

@@ -36,6 +36,8 @@ struct ShellHooks
     // is kept as it was read, so a start and exit never lose it.
     std::function<void(const std::string&)> restoreRecords;
     std::function<std::string()> saveRecords;
+    // The character query window the shell opened (toolbar or menu 新华字典), for its handlers.
+    std::function<void(Window&)> dictionaryOpened;
     // Start-up step 12. Empty: LoadNamingDatabase on a thread of the shell's own.
     std::function<void()> startDatabaseLoad;
 };

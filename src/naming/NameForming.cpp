@@ -7,6 +7,7 @@ namespace naming {
 namespace {
 
 constexpr size_t kBatchRows = 256;
+constexpr std::int32_t kProgressStep = 50;
 
 const numerology::CharacterRecord* recordOf(const Candidates& candidates, const FormedNames& formed,
                                             std::int32_t index)
@@ -47,7 +48,7 @@ std::string FormedNames::givenName(const Candidates& candidates, const FormedNam
 }
 
 FormedNames FormNames(const store::NamingStore& store, Candidates& candidates, int givenLength,
-                      const GenerationSetting& generation, RunControl& control)
+                      const GenerationSetting& generation, RunControl& control, const ProgressSink& progress)
 {
     FormedNames formed;
     const auto count = static_cast<std::int32_t>(candidates.size());
@@ -75,6 +76,8 @@ FormedNames FormNames(const store::NamingStore& store, Candidates& candidates, i
                 for (std::int32_t b = 0; b < count; ++b)
                     formed.names.push_back({a, b});
         }
+        if (progress && (a + 1) % kProgressStep == 0)
+            progress(index + 1, candidates.size());
         if (!control.checkpoint())
             return formed;
     }

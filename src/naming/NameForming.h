@@ -48,8 +48,11 @@ struct FormedNames
 // Looks every candidate up once (LookUpCandidate) and forms the given names: for two characters
 // every usable a with every candidate b, or the generation character with every usable candidate;
 // for one character every usable candidate. Returns early, with what was formed, when stopped.
+// `progress` (optional) hears how many candidates were looked up, now and then.
+using ProgressSink = std::function<void(size_t done, size_t total)>;
 FormedNames FormNames(const store::NamingStore& store, Candidates& candidates, int givenLength,
-                      const GenerationSetting& generation, RunControl& control);
+                      const GenerationSetting& generation, RunControl& control,
+                      const ProgressSink& progress = {});
 
 // Called with each batch of newly written rows, in order.
 using RowBatchSink = std::function<void(std::span<const NameRow>)>;

@@ -76,7 +76,8 @@ RunOutcome NamingRun::runHighScore()
     const bool oneCharacter = m_request.givenLength != 2;
     if (oneCharacter)
         message(store::MessageIcon::Information, kOneCharacterMessage);
-    m_formed = FormNames(m_store, m_candidates, m_request.givenLength, m_request.generation, m_control);
+    m_formed = FormNames(m_store, m_candidates, m_request.givenLength, m_request.generation, m_control,
+                         [this](size_t done, size_t total) { m_observer.progress(done, total); });
     if (m_control.stopped())
         return RunOutcome::Stopped;
 
@@ -88,13 +89,8 @@ RunOutcome NamingRun::runHighScore()
         limits.threshold = 0;
     }
     numerology::CachedFortunes fortunes(m_store);
-    size_t written = 0;
     m_rows = ListScoredNames(m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
-                             [&](std::span<const NameRow> batch) {
-                                 written += batch.size();
-                                 m_observer.rowsWritten(batch);
-                                 m_observer.progress(written, limits.maxRows);
-                             });
+                             [this](std::span<const NameRow> batch) { m_observer.rowsWritten(batch); });
     if (m_control.stopped())
         return RunOutcome::Stopped;
     FinishNameList(m_rows);

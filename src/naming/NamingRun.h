@@ -31,7 +31,7 @@ public:
     virtual ~RunObserver() = default;
     virtual void showMessage(const store::Message& /*message*/) {}
     virtual void runStarted() {}                                // show the waiting window
-    virtual void progress(size_t /*done*/, size_t /*total*/) {} // forming and listing
+    virtual void progress(size_t /*done*/, size_t /*total*/) {} // candidates looked up so far
     virtual void rowsWritten(std::span<const NameRow> /*rows*/) {}
     virtual void listFinished(const std::vector<NameRow>& /*rows*/) {} // sorted and renumbered
     virtual void runEnded(RunOutcome /*outcome*/) {}

@@ -31,12 +31,12 @@ int FortuneFactorPercent(std::string_view word) noexcept
     return 0;
 }
 
-int WeightedScore(const std::array<std::string, 6>& fortunes) noexcept
+int WeightedHundredths(const std::array<std::string, 6>& fortunes) noexcept
 {
     int hundredths = 0;
     for (size_t i = 0; i < fortunes.size(); ++i)
         hundredths += kGridWeights[i] * FortuneFactorPercent(fortunes[i]);
-    return hundredths / 100;
+    return hundredths;
 }
 
 NameScoreResult ScoreName(const CharacterRecord* s1, const CharacterRecord* s2, const CharacterRecord* g1,

@@ -38,9 +38,14 @@ inline constexpr std::array<int, 6> kGridWeights = {5, 30, 20, 20, 10, 15};
 // The factor of a fortune word in hundredths: 大吉 and 吉 100, 中 85, 凶 60, 大凶 30, anything else 0.
 int FortuneFactorPercent(std::string_view word) noexcept;
 
-// The integer part of the weighted sum of six fortune words. Summed in hundredths, so 0.85 x 30 is
-// exactly 25.5 and never 25.499.
-int WeightedScore(const std::array<std::string, 6>& fortunes) noexcept;
+// The weighted sum of six fortune words in hundredths: exact, so 0.85 x 30 is 25.5 and never 25.499.
+int WeightedHundredths(const std::array<std::string, 6>& fortunes) noexcept;
+
+// The score: the integer part of the weighted sum.
+inline int WeightedScore(const std::array<std::string, 6>& fortunes) noexcept
+{
+    return WeightedHundredths(fortunes) / 100;
+}
 
 // Scores a full name from the characters' records (nullptr: a character the cache lacks, counted as
 // zero strokes and no element). s2 and g2 are ignored unless the shape has them.

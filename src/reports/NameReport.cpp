@@ -113,9 +113,7 @@ NameReport ComputeNameReport(const store::NamingStore& store, std::string_view s
     report.threeTalents = readThreeTalents(store, numerology::ThreeTalentKey(report.grids));
     fortunes[numerology::kThreeTalents] = report.threeTalents.fortune;
 
-    for (size_t i = 0; i < fortunes.size(); ++i)
-        report.weightedHundredths +=
-            numerology::kGridWeights[i] * numerology::FortuneFactorPercent(fortunes[i]);
+    report.weightedHundredths = numerology::WeightedHundredths(fortunes);
     report.score = report.weightedHundredths / 100;
     report.comment = std::string(ScoreComment(report.score));
     return report;

@@ -1,8 +1,8 @@
 #include "reports/ReportFiles.h"
 
+#include "text/Files.h"
 #include "text/Gbk.h"
 
-#include <fstream>
 #include <system_error>
 
 namespace reports {
@@ -34,26 +34,7 @@ bool WriteGbkFile(const std::filesystem::path& file, std::string_view utf8)
     // not made up.
     if (file.has_parent_path())
         std::filesystem::create_directory(file.parent_path(), ec);
-    const std::string bytes = text::toGbk(utf8);
-    std::filesystem::path partial = file;
-    partial += ".partial";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::filesystem::remove(partial, ec);
-            return false;
-        }
-    }
-    std::filesystem::rename(partial, file, ec);
-    if (ec) {
-        std::filesystem::remove(partial, ec);
-        return false;
-    }
-    return true;
+    return text::writeFileReplacing(file, text::toGbk(utf8));
 }
 
 std::string HtmlEscape(std::string_view text)

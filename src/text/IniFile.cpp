@@ -1,10 +1,8 @@
 #include "text/IniFile.h"
 
+#include "text/Files.h"
 #include "text/Gbk.h"
 #include "text/Utf8.h"
-
-#include <fstream>
-#include <sstream>
 
 namespace text {
 namespace {
@@ -65,12 +63,10 @@ std::string unquote(std::string_view v)
 bool IniFile::load(const std::string& path)
 {
     m_sections.clear();
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::string bytes;
+    if (!readWholeFile(path, bytes))
         return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    parse(buffer.str());
+    parse(bytes);
     return true;
 }
 
@@ -106,13 +102,8 @@ void IniFile::parse(std::string_view gbk)
 
 bool IniFile::save(const std::string& path) const
 {
-    const std::string bytes = serialize();
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    return static_cast<bool>(out);
+    // Replaced, never truncated in place: a failed save keeps the settings (and records) of before.
+    return writeFileReplacing(path, serialize());
 }
 
 std::string IniFile::serialize() const

@@ -20,7 +20,8 @@ public:
     // Parses GBK text in the INI form.
     void parse(std::string_view gbk);
 
-    // Writes the file, creating it or replacing it; false when it cannot be written.
+    // Writes the file, creating it or replacing it whole; false (and the old file kept) when it cannot
+    // be written.
     bool save(const std::string& path) const;
     // The file's GBK text, CR LF line ends.
     std::string serialize() const;

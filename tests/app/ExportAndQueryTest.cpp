@@ -2,7 +2,6 @@
 
 #include "app/CharacterQuery.h"
 #include "app/ExportButtons.h"
-#include "app/HookedHost.h"
 #include "app/Shell.h"
 #include "reports/Export.h"
 #include "reports/ReportFiles.h"
@@ -92,12 +91,11 @@ protected:
     {
         ReportWindowFixture::SetUp();
         m_shell.hooks().startDatabaseLoad = [] {};
-        m_query.wire(m_shellHost);
+        m_query.wire(m_shell.hooks());
         ASSERT_TRUE(m_shell.StartUp());
     }
 
-    HookedHost m_shellHost{m_host};
-    Shell m_shell{m_shellHost, m_store, {m_program, m_dir.path() / "config", m_dir.path() / "lock"}};
+    Shell m_shell{m_host, m_store, {m_program, m_dir.path() / "config", m_dir.path() / "lock"}};
     CharacterQuery m_query{m_host, m_store, m_program};
 };
 

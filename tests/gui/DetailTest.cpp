@@ -2,15 +2,8 @@
 // database (skipped without one): generate a high-score list, double-click a name, look at the
 // detail window's pages, close it, open the name again and find it once in the records; export the
 // list and read the file back.
-#include "app/CharacterQuery.h"
 #include "app/ControlNames.h"
-#include "app/DetailController.h"
-#include "app/EvaluationPage.h"
-#include "app/ExportButtons.h"
-#include "app/HookedHost.h"
-#include "app/NamingController.h"
-#include "app/RecordsPage.h"
-#include "app/Shell.h"
+#include "app/Program.h"
 #include "gui/Application.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageBoxSeam.h"
@@ -65,34 +58,16 @@ std::string readFile(const std::filesystem::path& file)
 struct Program
 {
     Program(store::NamingStore& store, const std::filesystem::path& root)
-        : host(window), shellHost(host),
-          shell(shellHost, store, {root / "program", root / "config", root / "nestling.lock"}),
-          naming(host, store), records(host), details(host, store, root / "program", records),
-          evaluation(host, store, root / "program"), exports(host, root / "program"),
-          query(host, store, root / "program")
+        : host(window), app(host, store, {root / "program", root / "config", root / "nestling.lock"})
     {
         host.setDesktopOpening(false);
-        shell.hooks().startDatabaseLoad = [] {};
-        naming.wire();
-        naming.setSeed(1);
-        records.wire();
-        records.hook(shell.hooks());
-        details.wire();
-        evaluation.wire();
-        exports.wire();
-        query.wire(shellHost);
+        app.shell.hooks().startDatabaseLoad = [] {};
+        app.naming.setSeed(1);
     }
 
     gui::MainWindow window;
     gui::QtHost host;
-    app::HookedHost shellHost;
-    app::Shell shell;
-    app::NamingController naming;
-    app::RecordsPage records;
-    app::DetailController details;
-    app::EvaluationPage evaluation;
-    app::ExportButtons exports;
-    app::CharacterQuery query;
+    app::Program app;
 };
 
 void doubleClickRow(QWidget* window, std::string_view list, int row)
@@ -136,7 +111,7 @@ private slots:
         Silent sink;
         QCOMPARE(store::LoadNamingDatabase(store, db.toStdString(), sink), store::LoadState::Ready);
         Program program(store, root);
-        QVERIFY(program.shell.StartUp());
+        QVERIFY(program.app.shell.StartUp());
         gui::MainWindow& window = program.window;
         app::Window& main = program.host.mainWindow();
 
@@ -214,7 +189,7 @@ private slots:
             QCOMPARE(line, expected + "\r");
         }
         QVERIFY(!std::getline(lines, line));
-        program.shell.ExitApplication();
+        program.app.shell.ExitApplication();
     }
 };
 

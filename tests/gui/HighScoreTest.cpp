@@ -1,9 +1,8 @@
 // The high-score mode end to end in the real window: type a surname, choose the mode, press
 // 按钮_起名 and wait for the sorted list. Runs on the built database (skipped without one).
 #include "app/ControlNames.h"
-#include "app/NamingController.h"
+#include "app/Program.h"
 #include "app/Settings.h"
-#include "app/Shell.h"
 #include "gui/Application.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageBoxSeam.h"
@@ -57,12 +56,10 @@ private slots:
         gui::MainWindow window;
         gui::QtHost host(window);
         host.setDesktopOpening(false);
-        app::Shell shell(host, store, {root / "program", root / "config", root / "nestling.lock"});
-        shell.hooks().startDatabaseLoad = [] {};
-        app::NamingController naming(host, store);
-        naming.wire();
-        naming.setSeed(1);
-        QVERIFY(shell.StartUp());
+        app::Program program(host, store, {root / "program", root / "config", root / "nestling.lock"});
+        program.shell.hooks().startDatabaseLoad = [] {};
+        program.naming.setSeed(1);
+        QVERIFY(program.shell.StartUp());
 
         named<QLineEdit>(&window, n::编辑框_姓氏)->setText(QStringLiteral("李"));
         named<QComboBox>(&window, n::组合框_性别)->setCurrentIndex(0);
@@ -85,7 +82,7 @@ private slots:
             previous = score;
         }
         QVERIFY(host.findWindow(n::NestlingWaiting) == nullptr);
-        shell.ExitApplication();
+        program.shell.ExitApplication();
     }
 };
 

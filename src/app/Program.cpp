@@ -1,0 +1,25 @@
+#include "app/Program.h"
+
+namespace app {
+
+Program::Program(Host& host, store::NamingStore& store, ShellPaths paths)
+    : shell(host, store, paths), naming(host, store), records(host),
+      details(host, store, paths.programFolder, records), evaluation(host, store, paths.programFolder),
+      exports(host, paths.programFolder), query(host, store, paths.programFolder),
+      articles(host, store, paths.programFolder)
+{
+    ShellHooks& hooks = shell.hooks();
+    naming.wire();
+    hooks.stopNamingRun = [this] { naming.StopRun(); };
+    hooks.setLastRunSurname = [this](const std::string& surname) { naming.setLastRunSurname(surname); };
+    hooks.resetGenerationSetting = [this] { naming.resetGeneration(); };
+    records.wire();
+    records.hook(hooks);
+    details.wire();
+    evaluation.wire();
+    exports.wire();
+    query.wire(hooks);
+    articles.wire();
+}
+
+} // namespace app
