@@ -1,6 +1,7 @@
 #include "app/ArticleReader.h"
 
 #include "app/ArticleMenu.h"
+#include "app/BrowserToolbar.h"
 #include "app/ControlNames.h"
 #include "app/DetailController.h"
 #include "reports/Placeholders.h"
@@ -58,7 +59,7 @@ void ArticleReader::OpenArticleCategory(const std::string& table, const std::str
     m_table = table;
     window->clearRows(names::超级列表框_文章阅读);
     window->appendRows(names::超级列表框_文章阅读, rows);
-    wireBrowserToolbar(*window, [](const Window&) { return names::网页浏览框1; });
+    wireBrowserToolbar(m_host, *window, [](const Window&) { return names::网页浏览框1; });
     if (!rows.empty())
         window->setCurrentRow(names::超级列表框_文章阅读, 0);
     ShowArticle(*window);

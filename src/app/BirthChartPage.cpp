@@ -17,7 +17,7 @@ int toInt(const std::string& text)
 
 } // namespace
 
-void ShowBirthChart(Host& host)
+void ShowBirthChart(Host& host, ChartDateMessage invalidDate)
 {
     Window& main = host.mainWindow();
     const bool custom = main.isChecked(names::单选框_自定义日期);
@@ -27,6 +27,11 @@ void ShowBirthChart(Host& host)
     const int hour = toInt(main.currentText(custom ? names::组合框_八字时间 : names::组合框_时间));
 
     const auto chart = calendar::BuildBirthChartText(year, month, day, hour);
+    if (!chart && invalidDate == ChartDateMessage::Quiet) {
+        for (names::Name output : {names::八字五行标签, names::缺五行标签, names::编辑框_八字信息})
+            main.setText(output, "");
+        return;
+    }
     if (!chart) {
         host.messageBox(
             {store::MessageIcon::Information, calendar::kInvalidDateTitle, calendar::kInvalidDateMessage});

@@ -9,10 +9,15 @@ namespace app {
 
 // The page 生辰八字 of the main window.
 
+enum class ChartDateMessage
+{
+    Shown, // 查询: a date that does not exist is said in a message, the page stays as it was
+    Quiet, // the page being shown: such a date empties the chart instead, so no other date's stays
+};
+
 // Computes the chart of the chosen date (the page's own date when 单选框_自定义日期 is checked, the
 // naming date of the input group otherwise) and writes 编辑框_八字信息, 八字五行标签 and 缺五行标签.
-// A date that does not exist (2月30日) shows a message and leaves the page as it was.
-void ShowBirthChart(Host& host);
+void ShowBirthChart(Host& host, ChartDateMessage invalidDate = ChartDateMessage::Shown);
 
 // "五行不缺", or "五行缺：" and the elements missing from the eight-element text, in the order 金木水火土;
 // also writes the missing elements into 缺五行标签.

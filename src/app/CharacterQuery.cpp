@@ -1,9 +1,11 @@
 #include "app/CharacterQuery.h"
 
+#include "app/BrowserToolbar.h"
 #include "app/ControlNames.h"
 #include "app/DetailController.h"
 #include "reports/Pages.h"
 #include "reports/ReportFiles.h"
+#include "store/NamingStore.h"
 
 namespace app {
 
@@ -26,14 +28,23 @@ void CharacterQuery::wireWindow(Window& queryWindow)
 
 Window* CharacterQuery::QueryCharacter(Window& queryWindow)
 {
-    const std::string caption =
-        reports::QueryCharacter(m_store, m_programFolder, queryWindow.text(names::编辑框1));
+    const std::string typed = queryWindow.text(names::编辑框1);
+    if (!typed.empty()) {
+        store::StoreQuery found = m_store.Query("select count(*) from XW_CNWord where 汉字=?", {typed});
+        const bool inDictionary = m_store.ColumnInt(found, 0) > 0;
+        m_store.Finalize(found);
+        if (!inDictionary) {
+            m_host.messageBox({store::MessageIcon::Information, kMessageTitle, "字典中没有“" + typed + "”"});
+            return nullptr;
+        }
+    }
+    const std::string caption = reports::QueryCharacter(m_store, m_programFolder, typed);
     Window* result = m_host.openWindow(names::NestlingContenSinglePage, WindowMode::Modeless, &queryWindow);
     if (!result)
         return nullptr;
     result->setTitle(caption);
     result->navigate(names::网页浏览框1, reports::ReportFile(m_programFolder).string());
-    wireBrowserToolbar(*result, [](const Window&) { return names::网页浏览框1; });
+    wireBrowserToolbar(m_host, *result, [](const Window&) { return names::网页浏览框1; });
     return result;
 }
 

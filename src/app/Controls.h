@@ -62,6 +62,14 @@ enum class WindowMode
     Modal,
 };
 
+// The history buttons of a browser view: the page it was opened with, one page back, one forward.
+enum class BrowserStep
+{
+    Home,
+    Back,
+    Forward,
+};
+
 enum class MessageAnswer
 {
     Ok,
@@ -146,10 +154,13 @@ public:
     // Shows a pop-up menu at the mouse position; its items report Clicked events.
     virtual void popUpMenu(ControlName menu) = 0;
 
-    // Browser views: show a local file; print the shown page through the print dialog.
+    // Browser views: show a local file; print the shown page through the print dialog. browserFile is
+    // the local file shown now (after links and history steps as well).
     virtual void navigate(ControlName browser, const std::string& file) = 0;
     virtual std::string browserFile(ControlName browser) const = 0;
     virtual void print(ControlName browser) = 0;
+    // Steps through the view's history; a step that has nowhere to go does nothing.
+    virtual void browserGo(ControlName browser, BrowserStep step) = 0;
 
     // Media player: open an address and play it.
     virtual void play(ControlName player, const std::string& address) = 0;
@@ -193,6 +204,11 @@ public:
 
     // Opens a file with the desktop's default program; false when nothing could be started.
     virtual bool openWithDesktop(const std::string& file) = 0;
+
+    // Asks where to save a file (the save dialog, starting in the user's documents folder with
+    // `suggestedName`); nothing when the user cancels.
+    virtual std::optional<std::string> chooseSaveFile(const std::string& suggestedName,
+                                                      const std::string& filter) = 0;
 
     // A plain HTTP GET of `url`, waiting for the answer (at most `timeoutMs`); the body as received, or
     // nothing when there is no answer. A host without a network gives nothing.

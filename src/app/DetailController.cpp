@@ -1,5 +1,6 @@
 #include "app/DetailController.h"
 
+#include "app/BrowserToolbar.h"
 #include "app/ControlNames.h"
 #include "app/RecordsPage.h"
 #include "reports/NameDetail.h"
@@ -121,20 +122,9 @@ void DetailController::wireDetailWindow(Window& window)
                                                : reports::CharacterPageFile(folder, e.index);
         w->navigate(browserOfPage(e.index), file.string());
     });
-    wireBrowserToolbar(
-        window, [](const Window& shown) { return browserOfPage(shown.currentPage(names::高级选择夹1)); });
-}
-
-void wireBrowserToolbar(Window& window, std::function<ControlName(const Window&)> shownBrowser)
-{
-    Window* w = &window;
-    window.on(names::工具条1, EventKind::Clicked,
-              [w, shownBrowser = std::move(shownBrowser)](const Event& e) {
-                  if (e.index == kToolPrint)
-                      w->print(shownBrowser(*w));
-                  else if (e.index == kToolExit)
-                      w->close();
-              });
+    wireBrowserToolbar(m_host, window, [](const Window& shown) {
+        return browserOfPage(shown.currentPage(names::高级选择夹1));
+    });
 }
 
 } // namespace app

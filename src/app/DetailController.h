@@ -48,9 +48,4 @@ private:
     RecordsPage& m_records;
 };
 
-// The toolbar of the browser windows: 打印 (index 8) prints the page of the browser view
-// `shownBrowser` names through the print dialog, 退出 (index 10) closes the window; the other buttons
-// do nothing.
-void wireBrowserToolbar(Window& window, std::function<ControlName(const Window&)> shownBrowser);
-
 } // namespace app

@@ -48,7 +48,13 @@ void ExportButtons::finish(const reports::ExportResult& result)
         m_host.messageBox({store::MessageIcon::Warning, std::string(reports::kMessageTitle), result.error});
         return;
     }
-    m_host.openWithDesktop(result.file.string());
+    const std::string file = result.file.string();
+    Window& main = m_host.mainWindow();
+    main.setStatus(names::状态条1, main.statusPicture(names::状态条1), "列表已导出到：" + file);
+    if (!m_host.openWithDesktop(file))
+        m_host.messageBox(
+            {store::MessageIcon::Information, std::string(reports::kMessageTitle),
+             "列表已导出到：\r\n" + file + "\r\n\r\n桌面上没有可以打开它的程序，请用文本编辑器打开。"});
 }
 
 } // namespace app

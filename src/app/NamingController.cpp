@@ -2,7 +2,9 @@
 
 #include "app/ControlNames.h"
 #include "app/NameListRows.h"
+#include "text/Utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <mutex>
 
@@ -42,6 +44,14 @@ std::vector<ListRow> toListRows(std::span<const naming::NameRow> rows)
 }
 
 } // namespace
+
+bool IsSurname(std::string_view text)
+{
+    const std::vector<std::string> characters = text::utf8Characters(text);
+    return !characters.empty() && characters.size() <= 2 &&
+           std::all_of(characters.begin(), characters.end(),
+                       [](const std::string& c) { return text::isHanzi(c); });
+}
 
 // Turns the run's events into posted changes of the window. Each posted task first checks that its
 // run is still the current one.
@@ -148,6 +158,10 @@ void NamingController::StartNaming()
     const std::string surname = main.text(names::编辑框_姓氏);
     if (surname.empty()) {
         m_host.messageBox({store::MessageIcon::Information, naming::kTitle, kNoSurnameMessage});
+        return;
+    }
+    if (!IsSurname(surname)) {
+        m_host.messageBox({store::MessageIcon::Information, naming::kTitle, kBadSurnameMessage});
         return;
     }
     std::optional<naming::Mode> mode;

@@ -17,6 +17,10 @@ class NamingStore;
 namespace app {
 
 inline constexpr const char* kNoSurnameMessage = "请输入姓氏!";
+inline constexpr const char* kBadSurnameMessage = "姓氏应是一个或两个汉字，例如“李”或“欧阳”。";
+
+// True when the text can be a surname: one or two Chinese characters.
+bool IsSurname(std::string_view text);
 
 // The naming buttons of the main window and the one naming run behind them. Handlers run on the
 // window thread; the run works on a thread of its own and hands every change of the window back

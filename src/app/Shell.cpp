@@ -1,6 +1,7 @@
 #include "app/Shell.h"
 
 #include "app/BirthChartPage.h"
+#include "app/BrowserToolbar.h"
 #include "app/ControlNames.h"
 #include "app/DateLists.h"
 #include "app/ModeDescriptions.h"
@@ -95,7 +96,8 @@ bool Shell::StartUp()
     main.setTitle(kMainTitle);
     m_host.showMainWindow();
 
-    // 6. The input group's dates: 2013-1-1 0:00.
+    // 6. The input group's dates: 2013-1-1 0:00, and the same on the chart and evaluation pages, so
+    // their custom dates can be chosen however the pages are reached.
     fillInputDates();
 
     // 7. The chart of that date.
@@ -125,6 +127,9 @@ bool Shell::StartUp()
         m_hooks.startDatabaseLoad();
     } else {
         const auto file = store::defaultDatabaseFile(m_paths.programFolder);
+        // Loading from now on: a naming run, report or query asked for before the copy is complete
+        // waits for it instead of reading half-filled tables.
+        m_store.setLoadState(store::LoadState::Loading);
         m_loader = std::thread([this, file] {
             PostedMessageSink sink(m_host);
             store::LoadNamingDatabase(m_store, file, sink);
@@ -138,6 +143,10 @@ void Shell::fillInputDates()
     Window& main = m_host.mainWindow();
     fillDateCombos(main, {names::组合框_年份, names::组合框_月份, names::组合框_日子, names::组合框_时间,
                           names::组合框_分钟});
+    fillDateCombos(main, {names::组合框_八字年份, names::组合框_八字月份, names::组合框_八字日子,
+                          names::组合框_八字时间});
+    fillDateCombos(main, {names::组合框_评分年份, names::组合框_评分月份, names::组合框_评分日子,
+                          names::组合框_评分时间, names::组合框_评分分钟});
 }
 
 void Shell::showModeDescription(names::Name radio)
@@ -151,6 +160,8 @@ void Shell::wireMainWindow()
 {
     Window& main = m_host.mainWindow();
     main.on(names::工具条1, EventKind::Clicked, [this](const Event& e) { ShowPage(e.index); });
+    // However a page is reached (toolbar, menu or its tab), it is prepared the same way.
+    main.on(names::高级选择夹1, EventKind::PageChanged, [this](const Event& e) { pageShown(e.index); });
     const std::pair<names::Name, int> pageItems[] = {
         {names::菜单_模式选择, kToolModes},      {names::菜单_生辰八字, kToolBirthChart},
         {names::菜单_姓名评分, kToolEvaluation}, {names::菜单_起名记录, kToolRecords},
@@ -171,36 +182,58 @@ void Shell::wireMainWindow()
 
 void Shell::ShowPage(int index)
 {
-    Window& main = m_host.mainWindow();
     switch (index) {
     case kToolModes:
-        main.setCurrentPage(names::高级选择夹1, kPageModes);
+        showMainPage(kPageModes);
         break;
     case kToolBirthChart:
+        showMainPage(kPageBirthChart);
+        break;
+    case kToolEvaluation:
+        showMainPage(kPageEvaluation);
+        break;
+    case kToolRecords:
+        showMainPage(kPageRecords);
+        break;
+    case kToolDictionary:
+        if (Window* word = m_host.openWindow(names::NestlingWord, WindowMode::Modal, &m_host.mainWindow());
+            word && m_hooks.dictionaryOpened)
+            m_hooks.dictionaryOpened(*word);
+        break;
+    default:
+        break;
+    }
+}
+
+void Shell::showMainPage(int page)
+{
+    Window& main = m_host.mainWindow();
+    // Switching pages reports PageChanged, which prepares the page; a page already shown is prepared
+    // here, so the toolbar refreshes it as it always did.
+    if (main.currentPage(names::高级选择夹1) == page)
+        pageShown(page);
+    else
+        main.setCurrentPage(names::高级选择夹1, page);
+}
+
+void Shell::pageShown(int page)
+{
+    Window& main = m_host.mainWindow();
+    if (page == kPageBirthChart) {
         main.setText(names::透明标签_起名日期, main.currentText(names::组合框_年份) + "年" +
                                                    main.currentText(names::组合框_月份) + "月" +
                                                    main.currentText(names::组合框_日子) + "日" +
                                                    main.currentText(names::组合框_时间) + "时");
         fillDateCombos(main, {names::组合框_八字年份, names::组合框_八字月份, names::组合框_八字日子,
                               names::组合框_八字时间});
-        main.setCurrentPage(names::高级选择夹1, kPageBirthChart);
-        break;
-    case kToolEvaluation:
+        // The page names the naming date: the chart under that label must be that date's, whatever
+        // was queried before the date changed.
+        if (main.isChecked(names::单选框1))
+            app::ShowBirthChart(m_host, ChartDateMessage::Quiet);
+    } else if (page == kPageEvaluation) {
         main.setText(names::编辑框_评分姓氏, main.text(names::编辑框_姓氏));
         fillDateCombos(main, {names::组合框_评分年份, names::组合框_评分月份, names::组合框_评分日子,
                               names::组合框_评分时间, names::组合框_评分分钟});
-        main.setCurrentPage(names::高级选择夹1, kPageEvaluation);
-        break;
-    case kToolRecords:
-        main.setCurrentPage(names::高级选择夹1, kPageRecords);
-        break;
-    case kToolDictionary:
-        if (Window* word = m_host.openWindow(names::NestlingWord, WindowMode::Modal, &main);
-            word && m_hooks.dictionaryOpened)
-            m_hooks.dictionaryOpened(*word);
-        break;
-    default:
-        break;
     }
 }
 
@@ -211,6 +244,8 @@ void Shell::ExitApplication()
     m_exited = true;
     if (m_hooks.stopNamingRun)
         m_hooks.stopNamingRun();
+    // A close during the start-up load lets the loader finish before the store goes.
+    waitForDatabaseLoad();
     m_store.Close();
     if (m_started) {
         const std::string records = m_hooks.saveRecords ? m_hooks.saveRecords() : m_keptRecords;
@@ -229,7 +264,20 @@ void Shell::ChangeSkin()
 
 void Shell::OpenHelp()
 {
-    m_host.openWithDesktop(helpFile().string());
+    // The manual is a web archive, which the desktop rarely opens; the program's own browser reads it.
+    const std::filesystem::path manual = helpFile();
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(manual, error)) {
+        m_host.messageBox({store::MessageIcon::Warning, kMessageTitle, "找不到使用手册：" + manual.string()});
+        return;
+    }
+    Window* window =
+        m_host.openWindow(names::NestlingContenSinglePage, WindowMode::Modeless, &m_host.mainWindow());
+    if (!window)
+        return;
+    window->setTitle("使用帮助");
+    wireBrowserToolbar(m_host, *window, [](const Window&) { return names::网页浏览框1; });
+    window->navigate(names::网页浏览框1, manual.string());
 }
 
 void Shell::OpenAbout()
@@ -239,7 +287,7 @@ void Shell::OpenAbout()
 
 void Shell::ShowBirthChart()
 {
-    app::ShowBirthChart(m_host);
+    app::ShowBirthChart(m_host, ChartDateMessage::Shown);
 }
 
 void Shell::waitForDatabaseLoad()

@@ -77,6 +77,8 @@ public:
 private:
     void wireMainWindow();
     void fillInputDates();
+    void showMainPage(int page);
+    void pageShown(int page);
     void showModeDescription(names::Name radio);
 
     Host& m_host;

@@ -3,13 +3,32 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QStyleFactory>
+#include <QTranslator>
 
 namespace gui {
 
 void prepareApplication()
 {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+bool translateApplication()
+{
+    // Qt's own buttons and dialogs (确定, 取消, the print and file dialogs) in Chinese. The translators
+    // stay for the life of the process.
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    bool loaded = false;
+    for (const QString& catalog : {QStringLiteral("qtbase_zh_CN"), QStringLiteral("qtwebengine_zh_CN")}) {
+        auto* translator = new QTranslator(qApp);
+        if (translator->load(catalog, folder) && QCoreApplication::installTranslator(translator)) {
+            loaded = loaded || catalog.startsWith(QStringLiteral("qtbase"));
+            continue;
+        }
+        delete translator;
+    }
+    return loaded;
 }
 
 void styleApplication()

@@ -6,5 +6,7 @@ namespace gui {
 // views (before the QApplication exists), then the Fusion style and a CJK font.
 void prepareApplication();
 void styleApplication();
+// Loads Qt's Chinese translations (Debian's qt6-translations-l10n); false when they are missing.
+bool translateApplication();
 
 } // namespace gui

@@ -1,6 +1,7 @@
 #include "gui/BaseWindow.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,6 +13,16 @@ void BaseWindow::closeEvent(QCloseEvent* event)
 {
     emit closing();
     QMainWindow::closeEvent(event);
+}
+
+void BaseWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Esc closes a dialog, as it does every dialog of the desktop.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && isModal()) {
+        close();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)

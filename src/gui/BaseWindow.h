@@ -17,6 +17,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A label that reports a click when the left mouse button is released over it.

@@ -2,7 +2,11 @@
 
 #include "gui/Widgets.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <QStandardPaths>
 
 #include <deque>
 
@@ -13,6 +17,7 @@ struct SeamState
 {
     std::deque<app::MessageAnswer> next;
     std::vector<store::Message> recorded;
+    std::deque<std::optional<std::string>> saveFiles;
     bool automatic = false;
 };
 
@@ -64,8 +69,14 @@ app::MessageAnswer MessageBoxSeam::show(QWidget* parent, const store::Message& m
         s.next.pop_front();
         return answer;
     }
-    QMessageBox box(iconOf(message.icon), qs(message.caption), qs(message.text), QMessageBox::Ok, parent);
-    return answerOf(box.exec());
+    // The box lives on the heap behind a guard: should its parent go while it is open, Qt deletes it
+    // with the parent and the guard keeps it from being deleted a second time here.
+    QPointer<QMessageBox> box =
+        new QMessageBox(iconOf(message.icon), qs(message.caption), qs(message.text), QMessageBox::Ok, parent);
+    box->setWindowModality(Qt::ApplicationModal);
+    const int button = box->exec();
+    delete box.data();
+    return answerOf(button);
 }
 
 void MessageBoxSeam::setNextAnswer(app::MessageAnswer answer)
@@ -86,6 +97,32 @@ const std::vector<store::Message>& MessageBoxSeam::recorded()
 void MessageBoxSeam::clearRecorded()
 {
     state().recorded.clear();
+}
+
+std::optional<std::string> MessageBoxSeam::chooseSaveFile(QWidget* parent, const std::string& suggestedName,
+                                                          const std::string& filter)
+{
+    SeamState& s = state();
+    if (!s.saveFiles.empty()) {
+        std::optional<std::string> file = std::move(s.saveFiles.front());
+        s.saveFiles.pop_front();
+        return file;
+    }
+    if (s.automatic)
+        return std::nullopt;
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    const QString file = QFileDialog::getSaveFileName(parent, QStringLiteral("导出"),
+                                                      QDir(folder).filePath(qs(suggestedName)), qs(filter));
+    if (file.isEmpty())
+        return std::nullopt;
+    return file.toStdString();
+}
+
+void MessageBoxSeam::setNextSaveFile(std::optional<std::string> file)
+{
+    state().saveFiles.push_back(std::move(file));
 }
 
 } // namespace gui

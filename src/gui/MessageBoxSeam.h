@@ -2,6 +2,8 @@
 
 #include "app/Controls.h"
 
+#include <optional>
+#include <string>
 #include <vector>
 
 class QWidget;
@@ -19,6 +21,12 @@ public:
     static void setAutomatic(bool automatic);
     static const std::vector<store::Message>& recorded();
     static void clearRecorded();
+
+    // The save dialog, with the same seam: a queued answer (a file, or nothing for a cancel) is given
+    // without showing it.
+    static std::optional<std::string> chooseSaveFile(QWidget* parent, const std::string& suggestedName,
+                                                     const std::string& filter);
+    static void setNextSaveFile(std::optional<std::string> file);
 };
 
 } // namespace gui

@@ -13,9 +13,32 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QScreen>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace gui {
+namespace {
+
+// A secondary window opens centred over the window that opened it, kept on that window's screen.
+void centreOver(QWidget& widget, const QWidget& owner)
+{
+    const QSize size = widget.size().expandedTo(widget.minimumSizeHint());
+    const QRect ownerFrame = owner.frameGeometry();
+    QRect target(QPoint(0, 0), size);
+    target.moveCenter(ownerFrame.center());
+    if (const QScreen* screen = owner.screen()) {
+        const QRect available = screen->availableGeometry();
+        const int right = std::max(available.left(), available.right() - size.width());
+        const int bottom = std::max(available.top(), available.bottom() - size.height());
+        target.moveTo(std::clamp(target.left(), available.left(), right),
+                      std::clamp(target.top(), available.top(), bottom));
+    }
+    widget.move(target.topLeft());
+}
+
+} // namespace
 
 QtHost::QtHost(MainWindow& main) : m_mainWidget(main), m_main(std::make_unique<QtWindow>(*this, &main)) {}
 
@@ -39,9 +62,15 @@ app::Window* QtHost::openWindow(std::string_view windowName, app::WindowMode mod
     if (!widget)
         return nullptr;
     widget->setAttribute(Qt::WA_DeleteOnClose);
-    widget->setWindowFlag(Qt::Window);
-    if (mode == app::WindowMode::Modal)
+    if (mode == app::WindowMode::Modal) {
+        // A dialog: no minimise or maximise, blocking the other windows.
+        widget->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowCloseButtonHint);
         widget->setWindowModality(Qt::ApplicationModal);
+    } else {
+        widget->setWindowFlag(Qt::Window);
+    }
+    centreOver(*widget, *parent->window());
     m_windows.push_back(std::make_unique<QtWindow>(*this, widget));
     QtWindow* window = m_windows.back().get();
     // The wrapper goes with its window.
@@ -65,7 +94,9 @@ app::Window* QtHost::findWindow(std::string_view windowName)
 
 app::MessageAnswer QtHost::messageBox(const store::Message& message)
 {
-    QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : &m_mainWidget;
+    // Over the modal dialog that asked (a warning of 设置辈份), else over the main window; never over
+    // a modeless window such as NestlingWaiting, which a naming run closes while the box is open.
+    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &m_mainWidget;
     return MessageBoxSeam::show(parent, message);
 }
 
@@ -75,6 +106,12 @@ bool QtHost::openWithDesktop(const std::string& file)
     if (!m_desktopOpening)
         return true;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(qs(file)));
+}
+
+std::optional<std::string> QtHost::chooseSaveFile(const std::string& suggestedName, const std::string& filter)
+{
+    QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : &m_mainWidget;
+    return MessageBoxSeam::chooseSaveFile(parent, suggestedName, filter);
 }
 
 std::optional<std::string> QtHost::httpGet(const std::string& url, int timeoutMs)

@@ -29,6 +29,8 @@ public:
     app::Window* findWindow(std::string_view windowName) override;
     app::MessageAnswer messageBox(const store::Message& message) override;
     bool openWithDesktop(const std::string& file) override;
+    std::optional<std::string> chooseSaveFile(const std::string& suggestedName,
+                                              const std::string& filter) override;
     std::optional<std::string> httpGet(const std::string& url, int timeoutMs = 10000) override;
     void post(std::function<void()> work) override;
     bool applySkin(const app::Skin& skin) override;

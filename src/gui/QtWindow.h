@@ -83,6 +83,7 @@ public:
     void navigate(app::ControlName browser, const std::string& file) override;
     std::string browserFile(app::ControlName browser) const override;
     void print(app::ControlName browser) override;
+    void browserGo(app::ControlName browser, app::BrowserStep step) override;
     void play(app::ControlName player, const std::string& address) override;
     void setProgress(app::ControlName bar, int value, int maximum) override;
     std::string cloneCheckBox(app::ControlName templateBox, app::ControlName container,

@@ -10,6 +10,7 @@
 #include <QAudioOutput>
 #include <QCheckBox>
 #include <QCursor>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMediaPlayer>
 #include <QMenu>
@@ -20,6 +21,8 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QUrl>
+#include <QWebEngineHistory>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 namespace gui {
@@ -250,7 +253,31 @@ void QtWindow::navigate(app::ControlName browser, const std::string& file)
 std::string QtWindow::browserFile(app::ControlName browser) const
 {
     auto* view = widget<QWebEngineView>(browser);
-    return view ? toStd(view->property("nestlingFile").toString()) : std::string();
+    if (!view)
+        return {};
+    // The page shown now, after links and history steps; the file asked for while it still loads.
+    const QUrl shown = view->url();
+    return toStd(shown.isLocalFile() ? shown.toLocalFile() : view->property("nestlingFile").toString());
+}
+
+void QtWindow::browserGo(app::ControlName browser, app::BrowserStep step)
+{
+    auto* view = widget<QWebEngineView>(browser);
+    if (!view)
+        return;
+    QWebEngineHistory* history = view->history();
+    switch (step) {
+    case app::BrowserStep::Home:
+        if (history->count() > 0 && history->currentItemIndex() > 0)
+            history->goToItem(history->itemAt(0));
+        break;
+    case app::BrowserStep::Back:
+        history->back();
+        break;
+    case app::BrowserStep::Forward:
+        history->forward();
+        break;
+    }
 }
 
 void QtWindow::print(app::ControlName browser)
@@ -262,6 +289,14 @@ void QtWindow::print(app::ControlName browser)
     auto* printer = new QPrinter(QPrinter::HighResolution);
     QPrintDialog dialog(printer, view);
     if (dialog.exec() != QDialog::Accepted) {
+        delete printer;
+        return;
+    }
+    // "Print to file" goes through the engine's own PDF output, which keeps the text as text (a
+    // printer receives the pages as pictures).
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
+        const QString file = QFileInfo(printer->outputFileName()).absoluteFilePath();
+        view->page()->printToPdf(file, printer->pageLayout());
         delete printer;
         return;
     }

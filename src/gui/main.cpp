@@ -14,6 +14,7 @@ int main(int argc, char** argv)
     gui::prepareApplication();
     QApplication application(argc, argv);
     gui::styleApplication();
+    gui::translateApplication();
 
     // Program initialisation: the store the whole process shares.
     store::NamingStore store;

@@ -4,6 +4,8 @@
 #include "reports/Pages.h"
 #include "text/Gbk.h"
 
+#include <algorithm>
+
 namespace reports {
 
 std::string JoinNameCell(std::string_view surname, std::string_view given)
@@ -35,8 +37,11 @@ NameDetail WriteNameDetail(const store::NamingStore& store, const std::filesyste
     NameDetail detail;
     detail.report = BuildNameReport(store, programFolder, surname, given);
     detail.caption = std::string(surname) + std::string(given) + std::string(kDetailCaption);
-    std::vector<std::string> characters =
-        numerology::SplitCharacters(std::string(surname) + std::string(given));
+    // One page per character: a character the name repeats (李明明) has one page, not two.
+    std::vector<std::string> characters;
+    for (std::string& character : numerology::SplitCharacters(std::string(surname) + std::string(given)))
+        if (std::find(characters.begin(), characters.end(), character) == characters.end())
+            characters.push_back(std::move(character));
     if (characters.size() > 4)
         characters.resize(4);
     for (size_t i = 0; i < characters.size(); ++i)

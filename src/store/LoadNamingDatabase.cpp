@@ -61,10 +61,8 @@ LoadState LoadNamingDatabase(NamingStore& store, const std::filesystem::path& da
     // Index failures cost only speed; they are not reported.
     for (const char* sql :
          {"CREATE INDEX NewIndex1 on XW_CNWord(汉字 ASC)", "CREATE INDEX NewIndex2 on XW_八一灵动数(Id ASC)",
-          "CREATE INDEX NewIndex3 on XW_三才配置(三才 ASC)"}) {
-        StoreQuery query = store.Query(sql);
-        store.Finalize(query);
-    }
+          "CREATE INDEX NewIndex3 on XW_三才配置(三才 ASC)"})
+        store.Execute(sql);
     store.setLoadState(LoadState::Ready);
     return LoadState::Ready;
 }

@@ -97,9 +97,25 @@ bool NamingStore::Close()
     const bool ok = sqlite3_close_v2(m_db) == SQLITE_OK;
     m_db = nullptr;
     ++m_generation;
+    lock.unlock();
     if (m_state.load() != LoadState::Failed)
-        m_state.store(LoadState::Closed);
+        setLoadState(LoadState::Closed);
     return ok;
+}
+
+void NamingStore::setLoadState(LoadState state)
+{
+    {
+        std::lock_guard lock(m_loadMutex);
+        m_state.store(state);
+    }
+    m_loadChanged.notify_all();
+}
+
+void NamingStore::awaitLoad() const
+{
+    std::unique_lock lock(m_loadMutex);
+    m_loadChanged.wait(lock, [this] { return m_state.load() != LoadState::Loading; });
 }
 
 bool NamingStore::isOpen() const
@@ -181,6 +197,7 @@ StoreQuery NamingStore::Query(std::string_view sql, std::initializer_list<QueryV
 
 StoreQuery NamingStore::Query(std::string_view sql, std::span<const QueryValue> values) const
 {
+    awaitLoad();
     std::shared_lock lock(m_lifetime);
     StoreQuery query;
     if (!m_db)

@@ -3,8 +3,10 @@
 #include "store/ColumnDescriptor.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <initializer_list>
+#include <mutex>
 #include <shared_mutex>
 #include <span>
 #include <string>
@@ -98,12 +100,18 @@ public:
     void Finalize(StoreQuery& query) const;
 
     LoadState loadState() const noexcept { return m_state.load(); }
-    void setLoadState(LoadState state) noexcept { m_state.store(state); }
+    // Queries made while the state is Loading wait until it changes, so no lookup ever reads a
+    // half-copied table; the loader itself only executes statements.
+    void setLoadState(LoadState state);
 
 private:
     bool usable(const StoreQuery& query) const;
 
+    void awaitLoad() const;
+
     mutable std::shared_mutex m_lifetime;
+    mutable std::mutex m_loadMutex;
+    mutable std::condition_variable m_loadChanged;
     sqlite3* m_db = nullptr;
     std::uint64_t m_generation = 1;
     std::atomic<LoadState> m_state{LoadState::NotLoaded};

@@ -42,6 +42,21 @@ size_t utf8Length(std::string_view s)
     return count;
 }
 
+bool isHanzi(std::string_view character)
+{
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(character[i]); };
+    char32_t code = 0;
+    if (character.size() == 3 && (byte(0) & 0xF0) == 0xE0)
+        code = static_cast<char32_t>(((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F));
+    else if (character.size() == 4 && (byte(0) & 0xF8) == 0xF0)
+        code = static_cast<char32_t>(((byte(0) & 0x07) << 18) | ((byte(1) & 0x3F) << 12) |
+                                     ((byte(2) & 0x3F) << 6) | (byte(3) & 0x3F));
+    else
+        return false;
+    return (code >= 0x3400 && code <= 0x4DBF) || (code >= 0x4E00 && code <= 0x9FFF) ||
+           (code >= 0xF900 && code <= 0xFAFF) || (code >= 0x20000 && code <= 0x3FFFF);
+}
+
 std::string_view trimBlanks(std::string_view s)
 {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };

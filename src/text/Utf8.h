@@ -12,6 +12,10 @@ std::vector<std::string> utf8Characters(std::string_view s);
 // Number of characters of UTF-8 text, counted as utf8Characters does.
 size_t utf8Length(std::string_view s);
 
+// True when `character` (one UTF-8 character) is a CJK ideograph: the unified ideographs with their
+// extensions and the compatibility ideographs.
+bool isHanzi(std::string_view character);
+
 // Removes ASCII blanks (space, tab, CR, LF) at both ends.
 std::string_view trimBlanks(std::string_view s);
 

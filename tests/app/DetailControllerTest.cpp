@@ -117,11 +117,51 @@ TEST_F(DetailControllerTest, PagesShowTheCharactersAndLoadTheirFilesWhenChosen)
     detail->clickTool(names::工具条1, kToolPrint);
     EXPECT_EQ(detail->find(names::网页浏览框4)->printCount, 1);
     EXPECT_EQ(detail->find(names::网页浏览框1)->printCount, 0);
-    detail->clickTool(names::工具条1, kToolHome);
-    EXPECT_FALSE(detail->isClosed());
     detail->clickTool(names::工具条1, kToolExit);
     EXPECT_TRUE(detail->isClosed());
     EXPECT_TRUE(std::filesystem::exists(reports::ReportFile(m_program))) << "the files stay";
+}
+
+TEST_F(DetailControllerTest, ToolbarStepsThroughTheShownPagesHistoryAndExportsIt)
+{
+    main().setText(names::编辑框_姓氏, "李");
+    main().setRows(names::超级列表框_高分起名, {nameRow("1", "李明华")});
+    main().doubleClickRow(names::超级列表框_高分起名, 0);
+    FakeWindow* detail = m_host.find(names::NestlingConten);
+    ASSERT_NE(detail, nullptr);
+    const std::string report = reports::ReportFile(m_program).string();
+    const std::string linked = (m_program / "data" / "temp5.html").string();
+
+    // A link followed in the report's view, then 后退, 前进 and 首页.
+    detail->navigate(names::网页浏览框1, linked);
+    const std::pair<int, std::string> steps[] = {{kToolBack, report},
+                                                 {kToolBack, report},
+                                                 {kToolForward, linked},
+                                                 {kToolForward, linked},
+                                                 {kToolHome, report}};
+    for (const auto& [tool, shown] : steps) {
+        detail->clickTool(names::工具条1, tool);
+        EXPECT_EQ(detail->browserFile(names::网页浏览框1), shown) << tool;
+    }
+
+    // 导出: cancelled, then saved to the chosen file byte for byte, and said.
+    detail->clickTool(names::工具条1, kToolExport);
+    EXPECT_TRUE(m_host.messages().empty()) << "a cancelled dialog says nothing";
+    ASSERT_EQ(m_host.suggestedSaveNames().size(), 1u);
+    EXPECT_EQ(m_host.suggestedSaveNames()[0], "李明华姓名详细解释.html");
+    const std::filesystem::path target = m_dir.path() / "导出的页面.html";
+    m_host.setNextSaveFile(target.string());
+    detail->clickTool(names::工具条1, kToolExport);
+    EXPECT_EQ(testing_support::readFile(target), testing_support::readFile(report));
+    ASSERT_EQ(m_host.messages().size(), 1u);
+    EXPECT_EQ(m_host.messages()[0].text, "页面已导出到：\r\n" + target.string());
+
+    // A folder that cannot be written is named.
+    m_host.clearMessages();
+    m_host.setNextSaveFile((m_dir.path() / "no-such-folder" / "x.html").string());
+    detail->clickTool(names::工具条1, kToolExport);
+    ASSERT_EQ(m_host.messages().size(), 1u);
+    EXPECT_EQ(m_host.messages()[0].icon, store::MessageIcon::Warning);
 }
 
 TEST_F(DetailControllerTest, AOneCharacterNameShowsOnlyItsPagesAndTheSurnameBoxDecidesTheName)
@@ -140,6 +180,19 @@ TEST_F(DetailControllerTest, AOneCharacterNameShowsOnlyItsPagesAndTheSurnameBoxD
     main().doubleClickRow(names::超级列表框_小名列表, 0);
     ASSERT_EQ(records(), 2);
     EXPECT_EQ(main().cell(names::超级列表框_记录列表, 1, 1), "欧阳\r\n");
+}
+
+TEST_F(DetailControllerTest, ARepeatedCharacterHasOnePage)
+{
+    main().setText(names::编辑框_姓氏, "李");
+    main().setRows(names::超级列表框_小名列表, {nameRow("1", "李明明")});
+    main().doubleClickRow(names::超级列表框_小名列表, 0);
+    FakeWindow* detail = m_host.find(names::NestlingConten);
+    ASSERT_NE(detail, nullptr);
+    EXPECT_EQ(detail->pageCaption(names::高级选择夹1, 1), "李");
+    EXPECT_EQ(detail->pageCaption(names::高级选择夹1, 2), "明");
+    EXPECT_FALSE(detail->isPageVisible(names::高级选择夹1, 3));
+    EXPECT_TRUE(detail->isPageVisible(names::高级选择夹1, 5));
 }
 
 TEST_F(DetailControllerTest, RowsWithoutANameOpenNothing)

@@ -52,6 +52,7 @@ TEST_F(ExportButtonsTest, ListsAreWrittenAsGbkAndOpenedWithTheDesktop)
                       "2    李曜    21    29    木火水    8,15,22,29,15    金土木    86\r\n");
         ASSERT_FALSE(m_host.desktopOpened().empty());
         EXPECT_EQ(m_host.desktopOpened().back(), c.file.string());
+        EXPECT_EQ(main().statusText(names::状态条1), "列表已导出到：" + c.file.string());
     }
     main().setText(names::编辑框_经典名字, "李明华\r\n李曜\r\n");
     main().click(names::按钮_经典导出);
@@ -59,6 +60,17 @@ TEST_F(ExportButtonsTest, ListsAreWrittenAsGbkAndOpenedWithTheDesktop)
     EXPECT_EQ(testing_support::readFile(classic), text::toGbk("李明华\r\n李曜\r\n"));
     EXPECT_EQ(m_host.desktopOpened().back(), classic.string());
     EXPECT_TRUE(m_host.messages().empty());
+}
+
+TEST_F(ExportButtonsTest, ADesktopWithoutAnOpenerIsSaid)
+{
+    m_host.setDesktopOpenResult(false);
+    main().setRows(names::超级列表框_高分起名, {nameRow("1", "李明华")});
+    main().click(names::按钮_高分导出);
+    const auto file = m_program / "data" / "NameList.txt";
+    EXPECT_TRUE(std::filesystem::exists(file));
+    ASSERT_EQ(m_host.messages().size(), 1u);
+    EXPECT_EQ(m_host.messages()[0].text.rfind("列表已导出到：\r\n" + file.string(), 0), 0u);
 }
 
 TEST_F(ExportButtonsTest, AFileThatCannotBeWrittenIsNamedAndNotOpened)
@@ -137,6 +149,22 @@ TEST_F(CharacterQueryTest, EveryQueryWindowGetsItsButtonAndAnEmptyTextStillOpens
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(result->title(), " 汉字[  ]的详细解释");
     EXPECT_TRUE(std::filesystem::exists(reports::ReportFile(m_program)));
+}
+
+TEST_F(CharacterQueryTest, ATextWithoutADictionaryRowIsSaidNotShownAsAnEmptyPage)
+{
+    main().click(names::菜单_新华字典);
+    FakeWindow* word = m_host.find(names::NestlingWord);
+    ASSERT_NE(word, nullptr);
+    for (const char* missing : {"丂", "明华", "a\"b"}) {
+        SCOPED_TRACE(missing);
+        m_host.clearMessages();
+        word->setText(names::编辑框1, missing);
+        word->click(names::按钮_查询);
+        ASSERT_EQ(m_host.messages().size(), 1u);
+        EXPECT_EQ(m_host.messages()[0].text, std::string("字典中没有“") + missing + "”");
+        EXPECT_EQ(m_host.find(names::NestlingConten), nullptr);
+    }
 }
 
 } // namespace

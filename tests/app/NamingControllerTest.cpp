@@ -119,6 +119,21 @@ TEST_F(NamingControllerTest, EmptySurnameAndOtherModesStartNothing)
     EXPECT_FALSE(m_controller.running());
 }
 
+TEST_F(NamingControllerTest, ASurnameIsOneOrTwoChineseCharacters)
+{
+    for (const char* bad : {"Li", "李a", "张 三", "司马相如", "１", "。"}) {
+        SCOPED_TRACE(bad);
+        m_host.clearMessages();
+        main().setText(names::编辑框_姓氏, bad);
+        main().click(names::按钮_起名);
+        ASSERT_EQ(m_host.messages().size(), 1u);
+        EXPECT_EQ(m_host.messages()[0].text, kBadSurnameMessage);
+        EXPECT_FALSE(m_controller.running());
+    }
+    for (const char* good : {"李", "欧阳", "𠀋"})
+        EXPECT_TRUE(IsSurname(good)) << good;
+}
+
 TEST_F(NamingControllerTest, PauseLocksTheOtherModesAndAllowsExport)
 {
     main().click(names::按钮_起名);

@@ -10,12 +10,14 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 namespace app {
 namespace {
 
 using namespace app::names;
 using testing::FakeHost;
+using testing::FakeWindow;
 using testing::TempFolder;
 
 // One start of the program on the fake window system; the database load is replaced by a counter.
@@ -135,29 +137,57 @@ TEST(ShowPage, BirthChartPageTakesTheNamingDateAndResetsItsOwn)
     Program p(temp.path());
     ASSERT_TRUE(p.shell.StartUp());
     auto& w = p.host.main();
-    const std::string chart = chartText(p.host);
     w.selectItem(组合框_八字年份, 0);
     w.selectItem(组合框_年份, 2001 - 1970);
     w.selectItem(组合框_月份, 4);
     w.selectItem(组合框_日子, 19);
     w.selectItem(组合框_时间, 8);
 
-    for (int round = 0; round < 2; ++round) {
-        w.clickTool(工具条1, kToolBirthChart);
-        EXPECT_EQ(w.text(透明标签_起名日期), "2001年5月20日8时");
+    // By the toolbar (twice: the page already shown is refreshed), by the menu and by its tab.
+    const auto toolbar = [&] { w.clickTool(工具条1, kToolBirthChart); };
+    const auto menu = [&] { w.fire(菜单_生辰八字, EventKind::Clicked); };
+    const auto tab = [&] { w.setCurrentPage(高级选择夹1, kPageBirthChart); };
+    const std::pair<const char*, std::function<void()>> routes[] = {
+        {"toolbar", toolbar}, {"toolbar again", toolbar}, {"menu", menu}, {"tab", tab}};
+    for (const auto& [route, show] : routes) {
+        SCOPED_TRACE(route);
+        w.setCurrentPage(高级选择夹1, route == std::string("toolbar again") ? kPageBirthChart : kPageModes);
+        w.setText(编辑框_八字信息, "");
+        show();
         EXPECT_EQ(w.currentPage(高级选择夹1), kPageBirthChart);
+        EXPECT_EQ(w.text(透明标签_起名日期), "2001年5月20日8时");
         EXPECT_EQ(w.currentText(组合框_八字年份), "2013");
         EXPECT_EQ(w.currentText(组合框_八字月份), "1");
         EXPECT_EQ(w.currentText(组合框_八字日子), "1");
         EXPECT_EQ(w.currentText(组合框_八字时间), "0");
         EXPECT_EQ(w.items(组合框_八字年份).size(), 61u) << "refilled, not appended";
         EXPECT_EQ(w.items(组合框_八字时间).size(), 24u);
+        // The chart under the naming date's label is that date's.
+        EXPECT_EQ(chartText(p.host).rfind("公历日期：2001年5月20日8时", 0), 0u);
     }
-    EXPECT_EQ(chartText(p.host), chart) << "opening the page does not recompute the chart";
 
-    // The query button computes the naming date's chart.
+    // With 自定义日期 chosen, showing the page keeps the chart of the last query.
+    w.setChecked(单选框_自定义日期, true);
     w.click(按钮_八字查询);
-    EXPECT_EQ(chartText(p.host).rfind("公历日期：2001年5月20日8时", 0), 0u);
+    const std::string custom = chartText(p.host);
+    EXPECT_EQ(custom.rfind("公历日期：2013年1月1日0时", 0), 0u);
+    w.setCurrentPage(高级选择夹1, kPageModes);
+    w.setCurrentPage(高级选择夹1, kPageBirthChart);
+    EXPECT_EQ(chartText(p.host), custom);
+}
+
+TEST(ShowPage, BirthChartPageEmptiesTheChartOfANamingDateThatDoesNotExist)
+{
+    TempFolder temp;
+    Program p(temp.path());
+    ASSERT_TRUE(p.shell.StartUp());
+    auto& w = p.host.main();
+    w.selectItem(组合框_月份, 1);
+    w.selectItem(组合框_日子, 29);
+    w.setCurrentPage(高级选择夹1, kPageBirthChart);
+    EXPECT_EQ(w.text(透明标签_起名日期), "2013年2月30日0时");
+    EXPECT_EQ(chartText(p.host), "");
+    EXPECT_TRUE(p.host.messages().empty()) << "the message is for 查询";
 }
 
 TEST(ShowPage, EvaluationPageCopiesTheSurnameAndFillsItsListsOnce)
@@ -167,6 +197,10 @@ TEST(ShowPage, EvaluationPageCopiesTheSurnameAndFillsItsListsOnce)
     ASSERT_TRUE(p.shell.StartUp());
     auto& w = p.host.main();
     w.setText(编辑框_姓氏, "欧阳");
+    EXPECT_EQ(w.currentText(组合框_评分年份), "2013") << "filled at start";
+    w.setCurrentPage(高级选择夹1, kPageEvaluation);
+    EXPECT_EQ(w.text(编辑框_评分姓氏), "欧阳") << "by its tab";
+    w.setCurrentPage(高级选择夹1, kPageModes);
     w.fire(菜单_姓名评分, EventKind::Clicked);
     w.setText(编辑框_评分姓氏, "changed");
     w.selectItem(组合框_评分年份, 3);
@@ -210,9 +244,30 @@ TEST(ShowPage, ToolbarAndMenusReachTheirPagesAndWindows)
 
     w.fire(菜单_关于软件, EventKind::Clicked);
     EXPECT_EQ(p.host.openedWindows().back().name, AboutUs);
+}
+
+TEST(ShowPage, HelpOpensTheManualInTheProgramsOwnBrowser)
+{
+    TempFolder temp;
+    Program p(temp.path());
+    ASSERT_TRUE(p.shell.StartUp());
+    auto& w = p.host.main();
+    const std::filesystem::path manual = temp.path() / "program" / "Help" / "用户手册.mht";
+
     w.fire(菜单_使用帮助, EventKind::Clicked);
-    ASSERT_EQ(p.host.desktopOpened().size(), 1u);
-    EXPECT_EQ(p.host.desktopOpened()[0], (temp.path() / "program" / "Help" / "用户手册.mht").string());
+    ASSERT_EQ(p.host.messages().size(), 1u) << "a missing manual is said";
+    EXPECT_EQ(p.host.messages()[0].text, "找不到使用手册：" + manual.string());
+    EXPECT_EQ(p.host.find(NestlingConten), nullptr);
+
+    std::filesystem::create_directories(manual.parent_path());
+    std::ofstream(manual) << "MIME-Version: 1.0";
+    w.fire(菜单_使用帮助, EventKind::Clicked);
+    FakeWindow* help = p.host.find(NestlingConten);
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(p.host.openedWindows().back().name, NestlingContenSinglePage);
+    EXPECT_EQ(help->title(), "使用帮助");
+    EXPECT_EQ(help->browserFile(网页浏览框1), manual.string());
+    EXPECT_TRUE(p.host.desktopOpened().empty());
 }
 
 TEST(ShellStartUp, ModeRadiosShowTheirDescription)

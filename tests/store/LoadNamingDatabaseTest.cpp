@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
+
 #include <thread>
 
 namespace {
@@ -131,16 +133,49 @@ TEST(LoadNamingDatabase, LookupsFromAnotherThreadDuringTheLoadNeverFail)
     NamingStore store;
     RecordingSink sink;
     std::atomic<bool> done{false};
+    std::atomic<bool> loading{false};
     std::thread reader([&] {
         while (!done.load()) {
+            const bool startedInLoad = store.loadState() == LoadState::Loading;
             const std::string found = lookupSurname(store, "李");
             EXPECT_TRUE(found.empty() || found == "李");
+            // A lookup made during the copy waits for it: it never sees a half-filled table.
+            if (startedInLoad) {
+                loading = true;
+                EXPECT_EQ(found, "李");
+            }
         }
     });
     EXPECT_EQ(LoadNamingDatabase(store, file, sink), LoadState::Ready);
     done = true;
     reader.join();
     EXPECT_EQ(lookupSurname(store, "李"), "李");
+}
+
+TEST(LoadNamingDatabase, ALookupDuringTheLoadWaitsForItsEnd)
+{
+    TempDir dir;
+    const auto file = dir.path() / "namedata.db";
+    testing_support::makeNamingFixture(file);
+    NamingStore store;
+    // What the program does before its loader thread starts.
+    store.setLoadState(LoadState::Loading);
+    auto lookup = std::async(std::launch::async, [&] { return lookupSurname(store, "李"); });
+    EXPECT_EQ(lookup.wait_for(std::chrono::milliseconds(50)), std::future_status::timeout);
+    RecordingSink sink;
+    EXPECT_EQ(LoadNamingDatabase(store, file, sink), LoadState::Ready);
+    EXPECT_EQ(lookup.get(), "李");
+}
+
+TEST(LoadNamingDatabase, AFailedLoadReleasesWaitingLookups)
+{
+    TempDir dir;
+    NamingStore store;
+    store.setLoadState(LoadState::Loading);
+    auto lookup = std::async(std::launch::async, [&] { return lookupSurname(store, "李"); });
+    RecordingSink sink;
+    EXPECT_EQ(LoadNamingDatabase(store, dir.path() / "missing.db", sink), LoadState::Failed);
+    EXPECT_EQ(lookup.get(), "");
 }
 
 } // namespace

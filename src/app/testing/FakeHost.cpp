@@ -358,7 +358,32 @@ void FakeWindow::popUpMenu(ControlName menu)
 
 void FakeWindow::navigate(ControlName browser, const std::string& file)
 {
-    at(browser).file = file;
+    // As a browser does: a new page drops the pages ahead of the one shown.
+    FakeControl& c = at(browser);
+    c.history.resize(static_cast<size_t>(c.historyAt + 1));
+    c.history.push_back(file);
+    c.historyAt = static_cast<int>(c.history.size()) - 1;
+    c.file = file;
+}
+
+void FakeWindow::browserGo(ControlName browser, BrowserStep step)
+{
+    FakeControl& c = at(browser);
+    if (c.history.empty())
+        return;
+    const int last = static_cast<int>(c.history.size()) - 1;
+    switch (step) {
+    case BrowserStep::Home:
+        c.historyAt = 0;
+        break;
+    case BrowserStep::Back:
+        c.historyAt = std::max(c.historyAt - 1, 0);
+        break;
+    case BrowserStep::Forward:
+        c.historyAt = std::min(c.historyAt + 1, last);
+        break;
+    }
+    c.file = c.history[static_cast<size_t>(c.historyAt)];
 }
 
 std::string FakeWindow::browserFile(ControlName browser) const
@@ -544,6 +569,16 @@ bool FakeHost::openWithDesktop(const std::string& file)
 {
     m_desktop.push_back(file);
     return m_desktopResult;
+}
+
+std::optional<std::string> FakeHost::chooseSaveFile(const std::string& suggestedName, const std::string&)
+{
+    m_suggestedSaveNames.push_back(suggestedName);
+    if (m_saveFiles.empty())
+        return std::nullopt;
+    std::optional<std::string> file = std::move(m_saveFiles.front());
+    m_saveFiles.pop_front();
+    return file;
 }
 
 std::optional<std::string> FakeHost::httpGet(const std::string& url, int)

@@ -35,6 +35,8 @@ struct FakeControl
     int statusPicture = -1;
     std::string file; // browser view: the file shown; media player: the address played
     int printCount = 0;
+    std::vector<std::string> history; // a browser's pages, historyAt the one shown
+    int historyAt = -1;
     int progressValue = 0;
     int progressMaximum = 0;
     std::string radioGroup; // radios of one group uncheck each other
@@ -103,6 +105,7 @@ public:
     void navigate(ControlName browser, const std::string& file) override;
     std::string browserFile(ControlName browser) const override;
     void print(ControlName browser) override;
+    void browserGo(ControlName browser, BrowserStep step) override;
     void play(ControlName player, const std::string& address) override;
     void setProgress(ControlName bar, int value, int maximum) override;
     std::string cloneCheckBox(ControlName templateBox, ControlName container, std::string_view caption,
@@ -168,6 +171,8 @@ public:
     Window* findWindow(std::string_view windowName) override;
     MessageAnswer messageBox(const store::Message& message) override;
     bool openWithDesktop(const std::string& file) override;
+    std::optional<std::string> chooseSaveFile(const std::string& suggestedName,
+                                              const std::string& filter) override;
     std::optional<std::string> httpGet(const std::string& url, int timeoutMs = 10000) override;
     void post(std::function<void()> work) override;
     bool applySkin(const Skin& skin) override;
@@ -197,6 +202,9 @@ public:
     const std::vector<std::string>& httpRequests() const { return m_httpRequests; }
 
     const std::vector<std::string>& desktopOpened() const { return m_desktop; }
+    // The answers of the next save dialogs (a cancel once the queue is empty); the names suggested.
+    void setNextSaveFile(std::optional<std::string> file) { m_saveFiles.push_back(std::move(file)); }
+    const std::vector<std::string>& suggestedSaveNames() const { return m_suggestedSaveNames; }
     void setDesktopOpenResult(bool ok) { m_desktopResult = ok; }
 
     // Posted work runs at once on the posting thread when inline; otherwise it waits for runPosted.
@@ -216,6 +224,8 @@ private:
     std::vector<store::Message> m_messages;
     std::deque<MessageAnswer> m_answers;
     std::vector<std::string> m_desktop;
+    std::deque<std::optional<std::string>> m_saveFiles;
+    std::vector<std::string> m_suggestedSaveNames;
     std::map<std::string, std::string> m_http;
     std::vector<std::string> m_httpRequests;
     std::vector<Skin> m_skins;

@@ -4,6 +4,7 @@
 #include "gui/windows/SecondaryWindows.h"
 
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace gui {
@@ -27,9 +28,16 @@ AboutWindow::AboutWindow(QWidget* parent) : BaseWindow(parent)
     text->addWidget(makeLabel(central, "版本：V23.0"));
     text->addWidget(makeLabel(central, "宝宝起名、姓名评分、生辰八字与育儿知识。"));
     text->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* close = new QPushButton(QStringLiteral("确定"), central);
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addWidget(close);
+    text->addLayout(buttons);
     row->addLayout(text, 1);
     setCentralWidget(central);
-    resize(380, 150);
+    resize(380, 170);
 }
 
 } // namespace gui

@@ -1,0 +1,73 @@
+#include "app/BrowserToolbar.h"
+
+#include "app/ControlNames.h"
+#include "text/Files.h"
+
+#include <algorithm>
+
+namespace app {
+namespace {
+
+// A file name made of the window's caption: the characters a file name cannot hold become "_".
+std::string suggestedFileName(const std::string& caption)
+{
+    std::string name = caption.empty() ? std::string("页面") : caption;
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return c == '/' || c == '\\' || c == ':'; }, '_');
+    return name + ".html";
+}
+
+} // namespace
+
+void wireBrowserToolbar(Host& host, Window& window, std::function<ControlName(const Window&)> shownBrowser)
+{
+    Window* w = &window;
+    Host* h = &host;
+    window.on(names::工具条1, EventKind::Clicked,
+              [h, w, shownBrowser = std::move(shownBrowser)](const Event& e) {
+                  const ControlName browser = shownBrowser(*w);
+                  switch (e.index) {
+                  case kToolHome:
+                      w->browserGo(browser, BrowserStep::Home);
+                      break;
+                  case kToolBack:
+                      w->browserGo(browser, BrowserStep::Back);
+                      break;
+                  case kToolForward:
+                      w->browserGo(browser, BrowserStep::Forward);
+                      break;
+                  case kToolExport:
+                      ExportShownPage(*h, *w, browser);
+                      break;
+                  case kToolPrint:
+                      w->print(browser);
+                      break;
+                  case kToolExit:
+                      w->close();
+                      break;
+                  default:
+                      break;
+                  }
+              });
+}
+
+void ExportShownPage(Host& host, Window& window, ControlName browser)
+{
+    const std::string shown = window.browserFile(browser);
+    std::string bytes;
+    if (shown.empty() || !text::readWholeFile(shown, bytes)) {
+        host.messageBox({store::MessageIcon::Information, kMessageTitle, "这一页还没有可以导出的内容。"});
+        return;
+    }
+    const std::optional<std::string> target =
+        host.chooseSaveFile(suggestedFileName(window.title()), "网页文件 (*.html *.htm)");
+    if (!target)
+        return;
+    if (!text::writeFileReplacing(*target, bytes)) {
+        host.messageBox({store::MessageIcon::Warning, kMessageTitle, "无法写入文件：" + *target});
+        return;
+    }
+    host.messageBox({store::MessageIcon::Information, kMessageTitle, "页面已导出到：\r\n" + *target});
+}
+
+} // namespace app
