@@ -355,6 +355,8 @@ void NamingController::startRun(naming::NamingRequest request)
     const std::uint64_t runId = m_runId;
     setRunControls(true);
     m_control = std::make_unique<naming::RunControl>();
+    if (m_runHook)
+        m_runHook(*m_control);
     m_observer = std::make_unique<Observer>(*this, runId);
     m_finished = false;
     m_thread = std::thread(

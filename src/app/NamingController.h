@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -54,6 +55,8 @@ public:
     void resetGeneration() { m_generation = {}; }
     // Fixed shuffles for tests; the clock otherwise.
     void setSeed(std::optional<std::uint64_t> seed) { m_seed = seed; }
+    // Called with each new run's control before its thread starts (tests hold a run with it).
+    void setRunHook(std::function<void(naming::RunControl&)> hook) { m_runHook = std::move(hook); }
 
 private:
     class Observer;
@@ -73,6 +76,7 @@ private:
     std::string m_lastRunSurname;
     naming::GenerationSetting m_generation;
     std::optional<std::uint64_t> m_seed;
+    std::function<void(naming::RunControl&)> m_runHook;
 
     std::thread m_thread;
     std::unique_ptr<naming::RunControl> m_control;
