@@ -119,8 +119,10 @@ FormedNames FormSuperAuspiciousNames(const store::NamingStore& store, Candidates
 std::vector<NameRow> ListSuperAuspiciousNames(const Candidates& candidates, const FormedNames& formed,
                                               const std::string& surname, ListingLimits limits,
                                               numerology::FortuneSource& fortunes, RunControl& control,
-                                              const RowBatchSink& sink, const ProgressSink& progress)
+                                              const RowBatchSink& sink, const ProgressSink& progress,
+                                              ListingStats* stats)
 {
+    ListingStats counted;
     std::vector<NameRow> rows;
     const SurnameCheck surnameCheck(text::toGbk(surname));
     const std::vector<std::string> surnameParts = numerology::SplitCharacters(surname);
@@ -149,10 +151,12 @@ std::vector<NameRow> ListSuperAuspiciousNames(const Candidates& candidates, cons
             if (!control.checkpoint())
                 break;
         }
+        ++counted.examined;
         const auto a = static_cast<size_t>(formed.names[i].first);
         const auto b = static_cast<size_t>(formed.names[i].second);
         if (surnameCheck.within(candidates.gbk[a], candidates.gbk[b]))
             continue;
+        ++counted.scored;
         numerology::NameScoreResult score =
             numerology::ScoreName(s1, s2, records[a], records[b], shape, fortunes);
         if (score.score < limits.threshold)
@@ -169,6 +173,8 @@ std::vector<NameRow> ListSuperAuspiciousNames(const Candidates& candidates, cons
     deliver();
     if (progress)
         progress(total, total);
+    if (stats)
+        *stats = counted;
     return rows;
 }
 
