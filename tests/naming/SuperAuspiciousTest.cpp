@@ -191,8 +191,9 @@ TEST_F(SuperAuspiciousTest, RunListsTheBestNamesSortedAndScoredAsAlone)
     for (size_t i = 0; i < rows.size(); ++i) {
         const NameRow& row = rows[i];
         ASSERT_EQ(row.number, static_cast<int>(i) + 1);
-        if (i > 0)
+        if (i > 0) {
             ASSERT_LE(row.score.score, rows[i - 1].score.score);
+        }
         const std::vector<std::string> parts = numerology::SplitCharacters(row.name);
         ASSERT_EQ(parts.size(), 3u);
         ASSERT_EQ(parts[0], surname);
@@ -364,10 +365,11 @@ TEST(ClassicNames, TextLaysOutEveryEntryWithGapsAndBlankLines)
                 at = gapAt + std::string(c.gap).size();
             }
             names += inLine;
-            if (end == std::string::npos)
+            if (end == std::string::npos) {
                 ASSERT_LE(inLine, c.perLine);
-            else
+            } else {
                 ASSERT_EQ(inLine, c.perLine);
+            }
             start = end == std::string::npos ? text.size() : end + 4;
         }
         EXPECT_EQ(names, c.entries);
