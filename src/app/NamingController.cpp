@@ -1,6 +1,7 @@
 #include "app/NamingController.h"
 
 #include "app/ControlNames.h"
+#include "app/ElementFilterPanel.h"
 #include "app/NameListRows.h"
 #include "text/Utf8.h"
 
@@ -18,10 +19,56 @@ constexpr std::array<naming::Mode, 7> kRadioModes = {
     naming::Mode::Classic,  naming::Mode::HighScore, naming::Mode::Poem,           naming::Mode::Combination,
     naming::Mode::Nickname, naming::Mode::English,   naming::Mode::SuperAuspicious};
 
-// The radios a pause locks (the high-score radio itself stays usable).
-constexpr std::array<names::Name, 6> kOtherModeRadios = {names::单选框_经典起名, names::单选框_超吉起名,
-                                                         names::单选框_诗词起名, names::单选框_组合起名,
-                                                         names::单选框_起小名,   names::单选框_起英文名};
+// The controls of the page a mode's run writes to (empty names: the page has no such control).
+struct RunPage
+{
+    naming::Mode mode;
+    names::Name radio;
+    names::Name list;         // the rows of the run
+    names::Name text;         // the text of the run, emptied when it starts
+    names::Name pauseButton;  // enabled by the first row
+    names::Name exportButton; // usable while the run is paused
+    std::array<names::Name, 3> disabledAtStart;
+    std::array<names::Name, 2> enabledWhenListed;
+    int page; // switched to when the run starts; -1 stays
+};
+
+const std::array<RunPage, 3> kRunPages = {{
+    {naming::Mode::HighScore,
+     names::单选框_高分起名,
+     names::超级列表框_高分起名,
+     {},
+     names::按钮_高分暂停,
+     names::按钮_高分导出,
+     {names::按钮_高分暂停, names::按钮_再生成一次, names::按钮_高分导出},
+     {names::按钮_再生成一次, {}},
+     kPageHighScore},
+    {naming::Mode::SuperAuspicious,
+     names::单选框_超吉起名,
+     names::超级列表框_超吉起名,
+     {},
+     names::按钮_超吉暂停,
+     names::按钮_超吉导出,
+     {names::按钮_超吉生成, names::按钮_超吉暂停, names::按钮_超吉导出},
+     {names::按钮_超吉生成, names::按钮_超吉导出},
+     -1},
+    {naming::Mode::Classic, names::单选框_经典起名, {}, names::编辑框_经典名字, {}, {}, {}, {}, kPageClassic},
+}};
+
+const RunPage& runPageOf(naming::Mode mode)
+{
+    for (const RunPage& page : kRunPages)
+        if (page.mode == mode)
+            return page;
+    return kRunPages[0];
+}
+
+void setEnabledAll(Window& window, std::span<const names::Name> controls, bool enabled)
+{
+    for (names::Name control : controls)
+        if (!control.empty())
+            window.setEnabled(control, enabled);
+}
 // The radios a finished run enables.
 constexpr std::array<names::Name, 6> kRunEndRadios = {names::单选框_高分起名, names::单选框_超吉起名,
                                                       names::单选框_诗词起名, names::单选框_组合起名,
@@ -79,11 +126,13 @@ public:
         m_wroteRows = true;
         post([rows = toListRows(rows), first](NamingController& c) {
             Window& main = c.m_host.mainWindow();
-            main.appendRows(names::超级列表框_高分起名, rows);
+            const RunPage& page = runPageOf(c.m_runMode);
+            main.appendRows(page.list, rows);
             if (first) {
                 if (Window* waiting = c.m_host.findWindow(names::NestlingWaiting))
                     waiting->close();
-                main.setEnabled(names::按钮_高分暂停, true);
+                if (!page.pauseButton.empty())
+                    main.setEnabled(page.pauseButton, true);
             }
         });
     }
@@ -92,8 +141,16 @@ public:
     {
         post([rows = toListRows(rows)](NamingController& c) {
             Window& main = c.m_host.mainWindow();
-            main.setRows(names::超级列表框_高分起名, rows);
-            main.setEnabled(names::按钮_再生成一次, true);
+            const RunPage& page = runPageOf(c.m_runMode);
+            main.setRows(page.list, rows);
+            setEnabledAll(main, page.enabledWhenListed, true);
+        });
+    }
+
+    void textWritten(const std::string& text) override
+    {
+        post([text](NamingController& c) {
+            c.m_host.mainWindow().setText(runPageOf(c.m_runMode).text, text);
         });
     }
 
@@ -135,6 +192,11 @@ void NamingController::wire()
     main.on(names::按钮_起名, EventKind::Clicked, [this](const Event&) { StartNaming(); });
     main.on(names::按钮_再生成一次, EventKind::Clicked, [this](const Event&) { Regenerate(); });
     main.on(names::按钮_高分暂停, EventKind::Clicked, [this](const Event&) { TogglePause(); });
+    main.on(names::按钮_超吉生成, EventKind::Clicked, [this](const Event&) { GenerateSuperAuspicious(); });
+    main.on(names::按钮_超吉暂停, EventKind::Clicked,
+            [this](const Event&) { TogglePause(naming::Mode::SuperAuspicious); });
+    main.on(names::按钮_经典生成, EventKind::Clicked, [this](const Event&) { GenerateClassic(); });
+    WireElementFilterPanel(main);
     main.on(names::标签_设置辈份, EventKind::Clicked, [this](const Event&) { OpenGenerationDialog(); });
     colourGenerationLabel();
 }
@@ -149,6 +211,8 @@ naming::NamingRequest NamingController::readRequest(naming::Mode mode) const
     request.givenLength = main.currentText(names::组合框_名字个数) == "二字" ? 2 : 1;
     request.generation = m_generation;
     request.seed = m_seed;
+    if (mode == naming::Mode::SuperAuspicious)
+        request.elements = ReadElementFilter(main);
     return request;
 }
 
@@ -168,7 +232,15 @@ void NamingController::StartNaming()
     for (size_t i = 0; i < kModeRadios.size(); ++i)
         if (main.isChecked(kModeRadios[i]))
             mode = kRadioModes[i];
-    // Only the high-score mode has its run so far; the other modes answer nothing yet.
+    if (mode == naming::Mode::SuperAuspicious) {
+        openSuperAuspiciousPage(surname);
+        return;
+    }
+    if (mode == naming::Mode::Classic) {
+        GenerateClassic();
+        return;
+    }
+    // The remaining modes have no run of their own yet and answer nothing.
     if (mode != naming::Mode::HighScore)
         return;
     if (surname != m_lastRunSurname) {
@@ -193,21 +265,51 @@ void NamingController::Regenerate()
     startRun(readRequest(naming::Mode::HighScore));
 }
 
-void NamingController::TogglePause()
+void NamingController::openSuperAuspiciousPage(const std::string& surname)
 {
-    if (!m_control)
-        return;
     Window& main = m_host.mainWindow();
-    const bool pausing = main.text(names::按钮_高分暂停) != kContinue;
-    if (pausing)
-        m_control->pause();
-    else
-        m_control->resume();
+    if (surname != m_lastRunSurname) {
+        abandonRun();
+        main.clearRows(names::超级列表框_超吉起名);
+        main.setText(names::按钮_超吉暂停, kPause);
+        main.setEnabled(names::按钮_超吉生成, true);
+        m_lastRunSurname = surname;
+    }
+    main.setCurrentPage(names::高级选择夹1, kPageSuperAuspicious);
+    ApplyElementFilterRule(main, names::选择框_所有字必带五行);
+}
+
+void NamingController::GenerateSuperAuspicious()
+{
+    Window& main = m_host.mainWindow();
+    main.clearRows(names::超级列表框_超吉起名);
+    main.setText(names::按钮_超吉暂停, kPause);
+    startRun(readRequest(naming::Mode::SuperAuspicious));
+}
+
+void NamingController::GenerateClassic()
+{
+    startRun(readRequest(naming::Mode::Classic));
+}
+
+void NamingController::TogglePause(naming::Mode mode)
+{
+    const RunPage& page = runPageOf(mode);
+    Window& main = m_host.mainWindow();
+    const bool pausing = main.text(page.pauseButton) != kContinue;
+    // The button only holds a run of its own mode; for a finished run it still switches the states.
+    if (m_control && m_runMode == mode) {
+        if (pausing)
+            m_control->pause();
+        else
+            m_control->resume();
+    }
     main.setToolButtonEnabled(names::工具条1, kModeToolButton, pausing || !running());
-    for (names::Name radio : kOtherModeRadios)
-        main.setEnabled(radio, !pausing);
-    main.setEnabled(names::按钮_高分导出, pausing);
-    main.setText(names::按钮_高分暂停, pausing ? kContinue : kPause);
+    for (names::Name radio : kModeRadios)
+        if (radio != page.radio)
+            main.setEnabled(radio, !pausing);
+    main.setEnabled(page.exportButton, pausing);
+    main.setText(page.pauseButton, pausing ? kContinue : kPause);
 }
 
 void NamingController::StopRun()
@@ -218,6 +320,17 @@ void NamingController::StopRun()
     if (m_thread.joinable())
         m_thread.join();
     m_finished = true;
+}
+
+void NamingController::abandonRun()
+{
+    const bool wasRunning = running();
+    StopRun();
+    if (!wasRunning)
+        return;
+    // What the run would have posted at its end is dropped with it, so its page is released here.
+    setRunControls(false);
+    setEnabledAll(m_host.mainWindow(), runPageOf(m_runMode).enabledWhenListed, true);
 }
 
 void NamingController::waitForRun()
@@ -231,15 +344,18 @@ void NamingController::setRunControls(bool runningNow)
     Window& main = m_host.mainWindow();
     main.setToolButtonEnabled(names::工具条1, kModeToolButton, !runningNow);
     main.setMenuItemEnabled(names::菜单_模式选择, !runningNow);
-    main.setEnabled(names::按钮_高分导出, !runningNow);
     if (runningNow) {
-        main.setEnabled(names::按钮_高分暂停, false);
-        main.setEnabled(names::按钮_再生成一次, false);
-        main.setCurrentPage(names::高级选择夹1, kPageHighScore);
+        const RunPage& page = runPageOf(m_runMode);
+        setEnabledAll(main, page.disabledAtStart, false);
+        if (page.page >= 0)
+            main.setCurrentPage(names::高级选择夹1, page.page);
+        if (!page.text.empty())
+            main.setText(page.text, "");
         if (!m_host.findWindow(names::NestlingWaiting))
             m_host.openWindow(names::NestlingWaiting, WindowMode::Modeless);
         return;
     }
+    main.setEnabled(names::按钮_高分导出, true);
     for (names::Name radio : kRunEndRadios)
         main.setEnabled(radio, true);
     if (Window* waiting = m_host.findWindow(names::NestlingWaiting))
@@ -248,10 +364,13 @@ void NamingController::setRunControls(bool runningNow)
 
 void NamingController::startRun(naming::NamingRequest request)
 {
-    StopRun();
+    abandonRun();
+    m_runMode = request.mode;
     const std::uint64_t runId = m_runId;
     setRunControls(true);
     m_control = std::make_unique<naming::RunControl>();
+    if (m_runHook)
+        m_runHook(*m_control);
     m_observer = std::make_unique<Observer>(*this, runId);
     m_finished = false;
     m_thread = std::thread(

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -34,13 +35,17 @@ public:
     NamingController& operator=(const NamingController&) = delete;
     ~NamingController();
 
-    // Registers the handlers of 按钮_起名, 按钮_再生成一次, 按钮_高分暂停 and 标签_设置辈份.
+    // Registers the handlers of 按钮_起名, 按钮_再生成一次, 按钮_高分暂停, 标签_设置辈份, the buttons of
+    // the super-auspicious and classic pages and the element filter panel.
     void wire();
 
     void StartNaming(); // 按钮_起名
     void Regenerate();  // 按钮_再生成一次
-    void TogglePause(); // 按钮_高分暂停
-    void StopRun();     // stops a run that is going and waits for its thread
+    // 按钮_高分暂停, 按钮_超吉暂停: pause or continue that mode's run.
+    void TogglePause(naming::Mode mode = naming::Mode::HighScore);
+    void GenerateSuperAuspicious(); // 按钮_超吉生成
+    void GenerateClassic();         // 按钮_经典生成, 按钮_起名 in the classic mode
+    void StopRun();                 // stops a run that is going and waits for its thread
 
     void OpenGenerationDialog();
 
@@ -54,12 +59,17 @@ public:
     void resetGeneration() { m_generation = {}; }
     // Fixed shuffles for tests; the clock otherwise.
     void setSeed(std::optional<std::uint64_t> seed) { m_seed = seed; }
+    // Called with each new run's control before its thread starts (tests hold a run with it).
+    void setRunHook(std::function<void(naming::RunControl&)> hook) { m_runHook = std::move(hook); }
 
 private:
     class Observer;
 
     naming::NamingRequest readRequest(naming::Mode mode) const;
     void startRun(naming::NamingRequest request);
+    // Stops a run that is going and releases its page, as its end would have.
+    void abandonRun();
+    void openSuperAuspiciousPage(const std::string& surname);
     void setRunControls(bool running);
     void confirmGeneration(Window& dialog);
     void cancelGeneration(Window& dialog);
@@ -70,11 +80,13 @@ private:
     std::string m_lastRunSurname;
     naming::GenerationSetting m_generation;
     std::optional<std::uint64_t> m_seed;
+    std::function<void(naming::RunControl&)> m_runHook;
 
     std::thread m_thread;
     std::unique_ptr<naming::RunControl> m_control;
     std::unique_ptr<Observer> m_observer;
     std::atomic<bool> m_finished{true};
+    naming::Mode m_runMode = naming::Mode::HighScore; // the mode of the current or last run
     std::uint64_t m_runId = 0; // runs are numbered; posted work of an older run is dropped
     // Posted work still queued when the controller goes finds this expired and does nothing.
     std::shared_ptr<int> m_alive = std::make_shared<int>(0);

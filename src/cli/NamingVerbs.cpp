@@ -1,4 +1,5 @@
 // nestling-cli score and generate: the name score and the naming runs without a window.
+#include "cli/ElementOptions.h"
 #include "cli/Verbs.h"
 #include "naming/NamingRun.h"
 #include "numerology/NameScore.h"
@@ -26,6 +27,7 @@ constexpr std::array kModes = {
     ModeName{"nickname", naming::Mode::Nickname},
     ModeName{"english", naming::Mode::English},
     ModeName{"super-auspicious", naming::Mode::SuperAuspicious},
+    ModeName{"super", naming::Mode::SuperAuspicious},
 };
 
 std::string jsonString(std::string_view s)
@@ -138,7 +140,10 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
         err << "--generation 的格式是 second:字 或 third:字\n";
         return 2;
     }
-    if (request.mode != naming::Mode::HighScore) {
+    if (request.mode == naming::Mode::SuperAuspicious && !parseElementOptions(args, request.elements, err))
+        return 2;
+    if (request.mode != naming::Mode::HighScore && request.mode != naming::Mode::SuperAuspicious &&
+        request.mode != naming::Mode::Classic) {
         err << "该起名模式尚未提供: " << modeName << '\n';
         return 1;
     }
@@ -147,6 +152,17 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
     naming::NamingRun run(context.store, request, observer, control);
     if (run.run() != naming::RunOutcome::Finished)
         return 1;
+    if (request.mode == naming::Mode::Classic) {
+        out << run.text();
+        if (const auto file = args.option("export")) {
+            const reports::ExportResult exported = reports::ExportText(run.text(), *file);
+            if (!exported.ok()) {
+                err << exported.error << '\n';
+                return 1;
+            }
+        }
+        return 0;
+    }
     std::vector<reports::ListCells> listed;
     for (const naming::NameRow& row : run.rows()) {
         const auto cells = row.cells();

@@ -14,7 +14,11 @@ std::span<const Verb> allVerbs()
         Verb{"char", "nestling-cli char TEXT", true, true, &runChar},
         Verb{"score", "nestling-cli score SURNAME GIVEN [--json]", true, true, &runScore},
         Verb{"generate", "nestling-cli generate --mode high-score --surname S --sex 男|女 --length 1|2 "
-                         "[--seed N] [--generation second:字|third:字] [--export FILE]", true, true, &runGenerate},
+                         "[--seed N] [--generation second:字|third:字] [--export FILE]; "
+                         "--mode super --surname S --sex 男|女 [--seed N] [--second 金水] [--third 木] "
+                         "[--must 金木水火土] [--must-not 火] [--export FILE]; "
+                         "--mode classic --surname S --sex 男|女 --length 1|2 [--seed N] [--export FILE]",
+                         true, true, &runGenerate},
         Verb{"pillars", "nestling-cli pillars YYYY-M-D H[:MI[:SS]]", false, true, &runPillars},
         Verb{"report", "nestling-cli report SURNAME GIVEN [--dir DIR]", true, true, &runReport},
     };

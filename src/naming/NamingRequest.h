@@ -30,6 +30,23 @@ struct GenerationSetting
     bool fixesThird() const { return enabled && !fixSecond && fixThird; }
 };
 
+// One row of the element filter panel of the super-auspicious page: its limiter box and the
+// captions of its checked element boxes, in the order 金 木 水 火 土.
+struct ElementFilterRow
+{
+    bool limiter = false;
+    std::string elements;
+};
+
+// The four rows as the form starts: all characters must carry one of the five elements.
+struct ElementFilter
+{
+    ElementFilterRow second;                   // 第二个字五行限定
+    ElementFilterRow third;                    // 第三个字五行限定
+    ElementFilterRow must{true, "金木水火土"}; // 所有字必带五行
+    ElementFilterRow mustNot;                  // 所有字不能带五行
+};
+
 // Everything a run reads from the window, read once on the window thread before the run starts.
 struct NamingRequest
 {
@@ -39,6 +56,7 @@ struct NamingRequest
     int givenLength = 2;
     GenerationSetting generation;
     std::optional<std::uint64_t> seed; // fixed shuffles; the clock when absent
+    ElementFilter elements;            // super-auspicious mode only
 };
 
 } // namespace naming

@@ -44,10 +44,17 @@ RunOutcome NamingRun::run()
     m_candidates = {};
     m_formed = {};
     m_rows.clear();
+    m_text.clear();
     RunOutcome outcome = RunOutcome::Finished;
     switch (m_request.mode) {
     case Mode::HighScore:
         outcome = runHighScore();
+        break;
+    case Mode::SuperAuspicious:
+        outcome = runSuperAuspicious();
+        break;
+    case Mode::Classic:
+        outcome = runClassic();
         break;
     default:
         // Modes without a run of their own yet end at once, listing nothing.

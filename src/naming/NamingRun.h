@@ -34,6 +34,7 @@ public:
     virtual void progress(size_t /*done*/, size_t /*total*/) {} // candidates looked up so far
     virtual void rowsWritten(std::span<const NameRow> /*rows*/) {}
     virtual void listFinished(const std::vector<NameRow>& /*rows*/) {} // sorted and renumbered
+    virtual void textWritten(const std::string& /*text*/) {}           // the classic names, whole
     virtual void runEnded(RunOutcome /*outcome*/) {}
 };
 
@@ -50,10 +51,13 @@ public:
     const Candidates& candidates() const { return m_candidates; }
     const FormedNames& formedNames() const { return m_formed; }
     const std::vector<NameRow>& rows() const { return m_rows; }
+    const std::string& text() const { return m_text; }
 
 private:
     RunOutcome runHighScore();
     void prepareHighScoreCandidates();
+    RunOutcome runSuperAuspicious(); // SuperAuspicious.cpp
+    RunOutcome runClassic();         // ClassicNames.cpp
     void message(store::MessageIcon icon, const char* text);
 
     const store::NamingStore& m_store;
@@ -64,6 +68,7 @@ private:
     Candidates m_candidates;
     FormedNames m_formed;
     std::vector<NameRow> m_rows;
+    std::string m_text; // the classic mode's text
 };
 
 // The characters of the built-in list for the sex ("男": boys', else girls').

@@ -63,9 +63,14 @@ ExportResult ExportNameList(const std::vector<ListCells>& rows, const std::files
     return write(file, NameListText(rows, afterRow));
 }
 
+ExportResult ExportText(std::string_view text, const std::filesystem::path& file)
+{
+    return write(file, text);
+}
+
 ExportResult ExportClassicNames(std::string_view text, const std::filesystem::path& programFolder)
 {
-    return write(ClassicNameListFile(programFolder), text);
+    return ExportText(text, ClassicNameListFile(programFolder));
 }
 
 } // namespace reports

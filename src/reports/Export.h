@@ -33,6 +33,9 @@ std::string NameListText(const std::vector<ListCells>& rows, const std::function
 ExportResult ExportNameList(const std::vector<ListCells>& rows, const std::filesystem::path& file,
                             const std::function<void()>& afterRow = {});
 
+// Writes a text exactly as it is (GBK, no header) to `file`, replacing it.
+ExportResult ExportText(std::string_view text, const std::filesystem::path& file);
+
 // Writes the text of 编辑框_经典名字 exactly as it is (GBK, no header) to data/ClassNameList.txt.
 ExportResult ExportClassicNames(std::string_view text, const std::filesystem::path& programFolder);
 

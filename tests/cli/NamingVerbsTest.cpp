@@ -1,6 +1,8 @@
 #include "../naming/NamingFixture.h"
 #include "cli/Runner.h"
+#include "text/Gbk.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -86,6 +88,90 @@ TEST_F(NamingVerbs, ScoreJsonCarriesTheSixFortunes)
     const std::string json = out.str();
     EXPECT_NE(json.find("\"name\":\"李明\""), std::string::npos) << json;
     EXPECT_NE(json.find("\"fortunes\":[\""), std::string::npos) << json;
+}
+
+} // namespace
+
+namespace {
+
+std::vector<std::vector<std::string>> cellsOf(const std::string& listing)
+{
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(listing);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::vector<std::string> cells;
+        size_t start = 0;
+        for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+            cells.push_back(line.substr(start, tab - start));
+        cells.push_back(line.substr(start));
+        rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
+TEST_F(NamingVerbs, SuperModeFollowsTheElementOptionsAndExports)
+{
+    struct Case
+    {
+        std::vector<std::string> options;
+        std::string first;  // allowed elements of the first given-name character
+        std::string second; // of the second
+    };
+    const Case cases[] = {
+        {{"--second", "水金", "--third", "木"}, "金水", "木"},
+        {{"--must", "金木水火土", "--must-not", "火"}, "金木水土", "金木水土"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.options[1]);
+        std::vector<std::string> words = {"generate", "--mode", "super",  "--surname", "王",
+                                          "--sex",    "女",     "--seed", "1"};
+        words.insert(words.end(), c.options.begin(), c.options.end());
+        ASSERT_EQ(run(words), 0) << err.str();
+        const auto rows = cellsOf(out.str());
+        ASSERT_LE(rows.size(), 100000u);
+        for (size_t i = 0; i < rows.size(); ++i) {
+            ASSERT_EQ(rows[i].size(), 8u);
+            ASSERT_EQ(rows[i][0], std::to_string(i + 1));
+            const std::string& elements = rows[i][4];
+            ASSERT_NE(c.first.find(elements.substr(3, 3)), std::string::npos) << rows[i][1];
+            ASSERT_NE(c.second.find(elements.substr(6, 3)), std::string::npos) << rows[i][1];
+        }
+    }
+    const std::string file = (m_dir.path() / "super.txt").string();
+    ASSERT_EQ(run({"generate", "--mode", "super", "--surname", "王", "--sex", "女", "--seed", "1", "--second",
+                   "金", "--third", "金", "--export", file}),
+              0);
+    const std::string written = testing_support::readFile(file);
+    const std::string printed = out.str();
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'),
+              std::count(printed.begin(), printed.end(), '\n') + 1);
+
+    for (const char* bad : {"金银", "fire"}) {
+        EXPECT_EQ(run({"generate", "--mode", "super", "--surname", "王", "--must-not", bad}), 2) << bad;
+        EXPECT_NE(err.str().find("金木水火土"), std::string::npos);
+    }
+}
+
+TEST_F(NamingVerbs, ClassicModePrintsTheTextAsTheBoxHoldsIt)
+{
+    ASSERT_EQ(run({"generate", "--mode", "classic", "--surname", "王", "--sex", "男", "--length", "2",
+                   "--seed", "1"}),
+              0);
+    const std::string text = out.str();
+    std::istringstream words(text);
+    size_t names = 0;
+    for (std::string word; words >> word; ++names)
+        ASSERT_EQ(word.substr(0, 3), "王");
+    EXPECT_EQ(names, 2910u);
+    EXPECT_EQ(text.substr(9, 2), "  ");
+    const size_t firstBreak = text.find("\r\n\r\n");
+    EXPECT_EQ(firstBreak, 14 * (3 + 6 + 2));
+    const std::string file = (m_dir.path() / "classic.txt").string();
+    ASSERT_EQ(run({"generate", "--mode", "classic", "--surname", "王", "--length", "1", "--seed", "1",
+                   "--export", file}),
+              0);
+    EXPECT_EQ(testing_support::readFile(file), text::toGbk(out.str()));
 }
 
 } // namespace

@@ -1,0 +1,22 @@
+#pragma once
+
+// The element filter panel of page 9 (超吉模式): four rows of a limiter box and five element boxes.
+// A position limiter (second or third character) and an all-character limiter (must or must not)
+// are never checked together; each limiter click keeps it so.
+#include "app/Controls.h"
+#include "naming/NamingRequest.h"
+
+namespace app {
+
+// Registers the rules on the clicks of the four limiter boxes.
+void WireElementFilterPanel(Window& main);
+
+// The rule for one limiter box, after its check state changed: checked, it unchecks and disables the
+// two limiters of the other kind and enables its own element boxes; unchecked, it disables its element
+// boxes and, when its partner of the same kind is unchecked too, enables the other kind's limiters.
+void ApplyElementFilterRule(Window& main, ControlName limiter);
+
+// The panel as a run reads it when it starts.
+naming::ElementFilter ReadElementFilter(const Window& main);
+
+} // namespace app

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "cli/Arguments.h"
+#include "naming/NamingRequest.h"
+
+#include <ostream>
+
+namespace cli {
+
+// The element options of `generate --mode super`, one per row of the filter panel: --second and
+// --third check the position limiters with those element boxes, --must and --must-not the
+// all-character limiters. Without any of them the panel stays as the form starts it. An element
+// text holding anything but 金木水火土 is reported on `err` and gives false.
+bool parseElementOptions(const Arguments& args, naming::ElementFilter& filter, std::ostream& err);
+
+} // namespace cli

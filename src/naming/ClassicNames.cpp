@@ -1,0 +1,65 @@
+#include "naming/ClassicNames.h"
+
+#include "naming/CharacterLists.h"
+#include "naming/NamingRun.h"
+#include "numerology/SplitCharacters.h"
+
+namespace naming {
+namespace {
+
+std::vector<std::string> splitCommas(std::string_view list)
+{
+    std::vector<std::string> entries;
+    while (!list.empty()) {
+        const size_t comma = list.find(',');
+        const std::string_view entry = list.substr(0, comma);
+        if (!entry.empty())
+            entries.emplace_back(entry);
+        if (comma == std::string_view::npos)
+            break;
+        list.remove_prefix(comma + 1);
+    }
+    return entries;
+}
+
+} // namespace
+
+std::vector<std::string> ClassicEntries(std::string_view sex, int givenLength)
+{
+    const bool boys = sex == "男";
+    if (!boys && sex != "女")
+        return {};
+    if (givenLength == 2)
+        return splitCommas(boys ? ClassicTwoCharacterBoys() : ClassicTwoCharacterGirls());
+    return numerology::SplitCharacters(boys ? ClassicOneCharacterBoys() : ClassicOneCharacterGirls());
+}
+
+std::string ClassicText(std::string_view surname, const std::vector<std::string>& entries, int givenLength)
+{
+    const bool two = givenLength == 2;
+    const std::string_view gap = two ? "  " : "   ";
+    const size_t perLine = two ? 14 : 16;
+    std::string text;
+    text.reserve(entries.size() * (surname.size() + 6 + gap.size()) + entries.size() / perLine * 4);
+    for (size_t i = 1; i <= entries.size(); ++i) {
+        text += surname;
+        text += entries[i - 1];
+        text += gap;
+        if (i % perLine == 0)
+            text += "\r\n\r\n";
+    }
+    return text;
+}
+
+RunOutcome NamingRun::runClassic()
+{
+    std::vector<std::string> entries = ClassicEntries(m_request.sex, m_request.givenLength);
+    ShuffleList(entries, m_seeder);
+    m_text = ClassicText(m_request.surname, entries, m_request.givenLength);
+    if (!m_control.checkpoint())
+        return RunOutcome::Stopped;
+    m_observer.textWritten(m_text);
+    return RunOutcome::Finished;
+}
+
+} // namespace naming
