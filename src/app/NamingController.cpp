@@ -1,6 +1,7 @@
 #include "app/NamingController.h"
 
 #include "app/ControlNames.h"
+#include "app/EnglishController.h"
 #include "app/NameListRows.h"
 
 #include <array>
@@ -154,6 +155,10 @@ void NamingController::StartNaming()
     for (size_t i = 0; i < kModeRadios.size(); ++i)
         if (main.isChecked(kModeRadios[i]))
             mode = kRadioModes[i];
+    if (mode == naming::Mode::English) {
+        ShowEnglishPage(main);
+        return;
+    }
     // Only the high-score mode has its run so far; the other modes answer nothing yet.
     if (mode != naming::Mode::HighScore)
         return;

@@ -39,6 +39,9 @@ struct NamingRequest
     int givenLength = 2;
     GenerationSetting generation;
     std::optional<std::uint64_t> seed; // fixed shuffles; the clock when absent
+    // English mode: the Chinese given name (编辑框_英文名字) and the style's gender code (1, 2, 3).
+    std::string englishGivenName;
+    int englishGender = 1;
 };
 
 } // namespace naming

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "naming/EnglishNames.h"
 #include "naming/NameForming.h"
 #include "naming/NamingRequest.h"
 #include "naming/RunControl.h"
@@ -34,6 +35,7 @@ public:
     virtual void progress(size_t /*done*/, size_t /*total*/) {} // candidates looked up so far
     virtual void rowsWritten(std::span<const NameRow> /*rows*/) {}
     virtual void listFinished(const std::vector<NameRow>& /*rows*/) {} // sorted and renumbered
+    virtual void englishNamesListed(const std::vector<EnglishNameRow>& /*rows*/) {}
     virtual void runEnded(RunOutcome /*outcome*/) {}
 };
 
