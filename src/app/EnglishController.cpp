@@ -120,7 +120,8 @@ void EnglishController::wire()
 {
     Window& main = m_host.mainWindow();
     main.on(names::按钮_英文起名, EventKind::Clicked, [this](const Event&) { Generate(); });
-    main.on(names::超级列表框_英文列表, EventKind::DoubleClicked, [this](const Event&) { SpeakEnglishName(); });
+    main.on(names::超级列表框_英文列表, EventKind::DoubleClicked,
+            [this](const Event&) { SpeakEnglishName(); });
 }
 
 void EnglishController::Generate()
@@ -174,11 +175,11 @@ void EnglishController::SpeakEnglishName()
     const std::filesystem::path wavFile =
         reports::DataFolder(m_programFolder) / ("voice" + std::to_string(id % kVoiceFiles) + ".wav");
     VoiceJob job{{}, std::make_shared<std::atomic<bool>>(false), std::make_shared<std::atomic<bool>>(false)};
-    job.thread = std::thread([this, id, name, endpoint = dictionaryEndpoint(), wavFile, cancel = job.cancel,
-                              done = job.done] {
-        speakOnWorker(id, name, endpoint, wavFile, *cancel);
-        done->store(true);
-    });
+    job.thread = std::thread(
+        [this, id, name, endpoint = dictionaryEndpoint(), wavFile, cancel = job.cancel, done = job.done] {
+            speakOnWorker(id, name, endpoint, wavFile, *cancel);
+            done->store(true);
+        });
     m_voices.push_back(std::move(job));
 }
 

@@ -33,7 +33,8 @@ int runEnglish(Context& context, const Arguments& args, std::ostream& out, std::
         err << "未知的风格: " << style << " (男性化、女性化或中性化)\n";
         return 2;
     }
-    for (const naming::EnglishNameRow& row : naming::FindEnglishNames(context.store, args.positional[0], gender)) {
+    for (const naming::EnglishNameRow& row :
+         naming::FindEnglishNames(context.store, args.positional[0], gender)) {
         const auto cells = row.cells();
         out << cells[0] << '\t' << cells[1] << '\t' << cells[2] << '\t' << cells[3] << '\n';
     }

@@ -12,8 +12,8 @@ class NamingStore;
 namespace naming {
 
 // Gender codes of the English page's styles, as stored in XW_EName.Sex.
-inline constexpr int kEnglishMale = 1;   // 男性化
-inline constexpr int kEnglishFemale = 2; // 女性化
+inline constexpr int kEnglishMale = 1;    // 男性化
+inline constexpr int kEnglishFemale = 2;  // 女性化
 inline constexpr int kEnglishNeutral = 3; // 中性化
 
 // One row of 超级列表框_英文列表: 编号, 英文名, 中文读音, 相关含义.

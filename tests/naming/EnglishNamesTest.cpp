@@ -35,8 +35,8 @@ protected:
 TEST(EnglishInitialMap, MapsOnceAndKeepsTheRest)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"a", "i"},  {"c", "s"}, {"j", "g"},  {"k", "ch"}, {"o", "a"}, {"q", "ch"}, {"x", "sh"},
-        {"y", "e"},  {"z", "th"}, {"b", "b"}, {"zh", "zh"}, {"i", "i"}, {"s", "s"},  {"", ""},
+        {"a", "i"}, {"c", "s"},  {"j", "g"}, {"k", "ch"},  {"o", "a"}, {"q", "ch"}, {"x", "sh"},
+        {"y", "e"}, {"z", "th"}, {"b", "b"}, {"zh", "zh"}, {"i", "i"}, {"s", "s"},  {"", ""},
     };
     for (const auto& [from, to] : cases) {
         SCOPED_TRACE(from);
@@ -56,19 +56,19 @@ TEST_F(EnglishNamesTest, ListsTheMappedIndexAndTheStyleInTableOrder)
         {"明华", 1, {"Mark", "Max"}}, // only the first character counts
         {"明", 2, {"Mary"}},
         {"明", 3, {"Morgan"}},
-        {"夏", 2, {"Sharon"}},        // x -> sh
-        {"张", 1, {"Zhivago"}},       // zh stays zh
-        {"词", 1, {"Sam"}},           // c -> s; Shane's EIndex2 "sh" overrides its EIndex "s"
-        {"克", 1, {"Charles"}},       // k -> ch, matched by EIndex2
-        {"秋", 1, {"Charles"}},       // q -> ch
-        {"安", 1, {"Ian"}},           // no 声母: the first letter of 拼音1, a -> i
-        {"欧", 1, {"Adam"}},          // o -> a, and a is not mapped again to i
-        {"吉", 1, {"George"}},        // 声母 lower-cased, j -> g
-        {"叶", 1, {"Ethan"}},         // y -> e
-        {"子", 1, {"Thomas"}},        // z -> th
+        {"夏", 2, {"Sharon"}},  // x -> sh
+        {"张", 1, {"Zhivago"}}, // zh stays zh
+        {"词", 1, {"Sam"}},     // c -> s; Shane's EIndex2 "sh" overrides its EIndex "s"
+        {"克", 1, {"Charles"}}, // k -> ch, matched by EIndex2
+        {"秋", 1, {"Charles"}}, // q -> ch
+        {"安", 1, {"Ian"}},     // no 声母: the first letter of 拼音1, a -> i
+        {"欧", 1, {"Adam"}},    // o -> a, and a is not mapped again to i
+        {"吉", 1, {"George"}},  // 声母 lower-cased, j -> g
+        {"叶", 1, {"Ethan"}},   // y -> e
+        {"子", 1, {"Thomas"}},  // z -> th
         {"波", 1, {"Ben"}},
-        {"龘", 1, {}},                // no dictionary row: nothing, not the rows without an index
-        {"   ", 1, {}},               // blanks only: no first character
+        {"龘", 1, {}},  // no dictionary row: nothing, not the rows without an index
+        {"   ", 1, {}}, // blanks only: no first character
         {"", 1, {}},
     };
     for (const auto& c : cases) {
