@@ -2,6 +2,7 @@
 
 #include "app/ControlNames.h"
 #include "app/ElementFilterPanel.h"
+#include "app/EnglishController.h"
 #include "app/NameListRows.h"
 #include "text/Utf8.h"
 
@@ -238,6 +239,10 @@ void NamingController::StartNaming()
     }
     if (mode == naming::Mode::Classic) {
         GenerateClassic();
+        return;
+    }
+    if (mode == naming::Mode::English) {
+        ShowEnglishPage(main);
         return;
     }
     // The remaining modes have no run of their own yet and answer nothing.

@@ -1,12 +1,15 @@
 #include "app/Program.h"
 
+#include "app/Settings.h"
+
 namespace app {
 
 Program::Program(Host& host, store::NamingStore& store, ShellPaths paths)
     : shell(host, store, paths), naming(host, store), records(host),
       details(host, store, paths.programFolder, records), evaluation(host, store, paths.programFolder),
       exports(host, paths.programFolder), query(host, store, paths.programFolder),
-      articles(host, store, paths.programFolder)
+      articles(host, store, paths.programFolder),
+      english(host, store, paths.programFolder, paths.settingsFolder / kSettingsFileName)
 {
     ShellHooks& hooks = shell.hooks();
     naming.wire();
@@ -20,6 +23,7 @@ Program::Program(Host& host, store::NamingStore& store, ShellPaths paths)
     exports.wire();
     query.wire(hooks);
     articles.wire();
+    english.wire();
 }
 
 } // namespace app

@@ -3,6 +3,7 @@
 #include "app/ArticleReader.h"
 #include "app/CharacterQuery.h"
 #include "app/DetailController.h"
+#include "app/EnglishController.h"
 #include "app/EvaluationPage.h"
 #include "app/ExportButtons.h"
 #include "app/NamingController.h"
@@ -28,6 +29,7 @@ public:
     ExportButtons exports;
     CharacterQuery query;
     ArticleReader articles;
+    EnglishController english;
 };
 
 } // namespace app

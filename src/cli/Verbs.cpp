@@ -21,6 +21,8 @@ std::span<const Verb> allVerbs()
                          true, true, &runGenerate},
         Verb{"pillars", "nestling-cli pillars YYYY-M-D H[:MI[:SS]]", false, true, &runPillars},
         Verb{"report", "nestling-cli report SURNAME GIVEN [--dir DIR]", true, true, &runReport},
+        Verb{"english", "nestling-cli english GIVEN [--style 男性化|女性化|中性化]", true, true, &runEnglish},
+        Verb{"speak", "nestling-cli speak NAME --out FILE.wav", false, false, &runSpeak},
     };
     // clang-format on
     return kVerbs;

@@ -42,5 +42,7 @@ int runChart(Context& context, const Arguments& args, std::ostream& out, std::os
 int runLunar(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runPillars(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runReport(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
+int runEnglish(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
+int runSpeak(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 
 } // namespace cli

@@ -311,7 +311,9 @@ void QtWindow::play(app::ControlName player, const std::string& address)
     if (auto* p = widget<QMediaPlayer>(player)) {
         if (!p->audioOutput())
             p->setAudioOutput(new QAudioOutput(p));
-        p->setSource(QUrl(qs(address)));
+        // A voice written to the data folder comes as a file path, a recording online as an address.
+        const QString source = qs(address);
+        p->setSource(source.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(source) : QUrl(source));
         p->play();
     }
 }

@@ -57,6 +57,9 @@ struct NamingRequest
     GenerationSetting generation;
     std::optional<std::uint64_t> seed; // fixed shuffles; the clock when absent
     ElementFilter elements;            // super-auspicious mode only
+    // English mode: the Chinese given name (编辑框_英文名字) and the style's gender code (1, 2, 3).
+    std::string englishGivenName;
+    int englishGender = 1;
 };
 
 } // namespace naming

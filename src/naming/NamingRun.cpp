@@ -56,6 +56,10 @@ RunOutcome NamingRun::run()
     case Mode::Classic:
         outcome = runClassic();
         break;
+    case Mode::English:
+        m_observer.englishNamesListed(
+            FindEnglishNames(m_store, m_request.englishGivenName, m_request.englishGender));
+        break;
     default:
         // Modes without a run of their own yet end at once, listing nothing.
         break;

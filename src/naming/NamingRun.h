@@ -1,5 +1,6 @@
 #pragma once
 
+#include "naming/EnglishNames.h"
 #include "naming/NameForming.h"
 #include "naming/NamingRequest.h"
 #include "naming/RunControl.h"
@@ -35,6 +36,7 @@ public:
     virtual void rowsWritten(std::span<const NameRow> /*rows*/) {}
     virtual void listFinished(const std::vector<NameRow>& /*rows*/) {} // sorted and renumbered
     virtual void textWritten(const std::string& /*text*/) {}           // the classic names, whole
+    virtual void englishNamesListed(const std::vector<EnglishNameRow>& /*rows*/) {}
     virtual void runEnded(RunOutcome /*outcome*/) {}
 };
 

@@ -1,4 +1,5 @@
 """XW_EName: English given names with sex, index letters and a Chinese transliteration."""
+import hashlib
 import os
 import re
 import subprocess
@@ -50,6 +51,36 @@ def load_table(src):
     return translit.SyllableTable(rows)
 
 
+def load_customary(src):
+    """The hand-kept customary forms: name -> (form, feminine form or "")."""
+    out = {}
+    for r in read_tsv(os.path.join(src, "english", "customary.tsv"), 3):
+        if r[0] and r[1]:
+            out[r[0]] = (r[1], r[2])
+    return out
+
+
+def customary_form(customary, name, female):
+    entry = customary.get(name)
+    if entry is None:
+        return None
+    return entry[1] if female and entry[1] else entry[0]
+
+
+def held_out(name):
+    """The fixed half of the CC-CEDICT names that no rule is tuned on."""
+    return int(hashlib.sha1(name.encode("utf-8")).hexdigest(), 16) % 2 == 1
+
+
+def established_form(forms, fallback):
+    """One of CC-CEDICT's forms of a name: the one that starts like our own, else the first in order."""
+    ordered = sorted(forms)
+    for f in ordered:
+        if fallback and f[:1] == fallback[:1]:
+            return f
+    return ordered[0]
+
+
 def cedict_names(cedict, names):
     """English given names that CC-CEDICT renders in Chinese: name -> set of forms."""
     names = set(names)
@@ -78,6 +109,10 @@ def agreement(results, reference):
         if any(f[:1] == mine[:1] for f in forms):
             first += 1
     return exact, first, sum(1 for n in reference if n in results)
+
+
+def pct(part, whole):
+    return f"{100 * part / whole:.1f} %" if whole else "n/a"
 
 
 def phones_for(names, cmu, espeak_fallback=True):
@@ -109,18 +144,32 @@ def build(ctx, warn):
     for r in read_tsv(os.path.join(ctx.src, "english", "meanings.tsv"), 4):
         if r[0] and r[0] != "Name":
             meanings.setdefault(r[0], r)
+    customary = load_customary(ctx.src)
+    if not customary:
+        raise RuntimeError("data-src/english/customary.tsv is missing")
+    ref = cedict_names(ctx.cedict, names)
     rows = []
-    cn = {}
+    ours, ruled = {}, {}           # without CC-CEDICT: the customary table, then the rules; rules alone
+    source = {"customary": 0, "CC-CEDICT": 0, "rules": 0}
     for i, n in enumerate(names, 1):
         low = n.lower()
         e2 = low[:2] if low[:2] in DIGRAPHS else ""
-        word = translit.transliterate(n, phones.get(n, []), table, female=sex[n] == 2)
-        cn[n] = word
+        female = sex[n] == 2
+        ruled[n] = translit.transliterate(n, phones.get(n, []), table, female=female)
+        ours[n] = customary_form(customary, n, female) or ruled[n]
+        if n in customary:
+            word, how = ours[n], "customary"
+        elif n in ref:
+            word, how = established_form(ref[n], ruled[n]), "CC-CEDICT"
+        else:
+            word, how = ruled[n], "rules"
+        source[how] += 1
         m = meanings.get(n, ["", "", "", ""])
         letters = sum(1 for ch in n if ch.isalpha())
         rows.append((i, low[:1], e2, n, str(letters), sex[n], word, m[3], m[2], m[1]))
-    ref = cedict_names(ctx.cedict, names)
-    exact, first, total = agreement(cn, ref)
+    held = {n: f for n, f in ref.items() if held_out(n)}
+    exact, first, total = agreement(ours, held)
+    r_exact, r_first, _ = agreement(ruled, held)
     if not meanings:
         warn("data-src/english/meanings.tsv missing: Mean, Languag and Morphology are empty")
     stats = {"male only": sum(1 for v in sex.values() if v == 1),
@@ -128,6 +177,11 @@ def build(ctx, warn):
              "both": sum(1 for v in sex.values() if v == 3),
              "phonemes from CMUdict": len(names) - n_espeak, "from espeak-ng": n_espeak,
              "meanings from data-src": sum(1 for n in names if n in meanings),
-             "CC-CEDICT names": total, "same transliteration": exact,
-             "same first character": first}
+             "Cnword from the customary table": source["customary"],
+             "from CC-CEDICT": source["CC-CEDICT"], "from the syllable rules": source["rules"],
+             "held-out CC-CEDICT names": total,
+             "held-out agreement (customary table + rules)":
+                 f"{pct(exact, total)} exact, {pct(first, total)} first syllable",
+             "held-out agreement (rules alone)":
+                 f"{pct(r_exact, total)} exact, {pct(r_first, total)} first syllable"}
     return rows, stats

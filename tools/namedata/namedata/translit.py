@@ -7,7 +7,7 @@ NASAL = {"A": "AN", "E": "EN", "I": "IN", "O": "ON", "U": "UN", "ER": "EN", "AI"
 VELAR = {"A": "ANG", "E": "EN", "I": "ING", "O": "ONG", "U": "ONG", "ER": "EN", "AI": "ANG"}
 LETTER = {"a": "A", "e": "E", "i": "I", "y": "I", "o": "O", "u": "U"}
 # vowels whose class follows the spelling when the letters line up with the phonemes
-SPELLED = {"AA", "AH", "AO", "EH", "ER0"}
+SPELLED = {"AA", "EH", "ER0"}
 
 
 class SyllableTable:
@@ -72,6 +72,8 @@ def transliterate(name, phones, table, female=False):
                 cls = LETTER.get(g[:1], "E")      # r-coloured vowel before a vowel: vowel + r
             elif (key in SPELLED or s == 0) and len(g) == 1 and g in LETTER and p != "ER":
                 cls = LETTER[g]
+            elif g in ("au", "aw"):
+                cls = "O"
         vi += 1
         return cls
 

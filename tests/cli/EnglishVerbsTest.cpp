@@ -1,0 +1,54 @@
+#include "CliRun.h"
+#include "support/Fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class EnglishVerbs : public ::testing::Test
+{
+protected:
+    void SetUp() override { testing_support::makeDatabase(db(), {"naming-schema.sql", "english-rows.sql"}); }
+    std::string db() const { return (m_dir.path() / "english.db").string(); }
+
+    testing_support::TempDir m_dir;
+};
+
+TEST_F(EnglishVerbs, EnglishPrintsTheRowsOfTheStyle)
+{
+    const struct
+    {
+        std::vector<std::string> words;
+        int status;
+        std::string out;
+    } cases[] = {
+        {{"english", "明华", "--style", "男性化"}, 0, "1\tMark\t马克\t战神\n2\tMax\t马克斯\t\n"},
+        {{"english", "夏", "--style", "女性化"}, 0, "1\tSharon\t莎伦\t\n"},
+        {{"english", "明"}, 0, "1\tMark\t马克\t战神\n2\tMax\t马克斯\t\n"},
+        {{"english", "张", "--style", "女性化"}, 0, ""},
+        {{"english", "明", "--style", "男"}, 2, ""},
+        {{"english"}, 2, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.words.size() > 1 ? c.words[1] : c.words[0]);
+        std::vector<std::string> words = c.words;
+        words.insert(words.end(), {"--db", db()});
+        const CliResult r = runCliWords(words);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.err.empty(), c.status == 0);
+    }
+}
+
+TEST_F(EnglishVerbs, SpeakWritesAWavFile)
+{
+    EXPECT_EQ(runCliWords({"speak", "Michael"}).status, 2);
+    const auto file = m_dir.path() / "michael.wav";
+    const CliResult r = runCliWords({"speak", "Michael", "--out", file.string()});
+    if (r.status == 1)
+        GTEST_SKIP() << r.err;
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(testing_support::readFile(file).substr(0, 4), "RIFF");
+}
+
+} // namespace
