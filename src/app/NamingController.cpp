@@ -43,12 +43,35 @@ std::vector<ListRow> toListRows(std::span<const naming::NameRow> rows)
 
 } // namespace
 
+ControlName listOfMode(naming::Mode mode)
+{
+    switch (mode) {
+    case naming::Mode::HighScore:
+        return names::超级列表框_高分起名;
+    case naming::Mode::SuperAuspicious:
+        return names::超级列表框_超吉起名;
+    case naming::Mode::Poem:
+        return names::超级列表框_诗名列表;
+    case naming::Mode::Combination:
+        return names::超级列表框_组合列表;
+    case naming::Mode::Nickname:
+        return names::超级列表框_小名列表;
+    case naming::Mode::Classic:
+    case naming::Mode::English:
+        break;
+    }
+    return {};
+}
+
 // Turns the run's events into posted changes of the window. Each posted task first checks that its
 // run is still the current one.
 class NamingController::Observer : public naming::RunObserver
 {
 public:
-    Observer(NamingController& owner, std::uint64_t runId) : m_owner(owner), m_runId(runId) {}
+    Observer(NamingController& owner, std::uint64_t runId, naming::Mode mode)
+        : m_owner(owner), m_runId(runId), m_mode(mode), m_list(listOfMode(mode))
+    {
+    }
 
     void showMessage(const store::Message& message) override
     {
@@ -67,29 +90,31 @@ public:
     {
         const bool first = !m_wroteRows;
         m_wroteRows = true;
-        post([rows = toListRows(rows), first](NamingController& c) {
+        post([rows = toListRows(rows), first, list = m_list, mode = m_mode](NamingController& c) {
             Window& main = c.m_host.mainWindow();
-            main.appendRows(names::超级列表框_高分起名, rows);
+            main.appendRows(list, rows);
             if (first) {
                 if (Window* waiting = c.m_host.findWindow(names::NestlingWaiting))
                     waiting->close();
-                main.setEnabled(names::按钮_高分暂停, true);
+                if (mode == naming::Mode::HighScore)
+                    main.setEnabled(names::按钮_高分暂停, true);
             }
         });
     }
 
     void listFinished(const std::vector<naming::NameRow>& rows) override
     {
-        post([rows = toListRows(rows)](NamingController& c) {
+        post([rows = toListRows(rows), list = m_list, mode = m_mode](NamingController& c) {
             Window& main = c.m_host.mainWindow();
-            main.setRows(names::超级列表框_高分起名, rows);
-            main.setEnabled(names::按钮_再生成一次, true);
+            main.setRows(list, rows);
+            if (mode == naming::Mode::HighScore)
+                main.setEnabled(names::按钮_再生成一次, true);
         });
     }
 
     void runEnded(naming::RunOutcome /*outcome*/) override
     {
-        post([](NamingController& c) { c.setRunControls(false); });
+        post([mode = m_mode](NamingController& c) { c.setRunControls(false, mode); });
         m_owner.m_finished = true;
     }
 
@@ -107,6 +132,8 @@ private:
 
     NamingController& m_owner;
     std::uint64_t m_runId;
+    naming::Mode m_mode;
+    ControlName m_list;
     bool m_wroteRows = false;
 };
 
@@ -154,7 +181,14 @@ void NamingController::StartNaming()
     for (size_t i = 0; i < kModeRadios.size(); ++i)
         if (main.isChecked(kModeRadios[i]))
             mode = kRadioModes[i];
-    // Only the high-score mode has its run so far; the other modes answer nothing yet.
+    if (mode == naming::Mode::Combination || mode == naming::Mode::Nickname) {
+        // These modes run from the generate buttons of their pages: 按钮_起名 opens the page, emptied.
+        main.clearRows(listOfMode(*mode));
+        main.setCurrentPage(names::高级选择夹1,
+                            mode == naming::Mode::Combination ? kPageCombination : kPageNickname);
+        return;
+    }
+    // The remaining modes without a run of their own answer nothing yet.
     if (mode != naming::Mode::HighScore)
         return;
     if (surname != m_lastRunSurname) {
@@ -212,16 +246,20 @@ void NamingController::waitForRun()
         m_thread.join();
 }
 
-void NamingController::setRunControls(bool runningNow)
+void NamingController::setRunControls(bool runningNow, naming::Mode mode)
 {
     Window& main = m_host.mainWindow();
     main.setToolButtonEnabled(names::工具条1, kModeToolButton, !runningNow);
     main.setMenuItemEnabled(names::菜单_模式选择, !runningNow);
-    main.setEnabled(names::按钮_高分导出, !runningNow);
+    // Every run's end enables the high-score export; only a high-score run disables it.
+    if (!runningNow || mode == naming::Mode::HighScore)
+        main.setEnabled(names::按钮_高分导出, !runningNow);
     if (runningNow) {
-        main.setEnabled(names::按钮_高分暂停, false);
-        main.setEnabled(names::按钮_再生成一次, false);
-        main.setCurrentPage(names::高级选择夹1, kPageHighScore);
+        if (mode == naming::Mode::HighScore) {
+            main.setEnabled(names::按钮_高分暂停, false);
+            main.setEnabled(names::按钮_再生成一次, false);
+            main.setCurrentPage(names::高级选择夹1, kPageHighScore);
+        }
         if (!m_host.findWindow(names::NestlingWaiting))
             m_host.openWindow(names::NestlingWaiting, WindowMode::Modeless);
         return;
@@ -236,9 +274,9 @@ void NamingController::startRun(naming::NamingRequest request)
 {
     StopRun();
     const std::uint64_t runId = m_runId;
-    setRunControls(true);
+    setRunControls(true, request.mode);
     m_control = std::make_unique<naming::RunControl>();
-    m_observer = std::make_unique<Observer>(*this, runId);
+    m_observer = std::make_unique<Observer>(*this, runId, request.mode);
     m_finished = false;
     m_thread = std::thread(
         [this, request = std::move(request), control = m_control.get(), observer = m_observer.get()] {

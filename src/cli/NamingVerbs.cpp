@@ -70,6 +70,32 @@ bool parseGeneration(const std::string& value, naming::GenerationSetting& settin
     return true;
 }
 
+struct StyleName
+{
+    std::string_view name;
+    naming::NicknameStyle style;
+};
+
+// The nickname styles as the page's radio buttons name them, with or without the closing "型".
+constexpr std::array kStyles = {
+    StyleName{"AA", naming::NicknameStyle::Doubled},
+    StyleName{"小A", naming::NicknameStyle::XiaoPrefix},
+    StyleName{"A儿", naming::NicknameStyle::ErSuffix},
+    StyleName{"阿A", naming::NicknameStyle::APrefix},
+};
+
+bool parseStyle(std::string_view value, naming::NicknameStyle& style)
+{
+    if (value.ends_with("型"))
+        value.remove_suffix(std::string_view("型").size());
+    for (const StyleName& s : kStyles)
+        if (s.name == value) {
+            style = s.style;
+            return true;
+        }
+    return false;
+}
+
 } // namespace
 
 int runScore(Context& context, const Arguments& args, std::ostream& out, std::ostream& err)
@@ -138,7 +164,20 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
         err << "--generation 的格式是 second:字 或 third:字\n";
         return 2;
     }
-    if (request.mode != naming::Mode::HighScore) {
+    if (request.mode == naming::Mode::Combination) {
+        const auto chars = args.option("chars");
+        if (!chars) {
+            err << "组合起名需要 --chars 给出要组合的字\n";
+            return 2;
+        }
+        request.combinationText = *chars;
+    }
+    if (const auto style = args.option("style"); style && !parseStyle(*style, request.nicknameStyle)) {
+        err << "--style 只能是 AA、小A、A儿 或 阿A\n";
+        return 2;
+    }
+    if (request.mode != naming::Mode::HighScore && request.mode != naming::Mode::Combination &&
+        request.mode != naming::Mode::Nickname) {
         err << "该起名模式尚未提供: " << modeName << '\n';
         return 1;
     }

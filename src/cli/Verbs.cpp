@@ -14,7 +14,8 @@ std::span<const Verb> allVerbs()
         Verb{"char", "nestling-cli char TEXT", true, true, &runChar},
         Verb{"score", "nestling-cli score SURNAME GIVEN [--json]", true, true, &runScore},
         Verb{"generate", "nestling-cli generate --mode high-score --surname S --sex 男|女 --length 1|2 "
-                         "[--seed N] [--generation second:字|third:字] [--export FILE]", true, true, &runGenerate},
+                         "[--seed N] [--generation second:字|third:字] [--export FILE]; --mode combination "
+                         "--chars TEXT; --mode nickname [--style AA|小A|A儿|阿A]", true, true, &runGenerate},
         Verb{"pillars", "nestling-cli pillars YYYY-M-D H[:MI[:SS]]", false, true, &runPillars},
         Verb{"report", "nestling-cli report SURNAME GIVEN [--dir DIR]", true, true, &runReport},
     };

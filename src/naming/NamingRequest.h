@@ -30,6 +30,15 @@ struct GenerationSetting
     bool fixesThird() const { return enabled && !fixSecond && fixThird; }
 };
 
+// The nickname patterns for a character A: A+A, 小+A, A+儿, 阿+A.
+enum class NicknameStyle
+{
+    Doubled,
+    XiaoPrefix,
+    ErSuffix,
+    APrefix,
+};
+
 // Everything a run reads from the window, read once on the window thread before the run starts.
 struct NamingRequest
 {
@@ -39,6 +48,8 @@ struct NamingRequest
     int givenLength = 2;
     GenerationSetting generation;
     std::optional<std::uint64_t> seed; // fixed shuffles; the clock when absent
+    std::string combinationText;       // the characters typed for combination naming
+    NicknameStyle nicknameStyle = NicknameStyle::Doubled;
 };
 
 } // namespace naming
