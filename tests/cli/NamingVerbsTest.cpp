@@ -104,7 +104,8 @@ TEST_F(NamingVerbs, NicknameListsTheStyleWithDuplicates)
         ASSERT_EQ(name.substr(0, 6), "王小") << name;
     std::sort(names.begin(), names.end());
     EXPECT_NE(std::adjacent_find(names.begin(), names.end()), names.end()) << "characters of both lists";
-    ASSERT_EQ(run({"generate", "--mode", "nickname", "--surname", "王", "--style", "小A型", "--sex", "女"}), 0);
+    ASSERT_EQ(run({"generate", "--mode", "nickname", "--surname", "王", "--style", "小A型", "--sex", "女"}),
+              0);
     EXPECT_EQ(out.str(), list);
     expectRowsEqualScore(list, "王");
 }
@@ -124,7 +125,7 @@ TEST_F(NamingVerbs, BadRequestsFailWithAMessage)
         {"generate", "--surname", "李", "--seed", "-1"},
         {"generate", "--surname", "李", "--generation", "fourth:明"},
         {"generate", "--surname", "李", "--mode", "nonsense"},
-        {"generate", "--sex", "男"}, // no surname
+        {"generate", "--sex", "男"},                              // no surname
         {"generate", "--surname", "李", "--mode", "combination"}, // no characters
         {"generate", "--surname", "李", "--mode", "nickname", "--style", "AB"},
         {"score", "李"},

@@ -26,13 +26,13 @@ TEST(CombinationCharacters, KeepsOnlyGb2312ChineseCharactersInTypedOrder)
     };
     const Case cases[] = {
         {"圣诚", "李", {"圣", "诚", "李"}},
-        {"a圣 B1诚z", "李", {"圣", "诚", "李"}},          // Latin letters, digits, spaces
+        {"a圣 B1诚z", "李", {"圣", "诚", "李"}},            // Latin letters, digits, spaces
         {"圣，诚。、“杰”", "李", {"圣", "诚", "杰", "李"}}, // full-width punctuation
-        {"圣①Ａ　诚", "李", {"圣", "诚", "李"}},          // GB2312 symbols and the full-width space
-        {"圣镕堃诚", "李", {"圣", "诚", "李"}},            // GBK characters outside GB2312
-        {"圣😀𠀀诚", "李", {"圣", "诚", "李"}},            // characters outside GBK
-        {"圣圣", "李", {"圣", "圣", "李"}},                // typed twice, two candidates
-        {"圣李诚", "李", {"圣", "李", "诚"}},              // the surname is not appended again
+        {"圣①Ａ　诚", "李", {"圣", "诚", "李"}},            // GB2312 symbols and the full-width space
+        {"圣镕堃诚", "李", {"圣", "诚", "李"}},             // GBK characters outside GB2312
+        {"圣😀𠀀诚", "李", {"圣", "诚", "李"}},              // characters outside GBK
+        {"圣圣", "李", {"圣", "圣", "李"}},                 // typed twice, two candidates
+        {"圣李诚", "李", {"圣", "李", "诚"}},               // the surname is not appended again
         {"李", "李", {"李"}},
         {"", "李", {"李"}},
         {"欧明阳", "欧阳", {"欧", "明", "阳", "欧", "阳"}}, // the whole surname does not occur
