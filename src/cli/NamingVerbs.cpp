@@ -5,6 +5,7 @@
 #include "numerology/SplitCharacters.h"
 #include "reports/Export.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <iostream>
@@ -12,11 +13,13 @@
 namespace cli {
 namespace {
 
-struct ModeName
+// A value as the command line names it.
+template <typename T> struct Named
 {
     std::string_view name;
-    naming::Mode mode;
+    T value;
 };
+using ModeName = Named<naming::Mode>;
 
 constexpr std::array kModes = {
     ModeName{"classic", naming::Mode::Classic},
@@ -70,30 +73,22 @@ bool parseGeneration(const std::string& value, naming::GenerationSetting& settin
     return true;
 }
 
-struct StyleName
-{
-    std::string_view name;
-    naming::NicknameStyle style;
-};
-
 // The nickname styles as the page's radio buttons name them, with or without the closing "型".
-constexpr std::array kStyles = {
-    StyleName{"AA", naming::NicknameStyle::Doubled},
-    StyleName{"小A", naming::NicknameStyle::XiaoPrefix},
-    StyleName{"A儿", naming::NicknameStyle::ErSuffix},
-    StyleName{"阿A", naming::NicknameStyle::APrefix},
-};
-
 bool parseStyle(std::string_view value, naming::NicknameStyle& style)
 {
+    using Style = naming::NicknameStyle;
+    constexpr std::array<Named<Style>, 4> kStyles = {{{"AA", Style::Doubled},
+                                                      {"小A", Style::XiaoPrefix},
+                                                      {"A儿", Style::ErSuffix},
+                                                      {"阿A", Style::APrefix}}};
     if (value.ends_with("型"))
         value.remove_suffix(std::string_view("型").size());
-    for (const StyleName& s : kStyles)
-        if (s.name == value) {
-            style = s.style;
-            return true;
-        }
-    return false;
+    const auto found =
+        std::find_if(kStyles.begin(), kStyles.end(), [&](const auto& s) { return s.name == value; });
+    if (found == kStyles.end())
+        return false;
+    style = found->value;
+    return true;
 }
 
 } // namespace
@@ -137,7 +132,7 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
         err << "未知的起名模式: " << modeName << '\n';
         return 2;
     }
-    request.mode = mode->mode;
+    request.mode = mode->value;
     request.surname = args.option("surname").value_or("");
     request.sex = args.option("sex").value_or("男");
     if (request.sex != "男" && request.sex != "女") {
