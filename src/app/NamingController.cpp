@@ -34,7 +34,7 @@ struct RunPage
     int page; // switched to when the run starts; -1 stays
 };
 
-const std::array<RunPage, 3> kRunPages = {{
+const std::array<RunPage, 5> kRunPages = {{
     {naming::Mode::HighScore,
      names::单选框_高分起名,
      names::超级列表框_高分起名,
@@ -54,6 +54,24 @@ const std::array<RunPage, 3> kRunPages = {{
      {names::按钮_超吉生成, names::按钮_超吉导出},
      -1},
     {naming::Mode::Classic, names::单选框_经典起名, {}, names::编辑框_经典名字, {}, {}, {}, {}, kPageClassic},
+    {naming::Mode::Combination,
+     names::单选框_组合起名,
+     names::超级列表框_组合列表,
+     {},
+     {},
+     {},
+     {names::按钮_组合起名, {}, {}},
+     {names::按钮_组合起名, {}},
+     -1},
+    {naming::Mode::Nickname,
+     names::单选框_起小名,
+     names::超级列表框_小名列表,
+     {},
+     {},
+     {},
+     {names::按钮_起小名, {}, {}},
+     {names::按钮_起小名, {}},
+     -1},
 }};
 
 const RunPage& runPageOf(naming::Mode mode)
@@ -99,6 +117,26 @@ bool IsSurname(std::string_view text)
     return !characters.empty() && characters.size() <= 2 &&
            std::all_of(characters.begin(), characters.end(),
                        [](const std::string& c) { return text::isHanzi(c); });
+}
+
+ControlName listOfMode(naming::Mode mode)
+{
+    switch (mode) {
+    case naming::Mode::HighScore:
+        return names::超级列表框_高分起名;
+    case naming::Mode::SuperAuspicious:
+        return names::超级列表框_超吉起名;
+    case naming::Mode::Poem:
+        return names::超级列表框_诗名列表;
+    case naming::Mode::Combination:
+        return names::超级列表框_组合列表;
+    case naming::Mode::Nickname:
+        return names::超级列表框_小名列表;
+    case naming::Mode::Classic:
+    case naming::Mode::English:
+        break;
+    }
+    return {};
 }
 
 // Turns the run's events into posted changes of the window. Each posted task first checks that its
@@ -243,6 +281,13 @@ void NamingController::StartNaming()
     }
     if (mode == naming::Mode::English) {
         ShowEnglishPage(main);
+        return;
+    }
+    if (mode == naming::Mode::Combination || mode == naming::Mode::Nickname) {
+        // These modes run from the generate buttons of their pages: 按钮_起名 opens the page, emptied.
+        main.clearRows(listOfMode(*mode));
+        main.setCurrentPage(names::高级选择夹1,
+                            mode == naming::Mode::Combination ? kPageCombination : kPageNickname);
         return;
     }
     // The remaining modes have no run of their own yet and answer nothing.

@@ -23,7 +23,11 @@ inline constexpr const char* kBadSurnameMessage = "姓氏应是一个或两个�
 // True when the text can be a surname: one or two Chinese characters.
 bool IsSurname(std::string_view text);
 
-// The naming buttons of the main window and the one naming run behind them. Handlers run on the
+// The list view a run of the mode fills; empty for the modes without a name list of that kind.
+ControlName listOfMode(naming::Mode mode);
+
+// The naming buttons of the main window and the one naming run behind them, which fills the list view
+// of its mode (listOfMode). Handlers run on the
 // window thread; the run works on a thread of its own and hands every change of the window back
 // through Host::post. A run that was stopped (a new surname, closing the program) is abandoned: what
 // it still posts is dropped, so no half-sorted list is ever shown.
@@ -49,6 +53,11 @@ public:
 
     void OpenGenerationDialog();
 
+    // The inputs every mode shares, read from the main window for a run of the mode.
+    naming::NamingRequest readRequest(naming::Mode mode) const;
+    // Stops a run that is going and starts one for the request; its rows go to the mode's list.
+    void startRun(naming::NamingRequest request);
+
     bool running() const { return m_thread.joinable() && !m_finished.load(); }
     // Waits for the current run's thread to end (its posted work may still be pending).
     void waitForRun();
@@ -65,8 +74,6 @@ public:
 private:
     class Observer;
 
-    naming::NamingRequest readRequest(naming::Mode mode) const;
-    void startRun(naming::NamingRequest request);
     // Stops a run that is going and releases its page, as its end would have.
     void abandonRun();
     void openSuperAuspiciousPage(const std::string& surname);

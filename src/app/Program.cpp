@@ -5,7 +5,7 @@
 namespace app {
 
 Program::Program(Host& host, store::NamingStore& store, ShellPaths paths)
-    : shell(host, store, paths), naming(host, store), records(host),
+    : shell(host, store, paths), naming(host, store), combination(host, naming), records(host),
       details(host, store, paths.programFolder, records), evaluation(host, store, paths.programFolder),
       exports(host, paths.programFolder), query(host, store, paths.programFolder),
       articles(host, store, paths.programFolder),
@@ -13,6 +13,7 @@ Program::Program(Host& host, store::NamingStore& store, ShellPaths paths)
 {
     ShellHooks& hooks = shell.hooks();
     naming.wire();
+    combination.wire();
     hooks.stopNamingRun = [this] { naming.StopRun(); };
     hooks.setLastRunSurname = [this](const std::string& surname) { naming.setLastRunSurname(surname); };
     hooks.resetGenerationSetting = [this] { naming.resetGeneration(); };

@@ -2,6 +2,7 @@
 
 #include "app/ArticleReader.h"
 #include "app/CharacterQuery.h"
+#include "app/CombinationPages.h"
 #include "app/DetailController.h"
 #include "app/EnglishController.h"
 #include "app/EvaluationPage.h"
@@ -23,6 +24,7 @@ public:
 
     Shell shell;
     NamingController naming;
+    CombinationPages combination;
     RecordsPage records;
     DetailController details;
     EvaluationPage evaluation;

@@ -6,6 +6,7 @@
 #include "numerology/SplitCharacters.h"
 #include "reports/Export.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <iostream>
@@ -13,11 +14,13 @@
 namespace cli {
 namespace {
 
-struct ModeName
+// A value as the command line names it.
+template <typename T> struct Named
 {
     std::string_view name;
-    naming::Mode mode;
+    T value;
 };
+using ModeName = Named<naming::Mode>;
 
 constexpr std::array kModes = {
     ModeName{"classic", naming::Mode::Classic},
@@ -72,6 +75,24 @@ bool parseGeneration(const std::string& value, naming::GenerationSetting& settin
     return true;
 }
 
+// The nickname styles as the page's radio buttons name them, with or without the closing "型".
+bool parseStyle(std::string_view value, naming::NicknameStyle& style)
+{
+    using Style = naming::NicknameStyle;
+    constexpr std::array<Named<Style>, 4> kStyles = {{{"AA", Style::Doubled},
+                                                      {"小A", Style::XiaoPrefix},
+                                                      {"A儿", Style::ErSuffix},
+                                                      {"阿A", Style::APrefix}}};
+    if (value.ends_with("型"))
+        value.remove_suffix(std::string_view("型").size());
+    const auto found =
+        std::find_if(kStyles.begin(), kStyles.end(), [&](const auto& s) { return s.name == value; });
+    if (found == kStyles.end())
+        return false;
+    style = found->value;
+    return true;
+}
+
 } // namespace
 
 int runScore(Context& context, const Arguments& args, std::ostream& out, std::ostream& err)
@@ -113,7 +134,7 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
         err << "未知的起名模式: " << modeName << '\n';
         return 2;
     }
-    request.mode = mode->mode;
+    request.mode = mode->value;
     request.surname = args.option("surname").value_or("");
     request.sex = args.option("sex").value_or("男");
     if (request.sex != "男" && request.sex != "女") {
@@ -142,8 +163,22 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
     }
     if (request.mode == naming::Mode::SuperAuspicious && !parseElementOptions(args, request.elements, err))
         return 2;
+
+    if (request.mode == naming::Mode::Combination) {
+        const auto chars = args.option("chars");
+        if (!chars) {
+            err << "组合起名需要 --chars 给出要组合的字\n";
+            return 2;
+        }
+        request.combinationText = *chars;
+    }
+    if (const auto style = args.option("style"); style && !parseStyle(*style, request.nicknameStyle)) {
+        err << "--style 只能是 AA、小A、A儿 或 阿A\n";
+        return 2;
+    }
     if (request.mode != naming::Mode::HighScore && request.mode != naming::Mode::SuperAuspicious &&
-        request.mode != naming::Mode::Classic) {
+        request.mode != naming::Mode::Classic && request.mode != naming::Mode::Combination &&
+        request.mode != naming::Mode::Nickname) {
         err << "该起名模式尚未提供: " << modeName << '\n';
         return 1;
     }

@@ -17,7 +17,9 @@ std::span<const Verb> allVerbs()
                          "[--seed N] [--generation second:字|third:字] [--export FILE]; "
                          "--mode super --surname S --sex 男|女 [--seed N] [--second 金水] [--third 木] "
                          "[--must 金木水火土] [--must-not 火] [--export FILE]; "
-                         "--mode classic --surname S --sex 男|女 --length 1|2 [--seed N] [--export FILE]",
+                         "--mode classic --surname S --sex 男|女 --length 1|2 [--seed N] [--export FILE]; "
+                         "--mode combination --surname S --chars TEXT [--length 1|2]; "
+                         "--mode nickname --surname S [--style AA|小A|A儿|阿A]",
                          true, true, &runGenerate},
         Verb{"pillars", "nestling-cli pillars YYYY-M-D H[:MI[:SS]]", false, true, &runPillars},
         Verb{"report", "nestling-cli report SURNAME GIVEN [--dir DIR]", true, true, &runReport},

@@ -47,6 +47,15 @@ struct ElementFilter
     ElementFilterRow mustNot;                  // 所有字不能带五行
 };
 
+// The nickname patterns for a character A: A+A, 小+A, A+儿, 阿+A.
+enum class NicknameStyle
+{
+    Doubled,
+    XiaoPrefix,
+    ErSuffix,
+    APrefix,
+};
+
 // Everything a run reads from the window, read once on the window thread before the run starts.
 struct NamingRequest
 {
@@ -60,6 +69,8 @@ struct NamingRequest
     // English mode: the Chinese given name (编辑框_英文名字) and the style's gender code (1, 2, 3).
     std::string englishGivenName;
     int englishGender = 1;
+    std::string combinationText; // the characters typed for combination naming
+    NicknameStyle nicknameStyle = NicknameStyle::Doubled;
 };
 
 } // namespace naming

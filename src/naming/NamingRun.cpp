@@ -60,6 +60,12 @@ RunOutcome NamingRun::run()
         m_observer.englishNamesListed(
             FindEnglishNames(m_store, m_request.englishGivenName, m_request.englishGender));
         break;
+    case Mode::Combination:
+        outcome = runCombination();
+        break;
+    case Mode::Nickname:
+        outcome = runNickname();
+        break;
     default:
         // Modes without a run of their own yet end at once, listing nothing.
         break;
@@ -84,21 +90,30 @@ void NamingRun::prepareHighScoreCandidates()
 RunOutcome NamingRun::runHighScore()
 {
     prepareHighScoreCandidates();
-    const bool oneCharacter = m_request.givenLength != 2;
-    if (oneCharacter)
-        message(store::MessageIcon::Information, kOneCharacterMessage);
-    m_formed = FormNames(m_store, m_candidates, m_request.givenLength, m_request.generation, m_control,
-                         [this](size_t done, size_t total) { m_observer.progress(done, total); });
-    if (m_control.stopped())
+    if (!formCandidateNames())
         return RunOutcome::Stopped;
 
     ListingLimits limits;
-    if (oneCharacter) {
+    if (m_request.givenLength != 2) {
         limits.threshold = 0;
     } else if (m_request.generation.fixesSecond() || m_request.generation.fixesThird()) {
         message(store::MessageIcon::Warning, kGenerationMessage);
         limits.threshold = 0;
     }
+    return listFormedNames(limits);
+}
+
+bool NamingRun::formCandidateNames()
+{
+    if (m_request.givenLength != 2)
+        message(store::MessageIcon::Information, kOneCharacterMessage);
+    m_formed = FormNames(m_store, m_candidates, m_request.givenLength, m_request.generation, m_control,
+                         [this](size_t done, size_t total) { progress(done, total); });
+    return !m_control.stopped();
+}
+
+RunOutcome NamingRun::listFormedNames(ListingLimits limits)
+{
     numerology::CachedFortunes fortunes(m_store);
     m_rows = ListScoredNames(m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
                              [this](std::span<const NameRow> batch) { m_observer.rowsWritten(batch); });

@@ -60,6 +60,13 @@ private:
     void prepareHighScoreCandidates();
     RunOutcome runSuperAuspicious(); // SuperAuspicious.cpp
     RunOutcome runClassic();         // ClassicNames.cpp
+    RunOutcome runCombination();     // CombinationNames.cpp
+    RunOutcome runNickname();        // Nicknames.cpp
+    // FormNames over the candidates, after the one-character message; false when stopped meanwhile.
+    bool formCandidateNames();
+    // Scores and lists the formed names, then sorts the list and hands it to the observer.
+    RunOutcome listFormedNames(ListingLimits limits);
+    void progress(size_t done, size_t total) { m_observer.progress(done, total); }
     void message(store::MessageIcon icon, const char* text);
 
     const store::NamingStore& m_store;

@@ -22,4 +22,10 @@ constexpr bool isGb2312Pair(unsigned char lead, unsigned char trail) noexcept
     return lead >= 0xA1 && lead <= 0xFE && trail >= 0xA1 && trail <= 0xFE;
 }
 
+// True for a GB2312 Chinese character of levels 1 and 2: lead byte 0xB0..0xF7, trail byte 0xA1..0xFE.
+constexpr bool isGb2312Hanzi(unsigned char lead, unsigned char trail) noexcept
+{
+    return lead >= 0xB0 && lead <= 0xF7 && trail > 0xA0 && trail != 0xFF;
+}
+
 } // namespace text

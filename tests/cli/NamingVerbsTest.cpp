@@ -26,9 +26,35 @@ protected:
         return cli::runCli(words, m_dir.path(), in, out, err);
     }
 
+    // Asks `score` for every listed name in one batch; its line must be the row without 编号.
+    void expectRowsEqualScore(const std::string& list, const std::string& surname)
+    {
+        std::istringstream rows(list);
+        std::string line, requests, expected;
+        while (std::getline(rows, line)) {
+            const std::string rest = line.substr(line.find('\t') + 1);
+            const std::string name = rest.substr(0, rest.find('\t'));
+            requests += surname + " " + name.substr(surname.size()) + "\n";
+            expected += rest + "\n";
+        }
+        ASSERT_EQ(run({"score", "--batch"}, requests), 0);
+        EXPECT_EQ(out.str(), expected);
+    }
+
     std::ostringstream out;
     std::ostringstream err;
 };
+
+std::vector<std::string> listedNames(const std::string& list)
+{
+    std::vector<std::string> names;
+    std::istringstream rows(list);
+    for (std::string line; std::getline(rows, line);) {
+        const std::string rest = line.substr(line.find('\t') + 1);
+        names.push_back(rest.substr(0, rest.find('\t')));
+    }
+    return names;
+}
 
 TEST_F(NamingVerbs, GenerateRowsEqualScoreAndRepeatWithTheSeed)
 {
@@ -40,19 +66,48 @@ TEST_F(NamingVerbs, GenerateRowsEqualScoreAndRepeatWithTheSeed)
     ASSERT_FALSE(list.empty());
     ASSERT_EQ(run({"generate", "--surname", "李", "--length", "2", "--seed", "3"}), 0);
     EXPECT_EQ(out.str(), list) << "high-score and 男 are the defaults; the seed fixes the list";
+    expectRowsEqualScore(list, "李");
+}
 
-    // Ask `score` for every listed name in one batch; its line must be the row without 编号.
-    std::istringstream rows(list);
-    std::string line, requests, expected;
-    while (std::getline(rows, line)) {
-        const size_t nameStart = line.find('\t') + 1;
-        const std::string rest = line.substr(nameStart);
-        const std::string name = rest.substr(0, rest.find('\t'));
-        requests += "李 " + name.substr(std::string("李").size()) + "\n";
-        expected += rest + "\n";
-    }
-    ASSERT_EQ(run({"score", "--batch"}, requests), 0);
-    EXPECT_EQ(out.str(), expected);
+TEST_F(NamingVerbs, CombinationListsThePairsOfTheTypedCharacters)
+{
+    const std::string typed = "圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇";
+    const auto file = m_dir.path() / "组合.txt";
+    ASSERT_EQ(run({"generate", "--mode", "combination", "--surname", "李", "--chars", typed, "--length", "2",
+                   "--export", file.string()}),
+              0)
+        << err.str();
+    const std::string list = out.str();
+    const std::vector<std::string> names = listedNames(list);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "李圣圣"), 1);
+    EXPECT_EQ(std::count_if(names.begin(), names.end(),
+                            [](const std::string& n) { return n.find("李", 3) != std::string::npos; }),
+              0);
+    // Exported as the high-score list is: a GBK header line, then one line per row.
+    const std::string exported = testing_support::readFile(file);
+    EXPECT_EQ(exported.substr(0, 4), text::toGbk("编号"));
+    EXPECT_EQ(std::count(exported.begin(), exported.end(), '\n'), static_cast<long>(names.size()) + 1);
+    ASSERT_EQ(run({"generate", "--mode", "combination", "--surname", "李", "--chars",
+                   "圣诚, 杰泽abc鹤航 轩辉皓君豪博楷国益佑天南泰宇XYZ"}),
+              0);
+    EXPECT_EQ(out.str(), list) << "spaces, commas and Latin letters change nothing";
+    expectRowsEqualScore(list, "李");
+}
+
+TEST_F(NamingVerbs, NicknameListsTheStyleWithDuplicates)
+{
+    ASSERT_EQ(run({"generate", "--mode", "nickname", "--surname", "王", "--style", "小A"}), 0) << err.str();
+    const std::string list = out.str();
+    std::vector<std::string> names = listedNames(list);
+    ASSERT_FALSE(names.empty());
+    for (const std::string& name : names)
+        ASSERT_EQ(name.substr(0, 6), "王小") << name;
+    std::sort(names.begin(), names.end());
+    EXPECT_NE(std::adjacent_find(names.begin(), names.end()), names.end()) << "characters of both lists";
+    ASSERT_EQ(run({"generate", "--mode", "nickname", "--surname", "王", "--style", "小A型", "--sex", "女"}),
+              0);
+    EXPECT_EQ(out.str(), list);
+    expectRowsEqualScore(list, "王");
 }
 
 TEST_F(NamingVerbs, OneCharacterMessageGoesToStderr)
@@ -70,7 +125,9 @@ TEST_F(NamingVerbs, BadRequestsFailWithAMessage)
         {"generate", "--surname", "李", "--seed", "-1"},
         {"generate", "--surname", "李", "--generation", "fourth:明"},
         {"generate", "--surname", "李", "--mode", "nonsense"},
-        {"generate", "--sex", "男"}, // no surname
+        {"generate", "--sex", "男"},                              // no surname
+        {"generate", "--surname", "李", "--mode", "combination"}, // no characters
+        {"generate", "--surname", "李", "--mode", "nickname", "--style", "AB"},
         {"score", "李"},
     };
     for (const auto& words : bad) {

@@ -1,7 +1,7 @@
 // nestling_screenshots FOLDER [--skins]: builds the main window and every secondary window offscreen, shows
 // each page in turn and writes one PNG per page and window into FOLDER.
 #include "app/ControlNames.h"
-#include "app/Shell.h"
+#include "app/Program.h"
 #include "gui/Application.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageBoxSeam.h"
@@ -69,6 +69,7 @@ void fillExamples(app::Window& w)
     w.setText(n::编辑框_评分名字, "明华");
     w.setText(n::编辑框_英文姓氏, "李");
     w.setText(n::编辑框_英文名字, "明华");
+    w.setText(n::编辑框_组合的字, "圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇");
 }
 
 } // namespace
@@ -98,11 +99,24 @@ int main(int argc, char** argv)
     gui::MainWindow window;
     gui::QtHost host(window);
     host.setDesktopOpening(false);
-    app::Shell shell(host, store, {store::programFolder(), root / "config", root / "nestling.lock"});
+    app::Program program(host, store, {store::programFolder(), root / "config", root / "nestling.lock"});
+    app::Shell& shell = program.shell;
     if (!shell.StartUp())
         return 1;
     fillExamples(host.mainWindow());
     window.resize(1000, 700);
+    // The combination and nickname pages show the lists their generate buttons make.
+    shell.waitForDatabaseLoad();
+    const auto generate = [&](int page, const std::function<void()>& start) {
+        host.mainWindow().setCurrentPage(app::names::高级选择夹1, page);
+        start();
+        while (program.naming.running())
+            settle(50);
+        settle(200);
+    };
+    generate(app::kPageCombination, [&] { program.combination.GenerateCombination(); });
+    host.mainWindow().setChecked(app::names::单选框_小A型, true);
+    generate(app::kPageNickname, [&] { program.combination.GenerateNicknames(); });
 
     bool ok = true;
     static const char* const pageFiles[] = {"page-00-modes",       "page-01-high-score", "page-02-poem",
