@@ -4,17 +4,20 @@
 #include "text/Files.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace app {
 namespace {
 
-// A file name made of the window's caption: the characters a file name cannot hold become "_".
-std::string suggestedFileName(const std::string& caption)
+// A file name made of the window's caption, with the shown file's extension (a page .html, the manual
+// .mht): the characters a file name cannot hold become "_".
+std::string suggestedFileName(const std::string& caption, const std::string& shown)
 {
     std::string name = caption.empty() ? std::string("页面") : caption;
     std::replace_if(
         name.begin(), name.end(), [](char c) { return c == '/' || c == '\\' || c == ':'; }, '_');
-    return name + ".html";
+    const std::string extension = std::filesystem::path(shown).extension().string();
+    return name + (extension.empty() ? std::string(".html") : extension);
 }
 
 } // namespace
@@ -60,7 +63,7 @@ void ExportShownPage(Host& host, Window& window, ControlName browser)
         return;
     }
     const std::optional<std::string> target =
-        host.chooseSaveFile(suggestedFileName(window.title()), "网页文件 (*.html *.htm)");
+        host.chooseSaveFile(suggestedFileName(window.title(), shown), "网页文件 (*.html *.htm *.mht)");
     if (!target)
         return;
     if (!text::writeFileReplacing(*target, bytes)) {

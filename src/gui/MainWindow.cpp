@@ -14,6 +14,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace gui {
 namespace {
 
@@ -74,7 +76,10 @@ QWidget* MainWindow::buildInputGroup(QWidget* parent)
     auto* row = new QHBoxLayout(group);
     row->addWidget(makeLabel(group, "姓氏:"));
     QLineEdit* surname = makeEdit(group, "编辑框_姓氏");
-    surname->setMaximumWidth(80);
+    // Room for a two-character surname (欧阳, 司马) with the frame, at any font size.
+    surname->setMinimumWidth(surname->fontMetrics().horizontalAdvance(QStringLiteral("欧阳")) + 24);
+    surname->setMaximumWidth(std::max(80, surname->minimumWidth()));
+    surname->setMaxLength(2);
     row->addWidget(surname);
     row->addWidget(makeLabel(group, "性别:"));
     row->addWidget(makeCombo(group, "组合框_性别", {QStringLiteral("男"), QStringLiteral("女")}));

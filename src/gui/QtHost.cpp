@@ -1,5 +1,7 @@
 #include "gui/QtHost.h"
 
+#include "app/ControlNames.h"
+
 #include "gui/MainWindow.h"
 #include "gui/MessageBoxSeam.h"
 #include "gui/QtWindow.h"
@@ -64,8 +66,8 @@ app::Window* QtHost::openWindow(std::string_view windowName, app::WindowMode mod
     widget->setAttribute(Qt::WA_DeleteOnClose);
     if (mode == app::WindowMode::Modal) {
         // A dialog: no minimise or maximise, blocking the other windows.
-        widget->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                               Qt::WindowCloseButtonHint);
+        widget->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
         widget->setWindowModality(Qt::ApplicationModal);
     } else {
         widget->setWindowFlag(Qt::Window);
@@ -94,9 +96,15 @@ app::Window* QtHost::findWindow(std::string_view windowName)
 
 app::MessageAnswer QtHost::messageBox(const store::Message& message)
 {
-    // Over the modal dialog that asked (a warning of 设置辈份), else over the main window; never over
-    // a modeless window such as NestlingWaiting, which a naming run closes while the box is open.
-    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &m_mainWidget;
+    // Over the modal dialog that asked (a warning of 设置辈份), else over the window in front (the report
+    // whose page was exported), but never over NestlingWaiting: a naming run closes that window while
+    // its message may still be open.
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!parent) {
+        QWidget* active = QApplication::activeWindow();
+        const bool waiting = active && active->objectName() == qs(app::names::NestlingWaiting);
+        parent = active && !waiting ? active : &m_mainWidget;
+    }
     return MessageBoxSeam::show(parent, message);
 }
 

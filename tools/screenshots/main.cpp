@@ -1,5 +1,6 @@
 // nestling_screenshots FOLDER [--skins]: builds the main window and every secondary window offscreen, shows
 // each page in turn and writes one PNG per page and window into FOLDER.
+#include "app/ArticleMenu.h"
 #include "app/ControlNames.h"
 #include "app/Program.h"
 #include "gui/Application.h"
@@ -15,8 +16,10 @@
 #include <QEventLoop>
 #include <QHash>
 #include <QImage>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWebEngineView>
 #include <QWidget>
 
 #include <algorithm>
@@ -59,6 +62,35 @@ bool save(QWidget* widget, const QDir& folder, const QString& name)
     return ok;
 }
 
+// A window is drawn once its browser views have loaded their pages: until then a view is one flat
+// colour. Waits (up to about ten seconds) for every visible view to show more than a few colours, then
+// saves the window; a view still blank by then fails the picture, so the manual never shows one.
+bool saveDrawn(QWidget* widget, const QDir& folder, const QString& name)
+{
+    const auto drawn = [](QWidget* view) {
+        const QImage image = view->grab().toImage();
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height() && colours.size() < 16; y += 4)
+            for (int x = 0; x < image.width() && colours.size() < 16; x += 4)
+                colours.insert(image.pixel(x, y));
+        return colours.size() >= 16;
+    };
+    bool allDrawn = false;
+    for (int attempt = 0; attempt < 40 && !allDrawn; ++attempt) {
+        settle(250);
+        allDrawn = true;
+        for (QWebEngineView* view : widget->findChildren<QWebEngineView*>())
+            if (view->isVisible() && !view->url().isEmpty() && !drawn(view))
+                allDrawn = false;
+    }
+    if (!allDrawn) {
+        std::printf("FAILED %s: a page stayed blank\n", name.toUtf8().constData());
+        save(widget, folder, name + QStringLiteral("-blank"));
+        return false;
+    }
+    return save(widget, folder, name);
+}
+
 // Example content, so the pictures show what the pages look like in use.
 void fillExamples(app::Window& w)
 {
@@ -92,6 +124,7 @@ int main(int argc, char** argv)
     QDir folder(QString::fromLocal8Bit(argv[1]));
     folder.mkpath(QStringLiteral("."));
 
+    gui::translateApplication();
     // Settings and the lock in a scratch folder: the pictures never depend on, or change, a user's setup.
     QTemporaryDir scratch;
     const std::filesystem::path root = scratch.path().toStdString();
@@ -105,55 +138,82 @@ int main(int argc, char** argv)
         return 1;
     fillExamples(host.mainWindow());
     window.resize(1000, 700);
-    // The combination and nickname pages show the lists their generate buttons make.
+    window.show();
+    // Every page shows what its own buttons make, from the real database: a picture of an empty list
+    // teaches nothing.
     shell.waitForDatabaseLoad();
-    const auto generate = [&](int page, const std::function<void()>& start) {
-        host.mainWindow().setCurrentPage(app::names::高级选择夹1, page);
+    program.naming.setSeed(1);
+    app::Window& main = host.mainWindow();
+    const auto runToEnd = [&](int page, const std::function<void()>& start) {
+        main.setCurrentPage(app::names::高级选择夹1, page);
         start();
         while (program.naming.running())
             settle(50);
-        settle(200);
+        settle(300);
     };
-    generate(app::kPageCombination, [&] { program.combination.GenerateCombination(); });
-    host.mainWindow().setChecked(app::names::单选框_小A型, true);
-    generate(app::kPageNickname, [&] { program.combination.GenerateNicknames(); });
+    main.setChecked(app::names::单选框_高分起名, true);
+    runToEnd(app::kPageHighScore, [&] { program.naming.StartNaming(); });
+    runToEnd(app::kPageSuperAuspicious, [&] { program.naming.GenerateSuperAuspicious(); });
+    main.setCurrentIndex(app::names::组合框_名字个数, 1);
+    runToEnd(app::kPageClassic, [&] { program.naming.GenerateClassic(); });
+    runToEnd(app::kPageCombination, [&] { program.combination.GenerateCombination(); });
+    main.setChecked(app::names::单选框_小A型, true);
+    runToEnd(app::kPageNickname, [&] { program.combination.GenerateNicknames(); });
+    runToEnd(app::kPageEnglish, [&] {
+        program.english.Generate();
+        program.english.waitForWork();
+    });
+    main.setCurrentPage(app::names::高级选择夹1, app::kPageEvaluation);
+    main.setText(app::names::编辑框_评分名字, "明华");
+    main.setText(app::names::编辑框_评分姓氏, "李");
+    program.evaluation.EvaluateName();
+    main.setChecked(app::names::单选框_起英文名, false);
+    main.setChecked(app::names::单选框_高分起名, true);
 
     bool ok = true;
     static const char* const pageFiles[] = {"page-00-modes",       "page-01-high-score", "page-02-poem",
                                             "page-03-combination", "page-04-nickname",   "page-05-english",
                                             "page-06-birth-chart", "page-07-evaluation", "page-08-records",
                                             "page-09-super",       "page-10-classic"};
-    shell.ShowPage(app::kToolBirthChart);
-    shell.ShowPage(app::kToolEvaluation);
     for (int page = 0; page < app::kPageCount; ++page) {
-        host.mainWindow().setCurrentPage(app::names::高级选择夹1, page);
+        main.setCurrentPage(app::names::高级选择夹1, page);
         settle(page == app::kPagePoem ? 600 : 150);
-        ok = save(&window, folder, QString::fromLatin1(pageFiles[page])) && ok;
+        ok = saveDrawn(&window, folder, QString::fromLatin1(pageFiles[page])) && ok;
     }
 
-    const std::pair<std::string_view, const char*> windows[] = {
-        {app::names::NestlingWaiting, "window-waiting"},
-        {app::names::NestlingConten, "window-detail"},
-        {app::names::NestlingContenSinglePage, "window-character"},
-        {app::names::NestlingRead, "window-reader"},
-        {app::names::NestlingWord, "window-dictionary"},
-        {app::names::设置辈份, "window-generation"},
-        {app::names::AboutUs, "window-about"},
-    };
-    for (const auto& [name, file] : windows) {
-        app::Window* w = host.openWindow(name, app::WindowMode::Modeless);
-        if (!w) {
-            ok = false;
-            continue;
-        }
-        if (name == app::names::NestlingWaiting)
-            w->setProgress(app::names::进度条1, 4200, 10000);
-        settle(300);
+    // The secondary windows with real content: a report, a character page, an article.
+    const auto shoot = [&](app::Window* w, const char* file) {
         auto* qt = dynamic_cast<gui::QtWindow*>(w);
-        ok = save(qt->root(), folder, QString::fromLatin1(file)) && ok;
+        if (!qt || !qt->root()) {
+            std::printf("FAILED %s: the window did not open\n", file);
+            ok = false;
+            return;
+        }
+        ok = saveDrawn(qt->root(), folder, QString::fromLatin1(file)) && ok;
         w->close();
         settle(50);
+    };
+    app::Window* waiting = host.openWindow(app::names::NestlingWaiting, app::WindowMode::Modeless);
+    if (waiting)
+        waiting->setProgress(app::names::进度条1, 4200, 10000);
+    shoot(waiting, "window-waiting");
+    shoot(program.details.openDetail("李", "明华"), "window-detail");
+    app::Window* word = host.openWindow(app::names::NestlingWord, app::WindowMode::Modeless);
+    if (word) {
+        word->setText(app::names::编辑框1, "涵");
+        app::Window* character = program.query.QueryCharacter(*word);
+        shoot(character, "window-character");
+        shoot(word, "window-dictionary");
     }
+    const auto& menu = app::parentingMenu();
+    const auto firstArticle = std::find_if(menu.begin(), menu.end(), [](const app::ArticleMenuEntry& e) {
+        return e.kind == app::ArticleMenuEntry::Item;
+    });
+    if (firstArticle != menu.end())
+        program.articles.OpenArticleCategory(firstArticle->table, firstArticle->caption);
+    shoot(host.findWindow(app::names::NestlingRead), "window-reader");
+    shoot(host.openWindow(app::names::设置辈份, app::WindowMode::Modeless), "window-generation");
+    shoot(host.openWindow(app::names::AboutUs, app::WindowMode::Modeless), "window-about");
     // With --skins: the main window once in every skin, to review the themes side by side.
     if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("--skins")) {
         host.mainWindow().setCurrentPage(app::names::高级选择夹1, app::kPageBirthChart);
