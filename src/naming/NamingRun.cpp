@@ -117,6 +117,11 @@ RunOutcome NamingRun::listFormedNames(ListingLimits limits)
     numerology::CachedFortunes fortunes(m_store);
     m_rows = ListScoredNames(m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
                              [this](std::span<const NameRow> batch) { m_observer.rowsWritten(batch); });
+    return finishList();
+}
+
+RunOutcome NamingRun::finishList()
+{
     if (m_control.stopped())
         return RunOutcome::Stopped;
     FinishNameList(m_rows);

@@ -66,6 +66,8 @@ private:
     bool formCandidateNames();
     // Scores and lists the formed names, then sorts the list and hands it to the observer.
     RunOutcome listFormedNames(ListingLimits limits);
+    // Sorts and renumbers the written rows and hands them to the observer, unless the run was stopped.
+    RunOutcome finishList();
     void progress(size_t done, size_t total) { m_observer.progress(done, total); }
     void message(store::MessageIcon icon, const char* text);
 

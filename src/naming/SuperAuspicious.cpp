@@ -201,11 +201,7 @@ RunOutcome NamingRun::runSuperAuspicious()
     m_rows = ListSuperAuspiciousNames(
         m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
         [this](std::span<const NameRow> batch) { m_observer.rowsWritten(batch); }, progress);
-    if (m_control.stopped())
-        return RunOutcome::Stopped;
-    FinishNameList(m_rows);
-    m_observer.listFinished(m_rows);
-    return RunOutcome::Finished;
+    return finishList();
 }
 
 } // namespace naming

@@ -34,6 +34,14 @@ protected:
         return count;
     }
     int records() { return main().rowCount(names::超级列表框_记录列表); }
+    // Double-clicks a one-row list holding the name cell under the surname; the detail window it opens.
+    FakeWindow* openFromList(names::Name list, const std::string& surname, const std::string& nameCell)
+    {
+        main().setText(names::编辑框_姓氏, surname);
+        main().setRows(list, {nameRow("1", nameCell)});
+        main().doubleClickRow(list, 0);
+        return m_host.find(names::NestlingConten);
+    }
 
     RecordsPage m_records{m_host};
     DetailController m_details{m_host, m_store, m_program, m_records};
@@ -84,10 +92,7 @@ TEST_F(DetailControllerTest, EveryNameListOpensTheDetailAndOnlyGeneratedListsRec
 
 TEST_F(DetailControllerTest, PagesShowTheCharactersAndLoadTheirFilesWhenChosen)
 {
-    main().setText(names::编辑框_姓氏, "欧阳");
-    main().setRows(names::超级列表框_高分起名, {nameRow("1", "欧阳明华")});
-    main().doubleClickRow(names::超级列表框_高分起名, 0);
-    FakeWindow* detail = m_host.find(names::NestlingConten);
+    FakeWindow* detail = openFromList(names::超级列表框_高分起名, "欧阳", "欧阳明华");
     ASSERT_NE(detail, nullptr);
     EXPECT_EQ(detail->title(), "欧阳明华姓名详细解释");
     EXPECT_EQ(main().cell(names::超级列表框_记录列表, 0, 1), "欧阳\r\n明华");
@@ -124,10 +129,7 @@ TEST_F(DetailControllerTest, PagesShowTheCharactersAndLoadTheirFilesWhenChosen)
 
 TEST_F(DetailControllerTest, ToolbarStepsThroughTheShownPagesHistoryAndExportsIt)
 {
-    main().setText(names::编辑框_姓氏, "李");
-    main().setRows(names::超级列表框_高分起名, {nameRow("1", "李明华")});
-    main().doubleClickRow(names::超级列表框_高分起名, 0);
-    FakeWindow* detail = m_host.find(names::NestlingConten);
+    FakeWindow* detail = openFromList(names::超级列表框_高分起名, "李", "李明华");
     ASSERT_NE(detail, nullptr);
     const std::string report = reports::ReportFile(m_program).string();
     const std::string linked = (m_program / "data" / "temp5.html").string();
@@ -184,10 +186,7 @@ TEST_F(DetailControllerTest, AOneCharacterNameShowsOnlyItsPagesAndTheSurnameBoxD
 
 TEST_F(DetailControllerTest, ARepeatedCharacterHasOnePage)
 {
-    main().setText(names::编辑框_姓氏, "李");
-    main().setRows(names::超级列表框_小名列表, {nameRow("1", "李明明")});
-    main().doubleClickRow(names::超级列表框_小名列表, 0);
-    FakeWindow* detail = m_host.find(names::NestlingConten);
+    FakeWindow* detail = openFromList(names::超级列表框_小名列表, "李", "李明明");
     ASSERT_NE(detail, nullptr);
     EXPECT_EQ(detail->pageCaption(names::高级选择夹1, 1), "李");
     EXPECT_EQ(detail->pageCaption(names::高级选择夹1, 2), "明");
