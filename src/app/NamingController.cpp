@@ -34,7 +34,7 @@ struct RunPage
     int page; // switched to when the run starts; -1 stays
 };
 
-const std::array<RunPage, 3> kRunPages = {{
+const std::array<RunPage, 4> kRunPages = {{
     {naming::Mode::HighScore,
      names::单选框_高分起名,
      names::超级列表框_高分起名,
@@ -54,6 +54,7 @@ const std::array<RunPage, 3> kRunPages = {{
      {names::按钮_超吉生成, names::按钮_超吉导出},
      -1},
     {naming::Mode::Classic, names::单选框_经典起名, {}, names::编辑框_经典名字, {}, {}, {}, {}, kPageClassic},
+    {naming::Mode::Poem, names::单选框_诗词起名, names::超级列表框_诗名列表, {}, {}, {}, {}, {}, -1},
 }};
 
 const RunPage& runPageOf(naming::Mode mode)
@@ -243,6 +244,10 @@ void NamingController::StartNaming()
     }
     if (mode == naming::Mode::English) {
         ShowEnglishPage(main);
+        return;
+    }
+    if (auto start = mode ? m_modeStarts.find(*mode) : m_modeStarts.end(); start != m_modeStarts.end()) {
+        start->second();
         return;
     }
     // The remaining modes have no run of their own yet and answer nothing.

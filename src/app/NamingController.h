@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -49,6 +50,13 @@ public:
 
     void OpenGenerationDialog();
 
+    // What 按钮_起名 does for a mode whose page has its own start button (the run starts there).
+    void setModeStart(naming::Mode mode, std::function<void()> start) { m_modeStarts[mode] = std::move(start); }
+    // The request of the window's inputs for `mode`, and starting a run of it (after stopping any run
+    // that goes). The rows go to the mode's own list.
+    naming::NamingRequest readRequest(naming::Mode mode) const;
+    void startRun(naming::NamingRequest request);
+
     bool running() const { return m_thread.joinable() && !m_finished.load(); }
     // Waits for the current run's thread to end (its posted work may still be pending).
     void waitForRun();
@@ -65,8 +73,6 @@ public:
 private:
     class Observer;
 
-    naming::NamingRequest readRequest(naming::Mode mode) const;
-    void startRun(naming::NamingRequest request);
     // Stops a run that is going and releases its page, as its end would have.
     void abandonRun();
     void openSuperAuspiciousPage(const std::string& surname);
@@ -81,6 +87,7 @@ private:
     naming::GenerationSetting m_generation;
     std::optional<std::uint64_t> m_seed;
     std::function<void(naming::RunControl&)> m_runHook;
+    std::map<naming::Mode, std::function<void()>> m_modeStarts;
 
     std::thread m_thread;
     std::unique_ptr<naming::RunControl> m_control;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace naming {
 
@@ -60,6 +61,8 @@ struct NamingRequest
     // English mode: the Chinese given name (编辑框_英文名字) and the style's gender code (1, 2, 3).
     std::string englishGivenName;
     int englishGender = 1;
+    // Poem mode: the captions of the ticked character boxes, in poem order.
+    std::vector<std::string> poemCharacters;
 };
 
 } // namespace naming

@@ -60,6 +60,9 @@ RunOutcome NamingRun::run()
         m_observer.englishNamesListed(
             FindEnglishNames(m_store, m_request.englishGivenName, m_request.englishGender));
         break;
+    case Mode::Poem:
+        outcome = runPoem();
+        break;
     default:
         // Modes without a run of their own yet end at once, listing nothing.
         break;
