@@ -1,6 +1,8 @@
 // nestling_screenshots FOLDER [--skins]: builds the main window and every secondary window offscreen, shows
 // each page in turn and writes one PNG per page and window into FOLDER.
 #include "app/ControlNames.h"
+#include "app/NamingController.h"
+#include "app/PoemController.h"
 #include "app/Shell.h"
 #include "gui/Application.h"
 #include "gui/MainWindow.h"
@@ -71,6 +73,39 @@ void fillExamples(app::Window& w)
     w.setText(n::编辑框_英文名字, "明华");
 }
 
+// The three steps of the poem page on 李白's 静夜思: the chosen poem, its ticked characters, the names.
+bool savePoemSteps(gui::QtHost& host, store::NamingStore& store, QWidget* window, const QDir& folder)
+{
+    namespace n = app::names;
+    for (int waited = 0; store.loadState() == store::LoadState::Loading && waited < 10000; waited += 50)
+        settle(50);
+    app::NamingController naming(host, store);
+    app::PoemController poems(host, store, store::programFolder(), naming);
+    naming.wire();
+    poems.wire();
+    app::Window& main = host.mainWindow();
+    poems.StartPoemMode();
+    const auto select = [&](std::string_view list, const std::string& text) {
+        for (int r = 0; r < main.rowCount(list); ++r)
+            if (main.cell(list, r, 1) == text)
+                main.setCurrentRow(list, r);
+    };
+    select(n::超级列表框_诗人列表, "李白");
+    select(n::超级列表框_诗词残, "静夜思");
+    settle(600);
+    bool ok = save(window, folder, QStringLiteral("page-02-poem-pick"));
+    poems.UsePoem();
+    settle(150);
+    ok = save(window, folder, QStringLiteral("page-02-poem-characters")) && ok;
+    poems.GeneratePoemNames();
+    for (int waited = 0; naming.running() && waited < 10000; waited += 50)
+        settle(50);
+    if (app::Window* waiting = host.findWindow(n::NestlingWaiting))
+        waiting->close();
+    settle(150);
+    return save(window, folder, QStringLiteral("page-02-poem-names")) && ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -116,6 +151,7 @@ int main(int argc, char** argv)
         settle(page == app::kPagePoem ? 600 : 150);
         ok = save(&window, folder, QString::fromLatin1(pageFiles[page])) && ok;
     }
+    ok = savePoemSteps(host, store, &window, folder) && ok;
 
     const std::pair<std::string_view, const char*> windows[] = {
         {app::names::NestlingWaiting, "window-waiting"},
