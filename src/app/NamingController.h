@@ -51,7 +51,10 @@ public:
     void OpenGenerationDialog();
 
     // What 按钮_起名 does for a mode whose page has its own start button (the run starts there).
-    void setModeStart(naming::Mode mode, std::function<void()> start) { m_modeStarts[mode] = std::move(start); }
+    void setModeStart(naming::Mode mode, std::function<void()> start)
+    {
+        m_modeStarts[mode] = std::move(start);
+    }
     // The request of the window's inputs for `mode`, and starting a run of it (after stopping any run
     // that goes). The rows go to the mode's own list.
     naming::NamingRequest readRequest(naming::Mode mode) const;

@@ -32,8 +32,8 @@ std::string PoemPage(const std::string& poet, const std::string& title, const st
            text::replaceAll(reports::HtmlEscape(text), "。", "。<br>") + "</body><html>";
 }
 
-PoemController::PoemController(Host& host, const store::NamingStore& store, std::filesystem::path programFolder,
-                               NamingController& naming)
+PoemController::PoemController(Host& host, const store::NamingStore& store,
+                               std::filesystem::path programFolder, NamingController& naming)
     : m_host(host), m_store(store), m_programFolder(std::move(programFolder)), m_naming(naming)
 {
 }
@@ -83,7 +83,8 @@ void PoemController::LoadPoems()
 {
     std::vector<ListRow> rows;
     for (naming::PoemEntry& poem : naming::LoadPoemEntries(m_store, selectedPoet()))
-        rows.push_back({{std::to_string(rows.size() + 1), std::move(poem.title), std::to_string(poem.id)}, 0});
+        rows.push_back(
+            {{std::to_string(rows.size() + 1), std::move(poem.title), std::to_string(poem.id)}, 0});
     Window& main = m_host.mainWindow();
     m_filling = true;
     main.clearRows(names::超级列表框_诗词残);
@@ -143,9 +144,9 @@ void PoemController::UsePoem()
     const naming::Poem poem = selectedPoem().value_or(naming::Poem{});
     for (const std::string& character : naming::PoemBoxCharacters(poem.text)) {
         const BoxPlace place = PoemBoxPlace(static_cast<int>(m_boxes.size()));
-        std::string box =
-            main.cloneCheckBox(names::选择框1, names::分组框_诗词字符, character,
-                               naming::StartsTicked(character, poem.marked), place.x, place.y, kBoxWidth, kBoxHeight);
+        std::string box = main.cloneCheckBox(names::选择框1, names::分组框_诗词字符, character,
+                                             naming::StartsTicked(character, poem.marked), place.x, place.y,
+                                             kBoxWidth, kBoxHeight);
         if (!box.empty())
             m_boxes.push_back(std::move(box));
     }

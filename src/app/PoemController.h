@@ -59,10 +59,10 @@ public:
     void LoadPoets();
     void LoadPoems();
     void ShowPoem();
-    void UsePoem();                       // 按钮2
-    void SetAllTicks(bool ticked);        // 按钮3 全选, 按钮4 全清
-    void InvertTicks();                   // 按钮6
-    void GeneratePoemNames();             // 按钮_诗词起名
+    void UsePoem();                // 按钮2
+    void SetAllTicks(bool ticked); // 按钮3 全选, 按钮4 全清
+    void InvertTicks();            // 按钮6
+    void GeneratePoemNames();      // 按钮_诗词起名
 
     // PoemCharacterBoxes: the names of the boxes of the poem taken over, in reading order.
     const std::vector<std::string>& boxes() const { return m_boxes; }

@@ -74,14 +74,16 @@ int runPoem(Context& context, const Arguments& args, std::ostream& out, std::ost
         err << "用法: nestling-cli poem POET TITLE [--id N]\n";
         return 2;
     }
-    const std::optional<naming::Poem> poem = findPoem(context, args.positional[0], args.positional[1], args, err);
+    const std::optional<naming::Poem> poem =
+        findPoem(context, args.positional[0], args.positional[1], args, err);
     if (!poem)
         return 1;
     out << poem->text << '\n' << poem->marked << '\n';
     return 0;
 }
 
-int fillPoemRequest(Context& context, const Arguments& args, naming::NamingRequest& request, std::ostream& err)
+int fillPoemRequest(Context& context, const Arguments& args, naming::NamingRequest& request,
+                    std::ostream& err)
 {
     const std::string poet = args.option("poet").value_or("");
     const std::string title = args.option("title").value_or("");

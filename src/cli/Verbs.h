@@ -50,6 +50,7 @@ int runPoems(Context& context, const Arguments& args, std::ostream& out, std::os
 int runPoem(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 
 // generate --mode poem: the ticked characters of --poet/--title [--id] [--chars]; an exit status.
-int fillPoemRequest(Context& context, const Arguments& args, naming::NamingRequest& request, std::ostream& err);
+int fillPoemRequest(Context& context, const Arguments& args, naming::NamingRequest& request,
+                    std::ostream& err);
 
 } // namespace cli

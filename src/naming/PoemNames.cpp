@@ -59,10 +59,10 @@ std::vector<PoemEntry> LoadPoemEntries(const store::NamingStore& store, std::str
 std::optional<Poem> FindPoem(const store::NamingStore& store, std::string_view poet, std::string_view title,
                              std::optional<std::int64_t> id)
 {
-    store::StoreQuery query =
-        id ? store.Query("select * from XW_全唐诗 where Id=? and 作者=? and 标题=?",
-                         {*id, std::string(poet), std::string(title)})
-           : store.Query("select * from XW_全唐诗 where 作者=? and 标题=?", {std::string(poet), std::string(title)});
+    store::StoreQuery query = id ? store.Query("select * from XW_全唐诗 where Id=? and 作者=? and 标题=?",
+                                               {*id, std::string(poet), std::string(title)})
+                                 : store.Query("select * from XW_全唐诗 where 作者=? and 标题=?",
+                                               {std::string(poet), std::string(title)});
     std::optional<Poem> poem;
     if (onRow(store, query))
         poem = readPoem(store, query);

@@ -30,7 +30,10 @@ protected:
     }
 
     FakeWindow& main() { return m_host.main(); }
-    std::string page() const { return text::fromGbk(testing_support::readFile(m_dir.path() / "data" / "temp.html")); }
+    std::string page() const
+    {
+        return text::fromGbk(testing_support::readFile(m_dir.path() / "data" / "temp.html"));
+    }
     std::vector<std::string> column(names::Name list, int cell)
     {
         std::vector<std::string> out;
@@ -73,7 +76,8 @@ protected:
 
 TEST_F(PoemControllerTest, StartListsThePoetsAndShowsTheFirstPoemWithoutARun)
 {
-    EXPECT_EQ(column(names::超级列表框_诗人列表, 1), (std::vector<std::string>{"王维", "李白", "孟浩然", "佚\"名"}));
+    EXPECT_EQ(column(names::超级列表框_诗人列表, 1),
+              (std::vector<std::string>{"王维", "李白", "孟浩然", "佚\"名"}));
     EXPECT_EQ(column(names::超级列表框_诗人列表, 0), (std::vector<std::string>{"1", "2", "3", "4"}));
     EXPECT_EQ(column(names::超级列表框_诗词残, 1), (std::vector<std::string>{"送人"}));
     EXPECT_EQ(main().currentPage(names::高级选择夹1), kPagePoem);
@@ -91,7 +95,8 @@ TEST_F(PoemControllerTest, ASharedTitleShowsAndUsesTheChosenPoetsPoem)
     choose("李白", 1); // 送人, the first of 李白's two
     EXPECT_NE(page().find("李白:送人</b><br><br>花间一壶酒，明月照花间。<br>"), std::string::npos);
     main().click(names::按钮2);
-    EXPECT_EQ(captions(), (std::vector<std::string>{"花", "间", "一", "壶", "酒", "明", "月", "照", "花", "间"}));
+    EXPECT_EQ(captions(),
+              (std::vector<std::string>{"花", "间", "一", "壶", "酒", "明", "月", "照", "花", "间"}));
     EXPECT_EQ(ticked(), "花间一明月照花间") << "a repeated character gets a box per occurrence";
 
     main().selectRow(names::超级列表框_诗词残, 2); // the other 送人 of 李白
@@ -112,7 +117,8 @@ TEST_F(PoemControllerTest, BoxesGoInRowsOfFifteen)
         size_t box;
         int x, y;
     };
-    for (const Place p : {Place{0, 0, 0}, Place{1, 40, 0}, Place{14, 560, 0}, Place{15, 0, 20}, Place{19, 160, 20}}) {
+    for (const Place p :
+         {Place{0, 0, 0}, Place{1, 40, 0}, Place{14, 560, 0}, Place{15, 0, 20}, Place{19, 160, 20}}) {
         const auto* box = main().find(m_poems.boxes()[p.box]);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->container, names::分组框_诗词字符);
@@ -166,17 +172,19 @@ TEST_F(PoemControllerTest, GenerateListsTheNamesOfTheTickedCharacters)
 
     main().click(names::按钮4);
     generate();
-    EXPECT_EQ(main().rowCount(names::超级列表框_诗名列表), 0) << "no box ticked: every name holds the surname";
+    EXPECT_EQ(main().rowCount(names::超级列表框_诗名列表), 0)
+        << "no box ticked: every name holds the surname";
 }
 
 TEST_F(PoemControllerTest, PageEscapesTheTextAndKeepsCharactersOutsideGbk)
 {
     choose("佚\"名", 0);
     const std::string bytes = testing_support::readFile(m_dir.path() / "data" / "temp.html");
-    EXPECT_EQ(text::fromGbk(bytes),
-              "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\">"
-              "<title>佚&quot;名:a&quot;b&lt;c&gt;</title></head><body><b>佚&quot;名:a&quot;b&lt;c&gt;</b><br><br>"
-              "风&lt;雨&gt;&amp;𠀀，晴。<br></body><html>");
+    EXPECT_EQ(
+        text::fromGbk(bytes),
+        "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\">"
+        "<title>佚&quot;名:a&quot;b&lt;c&gt;</title></head><body><b>佚&quot;名:a&quot;b&lt;c&gt;</b><br><br>"
+        "风&lt;雨&gt;&amp;𠀀，晴。<br></body><html>");
     EXPECT_NE(bytes.find(text::toGbk("𠀀")), std::string::npos);
     EXPECT_EQ(text::toGbk("𠀀").size(), 4u) << "written in its GB18030 form";
     main().click(names::按钮2);

@@ -49,7 +49,8 @@ TEST_F(PoemVerbs, PoetsPoemsAndThePoemOfEachPoet)
 
 TEST_F(PoemVerbs, GenerateUsesThePreTickedOrTheGivenCharactersAndEqualsScore)
 {
-    ASSERT_EQ(run({"generate", "--mode", "poem", "--surname", "李", "--poet", "李白", "--title", "静夜思"}), 0)
+    ASSERT_EQ(run({"generate", "--mode", "poem", "--surname", "李", "--poet", "李白", "--title", "静夜思"}),
+              0)
         << err.str();
     const std::string list = out.str();
     std::istringstream rows(list);
@@ -68,8 +69,8 @@ TEST_F(PoemVerbs, GenerateUsesThePreTickedOrTheGivenCharactersAndEqualsScore)
     ASSERT_EQ(run({"score", "--batch"}, requests), 0);
     EXPECT_EQ(out.str(), expected);
 
-    ASSERT_EQ(run({"generate", "--mode", "poem", "--surname", "李", "--poet", "李白", "--title", "静夜思", "--chars",
-                   "明", "--length", "1"}),
+    ASSERT_EQ(run({"generate", "--mode", "poem", "--surname", "李", "--poet", "李白", "--title", "静夜思",
+                   "--chars", "明", "--length", "1"}),
               0);
     const std::string one = out.str();
     EXPECT_EQ(one.substr(one.find('\t') + 1, 6), "李明");
@@ -81,7 +82,8 @@ TEST_F(PoemVerbs, BadPoemRequestsFailWithAMessage)
     const std::vector<std::vector<std::string>> bad = {
         {"generate", "--mode", "poem", "--surname", "李", "--poet", "李白"},
         {"generate", "--mode", "poem", "--surname", "李", "--poet", "李白", "--title", "春晓"},
-        {"generate", "--mode", "poem", "--surname", "李", "--poet", "李白", "--title", "静夜思", "--chars", "花"},
+        {"generate", "--mode", "poem", "--surname", "李", "--poet", "李白", "--title", "静夜思", "--chars",
+         "花"},
         {"poem", "李白", "送人", "--id", "x"},
         {"poem", "李白"},
         {"poems", "杜甫"},

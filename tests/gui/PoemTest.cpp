@@ -99,7 +99,8 @@ private slots:
 
         named<QAbstractButton>(&window, n::按钮_诗词起名)->click();
         QCOMPARE(named<QTabWidget>(&window, n::高级选择夹2)->currentIndex(), 2);
-        QTRY_VERIFY_WITH_TIMEOUT(!program.naming.running() && main.rowCount(n::超级列表框_诗名列表) > 0, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!program.naming.running() && main.rowCount(n::超级列表框_诗名列表) > 0,
+                                 30000);
         QTRY_VERIFY_WITH_TIMEOUT(main.isEnabled(n::按钮_高分导出), 10000);
         for (int r = 0; r < main.rowCount(n::超级列表框_诗名列表); ++r)
             QVERIFY(main.cell(n::超级列表框_诗名列表, r, 1).find("王", 3) == std::string::npos);

@@ -104,7 +104,8 @@ TEST_F(PoemNames, RunListsEveryNameOfTheTickedCharactersBestFirst)
     naming::NamingRun run(m_store, request, observer, control);
     ASSERT_EQ(run.run(), naming::RunOutcome::Finished);
 
-    EXPECT_EQ(run.candidates().characters, (std::vector<std::string>{"花", "间", "一", "明", "月", "照", "李"}));
+    EXPECT_EQ(run.candidates().characters,
+              (std::vector<std::string>{"花", "间", "一", "明", "月", "照", "李"}));
     size_t usable = 0;
     for (size_t i = 0; i + 1 < run.candidates().size(); ++i)
         usable += run.candidates().usable[i] ? 1 : 0;
