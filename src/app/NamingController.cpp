@@ -34,7 +34,7 @@ struct RunPage
     int page; // switched to when the run starts; -1 stays
 };
 
-const std::array<RunPage, 5> kRunPages = {{
+const std::array<RunPage, 6> kRunPages = {{
     {naming::Mode::HighScore,
      names::单选框_高分起名,
      names::超级列表框_高分起名,
@@ -72,6 +72,7 @@ const std::array<RunPage, 5> kRunPages = {{
      {names::按钮_起小名, {}, {}},
      {names::按钮_起小名, {}},
      -1},
+    {naming::Mode::Poem, names::单选框_诗词起名, names::超级列表框_诗名列表, {}, {}, {}, {}, {}, -1},
 }};
 
 const RunPage& runPageOf(naming::Mode mode)
@@ -281,6 +282,10 @@ void NamingController::StartNaming()
     }
     if (mode == naming::Mode::English) {
         ShowEnglishPage(main);
+        return;
+    }
+    if (auto start = mode ? m_modeStarts.find(*mode) : m_modeStarts.end(); start != m_modeStarts.end()) {
+        start->second();
         return;
     }
     if (mode == naming::Mode::Combination || mode == naming::Mode::Nickname) {

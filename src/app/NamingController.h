@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -53,6 +54,11 @@ public:
 
     void OpenGenerationDialog();
 
+    // What 按钮_起名 does for a mode whose page has its own start button (the run starts there).
+    void setModeStart(naming::Mode mode, std::function<void()> start)
+    {
+        m_modeStarts[mode] = std::move(start);
+    }
     // The inputs every mode shares, read from the main window for a run of the mode.
     naming::NamingRequest readRequest(naming::Mode mode) const;
     // Stops a run that is going and starts one for the request; its rows go to the mode's list.
@@ -88,6 +94,7 @@ private:
     naming::GenerationSetting m_generation;
     std::optional<std::uint64_t> m_seed;
     std::function<void(naming::RunControl&)> m_runHook;
+    std::map<naming::Mode, std::function<void()>> m_modeStarts;
 
     std::thread m_thread;
     std::unique_ptr<naming::RunControl> m_control;

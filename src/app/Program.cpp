@@ -9,7 +9,8 @@ Program::Program(Host& host, store::NamingStore& store, ShellPaths paths)
       details(host, store, paths.programFolder, records), evaluation(host, store, paths.programFolder),
       exports(host, paths.programFolder), query(host, store, paths.programFolder),
       articles(host, store, paths.programFolder),
-      english(host, store, paths.programFolder, paths.settingsFolder / kSettingsFileName)
+      english(host, store, paths.programFolder, paths.settingsFolder / kSettingsFileName),
+      poems(host, store, paths.programFolder, naming)
 {
     ShellHooks& hooks = shell.hooks();
     naming.wire();
@@ -25,6 +26,7 @@ Program::Program(Host& host, store::NamingStore& store, ShellPaths paths)
     query.wire(hooks);
     articles.wire();
     english.wire();
+    poems.wire();
 }
 
 } // namespace app

@@ -8,6 +8,7 @@
 #include "app/EvaluationPage.h"
 #include "app/ExportButtons.h"
 #include "app/NamingController.h"
+#include "app/PoemController.h"
 #include "app/RecordsPage.h"
 #include "app/Shell.h"
 
@@ -32,6 +33,7 @@ public:
     CharacterQuery query;
     ArticleReader articles;
     EnglishController english;
+    PoemController poems;
 };
 
 } // namespace app

@@ -163,7 +163,9 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
     }
     if (request.mode == naming::Mode::SuperAuspicious && !parseElementOptions(args, request.elements, err))
         return 2;
-
+    if (request.mode == naming::Mode::Poem)
+        if (const int status = fillPoemRequest(context, args, request, err); status != 0)
+            return status;
     if (request.mode == naming::Mode::Combination) {
         const auto chars = args.option("chars");
         if (!chars) {
@@ -178,7 +180,7 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
     }
     if (request.mode != naming::Mode::HighScore && request.mode != naming::Mode::SuperAuspicious &&
         request.mode != naming::Mode::Classic && request.mode != naming::Mode::Combination &&
-        request.mode != naming::Mode::Nickname) {
+        request.mode != naming::Mode::Nickname && request.mode != naming::Mode::Poem) {
         err << "该起名模式尚未提供: " << modeName << '\n';
         return 1;
     }

@@ -19,12 +19,17 @@ std::span<const Verb> allVerbs()
                          "[--must 金木水火土] [--must-not 火] [--export FILE]; "
                          "--mode classic --surname S --sex 男|女 --length 1|2 [--seed N] [--export FILE]; "
                          "--mode combination --surname S --chars TEXT [--length 1|2]; "
-                         "--mode nickname --surname S [--style AA|小A|A儿|阿A]",
+                         "--mode nickname --surname S [--style AA|小A|A儿|阿A]; "
+                         "--mode poem --surname S --poet P --title T [--id N] [--chars TICKED] [--length 1|2] "
+                         "[--export FILE]",
                          true, true, &runGenerate},
         Verb{"pillars", "nestling-cli pillars YYYY-M-D H[:MI[:SS]]", false, true, &runPillars},
         Verb{"report", "nestling-cli report SURNAME GIVEN [--dir DIR]", true, true, &runReport},
         Verb{"english", "nestling-cli english GIVEN [--style 男性化|女性化|中性化]", true, true, &runEnglish},
         Verb{"speak", "nestling-cli speak NAME --out FILE.wav", false, false, &runSpeak},
+        Verb{"poets", "nestling-cli poets", true, false, &runPoets},
+        Verb{"poems", "nestling-cli poems POET", true, true, &runPoems},
+        Verb{"poem", "nestling-cli poem POET TITLE [--id N]", true, true, &runPoem},
     };
     // clang-format on
     return kVerbs;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/Arguments.h"
+#include "naming/NamingRequest.h"
 #include "store/NamingStore.h"
 
 #include <filesystem>
@@ -44,5 +45,12 @@ int runPillars(Context& context, const Arguments& args, std::ostream& out, std::
 int runReport(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runEnglish(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runSpeak(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
+int runPoets(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
+int runPoems(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
+int runPoem(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
+
+// generate --mode poem: the ticked characters of --poet/--title [--id] [--chars]; an exit status.
+int fillPoemRequest(Context& context, const Arguments& args, naming::NamingRequest& request,
+                    std::ostream& err);
 
 } // namespace cli

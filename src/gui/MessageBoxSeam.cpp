@@ -36,6 +36,8 @@ QMessageBox::Icon iconOf(store::MessageIcon icon)
         return QMessageBox::Critical;
     case store::MessageIcon::Question:
         return QMessageBox::Question;
+    case store::MessageIcon::None:
+        return QMessageBox::NoIcon;
     case store::MessageIcon::Information:
         break;
     }

@@ -17,6 +17,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -327,6 +328,24 @@ void QtWindow::setProgress(app::ControlName bar, int value, int maximum)
     }
 }
 
+namespace {
+
+// The scrolled area of a container that scrolls (a group box holding a scroll area), else null.
+QWidget* scrolledContent(QWidget* container)
+{
+    auto* area = container->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+    return area ? area->widget() : nullptr;
+}
+
+// A scrolled area is as large as the boxes in it, so the scroll bars reach every box.
+void fitToChildren(QWidget* content)
+{
+    const QRect used = content->childrenRect();
+    content->setMinimumSize(std::max(0, used.right() + 1), std::max(0, used.bottom() + 1));
+}
+
+} // namespace
+
 std::string QtWindow::cloneCheckBox(app::ControlName templateBox, app::ControlName container,
                                     std::string_view caption, bool checked, int x, int y, int width,
                                     int height)
@@ -335,6 +354,9 @@ std::string QtWindow::cloneCheckBox(app::ControlName templateBox, app::ControlNa
     auto* parent = widget<QWidget>(container);
     if (!model || !parent)
         return {};
+    QWidget* content = scrolledContent(parent);
+    if (content)
+        parent = content;
     const std::string name = std::string(templateBox) + "_" + std::to_string(++m_cloneCounter);
     auto* box = new QCheckBox(qs(caption), parent);
     box->setObjectName(qs(name));
@@ -342,6 +364,8 @@ std::string QtWindow::cloneCheckBox(app::ControlName templateBox, app::ControlNa
     box->setChecked(checked);
     box->setGeometry(x, y, width, height);
     box->show();
+    if (content)
+        fitToChildren(content);
     return name;
 }
 
@@ -351,6 +375,10 @@ void QtWindow::destroyControl(app::ControlName control)
         w->setObjectName(QString());
         w->hide();
         w->deleteLater();
+        QWidget* parent = w->parentWidget();
+        QWidget* area = parent && parent->parentWidget() ? parent->parentWidget()->parentWidget() : nullptr;
+        if (auto* scroll = qobject_cast<QScrollArea*>(area); scroll && scroll->widget() == parent)
+            fitToChildren(parent);
     }
 }
 

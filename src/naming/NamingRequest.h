@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace naming {
 
@@ -71,6 +72,8 @@ struct NamingRequest
     int englishGender = 1;
     std::string combinationText; // the characters typed for combination naming
     NicknameStyle nicknameStyle = NicknameStyle::Doubled;
+    // Poem mode: the captions of the ticked character boxes, in poem order.
+    std::vector<std::string> poemCharacters;
 };
 
 } // namespace naming

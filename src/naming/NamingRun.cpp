@@ -66,6 +66,9 @@ RunOutcome NamingRun::run()
     case Mode::Nickname:
         outcome = runNickname();
         break;
+    case Mode::Poem:
+        outcome = runPoem();
+        break;
     default:
         // Modes without a run of their own yet end at once, listing nothing.
         break;

@@ -57,6 +57,7 @@ public:
 
 private:
     RunOutcome runHighScore();
+    RunOutcome runPoem(); // PoemNames.cpp
     void prepareHighScoreCandidates();
     RunOutcome runSuperAuspicious(); // SuperAuspicious.cpp
     RunOutcome runClassic();         // ClassicNames.cpp

@@ -10,6 +10,7 @@ enum class MessageIcon
     Warning,
     Stop,
     Question,
+    None, // a plain message box without a picture
 };
 
 // A message the user must see: a modal message box in the window program, a line on stderr in the

@@ -32,3 +32,11 @@ void NamingFixture::SetUp()
     }
     ASSERT_TRUE(m_store.Commit());
 }
+
+void NamingFixture::addPoemRows()
+{
+    std::string error;
+    ASSERT_TRUE(m_store.Execute(
+        testing_support::readFile(std::filesystem::path(NESTLING_TEST_DATA_DIR) / "poem-rows.sql"), &error))
+        << error;
+}

@@ -11,6 +11,8 @@ class NamingFixture : public ::testing::Test
 {
 protected:
     void SetUp() override;
+    // Adds the poets and poems of tests/data/poem-rows.sql.
+    void addPoemRows();
     testing_support::TempDir m_dir;
     store::NamingStore m_store;
 };

@@ -2,6 +2,7 @@
 // each page in turn and writes one PNG per page and window into FOLDER.
 #include "app/ArticleMenu.h"
 #include "app/ControlNames.h"
+#include "app/PoemController.h"
 #include "app/Program.h"
 #include "gui/Application.h"
 #include "gui/MainWindow.h"
@@ -104,6 +105,34 @@ void fillExamples(app::Window& w)
     w.setText(n::编辑框_组合的字, "圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇");
 }
 
+// The three steps of the poem page on 李白's 静夜思: the chosen poem, its ticked characters, the names.
+bool savePoemSteps(gui::QtHost& host, app::Program& program, QWidget* window, const QDir& folder)
+{
+    namespace n = app::names;
+    app::NamingController& naming = program.naming;
+    app::PoemController& poems = program.poems;
+    app::Window& main = host.mainWindow();
+    poems.StartPoemMode();
+    const auto select = [&](std::string_view list, const std::string& text) {
+        for (int r = 0; r < main.rowCount(list); ++r)
+            if (main.cell(list, r, 1) == text)
+                main.setCurrentRow(list, r);
+    };
+    select(n::超级列表框_诗人列表, "李白");
+    select(n::超级列表框_诗词残, "静夜思");
+    bool ok = saveDrawn(window, folder, QStringLiteral("page-02-poem-pick"));
+    poems.UsePoem();
+    settle(150);
+    ok = save(window, folder, QStringLiteral("page-02-poem-characters")) && ok;
+    poems.GeneratePoemNames();
+    for (int waited = 0; naming.running() && waited < 10000; waited += 50)
+        settle(50);
+    if (app::Window* waiting = host.findWindow(n::NestlingWaiting))
+        waiting->close();
+    settle(150);
+    return save(window, folder, QStringLiteral("page-02-poem-names")) && ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -180,6 +209,7 @@ int main(int argc, char** argv)
         settle(page == app::kPagePoem ? 600 : 150);
         ok = saveDrawn(&window, folder, QString::fromLatin1(pageFiles[page])) && ok;
     }
+    ok = savePoemSteps(host, program, &window, folder) && ok;
 
     // The secondary windows with real content: a report, a character page, an article.
     const auto shoot = [&](app::Window* w, const char* file) {

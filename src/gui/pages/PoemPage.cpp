@@ -4,6 +4,7 @@
 #include "gui/Widgets.h"
 
 #include <QGridLayout>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWebEngineView>
@@ -40,6 +41,13 @@ QWidget* charactersPage(QWidget* parent)
     QGroupBox* box = makeGroup(page, "勾选可以用在名字里的字", "分组框_诗词字符");
     box->setMinimumHeight(220);
     layout->addWidget(box, 1);
+    // The character boxes are made when a poem is taken over; a long poem scrolls inside the group.
+    auto* boxLayout = new QVBoxLayout(box);
+    auto* scroll = new QScrollArea(box);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(new QWidget(scroll));
+    boxLayout->addWidget(scroll);
     // The template of the character boxes, outside the visible area; the boxes of a poem are copies.
     QCheckBox* templateBox = makeCheck(page, "选择框1", "字");
     templateBox->setGeometry(-200, -200, 70, 20);

@@ -20,14 +20,25 @@ def merge_conversion(orig, conv):
     return "".join(c if gbk_ok(c) or not gbk_ok(o) else o for o, c in zip(orig, conv))
 
 
-def initials(text, readings):
-    """First pinyin letter of every character of the text (punctuation skipped)."""
+def name_list_chars(src):
+    """The characters of the boys' and the girls' list, the characters a name may be built of."""
+    chars = set()
+    for name in ("boys.txt", "girls.txt"):
+        path = os.path.join(src, "lists", name)
+        if not os.path.exists(path):
+            raise RuntimeError(f"data-src/lists/{name} is missing")
+        with open(path, encoding="utf-8") as f:
+            chars.update(c for c in f.read() if not c.isspace() and c not in ",，")
+    return chars
+
+
+def name_characters(text, name_chars):
+    """The characters of the text that are on a name list, each once, in order of first appearance:
+    the boxes the poem page ticks before the user chooses."""
     out = []
     for c in text:
-        if c in "，。":
-            continue
-        r = readings.get(c, "")
-        out.append(rules.strip_tones(r)[:1] if r else "")
+        if c in name_chars and c not in out:
+            out.append(c)
     return "".join(out)
 
 
@@ -46,7 +57,7 @@ def build(ctx):
     for t, a, body in poems:
         flat += [t.replace("\n", " "), a.replace("\n", " "), body.replace("\n", "")]
     conv = ctx.opencc(flat, "t2s.json")
-    readings = ctx.readings
+    name_chars = name_list_chars(ctx.src)
     kept, dropped = [], {"non-GBK or placeholder": 0, "empty": 0, "title or author": 0}
     for k, (t, a, body) in enumerate(poems):
         title = rules.clean_title(merge_conversion(flat[3 * k], conv[3 * k]))
@@ -65,7 +76,7 @@ def build(ctx):
             dropped["non-GBK or placeholder"] += 1
             continue
         kept.append((title, author, text))
-    rows = [(i, t, a, x, initials(x, readings), len(x)) for i, (t, a, x) in enumerate(kept, 1)]
+    rows = [(i, t, a, x, name_characters(x, name_chars), len(x)) for i, (t, a, x) in enumerate(kept, 1)]
     counts = {}
     for _i, _t, a, *_ in rows:
         counts[a] = counts.get(a, 0) + 1

@@ -4,7 +4,7 @@ import sqlite3
 import unittest
 
 import _paths  # noqa: F401
-from namedata import schema
+from namedata import poems, schema
 from namedata.cnword import list_chars
 
 DB = os.environ.get("NAMEDATA_DB")
@@ -69,6 +69,11 @@ class BuiltDatabase(unittest.TestCase):
                                                       for c in poem))
         self.assertEqual(self.con.execute(
             "select Poet from XW_Poet order by OrderId ASC limit 1").fetchone()[0], "白居易")
+
+    def test_poem_name_characters(self):
+        names = poems.name_list_chars(_paths.SRC)
+        for text, marked in self.con.execute("select 内容, 首字母 from XW_全唐诗 limit 2000"):
+            self.assertEqual(marked, poems.name_characters(text, names), text)
 
 
 if __name__ == "__main__":

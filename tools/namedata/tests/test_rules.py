@@ -2,7 +2,7 @@ import os
 import unittest
 
 import _paths  # noqa: F401
-from namedata import cnword, fetch, rules, sources
+from namedata import cnword, fetch, poems, rules, sources
 from namedata.sources import is_gbk_hanzi
 
 # Kangxi counts people most often get wrong: radicals counted in full form (氵 4, 扌 4,
@@ -128,6 +128,15 @@ class PoemCleaning(unittest.TestCase):
         ]
         for src, want in cases:
             self.assertEqual(rules.clean_poem(src, is_gbk_hanzi), want, src)
+
+
+class PoemNameCharacters(unittest.TestCase):
+    def test_characters_on_a_name_list_once_in_order(self):
+        chars = poems.name_list_chars(_paths.SRC)
+        # 床, 疑 and 是 are on neither list; 明 and 月 count once.
+        self.assertEqual(poems.name_characters("床前明月光，明月疑是霜。", chars), "前明月光霜")
+        self.assertEqual(poems.name_characters("", chars), "")
+        self.assertTrue({"湛", "筠"} <= chars)   # the first entries of the boys' and the girls' list
 
 
 if __name__ == "__main__":

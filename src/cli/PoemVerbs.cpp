@@ -1,0 +1,113 @@
+// nestling-cli poets, poems and poem: the poem page without a window; and what generate --mode poem
+// reads of a poem.
+#include "cli/Verbs.h"
+#include "naming/PoemNames.h"
+#include "text/Utf8.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace cli {
+namespace {
+
+// --id N: the row id of one poem, for a poet with several poems of one title.
+bool readId(const Arguments& args, std::optional<std::int64_t>& id, std::ostream& err)
+{
+    const auto text = args.option("id");
+    if (!text)
+        return true;
+    std::int64_t value = 0;
+    const auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), value);
+    if (text->empty() || ec != std::errc() || end != text->data() + text->size()) {
+        err << "--id 需要一个整数\n";
+        return false;
+    }
+    id = value;
+    return true;
+}
+
+// The poem POET TITLE [--id N] names, or a message on `err`.
+std::optional<naming::Poem> findPoem(Context& context, const std::string& poet, const std::string& title,
+                                     const Arguments& args, std::ostream& err)
+{
+    std::optional<std::int64_t> id;
+    if (!readId(args, id, err))
+        return std::nullopt;
+    std::optional<naming::Poem> poem = naming::FindPoem(context.store, poet, title, id);
+    if (!poem)
+        err << "没有找到诗词: " << poet << " " << title << '\n';
+    return poem;
+}
+
+} // namespace
+
+int runPoets(Context& context, const Arguments& args, std::ostream& out, std::ostream& err)
+{
+    if (!args.positional.empty()) {
+        err << "用法: nestling-cli poets\n";
+        return 2;
+    }
+    for (const std::string& poet : naming::LoadPoetNames(context.store))
+        out << poet << '\n';
+    return 0;
+}
+
+int runPoems(Context& context, const Arguments& args, std::ostream& out, std::ostream& err)
+{
+    if (args.positional.size() != 1 || args.positional[0].empty()) {
+        err << "用法: nestling-cli poems POET\n";
+        return 2;
+    }
+    const std::vector<naming::PoemEntry> poems = naming::LoadPoemEntries(context.store, args.positional[0]);
+    if (poems.empty()) {
+        err << "没有这位诗人的诗词: " << args.positional[0] << '\n';
+        return 1;
+    }
+    for (const naming::PoemEntry& poem : poems)
+        out << poem.id << '\t' << poem.title << '\n';
+    return 0;
+}
+
+int runPoem(Context& context, const Arguments& args, std::ostream& out, std::ostream& err)
+{
+    if (args.positional.size() != 2 || args.positional[0].empty() || args.positional[1].empty()) {
+        err << "用法: nestling-cli poem POET TITLE [--id N]\n";
+        return 2;
+    }
+    const std::optional<naming::Poem> poem =
+        findPoem(context, args.positional[0], args.positional[1], args, err);
+    if (!poem)
+        return 1;
+    out << poem->text << '\n' << poem->marked << '\n';
+    return 0;
+}
+
+int fillPoemRequest(Context& context, const Arguments& args, naming::NamingRequest& request,
+                    std::ostream& err)
+{
+    const std::string poet = args.option("poet").value_or("");
+    const std::string title = args.option("title").value_or("");
+    if (poet.empty() || title.empty()) {
+        err << "诗词起名需要 --poet 和 --title\n";
+        return 2;
+    }
+    const std::optional<naming::Poem> poem = findPoem(context, poet, title, args, err);
+    if (!poem)
+        return 1;
+    // As the boxes of the poem page: one per character, ticked when --chars holds it (by default
+    // the boxes that start ticked).
+    const std::optional<std::string> chars = args.option("chars");
+    const std::vector<std::string> boxes = naming::PoemBoxCharacters(poem->text);
+    for (const std::string& character : chars ? text::utf8Characters(*chars) : std::vector<std::string>{}) {
+        if (std::find(boxes.begin(), boxes.end(), character) == boxes.end()) {
+            err << "这首诗里没有这个字: " << character << '\n';
+            return 2;
+        }
+    }
+    for (const std::string& box : boxes)
+        if (naming::StartsTicked(box, chars ? *chars : poem->marked))
+            request.poemCharacters.push_back(box);
+    return 0;
+}
+
+} // namespace cli

@@ -1,0 +1,54 @@
+#pragma once
+
+// Poem naming: the poets and poems of XW_Poet and XW_全唐诗, the character boxes of a poem and the
+// candidates a poem run takes from the ticked boxes. The run itself is NamingRun::runPoem.
+#include "store/NamingStore.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace naming {
+
+// One poem of XW_全唐诗.
+struct Poem
+{
+    std::int64_t id = 0;
+    std::string title;
+    std::string author;
+    std::string text;   // 内容, with its "，" and "。"
+    std::string marked; // 首字母: the characters whose boxes start ticked
+};
+
+// A poem as the poem list shows it: the title, with the row id that tells poems of one title apart.
+struct PoemEntry
+{
+    std::int64_t id = 0;
+    std::string title;
+};
+
+// The poets, ordered by OrderId.
+std::vector<std::string> LoadPoetNames(const store::NamingStore& store);
+
+// The poems of one poet, in table order.
+std::vector<PoemEntry> LoadPoemEntries(const store::NamingStore& store, std::string_view poet);
+
+// The poem of that title by that poet. Several poems of one poet can share a title: `id` picks the
+// row; without it the first of them is taken. Nothing when no such poem exists.
+std::optional<Poem> FindPoem(const store::NamingStore& store, std::string_view poet, std::string_view title,
+                             std::optional<std::int64_t> id = std::nullopt);
+
+// The captions of the character boxes of a poem: every character of the text, repeats included,
+// without the "，" and "。" marks.
+std::vector<std::string> PoemBoxCharacters(std::string_view text);
+
+// Whether a box of that character starts ticked: the character occurs in the poem's 首字母.
+bool StartsTicked(std::string_view character, std::string_view marked);
+
+// The text a poem run takes its candidates from: each ticked character once, in order of first
+// appearance, then the surname when it does not occur among them.
+std::string PoemCandidateText(const std::vector<std::string>& ticked, const std::string& surname);
+
+} // namespace naming

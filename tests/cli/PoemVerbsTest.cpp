@@ -1,0 +1,99 @@
+#include "../naming/NamingFixture.h"
+#include "cli/Runner.h"
+
+#include <sstream>
+
+namespace {
+
+class PoemVerbs : public NamingFixture
+{
+protected:
+    void SetUp() override
+    {
+        NamingFixture::SetUp();
+        addPoemRows();
+        m_store.Close();
+    }
+
+    int run(std::vector<std::string> words, const std::string& input = "")
+    {
+        words.push_back("--db");
+        words.push_back((m_dir.path() / "naming.db").string());
+        std::istringstream in(input);
+        out.str({});
+        err.str({});
+        return cli::runCli(words, m_dir.path(), in, out, err);
+    }
+
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(PoemVerbs, PoetsPoemsAndThePoemOfEachPoet)
+{
+    ASSERT_EQ(run({"poets"}), 0);
+    EXPECT_EQ(out.str(), "王维\n李白\n孟浩然\n佚\"名\n");
+    ASSERT_EQ(run({"poems", "李白"}), 0);
+    EXPECT_EQ(out.str(), "2\t静夜思\n3\t送人\n4\t送人\n");
+
+    // One title, three poems: each poet's own, and the row id picks between one poet's two.
+    ASSERT_EQ(run({"poem", "王维", "送人"}), 0);
+    EXPECT_EQ(out.str(), "山中相送罢，日暮掩柴扉。\n山中相送日\n");
+    ASSERT_EQ(run({"poem", "李白", "送人"}), 0);
+    EXPECT_EQ(out.str(), "花间一壶酒，明月照花间。\n花间一明月照\n");
+    ASSERT_EQ(run({"poem", "李白", "送人", "--id", "4"}), 0);
+    EXPECT_EQ(out.str().substr(0, out.str().find('\n')), "天子呼来不上船，自称臣是酒中仙。");
+    ASSERT_EQ(run({"poem", "佚\"名", "a\"b<c>"}), 0);
+    EXPECT_EQ(out.str(), "风<雨>&𠀀，晴。\n风晴\n");
+}
+
+TEST_F(PoemVerbs, GenerateUsesThePreTickedOrTheGivenCharactersAndEqualsScore)
+{
+    ASSERT_EQ(run({"generate", "--mode", "poem", "--surname", "李", "--poet", "李白", "--title", "静夜思"}),
+              0)
+        << err.str();
+    const std::string list = out.str();
+    std::istringstream rows(list);
+    std::string line, requests, expected;
+    int count = 0;
+    while (std::getline(rows, line)) {
+        const std::string rest = line.substr(line.find('\t') + 1);
+        const std::string name = rest.substr(0, rest.find('\t'));
+        for (const char* unticked : {"床", "疑", "是", "地", "上", "李"})
+            EXPECT_EQ(name.find(unticked, 3), std::string::npos) << name;
+        requests += "李 " + name.substr(3) + "\n";
+        expected += rest + "\n";
+        ++count;
+    }
+    ASSERT_GT(count, 0);
+    ASSERT_EQ(run({"score", "--batch"}, requests), 0);
+    EXPECT_EQ(out.str(), expected);
+
+    ASSERT_EQ(run({"generate", "--mode", "poem", "--surname", "李", "--poet", "李白", "--title", "静夜思",
+                   "--chars", "明", "--length", "1"}),
+              0);
+    const std::string one = out.str();
+    EXPECT_EQ(one.substr(one.find('\t') + 1, 6), "李明");
+    EXPECT_EQ(std::count(one.begin(), one.end(), '\n'), 1);
+}
+
+TEST_F(PoemVerbs, BadPoemRequestsFailWithAMessage)
+{
+    const std::vector<std::vector<std::string>> bad = {
+        {"generate", "--mode", "poem", "--surname", "李", "--poet", "李白"},
+        {"generate", "--mode", "poem", "--surname", "李", "--poet", "李白", "--title", "春晓"},
+        {"generate", "--mode", "poem", "--surname", "李", "--poet", "李白", "--title", "静夜思", "--chars",
+         "花"},
+        {"poem", "李白", "送人", "--id", "x"},
+        {"poem", "李白"},
+        {"poems", "杜甫"},
+    };
+    for (const auto& words : bad) {
+        SCOPED_TRACE(words.back());
+        EXPECT_NE(run(words), 0);
+        EXPECT_FALSE(err.str().empty());
+        EXPECT_TRUE(out.str().empty());
+    }
+}
+
+} // namespace

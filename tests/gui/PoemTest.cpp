@@ -1,0 +1,121 @@
+// The poem mode end to end in the real window: choose a poet and a poem, take it over, tick and
+// generate. Runs on the built database (skipped without one).
+#include "app/ControlNames.h"
+#include "app/Program.h"
+#include "gui/Application.h"
+#include "gui/MainWindow.h"
+#include "gui/MessageBoxSeam.h"
+#include "gui/QtHost.h"
+#include "store/LoadNamingDatabase.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace n = app::names;
+
+namespace {
+
+class Silent : public store::MessageSink
+{
+public:
+    void showMessage(const store::Message&) override {}
+};
+
+template <typename T> T* named(QWidget* root, std::string_view name)
+{
+    return root->findChild<T*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+int rowOf(const app::Window& window, std::string_view list, int column, const std::string& text)
+{
+    for (int r = 0; r < window.rowCount(list); ++r)
+        if (window.cell(list, r, column) == text)
+            return r;
+    return -1;
+}
+
+} // namespace
+
+class PoemTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        gui::styleApplication();
+        gui::MessageBoxSeam::setAutomatic(true);
+    }
+
+    void choosePoemTickAndGenerate()
+    {
+        const QByteArray db = qgetenv("NESTLING_DB");
+        if (db.isEmpty() || !QFile::exists(QString::fromUtf8(db)))
+            QSKIP("no built database");
+        QTemporaryDir dir;
+        const std::filesystem::path root = dir.path().toStdString();
+        store::NamingStore store;
+        Silent sink;
+        QCOMPARE(store::LoadNamingDatabase(store, db.toStdString(), sink), store::LoadState::Ready);
+        gui::MainWindow window;
+        gui::QtHost host(window);
+        host.setDesktopOpening(false);
+        app::Program program(host, store, {root / "program", root / "config", root / "nestling.lock"});
+        program.shell.hooks().startDatabaseLoad = [] {};
+        QVERIFY(program.shell.StartUp());
+        window.show();
+
+        named<QLineEdit>(&window, n::编辑框_姓氏)->setText(QStringLiteral("王"));
+        named<QComboBox>(&window, n::组合框_名字个数)->setCurrentIndex(1);
+        named<QAbstractButton>(&window, n::单选框_诗词起名)->click();
+        named<QAbstractButton>(&window, n::按钮_起名)->click();
+        QCOMPARE(named<QTabWidget>(&window, n::高级选择夹1)->currentIndex(), 2);
+        app::Window& main = host.mainWindow();
+        QVERIFY(main.rowCount(n::超级列表框_诗人列表) > 1000);
+        QCOMPARE(main.browserFile(n::网页浏览框1), (root / "program" / "data" / "temp.html").string());
+
+        main.setCurrentRow(n::超级列表框_诗人列表, rowOf(main, n::超级列表框_诗人列表, 1, "李白"));
+        const int poem = rowOf(main, n::超级列表框_诗词残, 1, "静夜思");
+        QVERIFY(poem >= 0);
+        main.setCurrentRow(n::超级列表框_诗词残, poem);
+        named<QAbstractButton>(&window, n::按钮2)->click();
+        QCOMPARE(named<QTabWidget>(&window, n::高级选择夹2)->currentIndex(), 1);
+
+        // The boxes live in the scrolled area of the group box, 15 to a row.
+        auto* group = named<QGroupBox>(&window, n::分组框_诗词字符);
+        QWidget* content = group->findChild<QScrollArea*>()->widget();
+        QList<QCheckBox*> boxes = content->findChildren<QCheckBox*>();
+        QCOMPARE(boxes.size(), 20);
+        QCOMPARE(boxes[15]->geometry(), QRect(0, 20, 70, 20));
+        QCOMPARE(boxes[0]->text(), QStringLiteral("床"));
+        QVERIFY(!boxes[0]->isChecked());
+        QVERIFY(boxes[1]->isChecked()); // 前
+
+        named<QAbstractButton>(&window, n::按钮_诗词起名)->click();
+        QCOMPARE(named<QTabWidget>(&window, n::高级选择夹2)->currentIndex(), 2);
+        QTRY_VERIFY_WITH_TIMEOUT(!program.naming.running() && main.rowCount(n::超级列表框_诗名列表) > 0,
+                                 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(main.isEnabled(n::按钮_高分导出), 10000);
+        for (int r = 0; r < main.rowCount(n::超级列表框_诗名列表); ++r)
+            QVERIFY(main.cell(n::超级列表框_诗名列表, r, 1).find("王", 3) == std::string::npos);
+
+        // A long poem: every box is made, and the scrolled area grows to hold the last of them.
+        main.setCurrentRow(n::超级列表框_诗人列表, rowOf(main, n::超级列表框_诗人列表, 1, "白居易"));
+        main.setCurrentRow(n::超级列表框_诗词残, rowOf(main, n::超级列表框_诗词残, 1, "长恨歌"));
+        named<QAbstractButton>(&window, n::按钮2)->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        boxes = content->findChildren<QCheckBox*>();
+        QVERIFY(boxes.size() > 500);
+        QVERIFY(content->minimumHeight() >= boxes.last()->geometry().bottom());
+        program.shell.ExitApplication();
+    }
+};
+
+QTEST_MAIN(PoemTest)
+#include "PoemTest.moc"
