@@ -100,22 +100,10 @@ RunOutcome NamingRun::runPoem()
     for (std::string& character :
          text::utf8Characters(PoemCandidateText(m_request.poemCharacters, m_request.surname)))
         m_candidates.add(std::move(character));
-    if (m_request.givenLength != 2)
-        message(store::MessageIcon::Information, kOneCharacterMessage);
-    m_formed = FormNames(m_store, m_candidates, m_request.givenLength, m_request.generation, m_control,
-                         [this](size_t done, size_t total) { m_observer.progress(done, total); });
-    if (m_control.stopped())
+    if (!formCandidateNames())
         return RunOutcome::Stopped;
     // Every formed name without the surname is listed, whatever its score.
-    const ListingLimits limits{0, std::numeric_limits<size_t>::max()};
-    numerology::CachedFortunes fortunes(m_store);
-    m_rows = ListScoredNames(m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
-                             [this](std::span<const NameRow> batch) { m_observer.rowsWritten(batch); });
-    if (m_control.stopped())
-        return RunOutcome::Stopped;
-    FinishNameList(m_rows);
-    m_observer.listFinished(m_rows);
-    return RunOutcome::Finished;
+    return listFormedNames({0, std::numeric_limits<size_t>::max()});
 }
 
 } // namespace naming

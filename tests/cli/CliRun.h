@@ -24,3 +24,16 @@ inline CliResult runCliWords(const std::vector<std::string>& words, const std::s
     const int status = cli::runCli(words, programFolder, in, out, err);
     return {status, out.str(), err.str()};
 }
+
+// Runs nestling-cli in-process on the database `db`, into the caller's streams (emptied first).
+inline int runCliOn(std::vector<std::string> words, const std::filesystem::path& db,
+                    const std::filesystem::path& programFolder, std::ostringstream& out,
+                    std::ostringstream& err, const std::string& input = "")
+{
+    words.push_back("--db");
+    words.push_back(db.string());
+    std::istringstream in(input);
+    out.str({});
+    err.str({});
+    return cli::runCli(words, programFolder, in, out, err);
+}

@@ -1,4 +1,5 @@
 #include "../naming/NamingFixture.h"
+#include "CliRun.h"
 #include "cli/Runner.h"
 #include "text/Gbk.h"
 
@@ -18,12 +19,7 @@ protected:
 
     int run(std::vector<std::string> words, const std::string& input = "")
     {
-        words.push_back("--db");
-        words.push_back((m_dir.path() / "naming.db").string());
-        std::istringstream in(input);
-        out.str({});
-        err.str({});
-        return cli::runCli(words, m_dir.path(), in, out, err);
+        return runCliOn(std::move(words), m_dir.path() / "naming.db", m_dir.path(), out, err, input);
     }
 
     // Asks `score` for every listed name in one batch; its line must be the row without 编号.

@@ -1,4 +1,5 @@
 #include "../naming/NamingFixture.h"
+#include "CliRun.h"
 #include "cli/Runner.h"
 
 #include <sstream>
@@ -17,12 +18,7 @@ protected:
 
     int run(std::vector<std::string> words, const std::string& input = "")
     {
-        words.push_back("--db");
-        words.push_back((m_dir.path() / "naming.db").string());
-        std::istringstream in(input);
-        out.str({});
-        err.str({});
-        return cli::runCli(words, m_dir.path(), in, out, err);
+        return runCliOn(std::move(words), m_dir.path() / "naming.db", m_dir.path(), out, err, input);
     }
 
     std::ostringstream out;
