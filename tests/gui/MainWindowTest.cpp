@@ -130,6 +130,38 @@ private slots:
                  QStringLiteral("张"));
     }
 
+    // Dialogs open centred over the main window, without minimise and maximise, and Esc closes them;
+    // 关于 also closes with its button. Qt's own buttons speak Chinese.
+    void dialogsOpenCentredAndClose()
+    {
+        QTemporaryDir dir;
+        Program p(dir);
+        QVERIFY(p.shell.StartUp());
+        // Within the offscreen screen (800 by 800), so no edge moves the dialog.
+        p.window.setGeometry(60, 60, 640, 600);
+        for (const char* dialog : {"AboutUs", "设置辈份"}) {
+            auto* opened = dynamic_cast<gui::QtWindow*>(p.host.openWindow(dialog, app::WindowMode::Modal));
+            QVERIFY(opened && opened->root());
+            QWidget* root = opened->root();
+            QVERIFY((root->windowFlags() & Qt::WindowMaximizeButtonHint) == 0);
+            QVERIFY((root->windowFlags() & Qt::WindowMinimizeButtonHint) == 0);
+            const QPoint offset = root->frameGeometry().center() - p.window.frameGeometry().center();
+            QVERIFY2(offset.manhattanLength() <= 4, "centred over the main window");
+            QTest::keyClick(root, Qt::Key_Escape);
+            QTRY_VERIFY(p.host.findWindow(dialog) == nullptr);
+        }
+        auto* about = dynamic_cast<gui::QtWindow*>(p.host.openWindow(n::AboutUs, app::WindowMode::Modal));
+        QVERIFY(about && about->root());
+        const auto buttons = about->root()->findChildren<QAbstractButton*>();
+        QCOMPARE(buttons.size(), 1);
+        QCOMPARE(buttons[0]->text(), QStringLiteral("确定"));
+        buttons[0]->click();
+        QTRY_VERIFY(p.host.findWindow(n::AboutUs) == nullptr);
+
+        QVERIFY(gui::translateApplication());
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+    }
+
     void invalidDateGoesThroughTheMessageSeam()
     {
         QTemporaryDir dir;
