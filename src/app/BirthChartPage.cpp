@@ -28,8 +28,10 @@ void ShowBirthChart(Host& host, ChartDateMessage invalidDate)
 
     const auto chart = calendar::BuildBirthChartText(year, month, day, hour);
     if (!chart && invalidDate == ChartDateMessage::Quiet) {
-        for (names::Name output : {names::八字五行标签, names::缺五行标签, names::编辑框_八字信息})
+        for (names::Name output :
+             {names::八字五行标签, names::缺五行标签, names::编辑框_八字信息, names::透明标签_五行说明})
             main.setText(output, "");
+        main.setEnabled(names::按钮_按所缺五行起名, false);
         return;
     }
     if (!chart) {
@@ -40,6 +42,9 @@ void ShowBirthChart(Host& host, ChartDateMessage invalidDate)
     main.setText(names::八字五行标签, chart->elementsLabel);
     main.setText(names::缺五行标签, chart->missingLabel);
     main.setText(names::编辑框_八字信息, chart->text);
+    main.setText(names::透明标签_五行说明, chart->summary);
+    // Naming from the chart supplies what it lacks: with nothing missing there is nothing to supply.
+    main.setEnabled(names::按钮_按所缺五行起名, !chart->missingLabel.empty());
 }
 
 std::string MissingElementsText(Window& main, std::string_view eightElements)

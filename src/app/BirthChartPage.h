@@ -16,7 +16,8 @@ enum class ChartDateMessage
 };
 
 // Computes the chart of the chosen date (the page's own date when 单选框_自定义日期 is checked, the
-// naming date of the input group otherwise) and writes 编辑框_八字信息, 八字五行标签 and 缺五行标签.
+// naming date of the input group otherwise) and writes 编辑框_八字信息, 八字五行标签, 缺五行标签 and
+// 透明标签_五行说明; 按钮_按所缺五行起名 is enabled only when the chart lacks an element.
 void ShowBirthChart(Host& host, ChartDateMessage invalidDate = ChartDateMessage::Shown);
 
 // "五行不缺", or "五行缺：" and the elements missing from the eight-element text, in the order 金木水火土;

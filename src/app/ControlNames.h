@@ -105,6 +105,10 @@ inline constexpr Name 按钮_八字查询 = "按钮_八字查询";
 inline constexpr Name 编辑框_八字信息 = "编辑框_八字信息";
 inline constexpr Name 八字五行标签 = "八字五行标签";
 inline constexpr Name 缺五行标签 = "缺五行标签";
+// Beside 缺五行标签: names that supply the missing elements (super-auspicious mode), and the chart's
+// finding in plain words.
+inline constexpr Name 按钮_按所缺五行起名 = "按钮_按所缺五行起名";
+inline constexpr Name 透明标签_五行说明 = "透明标签_五行说明";
 
 // Page 7 "姓名评分".
 inline constexpr Name 编辑框_评分姓氏 = "编辑框_评分姓氏";

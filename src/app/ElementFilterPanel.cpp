@@ -74,6 +74,23 @@ void ApplyElementFilterRule(Window& main, ControlName limiter)
     }
 }
 
+void SetElementFilter(Window& main, const naming::ElementFilter& filter)
+{
+    const std::array<const naming::ElementFilterRow*, 4> rows = {&filter.second, &filter.third, &filter.must,
+                                                                 &filter.mustNot};
+    const bool positionOn = filter.second.limiter || filter.third.limiter;
+    const bool allOn = filter.must.limiter || filter.mustNot.limiter;
+    for (size_t i = 0; i < kRows.size(); ++i) {
+        const naming::ElementFilterRow& row = *rows[i];
+        main.setChecked(kRows[i].limiter, row.limiter);
+        main.setEnabled(kRows[i].limiter, i < 2 ? !allOn : !positionOn);
+        for (names::Name box : kRows[i].elements) {
+            main.setChecked(box, row.elements.find(main.text(box)) != std::string::npos);
+            main.setEnabled(box, row.limiter);
+        }
+    }
+}
+
 naming::ElementFilter ReadElementFilter(const Window& main)
 {
     return {readRow(main, kRows[0]), readRow(main, kRows[1]), readRow(main, kRows[2]),

@@ -16,6 +16,11 @@ void WireElementFilterPanel(Window& main);
 // boxes and, when its partner of the same kind is unchecked too, enables the other kind's limiters.
 void ApplyElementFilterRule(Window& main, ControlName limiter);
 
+// Sets the panel to hold `filter` (one the panel can hold: no position limiter beside an
+// all-character one): limiters and element boxes checked as it says, and enabled as the rules leave
+// them - a row's element boxes with its limiter, the other kind's limiters shut while one is checked.
+void SetElementFilter(Window& main, const naming::ElementFilter& filter);
+
 // The panel as a run reads it when it starts.
 naming::ElementFilter ReadElementFilter(const Window& main);
 

@@ -3,7 +3,9 @@
 #include "app/ControlNames.h"
 #include "app/ElementFilterPanel.h"
 #include "app/EnglishController.h"
+#include "app/ModeDescriptions.h"
 #include "app/NameListRows.h"
+#include "naming/MissingElementsFilter.h"
 #include "text/Utf8.h"
 
 #include <algorithm>
@@ -236,6 +238,8 @@ void NamingController::wire()
     main.on(names::按钮_超吉暂停, EventKind::Clicked,
             [this](const Event&) { TogglePause(naming::Mode::SuperAuspicious); });
     main.on(names::按钮_经典生成, EventKind::Clicked, [this](const Event&) { GenerateClassic(); });
+    main.on(names::按钮_按所缺五行起名, EventKind::Clicked,
+            [this](const Event&) { NameFromMissingElements(); });
     WireElementFilterPanel(main);
     main.on(names::标签_设置辈份, EventKind::Clicked, [this](const Event&) { OpenGenerationDialog(); });
     colourGenerationLabel();
@@ -256,18 +260,27 @@ naming::NamingRequest NamingController::readRequest(naming::Mode mode) const
     return request;
 }
 
-void NamingController::StartNaming()
+std::optional<std::string> NamingController::checkedSurname()
 {
-    Window& main = m_host.mainWindow();
-    const std::string surname = main.text(names::编辑框_姓氏);
+    std::string surname = m_host.mainWindow().text(names::编辑框_姓氏);
     if (surname.empty()) {
         m_host.messageBox({store::MessageIcon::Information, naming::kTitle, kNoSurnameMessage});
-        return;
+        return std::nullopt;
     }
     if (!IsSurname(surname)) {
         m_host.messageBox({store::MessageIcon::Information, naming::kTitle, kBadSurnameMessage});
-        return;
+        return std::nullopt;
     }
+    return surname;
+}
+
+void NamingController::StartNaming()
+{
+    Window& main = m_host.mainWindow();
+    const std::optional<std::string> checked = checkedSurname();
+    if (!checked)
+        return;
+    const std::string& surname = *checked;
     std::optional<naming::Mode> mode;
     for (size_t i = 0; i < kModeRadios.size(); ++i)
         if (main.isChecked(kModeRadios[i]))
@@ -340,6 +353,25 @@ void NamingController::GenerateSuperAuspicious()
     main.clearRows(names::超级列表框_超吉起名);
     main.setText(names::按钮_超吉暂停, kPause);
     startRun(readRequest(naming::Mode::SuperAuspicious));
+}
+
+void NamingController::NameFromMissingElements()
+{
+    Window& main = m_host.mainWindow();
+    const std::string missing = main.text(names::缺五行标签);
+    if (missing.empty())
+        return;
+    const std::optional<std::string> surname = checkedSurname();
+    if (!surname)
+        return;
+    SetElementFilter(main, naming::FilterForMissingElements(missing));
+    main.setChecked(names::单选框_超吉起名, true);
+    openSuperAuspiciousPage(*surname);
+    GenerateSuperAuspicious();
+    // The super-auspicious mode's picture, with what was set instead of the mode's description.
+    for (const ModeDescription& mode : kModeDescriptions)
+        if (mode.radio == names::单选框_超吉起名)
+            main.setStatus(names::状态条1, mode.picture, naming::MissingElementsFilterMessage(missing));
 }
 
 void NamingController::GenerateClassic()

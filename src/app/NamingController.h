@@ -50,7 +50,10 @@ public:
     void TogglePause(naming::Mode mode = naming::Mode::HighScore);
     void GenerateSuperAuspicious(); // 按钮_超吉生成
     void GenerateClassic();         // 按钮_经典生成, 按钮_起名 in the classic mode
-    void StopRun();                 // stops a run that is going and waits for its thread
+    // 按钮_按所缺五行起名: sets the element filter panel so that every name supplies what the chart
+    // shown lacks (缺五行标签), switches to the super-auspicious mode and starts its run.
+    void NameFromMissingElements();
+    void StopRun(); // stops a run that is going and waits for its thread
 
     void OpenGenerationDialog();
 
@@ -82,6 +85,8 @@ private:
 
     // Stops a run that is going and releases its page, as its end would have.
     void abandonRun();
+    // The surname of the input group, or nullopt after telling the user what is wrong with it.
+    std::optional<std::string> checkedSurname();
     void openSuperAuspiciousPage(const std::string& surname);
     void setRunControls(bool running);
     void confirmGeneration(Window& dialog);

@@ -30,6 +30,25 @@ std::string MissingElementsText(std::string_view elementsText)
     return missing.empty() ? std::string("五行不缺") : "五行缺：" + missing;
 }
 
+std::string MissingElementsSummary(std::string_view missing)
+{
+    if (missing.empty())
+        return "八字五行齐全：金、木、水、火、土都有，不缺哪一行。";
+    std::string elements;
+    std::string kinds;
+    for (std::string_view element : kElements) {
+        if (missing.find(element) == std::string_view::npos)
+            continue;
+        if (!elements.empty()) {
+            elements += "、";
+            kinds += "、";
+        }
+        elements += element;
+        kinds += "属" + std::string(element);
+    }
+    return "八字五行缺" + elements + "。可在名字中用" + kinds + "的字补足。";
+}
+
 std::optional<BirthChartText> BuildBirthChartText(int year, int month, int day, int hour)
 {
     const DateTime birth{year, month, day, hour, 0, 0};
@@ -42,6 +61,7 @@ std::optional<BirthChartText> BuildBirthChartText(int year, int month, int day, 
     for (int n : indexes)
         chart.elementsLabel += ElementPair(n);
     chart.missingLabel = missingElements(chart.elementsLabel);
+    chart.summary = MissingElementsSummary(chart.missingLabel);
 
     const std::string hourPillar = CycleText(pillars.hour);
     std::string& text = chart.text;

@@ -18,6 +18,9 @@ struct BirthChartText
     // The caption of 缺五行标签: the missing elements alone, in the order 金, 木, 水, 火, 土, without
     // separator (木火), empty when none is missing. The sentence the text shows is MissingElementsText.
     std::string missingLabel;
+    // One line in plain words beside the chart: what is missing and how a name can supply it
+    // (MissingElementsSummary).
+    std::string summary;
 };
 
 // Year, month, day and hour as chosen in the combos; nullopt when the date does not exist (2月30日).
@@ -34,5 +37,10 @@ std::string missingElements(std::string_view elementsText);
 
 // "五行不缺", or "五行缺：" followed by missingElements(elementsText).
 std::string MissingElementsText(std::string_view elementsText);
+
+// The missing elements (as missingElements gives them) said in plain words:
+// "八字五行缺木、火。可在名字中用属木、属火的字补足。", or, with none missing,
+// "八字五行齐全：金、木、水、火、土都有，不缺哪一行。".
+std::string MissingElementsSummary(std::string_view missing);
 
 } // namespace calendar

@@ -21,6 +21,11 @@ bool isFlag(std::string_view name)
     return false;
 }
 
+bool takesDateAndHour(std::string_view name)
+{
+    return name == "from-chart";
+}
+
 std::optional<Arguments> parseArguments(const std::vector<std::string>& words, std::string& error)
 {
     Arguments args;
@@ -38,6 +43,9 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& words, s
                     return std::nullopt;
                 }
                 value = words[++i];
+                if (takesDateAndHour(name) && value.find(' ') == std::string::npos && i + 1 < words.size() &&
+                    !words[i + 1].starts_with("--"))
+                    value += ' ' + words[++i];
             }
             args.options[name] = value;
         } else if (args.verb.empty()) {

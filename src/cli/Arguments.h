@@ -22,6 +22,10 @@ struct Arguments
 // Options that take no value; every other `--name` takes the next word as its value.
 bool isFlag(std::string_view name);
 
+// Options whose value is a date and an hour, two words (`--from-chart 2013-2-4 0`): the value holds
+// both, joined by one blank. A single word that holds the blank itself reads the same.
+bool takesDateAndHour(std::string_view name);
+
 // Parses the words after the program name. Returns nullopt with `error` set for a malformed line
 // (an option missing its value).
 std::optional<Arguments> parseArguments(const std::vector<std::string>& words, std::string& error);

@@ -1,5 +1,8 @@
 #include "cli/ElementOptions.h"
 
+#include "calendar/BirthChart.h"
+#include "cli/DateArgument.h"
+#include "naming/MissingElementsFilter.h"
 #include "text/Utf8.h"
 
 #include <array>
@@ -34,11 +37,59 @@ bool readRow(const Arguments& args, std::string_view option, naming::ElementFilt
     return true;
 }
 
+// The options a filter of the panel amounts to, as they would be typed.
+std::string optionsText(const naming::ElementFilter& filter)
+{
+    std::string out;
+    const std::pair<const char*, const naming::ElementFilterRow*> rows[] = {{"--second", &filter.second},
+                                                                            {"--third", &filter.third},
+                                                                            {"--must", &filter.must},
+                                                                            {"--must-not", &filter.mustNot}};
+    for (const auto& [option, row] : rows)
+        if (row->limiter)
+            out += (out.empty() ? "" : " ") + std::string(option) + " " + row->elements;
+    return out;
+}
+
+bool filterFromChart(std::string_view value, naming::ElementFilter& filter, std::ostream& err)
+{
+    const auto birth = parseChartDateTime(value);
+    if (!birth) {
+        err << "--from-chart 的格式是 YYYY-M-D H，例如 --from-chart 2013-2-4 0: " << value << '\n';
+        return false;
+    }
+    if (!calendar::isValidDateTime(*birth)) {
+        err << "--from-chart " << value << ": " << calendar::kInvalidDateMessage << '\n';
+        return false;
+    }
+    const auto chart = calendar::BuildBirthChartText(birth->year, birth->month, birth->day, birth->hour);
+    if (!chart) {
+        err << "--from-chart " << value << ": " << kOutOfRange << '\n';
+        return false;
+    }
+    filter = naming::FilterForMissingElements(chart->missingLabel);
+    if (chart->missingLabel.empty())
+        err << "八字五行不缺，按默认筛选条件起名（" << optionsText(filter) << "）\n";
+    else
+        err << naming::MissingElementsFilterMessage(chart->missingLabel) << "（" << optionsText(filter)
+            << "）\n";
+    return true;
+}
+
 } // namespace
 
 bool parseElementOptions(const Arguments& args, naming::ElementFilter& filter, std::ostream& err)
 {
-    if (!args.has("second") && !args.has("third") && !args.has("must") && !args.has("must-not"))
+    const bool explicitRows =
+        args.has("second") || args.has("third") || args.has("must") || args.has("must-not");
+    if (const auto chart = args.option("from-chart")) {
+        if (explicitRows) {
+            err << "--from-chart 不能与 --second、--third、--must、--must-not 同用\n";
+            return false;
+        }
+        return filterFromChart(*chart, filter, err);
+    }
+    if (!explicitRows)
         return true;
     filter = {};
     filter.must = {};

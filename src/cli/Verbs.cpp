@@ -16,7 +16,7 @@ std::span<const Verb> allVerbs()
         Verb{"generate", "nestling-cli generate --mode high-score --surname S --sex 男|女 --length 1|2 "
                          "[--seed N] [--generation second:字|third:字] [--export FILE]; "
                          "--mode super --surname S --sex 男|女 [--seed N] [--second 金水] [--third 木] "
-                         "[--must 金木水火土] [--must-not 火] [--export FILE]; "
+                         "[--must 金木水火土] [--must-not 火] [--from-chart YYYY-M-D H] [--export FILE]; "
                          "--mode classic --surname S --sex 男|女 --length 1|2 [--seed N] [--export FILE]; "
                          "--mode combination --surname S --chars TEXT [--length 1|2]; "
                          "--mode nickname --surname S [--style AA|小A|A儿|阿A]; "

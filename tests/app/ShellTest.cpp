@@ -309,6 +309,41 @@ TEST(BirthChart, DateThatDoesNotExistShowsAMessageAndKeepsTheChart)
     EXPECT_NE(chartText(p.host).find("( 五行缺：木火 )"), std::string::npos);
 }
 
+TEST(BirthChart, NamingButtonFollowsEveryChartShown)
+{
+    TempFolder temp;
+    Program p(temp.path());
+    ASSERT_TRUE(p.shell.StartUp());
+    auto& w = p.host.main();
+    // The start-up chart (2013-1-1 0时) lacks nothing.
+    EXPECT_FALSE(w.isEnabled(按钮_按所缺五行起名));
+    EXPECT_EQ(w.text(透明标签_五行说明), "八字五行齐全：金、木、水、火、土都有，不缺哪一行。");
+
+    // A query of the page's own date that lacks 木 and 火.
+    w.clickTool(工具条1, kToolBirthChart);
+    w.click(单选框_自定义日期);
+    w.selectItem(组合框_八字月份, 1);
+    w.selectItem(组合框_八字日子, 3); // 2013-2-4 0时
+    w.click(按钮_八字查询);
+    EXPECT_TRUE(w.isEnabled(按钮_按所缺五行起名));
+    EXPECT_EQ(w.text(透明标签_五行说明), "八字五行缺木、火。可在名字中用属木、属火的字补足。");
+
+    // Back to the naming date: showing the page recomputes its chart, and the button follows it.
+    w.click(单选框1);
+    w.setCurrentPage(高级选择夹1, kPageModes);
+    w.setCurrentPage(高级选择夹1, kPageBirthChart);
+    EXPECT_FALSE(w.isEnabled(按钮_按所缺五行起名));
+    w.selectItem(组合框_月份, 1);
+    w.selectItem(组合框_日子, 3); // the naming date 2013-2-4 0时 lacks 木火
+    w.clickTool(工具条1, kToolBirthChart);
+    EXPECT_TRUE(w.isEnabled(按钮_按所缺五行起名));
+    // A naming date that does not exist empties the chart: nothing to supply.
+    w.selectItem(组合框_日子, 29); // 2013-2-30
+    w.clickTool(工具条1, kToolBirthChart);
+    EXPECT_FALSE(w.isEnabled(按钮_按所缺五行起名));
+    EXPECT_EQ(w.text(透明标签_五行说明), "");
+}
+
 TEST(BirthChart, MissingElementsTextWritesTheLabel)
 {
     FakeHost host;

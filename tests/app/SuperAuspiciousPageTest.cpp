@@ -4,6 +4,7 @@
 #include "app/ExportButtons.h"
 #include "app/NamingController.h"
 #include "app/testing/FakeHost.h"
+#include "naming/MissingElementsFilter.h"
 #include "numerology/CharacterRecord.h"
 #include "support/Fixture.h"
 #include "text/Gbk.h"
@@ -88,6 +89,52 @@ TEST(ElementFilterPanel, ReadsTheCheckedBoxesInPanelOrder)
     EXPECT_TRUE(filter.second.limiter);
     EXPECT_EQ(filter.second.elements, "金水");
     EXPECT_FALSE(filter.must.limiter);
+}
+
+// The checked element boxes of the four rows, "|" between rows.
+std::string checkedElements(const FakeWindow& w)
+{
+    const naming::ElementFilter filter = ReadElementFilter(w);
+    return filter.second.elements + "|" + filter.third.elements + "|" + filter.must.elements + "|" +
+           filter.mustNot.elements;
+}
+
+TEST(ElementFilterPanel, MissingElementsSetThePanel)
+{
+    struct Case
+    {
+        const char* missing;
+        const char* state;
+        const char* checked;
+    };
+    const Case cases[] = {
+        {"", "-d D|-d D|Ce E|-e D", "||金木水火土|"}, // the form's panel
+        {"木", "Ce E|-e D|-d D|-d D", "木|||"},       // the first given-name character carries it
+        {"木火", "-d D|-d D|Ce E|-e D", "||木火|"},   // every character of exactly those
+        {"木火土", "-d D|-d D|Ce E|-e D", "||木火土|"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.missing);
+        FakeHost host;
+        FakeWindow& w = host.main();
+        WireElementFilterPanel(w);
+        // From a panel set otherwise: both position limiters on with other elements.
+        w.click(names::选择框_所有字必带五行);
+        w.click(names::选择框_第二个字五行限定);
+        w.click(names::选择框_金0);
+        w.click(names::选择框_第三个字五行限定);
+        w.click(names::选择框_水1);
+        SetElementFilter(w, naming::FilterForMissingElements(c.missing));
+        EXPECT_EQ(panelState(w), c.state);
+        EXPECT_EQ(checkedElements(w), c.checked);
+        // The panel reads back as the filter it was set to, and its rules still hold from there.
+        const naming::ElementFilter read = ReadElementFilter(w);
+        const naming::ElementFilter expected = naming::FilterForMissingElements(c.missing);
+        EXPECT_EQ(read.second.limiter, expected.second.limiter);
+        EXPECT_EQ(read.must.limiter, expected.must.limiter);
+        EXPECT_FALSE(read.third.limiter);
+        EXPECT_FALSE(read.mustNot.limiter);
+    }
 }
 
 class SuperAuspiciousPageTest : public NamingFixture
@@ -231,6 +278,37 @@ TEST_F(SuperAuspiciousPageTest, PauseHoldsTheListAndANewSurnameEndsTheRun)
     EXPECT_FALSE(main().isEnabled(names::按钮_超吉导出));
     finishRun();
     EXPECT_GT(rows(), 0);
+}
+
+TEST_F(SuperAuspiciousPageTest, NamingFromTheChartSuppliesTheMissingElement)
+{
+    main().click(names::单选框_经典起名);
+    main().setText(names::缺五行标签, "木"); // as the chart of such a date writes it
+    main().click(names::按钮_按所缺五行起名);
+    EXPECT_TRUE(main().isChecked(names::单选框_超吉起名));
+    EXPECT_EQ(main().currentPage(names::高级选择夹1), kPageSuperAuspicious);
+    EXPECT_EQ(main().statusText(names::状态条1), "已按八字所缺五行（木）设置筛选条件");
+    EXPECT_EQ(main().statusPicture(names::状态条1), 6);
+    EXPECT_EQ(panelState(main()), "Ce E|-e D|-d D|-d D");
+    EXPECT_NE(m_host.find(names::NestlingWaiting), nullptr) << "the run started";
+    finishRun();
+    ASSERT_GT(rows(), 0);
+    for (int r = 0; r < rows(); ++r)
+        ASSERT_EQ(main().cell(names::超级列表框_超吉起名, r, 4).substr(3, 3), "木")
+            << main().cell(names::超级列表框_超吉起名, r, 1);
+    EXPECT_EQ(m_controller.lastRunSurname(), "李");
+}
+
+TEST_F(SuperAuspiciousPageTest, NamingFromTheChartWantsASurnameFirst)
+{
+    main().setText(names::编辑框_姓氏, "");
+    main().setText(names::缺五行标签, "木");
+    main().click(names::按钮_按所缺五行起名);
+    ASSERT_EQ(m_host.messages().size(), 1u);
+    EXPECT_EQ(m_host.messages()[0].text, kNoSurnameMessage);
+    EXPECT_FALSE(m_controller.running());
+    EXPECT_EQ(main().currentPage(names::高级选择夹1), 0);
+    EXPECT_EQ(panelState(main()), "Ce E|Ce E|-d D|-d D") << "the panel is left as the user set it";
 }
 
 TEST_F(SuperAuspiciousPageTest, ClassicModeWritesTheTextAndExportsIt)

@@ -121,6 +121,22 @@ TEST(BirthChart, MissingElementsCountPresenceOnly)
     EXPECT_EQ(calendar::missingElements("火,木,"), "金水土");
 }
 
+TEST(BirthChart, SummarySaysTheMissingElementsInPlainWords)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "八字五行齐全：金、木、水、火、土都有，不缺哪一行。"},
+        {"木", "八字五行缺木。可在名字中用属木的字补足。"},
+        {"木火", "八字五行缺木、火。可在名字中用属木、属火的字补足。"},
+        {"木火土", "八字五行缺木、火、土。可在名字中用属木、属火、属土的字补足。"},
+    };
+    for (const auto& [missing, summary] : cases)
+        EXPECT_EQ(calendar::MissingElementsSummary(missing), summary) << missing;
+    // The chart carries the line of its own missing elements.
+    EXPECT_EQ(calendar::BuildBirthChartText(2013, 2, 4, 0)->summary,
+              "八字五行缺木、火。可在名字中用属木、属火的字补足。");
+    EXPECT_EQ(calendar::BuildBirthChartText(2013, 1, 1, 0)->summary, calendar::MissingElementsSummary(""));
+}
+
 TEST(ChartTables, ElementPairsAndNayin)
 {
     EXPECT_EQ(calendar::ElementPair(1), "木,水,");                           // 甲子

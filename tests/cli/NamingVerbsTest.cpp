@@ -1,5 +1,6 @@
 #include "../naming/NamingFixture.h"
 #include "CliRun.h"
+#include "cli/ElementOptions.h"
 #include "cli/Runner.h"
 #include "text/Gbk.h"
 
@@ -115,6 +116,19 @@ TEST_F(NamingVerbs, OneCharacterMessageGoesToStderr)
 
 TEST_F(NamingVerbs, BadRequestsFailWithAMessage)
 {
+    // Nothing missing: the panel as the form starts it (a run of it is the slowest there is).
+    std::string error;
+    const auto args = cli::parseArguments({"generate", "--from-chart", "2013-1-1", "0"}, error);
+    ASSERT_TRUE(args);
+    naming::ElementFilter filter;
+    filter.must = {};
+    std::ostringstream said;
+    ASSERT_TRUE(cli::parseElementOptions(*args, filter, said));
+    EXPECT_TRUE(filter.must.limiter);
+    EXPECT_EQ(filter.must.elements, "金木水火土");
+    EXPECT_FALSE(filter.second.limiter);
+    EXPECT_EQ(said.str(), "八字五行不缺，按默认筛选条件起名（--must 金木水火土）\n");
+
     const std::vector<std::vector<std::string>> bad = {
         {"generate", "--surname", "李", "--sex", "x"},
         {"generate", "--surname", "李", "--length", "3"},
@@ -204,6 +218,67 @@ TEST_F(NamingVerbs, SuperModeFollowsTheElementOptionsAndExports)
         EXPECT_EQ(run({"generate", "--mode", "super", "--surname", "王", "--must-not", bad}), 2) << bad;
         EXPECT_NE(err.str().find("金木水火土"), std::string::npos);
     }
+}
+
+TEST_F(NamingVerbs, FromChartEqualsTheRunWithTheSameElementOptions)
+{
+    struct Case
+    {
+        std::vector<std::string> chart; // the words after --from-chart
+        std::vector<std::string> same;  // the explicit options it amounts to
+        const char* said;
+    };
+    const Case cases[] = {
+        {{"2013-1-4", "0"}, {"--second", "木"}, "已按八字所缺五行（木）设置筛选条件（--second 木）"},
+        {{"2013-2-4", "0"}, {"--must", "木火"}, "已按八字所缺五行（木火）设置筛选条件（--must 木火）"},
+        {{"1972-12-7 0"}, {"--must", "木火土"}, "已按八字所缺五行（木火土）设置筛选条件（--must 木火土）"},
+    };
+    const std::vector<std::string> base = {"generate", "--mode", "super",  "--surname", "李",
+                                           "--sex",    "女",     "--seed", "1"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.said);
+        std::vector<std::string> words = base;
+        words.push_back("--from-chart");
+        words.insert(words.end(), c.chart.begin(), c.chart.end());
+        ASSERT_EQ(run(words), 0) << err.str();
+        const std::string fromChart = out.str();
+        EXPECT_NE(err.str().find(c.said), std::string::npos) << err.str();
+        words = base;
+        words.insert(words.end(), c.same.begin(), c.same.end());
+        ASSERT_EQ(run(words), 0) << err.str();
+        EXPECT_FALSE(fromChart.empty());
+        EXPECT_EQ(fromChart, out.str());
+    }
+
+    // Nothing missing: the panel as the form starts it (a run of it is the slowest there is).
+    std::string error;
+    const auto args = cli::parseArguments({"generate", "--from-chart", "2013-1-1", "0"}, error);
+    ASSERT_TRUE(args);
+    naming::ElementFilter filter;
+    filter.must = {};
+    std::ostringstream said;
+    ASSERT_TRUE(cli::parseElementOptions(*args, filter, said));
+    EXPECT_TRUE(filter.must.limiter);
+    EXPECT_EQ(filter.must.elements, "金木水火土");
+    EXPECT_FALSE(filter.second.limiter);
+    EXPECT_EQ(said.str(), "八字五行不缺，按默认筛选条件起名（--must 金木水火土）\n");
+
+    const std::vector<std::vector<std::string>> bad = {
+        {"--from-chart", "2013-1-4"},                        // no hour
+        {"--from-chart", "2013-1-4", "0:30"},                // whole hours only
+        {"--from-chart", "2013-2-30", "0"},                  // no such day
+        {"--from-chart", "1880-1-1", "0"},                   // outside the calendar
+        {"--from-chart", "2013-1-4", "0", "--second", "金"}, // two sources for one panel
+    };
+    for (const auto& options : bad) {
+        std::vector<std::string> words = base;
+        words.insert(words.end(), options.begin(), options.end());
+        EXPECT_EQ(run(words), 2) << options[1];
+        EXPECT_NE(err.str().find("--from-chart"), std::string::npos) << err.str();
+    }
+    EXPECT_EQ(run({"generate", "--mode", "high-score", "--surname", "王", "--from-chart", "2013-1-4", "0"}),
+              2);
+    EXPECT_NE(err.str().find("--mode super"), std::string::npos);
 }
 
 TEST_F(NamingVerbs, ClassicModePrintsTheTextAsTheBoxHoldsIt)

@@ -38,8 +38,16 @@ BirthChartPage::BirthChartPage(QWidget* parent) : QWidget(parent)
     labels->addSpacing(24);
     labels->addWidget(makeLabel(this, "所缺五行:"));
     labels->addWidget(makeLabel(this, "", "缺五行标签"));
+    labels->addSpacing(12);
+    // Enabled by the logic once a chart lacks an element.
+    QPushButton* fromChart = makeButton(this, "按钮_按所缺五行起名", "按所缺五行起名");
+    fromChart->setEnabled(false);
+    labels->addWidget(fromChart);
     labels->addStretch();
     layout->addLayout(labels);
+    QLabel* summary = makeLabel(this, "", "透明标签_五行说明");
+    summary->setWordWrap(true);
+    layout->addWidget(summary);
 }
 
 } // namespace gui
