@@ -211,6 +211,14 @@ int main(int argc, char** argv)
     }
     ok = savePoemSteps(host, program, &window, folder) && ok;
 
+    // The chart of a date that lacks 木 (2013-1-4 0时), with 按所缺五行起名 ready beside it.
+    main.setCurrentPage(app::names::高级选择夹1, app::kPageBirthChart);
+    main.setChecked(app::names::单选框_自定义日期, true);
+    main.setCurrentIndex(app::names::组合框_八字日子, 3);
+    shell.ShowBirthChart();
+    settle(150);
+    ok = saveDrawn(&window, folder, QStringLiteral("page-06-birth-chart-missing")) && ok;
+
     // The secondary windows with real content: a report, a character page, an article.
     const auto shoot = [&](app::Window* w, const char* file) {
         auto* qt = dynamic_cast<gui::QtWindow*>(w);
