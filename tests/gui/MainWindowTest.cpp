@@ -176,6 +176,15 @@ private slots:
         QCOMPARE(gui::MessageBoxSeam::recorded().size(), std::size_t(1));
         QCOMPARE(QString::fromStdString(gui::MessageBoxSeam::recorded()[0].text),
                  QStringLiteral("请选择正确的日期"));
+
+        // 2013-2-4 0时 lacks 木 and 火: naming from the chart becomes possible.
+        auto* fromChart = named<QAbstractButton>(&p.window, "按钮_按所缺五行起名");
+        QVERIFY(!fromChart->isEnabled());
+        w.setCurrentIndex(n::组合框_八字日子, 3);
+        named<QAbstractButton>(&p.window, "按钮_八字查询")->click();
+        QVERIFY(fromChart->isEnabled());
+        QCOMPARE(named<QLabel>(&p.window, "透明标签_五行说明")->text(),
+                 QStringLiteral("八字五行缺木、火。可在名字中用属木、属火的字补足。"));
     }
 
     void workerRowsArriveInBatchesOnTheWindowThread()
