@@ -16,8 +16,14 @@ bool isFolder(const fs::path& path)
     return fs::is_directory(path, ec);
 }
 
-bool canWriteInto(const fs::path& folder)
+// Whether the folder can be written to, or, when it does not exist yet, whether it can be made: the
+// nearest folder above it that exists can be written to.
+bool canWriteInto(fs::path folder)
 {
+    while (!folder.empty() && !isFolder(folder))
+        folder = folder.parent_path();
+    if (folder.empty())
+        folder = ".";
     return ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
@@ -57,7 +63,7 @@ fs::path writeFolder(const fs::path& programFolder)
 {
     if (!isInstalledTree(programFolder)) {
         const fs::path data = programFolder / "data";
-        if (isFolder(data) ? canWriteInto(data) : canWriteInto(programFolder))
+        if (canWriteInto(data))
             return data;
     }
     const fs::path user = userDataFolder();

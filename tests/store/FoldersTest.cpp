@@ -86,6 +86,7 @@ TEST(Folders, WrittenFilesGoToTheBuildsDataFolderElseToTheUsersFolder)
     const fs::path build = dir.path() / "build";
     fs::create_directories(build);
     EXPECT_EQ(store::writeFolder(build), build / "data");
+    EXPECT_EQ(store::writeFolder(build / "not" / "made"), build / "not" / "made" / "data");
     EXPECT_FALSE(fs::exists(user));
 
     // An installed tree is never written into, even when it could be; the user's folder is made.
