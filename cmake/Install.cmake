@@ -55,9 +55,9 @@ install(FILES ${NESTLING_PACKAGING}/copyright ${CMAKE_BINARY_DIR}/packaging/chan
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/nestling)
 
 # The Debian package (tools/package.sh). Library dependencies come from the linked libraries
-# (dpkg-shlibdeps); the rest are what the program loads or runs without linking it: the web engine's
-# helper process, the GStreamer plugins that play the English names, Qt's Chinese translations and a
-# CJK font.
+# (dpkg-shlibdeps, which also brings the web engine's helper process); the rest are what the program
+# loads or runs without linking it: the GStreamer plugins that play the English names, Qt's Chinese
+# translations and a CJK font.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME nestling)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -65,13 +65,16 @@ set(CPACK_PACKAGE_VENDOR "The Nestling developers")
 set(CPACK_PACKAGE_CONTACT "The Nestling developers <nestling@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "naming assistant for Chinese baby names")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Nestling proposes Chinese given names for a surname, the child's sex and birth date in seven\n"
-    "modes (classic, high-score, super-auspicious, from Tang poems, combinations, nicknames and\n"
-    "English names), scores every name by stroke numerology (five grids, three talents, the 81\n"
-    "numbers) and opens a report per name. It shows the birth chart of a date and hour, looks up\n"
-    "characters and surnames, and carries a library of parenting articles.\n"
+    "Nestling proposes Chinese given names for a surname, the child's sex\n"
+    "and birth date in seven modes (classic, high-score, super-auspicious,\n"
+    "from Tang poems, combinations, nicknames and English names), scores\n"
+    "every name by stroke numerology (five grids, three talents, the 81\n"
+    "numbers) and opens a report per name. It shows the birth chart of a\n"
+    "date and hour, looks up characters and surnames, and carries a library\n"
+    "of parenting articles.\n"
     "\n"
-    "The package holds the window program nestling and the command-line program nestling-cli.")
+    "The package holds the window program nestling and the command-line\n"
+    "program nestling-cli.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -80,6 +83,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6webenginecore6-bin, gstreamer1.0-plugins-good, qt6-translations-l10n, fonts-wqy-microhei | fonts-noto-cjk")
+    "gstreamer1.0-plugins-good, qt6-translations-l10n, fonts-wqy-microhei | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "espeak-ng, qt6-wayland")
 include(CPack)

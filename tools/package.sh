@@ -7,7 +7,7 @@ tools/install-deps.sh dpkg-dev lintian
 cmake --preset package
 cmake --build --preset package -j"$(nproc)"
 rm -f build/package/nestling_*.deb
-cpack --preset package -B build/package
+cpack --preset package
 deb=$(ls build/package/nestling_*.deb)
 cp "$deb" .
 # Errors fail the build; warnings and notes are shown.
