@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Nestling needs on Debian 12. Safe to run again: it only
-# asks apt for packages that are missing.
+# Installs what building, running and testing Nestling needs on Debian 12, and the packages named as
+# arguments (tools/package.sh adds its checkers). Safe to run again: it only asks apt for packages that
+# are missing.
 set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config git clang-format
     libsqlite3-dev sqlite3 libgtest-dev libgmock-dev libbenchmark-dev libcurl4-openssl-dev espeak-ng
     qt6-base-dev qt6-webengine-dev qt6-multimedia-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
-    gstreamer1.0-plugins-good fonts-wqy-microhei xvfb xauth
+    gstreamer1.0-plugins-good fonts-wqy-microhei xvfb xauth appstream desktop-file-utils
+    "$@"
 )
 
 missing=()

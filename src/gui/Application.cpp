@@ -12,6 +12,8 @@ namespace gui {
 void prepareApplication()
 {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Desktops match the windows to the launcher entry (its name and icon) by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.nestling.Nestling"));
 }
 
 bool translateApplication()

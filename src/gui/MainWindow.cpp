@@ -54,7 +54,8 @@ MainWindow::MainWindow(QWidget* parent) : BaseWindow(parent)
 {
     setObjectName(QStringLiteral("NestlingMain"));
     setWindowTitle(QString::fromUtf8(app::kMainTitle));
-    setWindowIcon(QIcon(productPicture(64)));
+    // The installed icon (a bird in its nest), else the drawn product picture of a build.
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("nestling"), QIcon(productPicture(64))));
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(buildInputGroup(central));

@@ -10,7 +10,7 @@
 
 namespace reports {
 
-// Where the export buttons write, in the data folder beside the executable.
+// Where the export buttons write, in the folder for written files (DataFolder).
 std::filesystem::path NameListFile(const std::filesystem::path& programFolder); // 超级列表框_高分起名
 std::filesystem::path SuperNameListFile(const std::filesystem::path& programFolder); // 超级列表框_超吉起名
 std::filesystem::path ClassicNameListFile(const std::filesystem::path& programFolder);

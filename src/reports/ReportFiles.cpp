@@ -1,5 +1,6 @@
 #include "reports/ReportFiles.h"
 
+#include "store/Folders.h"
 #include "text/Files.h"
 #include "text/Gbk.h"
 
@@ -9,7 +10,7 @@ namespace reports {
 
 std::filesystem::path DataFolder(const std::filesystem::path& programFolder)
 {
-    return programFolder / "data";
+    return store::writeFolder(programFolder);
 }
 
 std::filesystem::path ReportFile(const std::filesystem::path& programFolder)

@@ -6,9 +6,10 @@
 
 namespace reports {
 
-// The files the reports and pages are written to, all in the data folder beside the executable:
-// data/temp.html (the name report, also a queried character's page), data/temp1.html to temp4.html
-// (the characters of a name) and data/temp5.html (the surname).
+// The files the reports and pages are written to, all in the folder for written files (data/ in the
+// program folder of a build, else the per-user folder: store::writeFolder): temp.html (the name
+// report, also a queried character's page), temp1.html to temp4.html (the characters of a name) and
+// temp5.html (the surname).
 std::filesystem::path DataFolder(const std::filesystem::path& programFolder);
 std::filesystem::path ReportFile(const std::filesystem::path& programFolder);
 std::filesystem::path CharacterPageFile(const std::filesystem::path& programFolder, int page);

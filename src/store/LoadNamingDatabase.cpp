@@ -23,13 +23,6 @@ std::filesystem::path defaultDatabaseFile(const std::filesystem::path& folder)
     return folder / "data" / "namedata.db";
 }
 
-std::filesystem::path programFolder()
-{
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::current_path(ec) : exe.parent_path();
-}
-
 LoadState LoadNamingDatabase(NamingStore& store, const std::filesystem::path& databaseFile, MessageSink& sink,
                              NamingStore::EngineCheck check)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Folders.h"
 #include "store/MessageSink.h"
 #include "store/NamingStore.h"
 
@@ -13,9 +14,6 @@ inline constexpr const char* kAttachFailedMessage = "将磁盘数据库附加到
 
 // `data/namedata.db` in the given program folder.
 std::filesystem::path defaultDatabaseFile(const std::filesystem::path& programFolder);
-
-// The folder of the running executable.
-std::filesystem::path programFolder();
 
 // Copies the naming database file (normally `data/namedata.db` in the program folder) into a fresh in-memory
 // database held by `store`: open, declare the nine tables, attach the file, copy every table inside one

@@ -6,6 +6,7 @@
 #include "reports/Export.h"
 #include "reports/ReportFiles.h"
 
+#include <cstdlib>
 #include <fstream>
 
 namespace {
@@ -71,6 +72,33 @@ TEST_F(ExportButtonsTest, ADesktopWithoutAnOpenerIsSaid)
     EXPECT_TRUE(std::filesystem::exists(file));
     ASSERT_EQ(m_host.messages().size(), 1u);
     EXPECT_EQ(m_host.messages()[0].text.rfind("列表已导出到：\r\n" + file.string(), 0), 0u);
+}
+
+TEST_F(ExportButtonsTest, AnInstalledProgramExportsIntoTheUsersDataFolder)
+{
+    // The program folder of an installed tree is never written into; the list goes to
+    // $XDG_DATA_HOME/nestling, and the status bar and the desktop get that file.
+    const std::filesystem::path installed = m_dir.path() / "usr" / "share" / "nestling";
+    std::filesystem::create_directories(installed / "data");
+    const std::filesystem::path user = m_dir.path() / "home-data";
+    const char* old = std::getenv("XDG_DATA_HOME");
+    const std::string kept = old ? old : "";
+    ::setenv("XDG_DATA_HOME", user.c_str(), 1);
+
+    ExportButtons exports(m_host, installed);
+    main().setRows(names::超级列表框_高分起名, {nameRow("1", "李明华")});
+    exports.ExportHighScoreList();
+    const auto file = user / "nestling" / "NameList.txt";
+    EXPECT_TRUE(std::filesystem::exists(file));
+    EXPECT_FALSE(std::filesystem::exists(installed / "data" / "NameList.txt"));
+    EXPECT_EQ(main().statusText(names::状态条1), "列表已导出到：" + file.string());
+    ASSERT_FALSE(m_host.desktopOpened().empty());
+    EXPECT_EQ(m_host.desktopOpened().back(), file.string());
+
+    if (old)
+        ::setenv("XDG_DATA_HOME", kept.c_str(), 1);
+    else
+        ::unsetenv("XDG_DATA_HOME");
 }
 
 TEST_F(ExportButtonsTest, AFileThatCannotBeWrittenIsNamedAndNotOpened)
