@@ -3,29 +3,63 @@
 #include "numerology/SplitCharacters.h"
 #include "text/Gbk.h"
 
+#include <optional>
+
 namespace naming {
 namespace {
 
-constexpr size_t kBatchRows = 256;
+constexpr size_t kBatchRows = 512;
 constexpr std::int32_t kProgressStep = 50;
 
-const numerology::CharacterRecord* recordOf(const Candidates& candidates, const FormedNames& formed,
-                                            std::int32_t index)
-{
-    if (index >= 0)
-        return candidates.cache.FindCharacter(candidates.characters[static_cast<size_t>(index)]);
-    if (index == FormedName::kFixed)
-        return candidates.cache.FindCharacter(formed.fixedCharacter);
-    return nullptr;
-}
+constexpr size_t kNamesPerCheckpoint = 4096;
+constexpr size_t kNamesPerProgress = 65536;
 
-const std::string& gbkOf(const Candidates& candidates, const FormedNames& formed, std::int32_t index)
+// Where the surname's GBK bytes may lie in a given name of two pieces: inside either piece, or across
+// the boundary, split after k bytes (the first piece ends with its first k bytes and the second
+// starts with the rest). Decided per name from bits filled once per piece, without building a text.
+class SurnameFilter
 {
-    static const std::string empty;
-    if (index >= 0)
-        return candidates.gbk[static_cast<size_t>(index)];
-    return index == FormedName::kFixed ? formed.fixedGbk : empty;
-}
+public:
+    SurnameFilter(const std::string& surname, const std::vector<const std::string*>& pieces)
+        : m_surname(surname)
+    {
+        m_inside.resize(pieces.size());
+        m_ends.resize(pieces.size());
+        m_starts.resize(pieces.size());
+        const size_t length = surname.size();
+        m_general = length >= 64;
+        if (surname.empty() || m_general)
+            return;
+        for (size_t p = 0; p < pieces.size(); ++p) {
+            const std::string_view piece = *pieces[p];
+            m_inside[p] = piece.find(surname) != std::string_view::npos;
+            for (size_t k = 1; k < length; ++k) {
+                const std::string_view head = std::string_view(surname).substr(0, k);
+                const std::string_view tail = std::string_view(surname).substr(k);
+                if (piece.ends_with(head))
+                    m_ends[p] |= std::uint64_t{1} << k;
+                if (piece.starts_with(tail))
+                    m_starts[p] |= std::uint64_t{1} << k;
+            }
+        }
+        m_pieces = pieces;
+    }
+
+    bool holds(size_t a, size_t b) const
+    {
+        if (m_general)
+            return (*m_pieces[a] + *m_pieces[b]).find(m_surname) != std::string::npos;
+        return m_inside[a] || m_inside[b] || (m_ends[a] & m_starts[b]) != 0;
+    }
+
+private:
+    std::string m_surname;
+    bool m_general = false;
+    std::vector<const std::string*> m_pieces;
+    std::vector<char> m_inside;
+    std::vector<std::uint64_t> m_ends;
+    std::vector<std::uint64_t> m_starts;
+};
 
 } // namespace
 
@@ -61,9 +95,10 @@ FormedNames FormNames(const store::NamingStore& store, Candidates& candidates, i
         formed.fixedCharacter = fixSecond ? generation.secondChar : generation.thirdChar;
         formed.fixedGbk = text::toGbk(formed.fixedCharacter);
     }
+    std::vector<numerology::CharacterRecord> records = numerology::LookupCharacters(store, candidates.characters);
     for (std::int32_t a = 0; a < count; ++a) {
         const auto index = static_cast<size_t>(a);
-        candidates.cache.add(numerology::LookupCharacter(store, candidates.characters[index]));
+        candidates.cache.add(std::move(records[index]));
         candidates.usable[index] = numerology::IsUsable(candidates.cache[index]);
         if (candidates.usable[index]) {
             if (fixSecond)
@@ -91,49 +126,88 @@ FormedNames FormNames(const store::NamingStore& store, Candidates& candidates, i
 
 std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedNames& formed,
                                      const std::string& surname, ListingLimits limits,
-                                     numerology::FortuneSource& fortunes, RunControl& control,
-                                     const RowBatchSink& sink)
+                                     const numerology::FortuneTables& fortunes, RunControl& control,
+                                     const RowBatchSink& sink, const ProgressSink& progress, ListingStats* stats)
 {
-    std::vector<NameRow> rows;
-    const std::string surnameGbk = text::toGbk(surname);
+    // Pieces: the candidates by index, then the generation character, then the missing second
+    // character of a one-character name.
+    const size_t n = candidates.size();
+    const size_t fixedPiece = n;
+    const size_t nonePiece = n + 1;
+    const auto pieceOf = [&](std::int32_t index) {
+        return index >= 0 ? static_cast<size_t>(index) : index == FormedName::kFixed ? fixedPiece : nonePiece;
+    };
+    static const std::string empty;
+    std::vector<const std::string*> gbk(n + 2, &empty);
+    std::vector<const numerology::CharacterRecord*> records(n + 2, nullptr);
+    for (size_t i = 0; i < n; ++i) {
+        gbk[i] = &candidates.gbk[i];
+        // The first of equal characters, as FindCharacter gives it, so a repeated candidate scores alike.
+        records[i] = candidates.cache.FindCharacter(candidates.characters[i]);
+    }
+    gbk[fixedPiece] = &formed.fixedGbk;
+    records[fixedPiece] = candidates.cache.FindCharacter(formed.fixedCharacter);
+    // A generation character typed as several characters is scored through the text, as typed.
+    const bool fixedByText = numerology::SplitCharacters(formed.fixedCharacter).size() > 1;
+
     const std::vector<std::string> surnameParts = numerology::SplitCharacters(surname);
-    const numerology::NameShape shapeBase{surnameParts.size() >= 2 ? 2 : 1, 1};
     const auto surnameRecord = [&](size_t i) {
         return i < surnameParts.size() ? candidates.cache.FindCharacter(surnameParts[i]) : nullptr;
     };
     const numerology::CharacterRecord* s1 = surnameRecord(0);
     const numerology::CharacterRecord* s2 = surnameRecord(1);
+    const int surnameLength = surnameParts.size() >= 2 ? 2 : 1;
+    const auto traditional = [](const numerology::CharacterRecord* record) {
+        return record ? record->traditionalStrokes : 0;
+    };
+    std::vector<int> counts(n + 2);
+    for (size_t p = 0; p < counts.size(); ++p)
+        counts[p] = traditional(records[p]);
+    const numerology::CountScores table(fortunes, traditional(s1), surnameLength == 2 ? traditional(s2) : 0,
+                                        surnameLength, counts);
+    std::vector<std::uint32_t> classes(counts.size());
+    for (size_t p = 0; p < counts.size(); ++p)
+        classes[p] = table.classOf(counts[p]);
+    const SurnameFilter filter(text::toGbk(surname), gbk);
+
+    ListingStats counted;
+    std::vector<NameRow> rows;
     size_t delivered = 0;
     const auto deliver = [&] {
         if (sink && delivered < rows.size())
             sink(std::span<const NameRow>(rows).subspan(delivered));
         delivered = rows.size();
     };
-
-    // A generation character typed as several characters is scored through the text, as typed.
-    const bool fixedIsOneCharacter = numerology::SplitCharacters(formed.fixedCharacter).size() <= 1;
-
-    std::string given;
-    for (const FormedName& name : formed.names) {
-        if (rows.size() >= limits.maxRows)
-            break;
-        given = gbkOf(candidates, formed, name.first);
-        given += gbkOf(candidates, formed, name.second);
-        if (!surnameGbk.empty() && given.find(surnameGbk) != std::string::npos)
+    const size_t total = formed.names.size();
+    for (size_t i = 0; i < total && rows.size() < limits.maxRows; ++i) {
+        if ((i + 1) % kNamesPerCheckpoint == 0) {
+            if (progress && (i + 1) % kNamesPerProgress == 0)
+                progress(i + 1, total);
+            if (!control.checkpoint())
+                break;
+        }
+        ++counted.examined;
+        const FormedName name = formed.names[i];
+        const size_t a = pieceOf(name.first);
+        const size_t b = pieceOf(name.second);
+        if (filter.holds(a, b))
             continue;
-        numerology::NameShape shape = shapeBase;
-        shape.given = name.second == FormedName::kNone ? 1 : 2;
-        const bool usesFixed = name.first == FormedName::kFixed || name.second == FormedName::kFixed;
-        numerology::NameScoreResult score =
-            usesFixed && !fixedIsOneCharacter
-                ? numerology::ScoreName(surname, formed.givenName(candidates, name), candidates.cache,
-                                        fortunes)
-                : numerology::ScoreName(s1, s2, recordOf(candidates, formed, name.first),
-                                        recordOf(candidates, formed, name.second), shape, fortunes);
-        if (score.score < limits.threshold)
+        ++counted.scored;
+        const bool byText = fixedByText && (a == fixedPiece || b == fixedPiece);
+        std::optional<numerology::NameScoreResult> result;
+        int score = 0;
+        if (byText) {
+            result = fortunes.result(surname, formed.givenName(candidates, name), candidates.cache);
+            score = result->score;
+        } else {
+            score = b == nonePiece ? table.single(classes[a]) : table.pair(classes[a], classes[b]);
+        }
+        if (score < limits.threshold)
             continue;
+        if (!result)
+            result = fortunes.result(s1, s2, records[a], records[b], {surnameLength, b == nonePiece ? 1 : 2});
         rows.push_back(MakeNameRow(static_cast<int>(rows.size()) + 1,
-                                   surname + formed.givenName(candidates, name), std::move(score)));
+                                   surname + formed.givenName(candidates, name), std::move(*result)));
         // The first row goes out at once so the list shows something immediately; then in batches.
         if (rows.size() == 1 || rows.size() - delivered >= kBatchRows)
             deliver();
@@ -141,6 +215,10 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
             break;
     }
     deliver();
+    if (progress)
+        progress(total, total);
+    if (stats)
+        *stats = counted;
     return rows;
 }
 

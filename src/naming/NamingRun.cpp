@@ -117,7 +117,7 @@ bool NamingRun::formCandidateNames()
 
 RunOutcome NamingRun::listFormedNames(ListingLimits limits)
 {
-    numerology::CachedFortunes fortunes(m_store);
+    const numerology::FortuneTables fortunes(m_store);
     m_rows = ListScoredNames(m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
                              [this](std::span<const NameRow> batch) { m_observer.rowsWritten(batch); });
     return finishList();
