@@ -3,7 +3,7 @@
 #include "numerology/SplitCharacters.h"
 #include "text/Gbk.h"
 
-#include <optional>
+#include <algorithm>
 
 namespace naming {
 namespace {
@@ -14,52 +14,41 @@ constexpr std::int32_t kProgressStep = 50;
 constexpr size_t kNamesPerCheckpoint = 4096;
 constexpr size_t kNamesPerProgress = 65536;
 
-// Where the surname's GBK bytes may lie in a given name of two pieces: inside either piece, or across
-// the boundary, split after k bytes (the first piece ends with its first k bytes and the second
-// starts with the rest). Decided per name from bits filled once per piece, without building a text.
-class SurnameFilter
+// What the listing knows of one piece of a given name (a candidate, the generation character, or
+// nothing), so that each name is decided from two of these and a table lookup.
+//
+// The surname's GBK bytes may lie inside either piece, or across the boundary, split after k bytes:
+// the first piece ends with the surname's first k bytes (bit k of `ends`) and the second starts with
+// the rest (bit k of `starts`).
+struct Piece
 {
-public:
-    SurnameFilter(const std::string& surname, const std::vector<const std::string*>& pieces)
-        : m_surname(surname)
-    {
-        m_inside.resize(pieces.size());
-        m_ends.resize(pieces.size());
-        m_starts.resize(pieces.size());
-        const size_t length = surname.size();
-        m_general = length >= 64;
-        if (surname.empty() || m_general)
-            return;
-        for (size_t p = 0; p < pieces.size(); ++p) {
-            const std::string_view piece = *pieces[p];
-            m_inside[p] = piece.find(surname) != std::string_view::npos;
-            for (size_t k = 1; k < length; ++k) {
-                const std::string_view head = std::string_view(surname).substr(0, k);
-                const std::string_view tail = std::string_view(surname).substr(k);
-                if (piece.ends_with(head))
-                    m_ends[p] |= std::uint64_t{1} << k;
-                if (piece.starts_with(tail))
-                    m_starts[p] |= std::uint64_t{1} << k;
-            }
-        }
-        m_pieces = pieces;
-    }
+    static constexpr std::uint32_t kHoldsSurname = 1; // the surname's bytes lie inside the piece
+    static constexpr std::uint32_t kByText = 2;       // a generation character of several characters
+    static constexpr std::uint32_t kLongSurname = 4;  // a surname too long for the bits: compare texts
 
-    bool holds(size_t a, size_t b) const
-    {
-        if (m_general)
-            return (*m_pieces[a] + *m_pieces[b]).find(m_surname) != std::string::npos;
-        return m_inside[a] || m_inside[b] || (m_ends[a] & m_starts[b]) != 0;
-    }
-
-private:
-    std::string m_surname;
-    bool m_general = false;
-    std::vector<const std::string*> m_pieces;
-    std::vector<char> m_inside;
-    std::vector<std::uint64_t> m_ends;
-    std::vector<std::uint64_t> m_starts;
+    std::uint64_t ends = 0;
+    std::uint64_t starts = 0;
+    std::uint32_t countClass = 0;
+    std::uint32_t flags = 0;
 };
+
+void markSurname(Piece& piece, std::string_view gbk, std::string_view surname)
+{
+    if (surname.empty())
+        return;
+    if (surname.size() >= 64) {
+        piece.flags |= Piece::kLongSurname;
+        return;
+    }
+    if (gbk.find(surname) != std::string_view::npos)
+        piece.flags |= Piece::kHoldsSurname;
+    for (size_t k = 1; k < surname.size(); ++k) {
+        if (gbk.ends_with(surname.substr(0, k)))
+            piece.ends |= std::uint64_t{1} << k;
+        if (gbk.starts_with(surname.substr(k)))
+            piece.starts |= std::uint64_t{1} << k;
+    }
+}
 
 } // namespace
 
@@ -129,26 +118,23 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
                                      const numerology::FortuneTables& fortunes, RunControl& control,
                                      const RowBatchSink& sink, const ProgressSink& progress, ListingStats* stats)
 {
-    // Pieces: the candidates by index, then the generation character, then the missing second
-    // character of a one-character name.
+    // Pieces by FormedName index + 2: nothing (kNone), the generation character (kFixed), then the
+    // candidates in order.
+    static_assert(FormedName::kNone == -2 && FormedName::kFixed == -1);
     const size_t n = candidates.size();
-    const size_t fixedPiece = n;
-    const size_t nonePiece = n + 1;
-    const auto pieceOf = [&](std::int32_t index) {
-        return index >= 0 ? static_cast<size_t>(index) : index == FormedName::kFixed ? fixedPiece : nonePiece;
-    };
+    const auto pieceOf = [](std::int32_t index) { return static_cast<size_t>(index + 2); };
+    constexpr size_t kNonePiece = 0;
+    constexpr size_t kFixedPiece = 1;
     static const std::string empty;
     std::vector<const std::string*> gbk(n + 2, &empty);
     std::vector<const numerology::CharacterRecord*> records(n + 2, nullptr);
     for (size_t i = 0; i < n; ++i) {
-        gbk[i] = &candidates.gbk[i];
+        gbk[i + 2] = &candidates.gbk[i];
         // The first of equal characters, as FindCharacter gives it, so a repeated candidate scores alike.
-        records[i] = candidates.cache.FindCharacter(candidates.characters[i]);
+        records[i + 2] = candidates.cache.FindCharacter(candidates.characters[i]);
     }
-    gbk[fixedPiece] = &formed.fixedGbk;
-    records[fixedPiece] = candidates.cache.FindCharacter(formed.fixedCharacter);
-    // A generation character typed as several characters is scored through the text, as typed.
-    const bool fixedByText = numerology::SplitCharacters(formed.fixedCharacter).size() > 1;
+    gbk[kFixedPiece] = &formed.fixedGbk;
+    records[kFixedPiece] = candidates.cache.FindCharacter(formed.fixedCharacter);
 
     const std::vector<std::string> surnameParts = numerology::SplitCharacters(surname);
     const auto surnameRecord = [&](size_t i) {
@@ -165,55 +151,87 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
         counts[p] = traditional(records[p]);
     const numerology::CountScores table(fortunes, traditional(s1), surnameLength == 2 ? traditional(s2) : 0,
                                         surnameLength, counts);
-    std::vector<std::uint32_t> classes(counts.size());
-    for (size_t p = 0; p < counts.size(); ++p)
-        classes[p] = table.classOf(counts[p]);
-    const SurnameFilter filter(text::toGbk(surname), gbk);
+    const std::string surnameGbk = text::toGbk(surname);
+    std::vector<Piece> pieces(n + 2);
+    for (size_t p = 0; p < pieces.size(); ++p) {
+        pieces[p].countClass = p == kNonePiece ? table.noSecond() : table.classOf(counts[p]);
+        markSurname(pieces[p], *gbk[p], surnameGbk);
+    }
+    // A generation character typed as several characters is scored through the text, as typed.
+    if (numerology::SplitCharacters(formed.fixedCharacter).size() > 1)
+        pieces[kFixedPiece].flags |= Piece::kByText;
 
     ListingStats counted;
     std::vector<NameRow> rows;
+    rows.reserve(std::min(limits.maxRows, formed.names.size()));
     size_t delivered = 0;
     const auto deliver = [&] {
         if (sink && delivered < rows.size())
             sink(std::span<const NameRow>(rows).subspan(delivered));
         delivered = rows.size();
     };
-    const size_t total = formed.names.size();
-    for (size_t i = 0; i < total && rows.size() < limits.maxRows; ++i) {
-        if ((i + 1) % kNamesPerCheckpoint == 0) {
-            if (progress && (i + 1) % kNamesPerProgress == 0)
-                progress(i + 1, total);
-            if (!control.checkpoint())
-                break;
-        }
-        ++counted.examined;
-        const FormedName name = formed.names[i];
-        const size_t a = pieceOf(name.first);
-        const size_t b = pieceOf(name.second);
-        if (filter.holds(a, b))
-            continue;
-        ++counted.scored;
-        const bool byText = fixedByText && (a == fixedPiece || b == fixedPiece);
-        std::optional<numerology::NameScoreResult> result;
-        int score = 0;
-        if (byText) {
-            result = fortunes.result(surname, formed.givenName(candidates, name), candidates.cache);
-            score = result->score;
-        } else {
-            score = b == nonePiece ? table.single(classes[a]) : table.pair(classes[a], classes[b]);
-        }
-        if (score < limits.threshold)
-            continue;
-        if (!result)
-            result = fortunes.result(s1, s2, records[a], records[b], {surnameLength, b == nonePiece ? 1 : 2});
+    // Returns false when the listing is to end (the rows are full or a stop was asked for).
+    const auto write = [&](const FormedName& name, numerology::NameScoreResult result) {
         rows.push_back(MakeNameRow(static_cast<int>(rows.size()) + 1,
-                                   surname + formed.givenName(candidates, name), std::move(*result)));
+                                   surname + formed.givenName(candidates, name), std::move(result)));
         // The first row goes out at once so the list shows something immediately; then in batches.
         if (rows.size() == 1 || rows.size() - delivered >= kBatchRows)
             deliver();
-        if (!control.checkpoint())
+        return rows.size() < limits.maxRows && control.checkpoint();
+    };
+
+    const size_t total = formed.names.size();
+    const FormedName* names = formed.names.data();
+    const int threshold = limits.threshold;
+    bool going = limits.maxRows > 0;
+    size_t i = 0;
+    size_t scored = 0;
+    while (going && i < total) {
+        // Between checkpoints the loop does nothing but decide names.
+        const size_t blockEnd = std::min(total, (i / kNamesPerCheckpoint + 1) * kNamesPerCheckpoint);
+        for (; i < blockEnd; ++i) {
+            const size_t a = pieceOf(names[i].first);
+            const size_t b = pieceOf(names[i].second);
+            const Piece& pa = pieces[a];
+            const Piece& pb = pieces[b];
+            const std::uint32_t flags = pa.flags | pb.flags;
+            if (flags != 0 || (pa.ends & pb.starts) != 0) {
+                if ((flags & Piece::kHoldsSurname) || (pa.ends & pb.starts) != 0)
+                    continue;
+                if ((flags & Piece::kLongSurname) &&
+                    (*gbk[a] + *gbk[b]).find(surnameGbk) != std::string::npos)
+                    continue;
+                if (flags & Piece::kByText) {
+                    ++scored;
+                    numerology::NameScoreResult result =
+                        fortunes.result(surname, formed.givenName(candidates, names[i]), candidates.cache);
+                    if (result.score >= threshold && !write(names[i], std::move(result))) {
+                        going = false;
+                        ++i;
+                        break;
+                    }
+                    continue;
+                }
+            }
+            ++scored;
+            if (table.score(pa.countClass, pb.countClass) < threshold)
+                continue;
+            if (!write(names[i], fortunes.result(s1, s2, records[a], records[b],
+                                                 {surnameLength, b == kNonePiece ? 1 : 2}))) {
+                going = false;
+                ++i;
+                break;
+            }
+        }
+        if (!going)
+            break;
+        if (progress && i % kNamesPerProgress == 0)
+            progress(i, total);
+        if (i % kNamesPerCheckpoint == 0 && !control.checkpoint())
             break;
     }
+    counted.examined = i;
+    counted.scored = scored;
     deliver();
     if (progress)
         progress(total, total);

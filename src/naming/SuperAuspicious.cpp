@@ -69,14 +69,19 @@ FormedNames FormSuperAuspiciousNames(const store::NamingStore& store, Candidates
         if (!control.checkpoint())
             return formed;
     }
-    formed.names.reserve(secondChars.size() * thirdChars.size() + allChars.size() * allChars.size());
+    const size_t pairs = (byPosition ? secondChars.size() * thirdChars.size() : 0) +
+                         (byAll ? allChars.size() * allChars.size() : 0);
+    formed.names.resize(pairs);
+    FormedName* out = formed.names.data();
     const auto pairUp = [&](const std::vector<std::int32_t>& firsts,
                             const std::vector<std::int32_t>& seconds) {
         for (std::int32_t a : firsts) {
             for (std::int32_t b : seconds)
-                formed.names.push_back({a, b});
-            if (!control.checkpoint())
+                *out++ = {a, b};
+            if (!control.checkpoint()) {
+                formed.names.resize(static_cast<size_t>(out - formed.names.data()));
                 return false;
+            }
         }
         return true;
     };
@@ -118,7 +123,7 @@ RunOutcome NamingRun::runSuperAuspicious()
                                kSuperAuspiciousRows};
     m_rows = ListSuperAuspiciousNames(
         m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
-        [this](std::span<const NameRow> batch) { m_observer.rowsWritten(batch); }, progress);
+        [this](std::span<const NameRow> batch) { m_observer.rowsWritten(batch); }, progress, &m_stats);
     return finishList();
 }
 

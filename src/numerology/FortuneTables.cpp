@@ -158,14 +158,13 @@ CountScores::CountScores(const FortuneTables& tables, int s1, int s2, int surnam
     std::sort(m_counts.begin(), m_counts.end());
     m_counts.erase(std::unique(m_counts.begin(), m_counts.end()), m_counts.end());
     const size_t n = m_counts.size();
-    m_single.resize(n);
-    m_pair.resize(n * n);
+    m_scores.resize(n * (n + 1));
     for (size_t a = 0; a < n; ++a) {
-        m_single[a] = static_cast<std::uint8_t>(
-            tables.score(ComputeFiveGrids(s1, s2, m_counts[a], 0, {surnameLength, 1})));
+        std::uint8_t* row = &m_scores[a * (n + 1)];
         for (size_t b = 0; b < n; ++b)
-            m_pair[a * n + b] = static_cast<std::uint8_t>(
+            row[b] = static_cast<std::uint8_t>(
                 tables.score(ComputeFiveGrids(s1, s2, m_counts[a], m_counts[b], {surnameLength, 2})));
+        row[n] = static_cast<std::uint8_t>(tables.score(ComputeFiveGrids(s1, s2, m_counts[a], 0, {surnameLength, 1})));
     }
 }
 

@@ -98,14 +98,16 @@ public:
     // The dense index of a count that was among those given.
     std::uint32_t classOf(int count) const;
     std::uint32_t classes() const noexcept { return static_cast<std::uint32_t>(m_counts.size()); }
+    // The second index that stands for no second character (a one-character given name).
+    std::uint32_t noSecond() const noexcept { return classes(); }
 
-    int single(std::uint32_t a) const noexcept { return m_single[a]; }
-    int pair(std::uint32_t a, std::uint32_t b) const noexcept { return m_pair[a * m_counts.size() + b]; }
+    // The score of a given name with first count class a and second class b (or noSecond()).
+    int score(std::uint32_t a, std::uint32_t b) const noexcept { return m_scores[a * (m_counts.size() + 1) + b]; }
+    const std::uint8_t* row(std::uint32_t a) const noexcept { return &m_scores[a * (m_counts.size() + 1)]; }
 
 private:
     std::vector<int> m_counts; // sorted, distinct
-    std::vector<std::uint8_t> m_single;
-    std::vector<std::uint8_t> m_pair;
+    std::vector<std::uint8_t> m_scores; // by first class, then second class or noSecond()
 };
 
 } // namespace numerology
