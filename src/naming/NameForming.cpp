@@ -85,6 +85,9 @@ FormedNames FormNames(const store::NamingStore& store, Candidates& candidates, i
         formed.fixedGbk = text::toGbk(formed.fixedCharacter);
     }
     std::vector<numerology::CharacterRecord> records = numerology::LookupCharacters(store, candidates.characters);
+    const auto usable = static_cast<size_t>(std::count_if(
+        records.begin(), records.end(), [](const numerology::CharacterRecord& r) { return numerology::IsUsable(r); }));
+    formed.names.reserve(twoCharacters && !fixSecond && !fixThird ? usable * candidates.size() : usable);
     for (std::int32_t a = 0; a < count; ++a) {
         const auto index = static_cast<size_t>(a);
         candidates.cache.add(std::move(records[index]));
