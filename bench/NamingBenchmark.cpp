@@ -82,7 +82,8 @@ struct Floor
             traditional.push_back(candidates.cache[i].traditionalStrokes);
         numberFactor.resize(512);
         for (size_t n = 0; n < numberFactor.size(); ++n)
-            numberFactor[n] = static_cast<std::uint8_t>(tables.factorPercent(tables.gridWord(static_cast<int>(n))));
+            numberFactor[n] =
+                static_cast<std::uint8_t>(tables.factorPercent(tables.gridWord(static_cast<int>(n))));
         for (int k = 0; k < numerology::kThreeTalentKeys; ++k)
             talentFactor[static_cast<size_t>(k)] =
                 static_cast<std::uint8_t>(tables.factorPercent(tables.talentWord(k)));
@@ -157,8 +158,8 @@ void BM_ScoringInRun(benchmark::State& state)
     double cpu = 0;
     for (auto _ : state) {
         const double before = threadCpuSeconds();
-        const auto rows = naming::ListScoredNames(pairs.candidates, pairs.formed, "李", {101, 10000}, fortunes,
-                                                  control, {}, {}, &stats);
+        const auto rows = naming::ListScoredNames(pairs.candidates, pairs.formed, "李", {101, 10000},
+                                                  fortunes, control, {}, {}, &stats);
         cpu += threadCpuSeconds() - before;
         benchmark::DoNotOptimize(rows);
     }

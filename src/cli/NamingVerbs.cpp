@@ -127,7 +127,8 @@ int runScore(Context& context, const Arguments& args, std::ostream& out, std::os
     const std::string surnameGbk = text::toGbk(surname);
     const std::string givenGbk = text::toGbk(given);
     const std::vector<std::string> pieces = numerology::SplitGbkCharacters(surnameGbk + givenGbk);
-    const auto record = [&](const std::vector<std::string>& parts, size_t i) -> const numerology::CharacterRecord* {
+    const auto record = [&](const std::vector<std::string>& parts,
+                            size_t i) -> const numerology::CharacterRecord* {
         if (i >= parts.size() || std::find(pieces.begin(), pieces.end(), parts[i]) == pieces.end())
             return nullptr;
         return &context.scoring.character(parts[i]);
@@ -135,8 +136,9 @@ int runScore(Context& context, const Arguments& args, std::ostream& out, std::os
     const std::vector<std::string> surnameParts = numerology::SplitGbkCharacters(surnameGbk);
     const std::vector<std::string> givenParts = numerology::SplitGbkCharacters(givenGbk);
     const numerology::NameShape shape{surnameParts.size() >= 2 ? 2 : 1, givenParts.size() >= 2 ? 2 : 1};
-    const numerology::NameScoreResult r = context.scoring.fortunes().result(
-        record(surnameParts, 0), record(surnameParts, 1), record(givenParts, 0), record(givenParts, 1), shape);
+    const numerology::NameScoreResult r =
+        context.scoring.fortunes().result(record(surnameParts, 0), record(surnameParts, 1),
+                                          record(givenParts, 0), record(givenParts, 1), shape);
     if (args.has("json")) {
         out << "{\"name\":" << jsonString(surname + given) << ",\"simplifiedTotal\":" << r.simplifiedTotal
             << ",\"total\":" << r.grids.total << ",\"elements\":" << jsonString(r.elements) << ",\"grids\":["

@@ -84,9 +84,11 @@ FormedNames FormNames(const store::NamingStore& store, Candidates& candidates, i
         formed.fixedCharacter = fixSecond ? generation.secondChar : generation.thirdChar;
         formed.fixedGbk = text::toGbk(formed.fixedCharacter);
     }
-    std::vector<numerology::CharacterRecord> records = numerology::LookupCharacters(store, candidates.characters);
-    const auto usable = static_cast<size_t>(std::count_if(
-        records.begin(), records.end(), [](const numerology::CharacterRecord& r) { return numerology::IsUsable(r); }));
+    std::vector<numerology::CharacterRecord> records =
+        numerology::LookupCharacters(store, candidates.characters);
+    const auto usable = static_cast<size_t>(
+        std::count_if(records.begin(), records.end(),
+                      [](const numerology::CharacterRecord& r) { return numerology::IsUsable(r); }));
     formed.names.reserve(twoCharacters && !fixSecond && !fixThird ? usable * candidates.size() : usable);
     for (std::int32_t a = 0; a < count; ++a) {
         const auto index = static_cast<size_t>(a);
@@ -119,7 +121,8 @@ FormedNames FormNames(const store::NamingStore& store, Candidates& candidates, i
 std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedNames& formed,
                                      const std::string& surname, ListingLimits limits,
                                      const numerology::FortuneTables& fortunes, RunControl& control,
-                                     const RowBatchSink& sink, const ProgressSink& progress, ListingStats* stats)
+                                     const RowBatchSink& sink, const ProgressSink& progress,
+                                     ListingStats* stats)
 {
     // Pieces by FormedName index + 2: nothing (kNone), the generation character (kFixed), then the
     // candidates in order.

@@ -27,13 +27,16 @@ void FinishNameList(std::vector<NameRow>& rows)
     // It gives each row its place, then the rows are put there in place, by cycles of swaps, so no
     // second list of rows is made.
     constexpr int kScores = 101;
-    const bool inRange = std::all_of(rows.begin(), rows.end(),
-                                     [](const NameRow& row) { return row.score.score >= 0 && row.score.score < kScores; });
+    const bool inRange = std::all_of(rows.begin(), rows.end(), [](const NameRow& row) {
+        return row.score.score >= 0 && row.score.score < kScores;
+    });
     if (!inRange) {
         std::stable_sort(rows.begin(), rows.end(),
                          [](const NameRow& a, const NameRow& b) { return a.score.score > b.score.score; });
     } else {
-        const auto key = [](const NameRow& row) { return static_cast<size_t>(kScores - 1 - row.score.score); };
+        const auto key = [](const NameRow& row) {
+            return static_cast<size_t>(kScores - 1 - row.score.score);
+        };
         std::array<size_t, kScores + 1> start{};
         for (const NameRow& row : rows)
             ++start[key(row) + 1];

@@ -49,7 +49,8 @@ FormedNames FormSuperAuspiciousNames(const store::NamingStore& store, Candidates
     const auto count = static_cast<std::int32_t>(candidates.size());
     candidates.cache.clear();
     candidates.usable.assign(candidates.size(), false);
-    std::vector<numerology::CharacterRecord> records = numerology::LookupCharacters(store, candidates.characters);
+    std::vector<numerology::CharacterRecord> records =
+        numerology::LookupCharacters(store, candidates.characters);
     for (std::int32_t c = 0; c < count; ++c) {
         const auto index = static_cast<size_t>(c);
         candidates.cache.add(std::move(records[index]));

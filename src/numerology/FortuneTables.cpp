@@ -48,10 +48,10 @@ FortuneTables::FortuneTables(const store::NamingStore& store) : FortuneTables()
     // The first row of each number and of each key, as a lookup by that number or key finds it. A
     // lookup binds an integer or a text, so rows keyed by anything else never answer one.
     std::vector<bool> seen;
-    store::StoreQuery numbers =
-        store.Query("select * from XW_八一灵动数 where typeof(Id) = 'integer' and Id between ? and ? "
-                    "order by rowid",
-                    {std::int64_t{std::numeric_limits<int>::min()}, std::int64_t{std::numeric_limits<int>::max()}});
+    store::StoreQuery numbers = store.Query(
+        "select * from XW_八一灵动数 where typeof(Id) = 'integer' and Id between ? and ? "
+        "order by rowid",
+        {std::int64_t{std::numeric_limits<int>::min()}, std::int64_t{std::numeric_limits<int>::max()}});
     for (bool row = store.HasRow(numbers); row; row = store.Step(numbers)) {
         const int number = store.ColumnInt(numbers, 0);
         const FortuneId word = intern(store.ColumnText(numbers, 1));
@@ -108,7 +108,8 @@ int FortuneTables::hundredths(const FiveGrids& grids) const noexcept
 }
 
 NameScoreResult FortuneTables::result(const CharacterRecord* s1, const CharacterRecord* s2,
-                                      const CharacterRecord* g1, const CharacterRecord* g2, NameShape shape) const
+                                      const CharacterRecord* g1, const CharacterRecord* g2,
+                                      NameShape shape) const
 {
     if (shape.surname != 2)
         s2 = nullptr;
@@ -142,7 +143,8 @@ NameScoreResult FortuneTables::result(std::string_view surname, std::string_view
         return i < parts.size() ? cache.FindCharacter(parts[i]) : nullptr;
     };
     const NameShape shape{surnameParts.size() >= 2 ? 2 : 1, givenParts.size() >= 2 ? 2 : 1};
-    return result(find(surnameParts, 0), find(surnameParts, 1), find(givenParts, 0), find(givenParts, 1), shape);
+    return result(find(surnameParts, 0), find(surnameParts, 1), find(givenParts, 0), find(givenParts, 1),
+                  shape);
 }
 
 std::string FortuneTables::threeTalentFortune(std::string_view key)
@@ -164,7 +166,8 @@ CountScores::CountScores(const FortuneTables& tables, int s1, int s2, int surnam
         for (size_t b = 0; b < n; ++b)
             row[b] = static_cast<std::uint8_t>(
                 tables.score(ComputeFiveGrids(s1, s2, m_counts[a], m_counts[b], {surnameLength, 2})));
-        row[n] = static_cast<std::uint8_t>(tables.score(ComputeFiveGrids(s1, s2, m_counts[a], 0, {surnameLength, 1})));
+        row[n] = static_cast<std::uint8_t>(
+            tables.score(ComputeFiveGrids(s1, s2, m_counts[a], 0, {surnameLength, 1})));
     }
 }
 

@@ -66,7 +66,8 @@ public:
     NameScoreResult result(const CharacterRecord* s1, const CharacterRecord* s2, const CharacterRecord* g1,
                            const CharacterRecord* g2, NameShape shape) const;
     // ScoreName's result for surname + given name with the characters of the cache.
-    NameScoreResult result(std::string_view surname, std::string_view given, const CharacterCache& cache) const;
+    NameScoreResult result(std::string_view surname, std::string_view given,
+                           const CharacterCache& cache) const;
 
     std::string gridFortune(int number) override { return word(gridWord(number)); }
     std::string threeTalentFortune(std::string_view key) override;
@@ -78,7 +79,7 @@ private:
     std::vector<std::string> m_words; // 0 is ""
     std::vector<int> m_factors;       // percent, by word
     std::unordered_map<std::string, FortuneId> m_wordIds;
-    std::vector<FortuneId> m_grid;    // by number, 0..largest row number (bounded)
+    std::vector<FortuneId> m_grid; // by number, 0..largest row number (bounded)
     std::unordered_map<int, FortuneId> m_farGrid;
     std::array<FortuneId, kThreeTalentKeys> m_talent{};
     std::unordered_map<std::string, FortuneId> m_talentByText; // every configuration row
@@ -102,11 +103,14 @@ public:
     std::uint32_t noSecond() const noexcept { return classes(); }
 
     // The score of a given name with first count class a and second class b (or noSecond()).
-    int score(std::uint32_t a, std::uint32_t b) const noexcept { return m_scores[a * (m_counts.size() + 1) + b]; }
+    int score(std::uint32_t a, std::uint32_t b) const noexcept
+    {
+        return m_scores[a * (m_counts.size() + 1) + b];
+    }
     const std::uint8_t* row(std::uint32_t a) const noexcept { return &m_scores[a * (m_counts.size() + 1)]; }
 
 private:
-    std::vector<int> m_counts; // sorted, distinct
+    std::vector<int> m_counts;          // sorted, distinct
     std::vector<std::uint8_t> m_scores; // by first class, then second class or noSecond()
 };
 

@@ -17,7 +17,10 @@ struct StatementPool
     struct TextHash
     {
         using is_transparent = void;
-        size_t operator()(std::string_view text) const noexcept { return std::hash<std::string_view>{}(text); }
+        size_t operator()(std::string_view text) const noexcept
+        {
+            return std::hash<std::string_view>{}(text);
+        }
     };
 
     sqlite3_stmt* take(std::string_view sql)
@@ -277,9 +280,9 @@ StoreQuery NamingStore::Query(std::string_view sql, std::span<const QueryValue> 
     if (!m_db)
         return query;
     sqlite3_stmt* statement = m_pool->take(sql);
-    if (!statement &&
-        (sqlite3_prepare_v2(m_db, sql.data(), static_cast<int>(sql.size()), &statement, nullptr) != SQLITE_OK ||
-         !statement)) {
+    if (!statement && (sqlite3_prepare_v2(m_db, sql.data(), static_cast<int>(sql.size()), &statement,
+                                          nullptr) != SQLITE_OK ||
+                       !statement)) {
         sqlite3_finalize(statement);
         return query;
     }

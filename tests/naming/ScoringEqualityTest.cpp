@@ -26,14 +26,15 @@ public:
 // Every formed name not holding the surname is listed (threshold 0, no row limit), and each row
 // equals ScoreName's result; the names holding the surname are exactly the ones left out.
 void expectListingEqualsScoreName(const store::NamingStore& namingStore, Candidates candidates,
-                                  const std::string& surname, int givenLength, GenerationSetting generation = {})
+                                  const std::string& surname, int givenLength,
+                                  GenerationSetting generation = {})
 {
     SCOPED_TRACE(surname + " length " + std::to_string(givenLength));
     RunControl control;
     const FormedNames formed = FormNames(namingStore, candidates, givenLength, generation, control);
     const numerology::FortuneTables tables(namingStore);
-    const std::vector<NameRow> rows = ListScoredNames(candidates, formed, surname,
-                                                      {0, std::numeric_limits<size_t>::max()}, tables, control, {});
+    const std::vector<NameRow> rows = ListScoredNames(
+        candidates, formed, surname, {0, std::numeric_limits<size_t>::max()}, tables, control, {});
     numerology::CachedFortunes reference(namingStore);
     size_t holdingSurname = 0;
     size_t row = 0;
@@ -46,7 +47,8 @@ void expectListingEqualsScoreName(const store::NamingStore& namingStore, Candida
         ASSERT_LT(row, rows.size());
         const NameRow& listed = rows[row++];
         ASSERT_EQ(listed.name, surname + given);
-        const numerology::NameScoreResult expected = numerology::ScoreName(surname, given, candidates.cache, reference);
+        const numerology::NameScoreResult expected =
+            numerology::ScoreName(surname, given, candidates.cache, reference);
         const numerology::NameScoreResult& actual = listed.score;
         ASSERT_EQ(actual.score, expected.score) << listed.name;
         ASSERT_EQ(actual.grids, expected.grids) << listed.name;
@@ -127,7 +129,8 @@ TEST_F(ScoringEqualityTest, CharactersFetchedTogetherEqualSingleLookups)
     for (const char* extra : {"乂", "明", "明", "a", "乂"})
         characters.push_back(extra);
     ASSERT_GT(characters.size(), 300u);
-    const std::vector<numerology::CharacterRecord> together = numerology::LookupCharacters(m_store, characters);
+    const std::vector<numerology::CharacterRecord> together =
+        numerology::LookupCharacters(m_store, characters);
     ASSERT_EQ(together.size(), characters.size());
     for (size_t i = 0; i < characters.size(); ++i) {
         const numerology::CharacterRecord alone = numerology::LookupCharacter(m_store, characters[i]);
