@@ -73,7 +73,7 @@ Candidates candidatesOf(const std::vector<std::string>& characters)
 std::vector<std::string> sampleOfTheLists(size_t k)
 {
     std::vector<std::string> out;
-    for (const std::string& sex : {"男", "女"}) {
+    for (const char* sex : {"男", "女"}) {
         const std::vector<std::string> list = CharacterListFor(sex);
         for (size_t i = 0; i < list.size(); i += k)
             out.push_back(list[i]);
