@@ -5,6 +5,7 @@
 #include "numerology/NameScore.h"
 #include "numerology/SplitCharacters.h"
 #include "reports/Export.h"
+#include "text/Gbk.h"
 
 #include <algorithm>
 #include <array>
@@ -95,6 +96,24 @@ bool parseStyle(std::string_view value, naming::NicknameStyle& style)
 
 } // namespace
 
+const numerology::FortuneTables& ScoringCache::fortunes()
+{
+    if (!m_fortunes)
+        m_fortunes.emplace(m_store);
+    return *m_fortunes;
+}
+
+const numerology::CharacterRecord& ScoringCache::character(const std::string& gbk)
+{
+    // Bounded, should a batch bring endless distinct junk; real characters number a few thousand.
+    constexpr size_t kMaxCharacters = 1 << 16;
+    if (const auto it = m_characters.find(gbk); it != m_characters.end())
+        return it->second;
+    if (m_characters.size() >= kMaxCharacters)
+        m_characters.clear();
+    return m_characters.emplace(gbk, numerology::LookupCharacter(m_store, text::fromGbk(gbk))).first->second;
+}
+
 int runScore(Context& context, const Arguments& args, std::ostream& out, std::ostream& err)
 {
     if (args.positional.size() != 2 || args.positional[0].empty() || args.positional[1].empty()) {
@@ -103,12 +122,23 @@ int runScore(Context& context, const Arguments& args, std::ostream& out, std::os
     }
     const std::string& surname = args.positional[0];
     const std::string& given = args.positional[1];
-    // As a run scores: a cache holding the characters of the surname and of the given name.
-    numerology::CharacterCache cache;
-    for (const std::string& part : numerology::SplitCharacters(surname + given))
-        cache.add(numerology::LookupCharacter(context.store, part));
-    numerology::StoreFortunes fortunes(context.store);
-    const numerology::NameScoreResult r = numerology::ScoreName(surname, given, cache, fortunes);
+    // As a run scores, with the characters of surname + given name; the records and the fortunes come
+    // from the process's caches, so a batch looks each character up once.
+    const std::string surnameGbk = text::toGbk(surname);
+    const std::string givenGbk = text::toGbk(given);
+    const std::vector<std::string> pieces = numerology::SplitGbkCharacters(surnameGbk + givenGbk);
+    const auto record = [&](const std::vector<std::string>& parts,
+                            size_t i) -> const numerology::CharacterRecord* {
+        if (i >= parts.size() || std::find(pieces.begin(), pieces.end(), parts[i]) == pieces.end())
+            return nullptr;
+        return &context.scoring.character(parts[i]);
+    };
+    const std::vector<std::string> surnameParts = numerology::SplitGbkCharacters(surnameGbk);
+    const std::vector<std::string> givenParts = numerology::SplitGbkCharacters(givenGbk);
+    const numerology::NameShape shape{surnameParts.size() >= 2 ? 2 : 1, givenParts.size() >= 2 ? 2 : 1};
+    const numerology::NameScoreResult r =
+        context.scoring.fortunes().result(record(surnameParts, 0), record(surnameParts, 1),
+                                          record(givenParts, 0), record(givenParts, 1), shape);
     if (args.has("json")) {
         out << "{\"name\":" << jsonString(surname + given) << ",\"simplifiedTotal\":" << r.simplifiedTotal
             << ",\"total\":" << r.grids.total << ",\"elements\":" << jsonString(r.elements) << ",\"grids\":["

@@ -34,17 +34,22 @@ std::string firstLine(const std::string& text)
     return end == std::string::npos ? text : text.substr(0, end);
 }
 
-// One request per stdin line, answered in order; the database was loaded once by the caller.
+// One request per stdin line, answered in order; the database was loaded once by the caller, and
+// the requests share the context's caches. Answers go to `out` as they come, through its buffer.
 int runBatch(const Verb& verb, Context& context, const Arguments& outer, std::istream& in, std::ostream& out)
 {
+    // Reading a line must not flush the answers so far: they leave in large writes.
+    std::ostream* const tied = in.tie(nullptr);
     std::string line;
+    std::ostringstream result;
+    std::ostringstream message;
     while (std::getline(in, line)) {
         std::vector<std::string> words = splitWords(line);
         words.insert(words.begin(), std::string(verb.name));
         std::string error;
         std::optional<Arguments> args = parseArguments(words, error);
-        std::ostringstream result;
-        std::ostringstream message;
+        result.str({});
+        message.str({});
         int status = 1;
         if (args) {
             for (const auto& [name, value] : outer.options)
@@ -57,11 +62,12 @@ int runBatch(const Verb& verb, Context& context, const Arguments& outer, std::is
             out << "ERROR " << firstLine(error) << '\n';
             continue;
         }
-        const std::string text = result.str();
+        const std::string_view text = result.view();
         out << text;
         if (std::count(text.begin(), text.end(), '\n') > 1)
             out << "----\n";
     }
+    in.tie(tied);
     return 0;
 }
 
@@ -89,7 +95,7 @@ int runCli(const std::vector<std::string>& words, const std::filesystem::path& p
     }
 
     store::NamingStore namingStore;
-    Context context{namingStore, programFolder};
+    Context context{namingStore, programFolder, ScoringCache(namingStore)};
     if (verb->needsDatabase) {
         const std::filesystem::path file = args->has("db") ? std::filesystem::path(*args->option("db"))
                                                            : store::defaultDatabaseFile(programFolder);

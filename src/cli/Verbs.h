@@ -2,20 +2,43 @@
 
 #include "cli/Arguments.h"
 #include "naming/NamingRequest.h"
+#include "numerology/CharacterRecord.h"
+#include "numerology/FortuneTables.h"
 #include "store/NamingStore.h"
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <span>
 #include <string_view>
+#include <unordered_map>
 
 namespace cli {
 
-// What a verb may use: the loaded store (when the verb needs the database) and the program folder.
+// What the requests of one process share for scoring: the fortune tables, read once, and every
+// character looked up so far. The store does not change while the process runs.
+class ScoringCache
+{
+public:
+    explicit ScoringCache(const store::NamingStore& store) : m_store(store) {}
+
+    const numerology::FortuneTables& fortunes();
+    // The record of a character given in its GBK form (as SplitGbkCharacters cuts it).
+    const numerology::CharacterRecord& character(const std::string& gbk);
+
+private:
+    const store::NamingStore& m_store;
+    std::optional<numerology::FortuneTables> m_fortunes;
+    std::unordered_map<std::string, numerology::CharacterRecord> m_characters;
+};
+
+// What a verb may use: the loaded store (when the verb needs the database), the program folder and
+// what earlier requests of a batch left for later ones.
 struct Context
 {
     store::NamingStore& store;
     std::filesystem::path programFolder;
+    ScoringCache scoring;
 };
 
 // Runs one request; writes its result to `out` and a message to `err` on failure. Returns the exit

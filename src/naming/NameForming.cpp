@@ -3,28 +3,51 @@
 #include "numerology/SplitCharacters.h"
 #include "text/Gbk.h"
 
+#include <algorithm>
+
 namespace naming {
 namespace {
 
-constexpr size_t kBatchRows = 256;
+constexpr size_t kBatchRows = 512;
 constexpr std::int32_t kProgressStep = 50;
 
-const numerology::CharacterRecord* recordOf(const Candidates& candidates, const FormedNames& formed,
-                                            std::int32_t index)
-{
-    if (index >= 0)
-        return candidates.cache.FindCharacter(candidates.characters[static_cast<size_t>(index)]);
-    if (index == FormedName::kFixed)
-        return candidates.cache.FindCharacter(formed.fixedCharacter);
-    return nullptr;
-}
+constexpr size_t kNamesPerCheckpoint = 4096;
+constexpr size_t kNamesPerProgress = 65536;
 
-const std::string& gbkOf(const Candidates& candidates, const FormedNames& formed, std::int32_t index)
+// What the listing knows of one piece of a given name (a candidate, the generation character, or
+// nothing), so that each name is decided from two of these and a table lookup.
+//
+// The surname's GBK bytes may lie inside either piece, or across the boundary, split after k bytes:
+// the first piece ends with the surname's first k bytes (bit k of `ends`) and the second starts with
+// the rest (bit k of `starts`).
+struct Piece
 {
-    static const std::string empty;
-    if (index >= 0)
-        return candidates.gbk[static_cast<size_t>(index)];
-    return index == FormedName::kFixed ? formed.fixedGbk : empty;
+    static constexpr std::uint32_t kHoldsSurname = 1; // the surname's bytes lie inside the piece
+    static constexpr std::uint32_t kByText = 2;       // a generation character of several characters
+    static constexpr std::uint32_t kLongSurname = 4;  // a surname too long for the bits: compare texts
+
+    std::uint64_t ends = 0;
+    std::uint64_t starts = 0;
+    std::uint32_t countClass = 0;
+    std::uint32_t flags = 0;
+};
+
+void markSurname(Piece& piece, std::string_view gbk, std::string_view surname)
+{
+    if (surname.empty())
+        return;
+    if (surname.size() >= 64) {
+        piece.flags |= Piece::kLongSurname;
+        return;
+    }
+    if (gbk.find(surname) != std::string_view::npos)
+        piece.flags |= Piece::kHoldsSurname;
+    for (size_t k = 1; k < surname.size(); ++k) {
+        if (gbk.ends_with(surname.substr(0, k)))
+            piece.ends |= std::uint64_t{1} << k;
+        if (gbk.starts_with(surname.substr(k)))
+            piece.starts |= std::uint64_t{1} << k;
+    }
 }
 
 } // namespace
@@ -61,9 +84,15 @@ FormedNames FormNames(const store::NamingStore& store, Candidates& candidates, i
         formed.fixedCharacter = fixSecond ? generation.secondChar : generation.thirdChar;
         formed.fixedGbk = text::toGbk(formed.fixedCharacter);
     }
+    std::vector<numerology::CharacterRecord> records =
+        numerology::LookupCharacters(store, candidates.characters);
+    const auto usable = static_cast<size_t>(
+        std::count_if(records.begin(), records.end(),
+                      [](const numerology::CharacterRecord& r) { return numerology::IsUsable(r); }));
+    formed.names.reserve(twoCharacters && !fixSecond && !fixThird ? usable * candidates.size() : usable);
     for (std::int32_t a = 0; a < count; ++a) {
         const auto index = static_cast<size_t>(a);
-        candidates.cache.add(numerology::LookupCharacter(store, candidates.characters[index]));
+        candidates.cache.add(std::move(records[index]));
         candidates.usable[index] = numerology::IsUsable(candidates.cache[index]);
         if (candidates.usable[index]) {
             if (fixSecond)
@@ -91,56 +120,129 @@ FormedNames FormNames(const store::NamingStore& store, Candidates& candidates, i
 
 std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedNames& formed,
                                      const std::string& surname, ListingLimits limits,
-                                     numerology::FortuneSource& fortunes, RunControl& control,
-                                     const RowBatchSink& sink)
+                                     const numerology::FortuneTables& fortunes, RunControl& control,
+                                     const RowBatchSink& sink, const ProgressSink& progress,
+                                     ListingStats* stats)
 {
-    std::vector<NameRow> rows;
-    const std::string surnameGbk = text::toGbk(surname);
+    // Pieces by FormedName index + 2: nothing (kNone), the generation character (kFixed), then the
+    // candidates in order.
+    static_assert(FormedName::kNone == -2 && FormedName::kFixed == -1);
+    const size_t n = candidates.size();
+    const auto pieceOf = [](std::int32_t index) { return static_cast<size_t>(index + 2); };
+    constexpr size_t kNonePiece = 0;
+    constexpr size_t kFixedPiece = 1;
+    static const std::string empty;
+    std::vector<const std::string*> gbk(n + 2, &empty);
+    std::vector<const numerology::CharacterRecord*> records(n + 2, nullptr);
+    for (size_t i = 0; i < n; ++i) {
+        gbk[i + 2] = &candidates.gbk[i];
+        // The first of equal characters, as FindCharacter gives it, so a repeated candidate scores alike.
+        records[i + 2] = candidates.cache.FindCharacter(candidates.characters[i]);
+    }
+    gbk[kFixedPiece] = &formed.fixedGbk;
+    records[kFixedPiece] = candidates.cache.FindCharacter(formed.fixedCharacter);
+
     const std::vector<std::string> surnameParts = numerology::SplitCharacters(surname);
-    const numerology::NameShape shapeBase{surnameParts.size() >= 2 ? 2 : 1, 1};
     const auto surnameRecord = [&](size_t i) {
         return i < surnameParts.size() ? candidates.cache.FindCharacter(surnameParts[i]) : nullptr;
     };
     const numerology::CharacterRecord* s1 = surnameRecord(0);
     const numerology::CharacterRecord* s2 = surnameRecord(1);
+    const int surnameLength = surnameParts.size() >= 2 ? 2 : 1;
+    const auto traditional = [](const numerology::CharacterRecord* record) {
+        return record ? record->traditionalStrokes : 0;
+    };
+    std::vector<int> counts(n + 2);
+    for (size_t p = 0; p < counts.size(); ++p)
+        counts[p] = traditional(records[p]);
+    const numerology::CountScores table(fortunes, traditional(s1), surnameLength == 2 ? traditional(s2) : 0,
+                                        surnameLength, counts);
+    const std::string surnameGbk = text::toGbk(surname);
+    std::vector<Piece> pieces(n + 2);
+    for (size_t p = 0; p < pieces.size(); ++p) {
+        pieces[p].countClass = p == kNonePiece ? table.noSecond() : table.classOf(counts[p]);
+        markSurname(pieces[p], *gbk[p], surnameGbk);
+    }
+    // A generation character typed as several characters is scored through the text, as typed.
+    if (numerology::SplitCharacters(formed.fixedCharacter).size() > 1)
+        pieces[kFixedPiece].flags |= Piece::kByText;
+
+    ListingStats counted;
+    std::vector<NameRow> rows;
+    rows.reserve(std::min(limits.maxRows, formed.names.size()));
     size_t delivered = 0;
     const auto deliver = [&] {
         if (sink && delivered < rows.size())
             sink(std::span<const NameRow>(rows).subspan(delivered));
         delivered = rows.size();
     };
-
-    // A generation character typed as several characters is scored through the text, as typed.
-    const bool fixedIsOneCharacter = numerology::SplitCharacters(formed.fixedCharacter).size() <= 1;
-
-    std::string given;
-    for (const FormedName& name : formed.names) {
-        if (rows.size() >= limits.maxRows)
-            break;
-        given = gbkOf(candidates, formed, name.first);
-        given += gbkOf(candidates, formed, name.second);
-        if (!surnameGbk.empty() && given.find(surnameGbk) != std::string::npos)
-            continue;
-        numerology::NameShape shape = shapeBase;
-        shape.given = name.second == FormedName::kNone ? 1 : 2;
-        const bool usesFixed = name.first == FormedName::kFixed || name.second == FormedName::kFixed;
-        numerology::NameScoreResult score =
-            usesFixed && !fixedIsOneCharacter
-                ? numerology::ScoreName(surname, formed.givenName(candidates, name), candidates.cache,
-                                        fortunes)
-                : numerology::ScoreName(s1, s2, recordOf(candidates, formed, name.first),
-                                        recordOf(candidates, formed, name.second), shape, fortunes);
-        if (score.score < limits.threshold)
-            continue;
+    // Returns false when the listing is to end (the rows are full or a stop was asked for).
+    const auto write = [&](const FormedName& name, numerology::NameScoreResult result) {
         rows.push_back(MakeNameRow(static_cast<int>(rows.size()) + 1,
-                                   surname + formed.givenName(candidates, name), std::move(score)));
+                                   surname + formed.givenName(candidates, name), std::move(result)));
         // The first row goes out at once so the list shows something immediately; then in batches.
         if (rows.size() == 1 || rows.size() - delivered >= kBatchRows)
             deliver();
-        if (!control.checkpoint())
+        return rows.size() < limits.maxRows && control.checkpoint();
+    };
+
+    const size_t total = formed.names.size();
+    const FormedName* names = formed.names.data();
+    const int threshold = limits.threshold;
+    bool going = limits.maxRows > 0;
+    size_t i = 0;
+    size_t scored = 0;
+    while (going && i < total) {
+        // Between checkpoints the loop does nothing but decide names.
+        const size_t blockEnd = std::min(total, (i / kNamesPerCheckpoint + 1) * kNamesPerCheckpoint);
+        for (; i < blockEnd; ++i) {
+            const size_t a = pieceOf(names[i].first);
+            const size_t b = pieceOf(names[i].second);
+            const Piece& pa = pieces[a];
+            const Piece& pb = pieces[b];
+            const std::uint32_t flags = pa.flags | pb.flags;
+            if (flags != 0 || (pa.ends & pb.starts) != 0) {
+                if ((flags & Piece::kHoldsSurname) || (pa.ends & pb.starts) != 0)
+                    continue;
+                if ((flags & Piece::kLongSurname) &&
+                    (*gbk[a] + *gbk[b]).find(surnameGbk) != std::string::npos)
+                    continue;
+                if (flags & Piece::kByText) {
+                    ++scored;
+                    numerology::NameScoreResult result =
+                        fortunes.result(surname, formed.givenName(candidates, names[i]), candidates.cache);
+                    if (result.score >= threshold && !write(names[i], std::move(result))) {
+                        going = false;
+                        ++i;
+                        break;
+                    }
+                    continue;
+                }
+            }
+            ++scored;
+            if (table.score(pa.countClass, pb.countClass) < threshold)
+                continue;
+            if (!write(names[i], fortunes.result(s1, s2, records[a], records[b],
+                                                 {surnameLength, b == kNonePiece ? 1 : 2}))) {
+                going = false;
+                ++i;
+                break;
+            }
+        }
+        if (!going)
+            break;
+        if (progress && i % kNamesPerProgress == 0)
+            progress(i, total);
+        if (i % kNamesPerCheckpoint == 0 && !control.checkpoint())
             break;
     }
+    counted.examined = i;
+    counted.scored = scored;
     deliver();
+    if (progress)
+        progress(total, total);
+    if (stats)
+        *stats = counted;
     return rows;
 }
 

@@ -4,7 +4,7 @@
 #include "naming/NamingRequest.h"
 #include "naming/RunControl.h"
 #include "numerology/CharacterRecord.h"
-#include "numerology/FortuneSource.h"
+#include "numerology/FortuneTables.h"
 
 #include <cstdint>
 #include <functional>
@@ -63,11 +63,23 @@ struct ListingLimits
     size_t maxRows = 10000;
 };
 
+// How far a listing went: the names looked at and, of those, the names scored (not holding the surname).
+struct ListingStats
+{
+    size_t examined = 0;
+    size_t scored = 0;
+};
+
 // Scores the formed names in order, skipping any whose GBK bytes contain the surname's, and keeps the
-// rows reaching the threshold until maxRows are written. Rows are numbered as written.
+// rows reaching the threshold until maxRows are written. Rows are numbered as written; only written
+// rows get their texts. Scoring works on numbers: for the run's surname the score of a name depends
+// only on the Kangxi counts of its given-name characters, so every pair of counts is scored once and
+// each name is a table lookup. `progress` (optional) hears how many names were looked at, out of all
+// formed; `stats` (optional) receives the counts.
 std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedNames& formed,
                                      const std::string& surname, ListingLimits limits,
-                                     numerology::FortuneSource& fortunes, RunControl& control,
-                                     const RowBatchSink& sink);
+                                     const numerology::FortuneTables& fortunes, RunControl& control,
+                                     const RowBatchSink& sink, const ProgressSink& progress = {},
+                                     ListingStats* stats = nullptr);
 
 } // namespace naming

@@ -44,6 +44,7 @@ RunOutcome NamingRun::run()
     m_candidates = {};
     m_formed = {};
     m_rows.clear();
+    m_stats = {};
     m_text.clear();
     RunOutcome outcome = RunOutcome::Finished;
     switch (m_request.mode) {
@@ -117,9 +118,10 @@ bool NamingRun::formCandidateNames()
 
 RunOutcome NamingRun::listFormedNames(ListingLimits limits)
 {
-    numerology::CachedFortunes fortunes(m_store);
-    m_rows = ListScoredNames(m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
-                             [this](std::span<const NameRow> batch) { m_observer.rowsWritten(batch); });
+    const numerology::FortuneTables fortunes(m_store);
+    m_rows = ListScoredNames(
+        m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
+        [this](std::span<const NameRow> batch) { m_observer.rowsWritten(batch); }, {}, &m_stats);
     return finishList();
 }
 

@@ -53,6 +53,8 @@ public:
     const Candidates& candidates() const { return m_candidates; }
     const FormedNames& formedNames() const { return m_formed; }
     const std::vector<NameRow>& rows() const { return m_rows; }
+    // How many names the listing looked at and scored (names holding the surname are not scored).
+    const ListingStats& listingStats() const { return m_stats; }
     const std::string& text() const { return m_text; }
 
 private:
@@ -80,6 +82,7 @@ private:
     Candidates m_candidates;
     FormedNames m_formed;
     std::vector<NameRow> m_rows;
+    ListingStats m_stats;
     std::string m_text; // the classic mode's text
 };
 

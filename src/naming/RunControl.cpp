@@ -6,6 +6,7 @@ void RunControl::pause()
 {
     std::lock_guard lock(m_mutex);
     m_paused = true;
+    m_flagged.store(true);
 }
 
 void RunControl::resume()
@@ -13,6 +14,7 @@ void RunControl::resume()
     {
         std::lock_guard lock(m_mutex);
         m_paused = false;
+        m_flagged.store(m_stopped);
     }
     m_changed.notify_all();
 }
@@ -22,6 +24,7 @@ void RunControl::stop()
     {
         std::lock_guard lock(m_mutex);
         m_stopped = true;
+        m_flagged.store(true);
     }
     m_changed.notify_all();
 }
@@ -40,6 +43,8 @@ bool RunControl::stopped() const
 
 bool RunControl::checkpoint()
 {
+    if (!m_flagged.load())
+        return true;
     std::unique_lock lock(m_mutex);
     if (m_paused && !m_stopped && m_holdHook) {
         const std::function<void()> hook = m_holdHook;

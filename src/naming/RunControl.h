@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -31,6 +32,8 @@ private:
     std::condition_variable m_changed;
     bool m_paused = false;
     bool m_stopped = false;
+    // Set while a pause or a stop is asked for, so a checkpoint with nothing to do takes no lock.
+    std::atomic<bool> m_flagged{false};
 };
 
 } // namespace naming

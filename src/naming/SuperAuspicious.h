@@ -37,19 +37,10 @@ FormedNames FormSuperAuspiciousNames(const store::NamingStore& store, Candidates
                                      const ElementFilter& filter, RunControl& control,
                                      const ProgressSink& progress = {});
 
-// How far a listing went: the names looked at and, of those, the names scored (not holding the surname).
-struct ListingStats
-{
-    size_t examined = 0;
-    size_t scored = 0;
-};
-
-// Scores the formed names in order from the cached records, skipping those whose GBK bytes contain
-// the surname's, and keeps those reaching the threshold until maxRows are written. Only written rows
-// get their texts. `progress` hears how many names were looked at, out of all formed.
+// The listing of the super-auspicious mode: ListScoredNames with its threshold and row cap.
 std::vector<NameRow> ListSuperAuspiciousNames(const Candidates& candidates, const FormedNames& formed,
                                               const std::string& surname, ListingLimits limits,
-                                              numerology::FortuneSource& fortunes, RunControl& control,
+                                              const numerology::FortuneTables& fortunes, RunControl& control,
                                               const RowBatchSink& sink, const ProgressSink& progress = {},
                                               ListingStats* stats = nullptr);
 

@@ -2,6 +2,8 @@
 
 #include "store/TableLayouts.h"
 
+#include <algorithm>
+
 namespace numerology {
 
 CharacterRecord LookupCharacter(const store::NamingStore& store, std::string_view character,
@@ -20,6 +22,54 @@ CharacterRecord LookupCharacter(const store::NamingStore& store, std::string_vie
     }
     store.Finalize(query);
     return record;
+}
+
+std::vector<CharacterRecord> LookupCharacters(const store::NamingStore& store,
+                                              std::span<const std::string> characters)
+{
+    namespace col = store::cnword;
+    // Fixed-size chunks keep the statement text the same, so it is prepared once; the last chunk is
+    // padded by repeating a character. Rows come in table order, so the first row of a character is
+    // the one its own lookup would find.
+    constexpr size_t kChunk = 128;
+    static const std::string sql = [] {
+        std::string text = "select * from XW_CNWord where 汉字 in (?";
+        for (size_t i = 1; i < kChunk; ++i)
+            text += ",?";
+        return text + ") order by rowid";
+    }();
+    std::unordered_map<std::string, CharacterRecord> found;
+    std::vector<store::QueryValue> values;
+    for (size_t start = 0; start < characters.size(); start += kChunk) {
+        values.clear();
+        for (size_t i = 0; i < kChunk; ++i)
+            values.emplace_back(characters[std::min(start + i, characters.size() - 1)]);
+        store::StoreQuery query = store.Query(sql, values);
+        for (bool row = store.HasRow(query); row; row = store.Step(query)) {
+            CharacterRecord record;
+            record.character = store.ColumnText(query, col::kCharacter);
+            if (found.contains(record.character))
+                continue;
+            record.simplifiedStrokes = store.ColumnInt(query, col::kSimplifiedStrokes);
+            record.traditionalStrokes = store.ColumnInt(query, col::kTraditionalStrokes);
+            record.element = store.ColumnText(query, col::kElement);
+            found.emplace(record.character, std::move(record));
+        }
+        store.Finalize(query);
+    }
+    std::vector<CharacterRecord> out;
+    out.reserve(characters.size());
+    for (const std::string& character : characters) {
+        const auto it = found.find(character);
+        if (it != found.end()) {
+            out.push_back(it->second);
+        } else {
+            CharacterRecord none;
+            none.character = character;
+            out.push_back(std::move(none));
+        }
+    }
+    return out;
 }
 
 void CharacterCache::add(CharacterRecord record)

@@ -2,6 +2,7 @@
 
 #include "store/NamingStore.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -30,6 +31,11 @@ enum class LookupDetail
 // Reads the character's row of XW_CNWord. No row: zeros and empty texts.
 CharacterRecord LookupCharacter(const store::NamingStore& store, std::string_view character,
                                 LookupDetail detail = LookupDetail::Numerology);
+
+// The records of many characters in a few queries (the first row of each, as LookupCharacter reads
+// it), in the order asked; repeats allowed.
+std::vector<CharacterRecord> LookupCharacters(const store::NamingStore& store,
+                                              std::span<const std::string> characters);
 
 // A character may be used in names when it has an element and a simplified count.
 constexpr bool IsUsable(const CharacterRecord& record) noexcept

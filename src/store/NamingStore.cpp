@@ -2,8 +2,75 @@
 
 #include <mutex>
 #include <sqlite3.h>
+#include <unordered_map>
 
 namespace store {
+
+// Statements whose readers are done with them, reset and kept by their text for the next query of
+// that text. Bounded, so texts built on the fly cannot make it grow without end. Once the connection
+// closes, returned statements are finalized.
+struct StatementPool
+{
+    static constexpr size_t kMaxIdle = 64;
+    static constexpr size_t kMaxIdlePerText = 8;
+
+    struct TextHash
+    {
+        using is_transparent = void;
+        size_t operator()(std::string_view text) const noexcept
+        {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+
+    sqlite3_stmt* take(std::string_view sql)
+    {
+        std::lock_guard lock(mutex);
+        const auto it = idle.find(sql);
+        if (it == idle.end() || it->second.empty())
+            return nullptr;
+        sqlite3_stmt* statement = it->second.back();
+        it->second.pop_back();
+        --count;
+        return statement;
+    }
+
+    void give(sqlite3_stmt* statement)
+    {
+        sqlite3_reset(statement);
+        sqlite3_clear_bindings(statement);
+        const char* text = sqlite3_sql(statement);
+        {
+            std::lock_guard lock(mutex);
+            if (!closed && text && count < kMaxIdle) {
+                std::vector<sqlite3_stmt*>& list = idle[std::string(text)];
+                if (list.size() < kMaxIdlePerText) {
+                    list.push_back(statement);
+                    ++count;
+                    return;
+                }
+            }
+        }
+        sqlite3_finalize(statement);
+    }
+
+    void close()
+    {
+        std::lock_guard lock(mutex);
+        closed = true;
+        for (auto& [text, list] : idle)
+            for (sqlite3_stmt* statement : list)
+                sqlite3_finalize(statement);
+        idle.clear();
+        count = 0;
+    }
+
+    std::mutex mutex;
+    bool closed = false;
+    size_t count = 0;
+    std::unordered_map<std::string, std::vector<sqlite3_stmt*>, TextHash, std::equal_to<>> idle;
+};
+
 namespace {
 
 int bindValues(sqlite3_stmt* statement, std::span<const QueryValue> values)
@@ -26,7 +93,8 @@ int bindValues(sqlite3_stmt* statement, std::span<const QueryValue> values)
 } // namespace
 
 StoreQuery::StoreQuery(StoreQuery&& other) noexcept
-    : m_statement(other.m_statement), m_onRow(other.m_onRow), m_generation(other.m_generation)
+    : m_statement(other.m_statement), m_onRow(other.m_onRow), m_generation(other.m_generation),
+      m_pool(std::move(other.m_pool))
 {
     other.m_statement = nullptr;
     other.m_onRow = false;
@@ -39,6 +107,7 @@ StoreQuery& StoreQuery::operator=(StoreQuery&& other) noexcept
         m_statement = other.m_statement;
         m_onRow = other.m_onRow;
         m_generation = other.m_generation;
+        m_pool = std::move(other.m_pool);
         other.m_statement = nullptr;
         other.m_onRow = false;
     }
@@ -54,10 +123,15 @@ void StoreQuery::release() noexcept
 {
     // Finalizing is always allowed, even after the connection was closed: it is what lets a closed
     // connection with outstanding statements free itself.
-    if (m_statement)
-        sqlite3_finalize(m_statement);
+    if (m_statement) {
+        if (m_pool)
+            m_pool->give(m_statement);
+        else
+            sqlite3_finalize(m_statement);
+    }
     m_statement = nullptr;
     m_onRow = false;
+    m_pool.reset();
 }
 
 NamingStore::~NamingStore()
@@ -85,6 +159,7 @@ bool NamingStore::Open(std::string_view name, EngineCheck check)
         return false;
     }
     m_db = db;
+    m_pool = std::make_shared<StatementPool>();
     return true;
 }
 
@@ -94,6 +169,8 @@ bool NamingStore::Close()
     if (!m_db)
         return false;
     // close_v2 defers the release until every statement still held by a reader is finalized.
+    m_pool->close();
+    m_pool.reset();
     const bool ok = sqlite3_close_v2(m_db) == SQLITE_OK;
     m_db = nullptr;
     ++m_generation;
@@ -202,14 +279,15 @@ StoreQuery NamingStore::Query(std::string_view sql, std::span<const QueryValue> 
     StoreQuery query;
     if (!m_db)
         return query;
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(m_db, sql.data(), static_cast<int>(sql.size()), &statement, nullptr) !=
-            SQLITE_OK ||
-        !statement) {
+    sqlite3_stmt* statement = m_pool->take(sql);
+    if (!statement && (sqlite3_prepare_v2(m_db, sql.data(), static_cast<int>(sql.size()), &statement,
+                                          nullptr) != SQLITE_OK ||
+                       !statement)) {
         sqlite3_finalize(statement);
         return query;
     }
     query.m_statement = statement;
+    query.m_pool = m_pool;
     query.m_generation = m_generation;
     if (bindValues(statement, values) == SQLITE_OK)
         query.m_onRow = sqlite3_step(statement) == SQLITE_ROW;
@@ -228,6 +306,12 @@ bool NamingStore::Step(StoreQuery& query) const
         return false;
     query.m_onRow = sqlite3_step(query.m_statement) == SQLITE_ROW;
     return query.m_onRow;
+}
+
+bool NamingStore::HasRow(const StoreQuery& query) const
+{
+    std::shared_lock lock(m_lifetime);
+    return usable(query) && query.m_onRow;
 }
 
 std::string NamingStore::ColumnText(const StoreQuery& query, int column) const

@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <mutex>
 #include <shared_mutex>
 #include <span>
@@ -31,6 +32,8 @@ enum class LoadState
     Closed,
 };
 
+struct StatementPool;
+
 // A prepared statement positioned on its first row or past the end. Move-only; finalized when it goes
 // out of scope if nobody called Finalize. A default-constructed (null) query reads as no row.
 class StoreQuery
@@ -52,6 +55,7 @@ private:
     sqlite3_stmt* m_statement = nullptr;
     bool m_onRow = false;
     std::uint64_t m_generation = 0;
+    std::shared_ptr<StatementPool> m_pool; // where the statement goes back when it is finalized
 };
 
 // The one connection to the naming database, shared by the loader, the window thread and the naming
@@ -91,10 +95,14 @@ public:
     bool Rollback();
 
     // Prepares the statement, binds the values to its `?` placeholders in order and steps once.
-    // Returns a null query when the store is not open or the statement does not prepare.
+    // Returns a null query when the store is not open or the statement does not prepare. A finalized
+    // statement is kept (reset) for the next query of the same text, so a text is prepared about once
+    // per process however often it is asked.
     StoreQuery Query(std::string_view sql, std::span<const QueryValue> values = {}) const;
     StoreQuery Query(std::string_view sql, std::initializer_list<QueryValue> values) const;
     bool Step(StoreQuery& query) const;
+    // Whether the query stands on a row (false for a null query and past the last row).
+    bool HasRow(const StoreQuery& query) const;
     std::string ColumnText(const StoreQuery& query, int column) const;
     int ColumnInt(const StoreQuery& query, int column) const;
     void Finalize(StoreQuery& query) const;
@@ -113,6 +121,7 @@ private:
     mutable std::mutex m_loadMutex;
     mutable std::condition_variable m_loadChanged;
     sqlite3* m_db = nullptr;
+    std::shared_ptr<StatementPool> m_pool;
     std::uint64_t m_generation = 1;
     std::atomic<LoadState> m_state{LoadState::NotLoaded};
 };

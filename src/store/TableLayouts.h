@@ -29,9 +29,9 @@ const std::vector<TableLayout>& namingTables();
 
 // Column positions the readers use.
 namespace cnword {
-inline constexpr int kTraditional = 4, kSimplifiedStrokes = 5, kTraditionalStrokes = 6, kPinyinPlain = 7,
-                     kPinyin = 8, kInitial = 9, kFinal = 10, kRadical = 11, kElement = 12, kWubi = 13,
-                     kBasic = 14, kDetail = 15;
+inline constexpr int kCharacter = 2, kTraditional = 4, kSimplifiedStrokes = 5, kTraditionalStrokes = 6,
+                     kPinyinPlain = 7, kPinyin = 8, kInitial = 9, kFinal = 10, kRadical = 11, kElement = 12,
+                     kWubi = 13, kBasic = 14, kDetail = 15;
 }
 
 } // namespace store

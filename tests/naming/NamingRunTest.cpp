@@ -128,7 +128,7 @@ TEST_F(NamingRunTest, CompoundSurnameSkipsOnlyNamesHoldingTheWholeSurname)
     RunControl control;
     const FormedNames formed = FormNames(m_store, candidates, 2, {}, control);
     EXPECT_EQ(formed.names.size(), 16u);
-    numerology::CachedFortunes fortunes(m_store);
+    const numerology::FortuneTables fortunes(m_store);
     const auto rows = ListScoredNames(candidates, formed, "欧阳", {0, 10000}, fortunes, control, {});
     const auto listed = names(rows);
     // 阳 is a candidate twice, so 阳明 is formed twice; 欧阳 (twice) is skipped, nothing else.

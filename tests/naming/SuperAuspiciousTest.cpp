@@ -213,7 +213,7 @@ TEST_F(SuperAuspiciousTest, RunListsTheBestNamesSortedAndScoredAsAlone)
     }
 
     // A threshold lists exactly the names reaching it.
-    numerology::CachedFortunes fortunes(m_store);
+    const numerology::FortuneTables fortunes(m_store);
     std::vector<std::string> listed;
     for (const NameRow& row : ListSuperAuspiciousNames(candidates, formed, surname,
                                                        {90, kSuperAuspiciousRows}, fortunes, control, {}))
@@ -294,7 +294,7 @@ TEST_F(SuperAuspiciousTest, ListStopsAtOneHundredThousandRowsAndNeverHoldsTheSur
     RunControl all;
     const FormedNames formed = FormSuperAuspiciousNames(m_store, candidates, {}, all);
     EXPECT_EQ(formed.names.size(), 9u);
-    numerology::CachedFortunes fortunes(m_store);
+    const numerology::FortuneTables fortunes(m_store);
     const auto rows = ListSuperAuspiciousNames(candidates, formed, "李", {0, 100}, fortunes, all, {});
     ASSERT_EQ(rows.size(), 4u);
     for (const NameRow& row : rows)

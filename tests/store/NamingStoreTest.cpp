@@ -95,6 +95,32 @@ TEST_F(FixtureStore, NumericKeysAndRowListing)
     EXPECT_EQ(titles, (std::vector<std::string>{"静夜思", "月下独酌"}));
 }
 
+TEST_F(FixtureStore, ReusedStatementsStartAfreshAndStayApart)
+{
+    const char* sql = "select * from XW_CNWord where 汉字=?";
+    // Two queries of one text at once are two statements; a finished one is reused from its first row
+    // with its new value, leaving nothing of the old position or binding.
+    StoreQuery a = m_store.Query(sql, {std::string("涵")});
+    StoreQuery b = m_store.Query(sql, {std::string("李")});
+    EXPECT_EQ(m_store.ColumnText(a, 2), "涵");
+    EXPECT_EQ(m_store.ColumnText(b, 2), "李");
+    EXPECT_FALSE(m_store.Step(a));
+    m_store.Finalize(a);
+    for (const char* key : {"涵", "无", "李"}) {
+        StoreQuery again = m_store.Query(sql, {std::string(key)});
+        EXPECT_EQ(m_store.HasRow(again), std::string(key) != "无") << key;
+        EXPECT_EQ(m_store.ColumnText(again, 2), std::string(key) == "无" ? "" : key);
+    }
+    EXPECT_EQ(m_store.ColumnText(b, 2), "李");
+
+    // Statements given back after the close are finalized, and a reopened store prepares anew.
+    EXPECT_TRUE(m_store.Close());
+    m_store.Finalize(b);
+    ASSERT_TRUE(m_store.Open((m_dir.path() / "fixture.db").string()));
+    StoreQuery reopened = m_store.Query(sql, {std::string("涵")});
+    EXPECT_EQ(m_store.ColumnText(reopened, 2), "涵");
+}
+
 TEST_F(FixtureStore, BadStatementsAndClosedStoreReadAsEmpty)
 {
     EXPECT_FALSE(m_store.Query("select * from no_such_table"));
