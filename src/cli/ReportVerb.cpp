@@ -25,6 +25,10 @@ int runReport(Context& context, const Arguments& args, std::ostream& out, std::o
     std::error_code ec;
     std::filesystem::create_directories(reports::DataFolder(folder), ec);
     const reports::NameDetail detail = reports::WriteNameDetail(context.store, folder, surname, given);
+    if (!detail.written) {
+        err << "无法写入报告文件: " << reports::DataFolder(folder).string() << '\n';
+        return 1;
+    }
     reports::ListCells row = reports::EvaluationRow(1, surname, given, detail.report);
     row[1] = surname + given; // one line per name on the command line
     for (size_t i = 1; i < row.size(); ++i)
