@@ -226,9 +226,9 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
     if (run.run() != naming::RunOutcome::Finished)
         return 1;
     if (run.rows().empty() && run.text().empty()) {
-        // Nothing listed is never silent: the combination text or the filters left no name.
+        // Nothing listed is no failure of the request, but never silent: the combination text or the
+        // filters left no name.
         err << "没有生成任何名字（没有可用的字，或条件过严）\n";
-        return 1;
     }
     if (request.mode == naming::Mode::Classic) {
         out << run.text();

@@ -3,6 +3,7 @@
 #include "reports/Evaluation.h"
 #include "reports/NameDetail.h"
 #include "reports/ReportFiles.h"
+#include "text/NameInput.h"
 
 #include <ostream>
 
@@ -14,8 +15,8 @@ int runReport(Context& context, const Arguments& args, std::ostream& out, std::o
         err << "用法: nestling-cli report SURNAME GIVEN [--dir DIR]\n";
         return 2;
     }
-    const std::string& surname = args.positional[0];
-    const std::string& given = args.positional[1];
+    const std::string surname = text::trimName(args.positional[0]);
+    const std::string given = text::trimName(args.positional[1]);
     // The checks of the evaluation page; a refused name writes nothing.
     if (const auto refused = reports::RefuseEvaluation(surname, given)) {
         err << reports::EvaluationMessage(*refused) << '\n';

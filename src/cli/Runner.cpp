@@ -93,7 +93,8 @@ int runBatch(const Verb& verb, Context& context, const Arguments& outer, std::is
             error = message.str();
         }
 
-        if (status != 0) {
+        // A failure, or an answer that is empty for a reason the verb gave: one ERROR line.
+        if (status != 0 || (result.str().empty() && !error.empty())) {
             out << "ERROR " << firstLine(error) << '\n';
             continue;
         }

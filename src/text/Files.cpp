@@ -66,8 +66,11 @@ bool writeFileReplacing(const std::filesystem::path& file, std::string_view byte
     {
     };
     const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && (!S_ISREG(existing.st_mode) || ::access(target.c_str(), W_OK) != 0))
-        return false; // a folder, or a read-only file: said to the caller, never replaced behind its back
+    // A folder, or a file made read-only (no write permission for anyone, which binds root too, or none
+    // for this user): said to the caller, never replaced behind its back.
+    if (exists &&
+        (!S_ISREG(existing.st_mode) || (existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0))
+        return false;
     std::string name;
     const int fd = createTemporary(target, access == FileAccess::Private ? 0600 : 0666, name);
     if (fd < 0)
