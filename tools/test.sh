@@ -12,3 +12,15 @@ cmake --build --preset ci -j"$(nproc)"
 ctest --preset ci -j"$(nproc)"
 # The installed tree: install into a temporary prefix and run the installed programs.
 tools/check-install.sh build/ci
+
+# The core suites under the address and undefined-behaviour sanitizers (tools/sanitizers/README.md).
+core_tests=(nestling_text_tests nestling_numerology_tests nestling_reports_tests nestling_app_tests nestling_cli_tests)
+cmake --preset asan
+cmake --build --preset asan -j"$(nproc)" --target "${core_tests[@]}"
+ctest --preset asan -j"$(nproc)" -E "NOT_BUILT|nestling_gui|namedata"
+
+# A smoke run of every libFuzzer harness (20 s each, a regression near the seeds fails);
+# tools/fuzz.sh runs them long.
+cmake --preset fuzz
+cmake --build --preset fuzz -j"$(nproc)"
+ctest --preset fuzz

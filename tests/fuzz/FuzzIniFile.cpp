@@ -1,0 +1,28 @@
+// The settings reader: any file content parses, and what it read is written and read back the same.
+#include "FuzzCheck.h"
+#include "text/IniFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    text::IniFile ini;
+    if (!ini.parse(bytes))
+        return 0;
+    text::IniFile back;
+    FUZZ_CHECK(back.parse(ini.serialize()));
+    // Sections and keys of well-formed names come back with their values.
+    for (const std::string& section : ini.sections()) {
+        if (section.find_first_of("[]\r\n") != std::string::npos)
+            continue;
+        for (const std::string& key : ini.keys(section)) {
+            if (key.empty() || key.find_first_of("=;[\r\n \t") != std::string::npos)
+                continue;
+            FUZZ_CHECK(back.value(section, key) == ini.value(section, key));
+        }
+    }
+    return 0;
+}
