@@ -204,7 +204,10 @@ bool IniFile::parse(std::string_view bytes)
     const std::optional<std::string> decoded = decodeText(bytes);
     if (!decoded)
         return false;
-    const std::string utf8 = replaceAll(replaceAll(*decoded, "\r\n", "\n"), "\r", "\n");
+    // A zero character (a UTF-16 file can hold one) is no text: kept, it would make the file written
+    // from these values unreadable at the next start.
+    const std::string utf8 =
+        replaceAll(replaceAll(replaceAll(*decoded, std::string_view("\0", 1), ""), "\r\n", "\n"), "\r", "\n");
     std::string current;
     for (const std::string& rawLine : splitText(utf8, "\n")) {
         const std::string_view line = rawLine;
@@ -240,10 +243,11 @@ bool IniFile::save(const std::string& path) const
 std::string IniFile::serialize() const
 {
     std::string utf8;
+    const auto text = [](std::string_view s) { return replaceAll(s, std::string_view("\0", 1), ""); };
     for (const Section& section : m_sections) {
-        utf8 += "[" + section.name + "]\r\n";
+        utf8 += "[" + text(section.name) + "]\r\n";
         for (const auto& [key, value] : section.entries)
-            utf8 += key + "=" + (needsQuoting(value) ? quote(value) : value) + "\r\n";
+            utf8 += text(key) + "=" + text(needsQuoting(value) ? quote(value) : value) + "\r\n";
     }
     return toGbk(utf8);
 }

@@ -13,6 +13,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 namespace app {
 namespace {
@@ -171,13 +172,24 @@ TEST(Settings, AFileThatCannotBeReadIsSaidAndNeverOverwritten)
     const std::string binary("\x7F"
                              "ELF\0\0\0\0\x01\x02\0\0",
                              12);
-    for (const bool folder : {false, true}) {
-        SCOPED_TRACE(folder ? "a folder" : "binary bytes");
+    enum class Fault
+    {
+        Binary,
+        Folder,
+        NoPermission, // chmod 000 (or another user's 0600 file); root reads it anyway
+    };
+    for (const Fault fault : {Fault::Binary, Fault::Folder, Fault::NoPermission}) {
+        if (fault == Fault::NoPermission && ::geteuid() == 0)
+            continue;
+        SCOPED_TRACE(static_cast<int>(fault));
+        const bool folder = fault == Fault::Folder;
         TempFolder temp;
         const auto file = temp.path() / "config" / kSettingsFileName;
         std::filesystem::create_directories(folder ? file : file.parent_path());
         if (!folder)
             std::ofstream(file, std::ios::binary) << binary;
+        if (fault == Fault::NoPermission)
+            std::filesystem::permissions(file, std::filesystem::perms::none);
         Program p(temp.path());
         ASSERT_TRUE(p.shell.StartUp());
         ASSERT_EQ(p.host.messages().size(), 1u) << "said at start";
@@ -187,6 +199,8 @@ TEST(Settings, AFileThatCannotBeReadIsSaidAndNeverOverwritten)
         p.shell.SaveSettingsNow();
         p.host.main().closeByUser();
         EXPECT_EQ(p.host.messages().size(), 1u);
+        if (fault == Fault::NoPermission)
+            std::filesystem::permissions(file, std::filesystem::perms::owner_read);
         if (folder)
             EXPECT_TRUE(std::filesystem::is_directory(file));
         else

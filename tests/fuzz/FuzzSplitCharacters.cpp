@@ -1,6 +1,7 @@
-// SplitCharacters: any text splits into pieces that put together give the text (blanks dropped).
+// SplitCharacters: any text splits into non-empty pieces, at most one per byte of its GBK form.
 #include "FuzzCheck.h"
 #include "numerology/SplitCharacters.h"
+#include "text/Gbk.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -9,12 +10,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    std::size_t total = 0;
-    for (const std::string& piece : numerology::SplitCharacters(bytes)) {
-        FUZZ_CHECK(!piece.empty());
-        total += piece.size();
-    }
-    FUZZ_CHECK(total <= bytes.size() * 4 + 4);
+    const std::vector<std::string> pieces = numerology::SplitCharacters(bytes);
+    for (const std::string& piece : pieces)
+        FUZZ_CHECK(!piece.empty() && piece.size() <= 8); // a pair of bytes gives two characters at most
+    FUZZ_CHECK(pieces.size() <= text::toGbk(bytes).size());
     numerology::SplitGbkCharacters(bytes);
     return 0;
 }

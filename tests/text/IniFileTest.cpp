@@ -114,6 +114,13 @@ TEST(IniFile, ReadsTheEncodingsAndLineEndsAnEditorMayLeave)
         EXPECT_EQ(ini.value("设置", "姓氏"), "欧阳");
         EXPECT_EQ(ini.value("设置", "名字记录"), "王 子涵;a|");
     }
+    // A zero character in UTF-16 is dropped, so the file written from the values is read again.
+    text::IniFile withZero;
+    ASSERT_TRUE(withZero.parse("\xFF\xFE" + utf16("[s]\r\nk=a", false) + std::string(2, '\0') +
+                               utf16("b\r\n", false)));
+    EXPECT_EQ(withZero.value("s", "k"), "ab");
+    text::IniFile again;
+    EXPECT_TRUE(again.parse(withZero.serialize()));
     text::IniFile binary;
     EXPECT_FALSE(binary.parse(std::string("\x7F"
                                           "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0",
