@@ -201,10 +201,11 @@ TEST(Settings, AFileThatCannotBeReadIsSaidAndNeverOverwritten)
         EXPECT_EQ(p.host.messages().size(), 1u);
         if (fault == Fault::NoPermission)
             std::filesystem::permissions(file, std::filesystem::perms::owner_read);
-        if (folder)
+        if (folder) {
             EXPECT_TRUE(std::filesystem::is_directory(file));
-        else
+        } else {
             EXPECT_EQ(readBytes(file), binary) << "byte for byte";
+        }
     }
 }
 

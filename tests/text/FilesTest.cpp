@@ -25,8 +25,9 @@ TEST(Files, ConcurrentWritersOfOneFileNeverMixTheirBytes)
         });
     for (int i = 0; i < 200; ++i) {
         std::string bytes;
-        if (text::readWholeFile(file, bytes))
+        if (text::readWholeFile(file, bytes)) {
             EXPECT_TRUE(bytes == first || bytes == second) << "a mixed file of " << bytes.size() << " bytes";
+        }
     }
     for (std::thread& writer : writers)
         writer.join();
