@@ -12,3 +12,4 @@ cmake --build --preset ci -j"$(nproc)"
 ctest --preset ci -j"$(nproc)"
 # The installed tree: install into a temporary prefix and run the installed programs.
 tools/check-install.sh build/ci
+

@@ -3,6 +3,7 @@
 #include "app/ControlNames.h"
 #include "app/NameListRows.h"
 #include "reports/Evaluation.h"
+#include "text/NameInput.h"
 
 namespace app {
 
@@ -21,8 +22,10 @@ void EvaluationPage::EvaluateName()
 {
     Window& main = m_host.mainWindow();
     std::vector<reports::ListCells> rows = readRows(main, names::超级列表框_评分列表);
-    const reports::EvaluationOutcome outcome = reports::EvaluateName(
-        m_store, m_programFolder, main.text(names::编辑框_评分姓氏), main.text(names::编辑框_评分名字), rows);
+    // Blanks around what was typed are no part of the name.
+    const reports::EvaluationOutcome outcome =
+        reports::EvaluateName(m_store, m_programFolder, text::trimName(main.text(names::编辑框_评分姓氏)),
+                              text::trimName(main.text(names::编辑框_评分名字)), rows);
     if (const std::string_view message = reports::EvaluationMessage(outcome); !message.empty()) {
         m_host.messageBox(
             {store::MessageIcon::Information, std::string(reports::kMessageTitle), std::string(message)});

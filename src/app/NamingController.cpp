@@ -6,6 +6,7 @@
 #include "app/ModeDescriptions.h"
 #include "app/NameListRows.h"
 #include "naming/MissingElementsFilter.h"
+#include "text/NameInput.h"
 #include "text/Utf8.h"
 
 #include <algorithm>
@@ -250,7 +251,7 @@ naming::NamingRequest NamingController::readRequest(naming::Mode mode) const
     const Window& main = m_host.mainWindow();
     naming::NamingRequest request;
     request.mode = mode;
-    request.surname = main.text(names::编辑框_姓氏);
+    request.surname = text::trimName(main.text(names::编辑框_姓氏));
     request.sex = main.currentText(names::组合框_性别);
     request.givenLength = main.currentText(names::组合框_名字个数) == "二字" ? 2 : 1;
     request.generation = m_generation;
@@ -262,13 +263,15 @@ naming::NamingRequest NamingController::readRequest(naming::Mode mode) const
 
 std::optional<std::string> NamingController::checkedSurname()
 {
-    std::string surname = m_host.mainWindow().text(names::编辑框_姓氏);
+    // Blanks around what was typed are no part of the surname.
+    std::string surname = text::trimName(m_host.mainWindow().text(names::编辑框_姓氏));
     if (surname.empty()) {
         m_host.messageBox({store::MessageIcon::Information, naming::kTitle, kNoSurnameMessage});
         return std::nullopt;
     }
-    if (!IsSurname(surname)) {
-        m_host.messageBox({store::MessageIcon::Information, naming::kTitle, kBadSurnameMessage});
+    if (const text::NameProblem problem = text::checkName(surname); problem != text::NameProblem::None) {
+        m_host.messageBox(
+            {store::MessageIcon::Information, naming::kTitle, text::nameProblemMessage(problem, true)});
         return std::nullopt;
     }
     return surname;
@@ -451,6 +454,19 @@ void NamingController::setRunControls(bool runningNow)
 
 void NamingController::startRun(naming::NamingRequest request)
 {
+    // Every mode's way in: a surname that is no surname, or a combination text beyond any use, starts
+    // nothing (an empty surname is the run's own message).
+    if (const text::NameProblem problem = text::checkName(request.surname);
+        problem != text::NameProblem::None && problem != text::NameProblem::Empty) {
+        m_host.messageBox(
+            {store::MessageIcon::Information, naming::kTitle, text::nameProblemMessage(problem, true)});
+        return;
+    }
+    if (request.combinationText.size() > 4 * text::kMaxCombinationCharacters ||
+        text::utf8Length(request.combinationText) > text::kMaxCombinationCharacters) {
+        m_host.messageBox({store::MessageIcon::Information, naming::kTitle, kLongCombinationMessage});
+        return;
+    }
     abandonRun();
     m_runMode = request.mode;
     const std::uint64_t runId = m_runId;
@@ -462,8 +478,16 @@ void NamingController::startRun(naming::NamingRequest request)
     m_finished = false;
     m_thread = std::thread(
         [this, request = std::move(request), control = m_control.get(), observer = m_observer.get()] {
-            naming::NamingRun run(m_store, request, *observer, *control);
-            run.run();
+            // Nothing may escape the thread (it would end the program): what failed is said, and the
+            // run ends as stopped.
+            try {
+                naming::NamingRun run(m_store, request, *observer, *control);
+                run.run();
+            } catch (const std::exception& error) {
+                observer->showMessage({store::MessageIcon::Warning, naming::kTitle,
+                                       std::string("起名时出错：") + error.what()});
+                observer->runEnded(naming::RunOutcome::Stopped);
+            }
         });
 }
 

@@ -20,6 +20,7 @@ namespace app {
 
 inline constexpr const char* kNoSurnameMessage = "请输入姓氏!";
 inline constexpr const char* kBadSurnameMessage = "姓氏应是一个或两个汉字，例如“李”或“欧阳”。";
+inline constexpr const char* kLongCombinationMessage = "要组合的字最多200个。";
 
 // True when the text can be a surname: one or two Chinese characters.
 bool IsSurname(std::string_view text);

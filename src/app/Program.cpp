@@ -20,6 +20,8 @@ Program::Program(Host& host, store::NamingStore& store, ShellPaths paths)
     hooks.resetGenerationSetting = [this] { naming.resetGeneration(); };
     records.wire();
     records.hook(hooks);
+    // A record is the user's own data: it reaches the disk when it is made or removed, not only at exit.
+    records.onChanged([this] { shell.SaveSettingsNow(); });
     details.wire();
     evaluation.wire();
     exports.wire();

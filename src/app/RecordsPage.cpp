@@ -28,6 +28,8 @@ bool RecordsPage::AddNamingRecord(std::string_view surname, std::string_view giv
     if (!reports::AddNamingRecord(records, surname, given, toCells(sourceRow)))
         return false;
     main.appendRows(names::超级列表框_记录列表, {toListRow(records.back())});
+    if (m_changed)
+        m_changed();
     return true;
 }
 
@@ -35,8 +37,11 @@ void RecordsPage::DeleteNamingRecord()
 {
     Window& main = m_host.mainWindow();
     std::vector<reports::ListCells> records = readRows(main, names::超级列表框_记录列表);
-    if (reports::DeleteNamingRecord(records, main.currentRow(names::超级列表框_记录列表)))
-        main.setRows(names::超级列表框_记录列表, toListRows(records));
+    if (!reports::DeleteNamingRecord(records, main.currentRow(names::超级列表框_记录列表)))
+        return;
+    main.setRows(names::超级列表框_记录列表, toListRows(records));
+    if (m_changed)
+        m_changed();
 }
 
 std::string RecordsPage::SaveNamingRecords() const

@@ -2,6 +2,7 @@
 
 #include "app/Controls.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,8 @@ public:
     void wire();
     // Restores the records at start-up and saves them at exit through the shell's hooks.
     void hook(ShellHooks& hooks);
+    // Called after a record was added or deleted (the program saves the settings at once).
+    void onChanged(std::function<void()> changed) { m_changed = std::move(changed); }
 
     // Appends the name unless a record holds it already; true when a row was added.
     bool AddNamingRecord(std::string_view surname, std::string_view given, const ListRow& sourceRow);
@@ -35,6 +38,7 @@ public:
 
 private:
     Host& m_host;
+    std::function<void()> m_changed;
 };
 
 } // namespace app

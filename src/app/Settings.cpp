@@ -43,11 +43,11 @@ int nameLengthIndexFromSetting(const std::string& value)
     return n && *n == 1 ? 1 : 0;
 }
 
-void RestoreSettings(Window& main, const std::filesystem::path& file,
-                     const std::function<void(const std::string&)>& restoreRecords)
+SettingsRead RestoreSettings(Window& main, const std::filesystem::path& file,
+                             const std::function<void(const std::string&)>& restoreRecords)
 {
     text::IniFile ini;
-    ini.load(file.string());
+    const text::IniFile::LoadResult result = ini.read(file.string());
     const auto read = [&](const char* key) { return ini.value(kSettingsSection, key, ""); };
 
     main.setText(names::编辑框_姓氏, read(keys::姓氏));
@@ -58,12 +58,24 @@ void RestoreSettings(Window& main, const std::filesystem::path& file,
     main.setText(names::编辑框_评分名字, read(keys::评分名字));
     if (restoreRecords)
         restoreRecords(read(keys::名字记录));
+    switch (result) {
+    case text::IniFile::LoadResult::Read:
+        return SettingsRead::Read;
+    case text::IniFile::LoadResult::Missing:
+        return SettingsRead::Missing;
+    case text::IniFile::LoadResult::Unreadable:
+        break;
+    }
+    return SettingsRead::Unreadable;
 }
 
 bool SaveSettings(const Window& main, const std::filesystem::path& file, const std::string& records)
 {
     text::IniFile ini;
-    ini.load(file.string());
+    // Whatever else the file holds is kept; a file that exists but cannot be read is never replaced by
+    // one holding only what this session knows.
+    if (ini.read(file.string()) == text::IniFile::LoadResult::Unreadable)
+        return false;
     const auto write = [&](const char* key, const std::string& value) {
         ini.setValue(kSettingsSection, key, value);
     };

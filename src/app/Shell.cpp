@@ -110,13 +110,21 @@ bool Shell::StartUp()
     // 9. The classic mode's picture and description.
     showModeDescription(names::单选框_经典起名);
 
-    // 10. The settings, then the records.
-    RestoreSettings(main, settingsFile(), [this](const std::string& records) {
+    // 10. The settings, then the records. A file that is there but cannot be read (another user's,
+    // not text) holds records this session cannot see: it is said, and never written over.
+    const SettingsRead read = RestoreSettings(main, settingsFile(), [this](const std::string& records) {
         if (m_hooks.restoreRecords)
             m_hooks.restoreRecords(records);
         else
             m_keptRecords = records;
     });
+    if (read == SettingsRead::Unreadable) {
+        m_settingsLocked = true;
+        m_host.messageBox(
+            {store::MessageIcon::Warning, kMessageTitle,
+             "无法读取设置文件：" + settingsFile().string() +
+                 "\r\n为了不丢失其中的设置和起名记录，本次运行不会改写它，本次的设置和记录也不会保存。"});
+    }
 
     // 11. No generation character.
     if (m_hooks.resetGenerationSetting)
@@ -247,13 +255,32 @@ void Shell::ExitApplication()
     // A close during the start-up load lets the loader finish before the store goes.
     waitForDatabaseLoad();
     m_store.Close();
-    if (m_started) {
-        const std::string records = m_hooks.saveRecords ? m_hooks.saveRecords() : m_keptRecords;
-        if (!SaveSettings(m_host.mainWindow(), settingsFile(), records))
-            m_host.messageBox({store::MessageIcon::Warning, kMessageTitle,
-                               "无法保存设置文件：" + settingsFile().string() + "\r\n本次的设置没有保存。"});
-    }
+    if (m_started)
+        saveSettings();
     m_host.quit();
+}
+
+void Shell::SaveSettingsNow()
+{
+    if (m_started && !m_exited)
+        saveSettings();
+}
+
+void Shell::saveSettings()
+{
+    if (m_settingsLocked)
+        return;
+    const std::string records = m_hooks.saveRecords ? m_hooks.saveRecords() : m_keptRecords;
+    if (SaveSettings(m_host.mainWindow(), settingsFile(), records)) {
+        m_saveFailureShown = false;
+        return;
+    }
+    // Said once until a save succeeds again, not at every record.
+    if (m_saveFailureShown)
+        return;
+    m_saveFailureShown = true;
+    m_host.messageBox({store::MessageIcon::Warning, kMessageTitle,
+                       "无法保存设置文件：" + settingsFile().string() + "\r\n本次的设置没有保存。"});
 }
 
 void Shell::ChangeSkin()

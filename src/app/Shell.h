@@ -61,6 +61,10 @@ public:
     void ShowPage(int index);
     // Stops a run, closes the store, saves the settings and ends the event loop. Runs once.
     void ExitApplication();
+    // Saves the settings and records now (a record was added or deleted, the session ends, a signal
+    // asks the program to stop), so a kill or crash later loses nothing. Nothing before start-up,
+    // after exit, or when the file could not be read at start.
+    void SaveSettingsNow();
     void ChangeSkin();
     void OpenHelp();
     void OpenAbout();
@@ -80,6 +84,7 @@ private:
     void showMainPage(int page);
     void pageShown(int page);
     void showModeDescription(names::Name radio);
+    void saveSettings();
 
     Host& m_host;
     store::NamingStore& m_store;
@@ -91,6 +96,8 @@ private:
     std::thread m_loader;
     bool m_started = false;
     bool m_exited = false;
+    bool m_settingsLocked = false; // the file exists but could not be read: never written
+    bool m_saveFailureShown = false;
 };
 
 } // namespace app

@@ -37,6 +37,10 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& words, s
             if (const size_t eq = name.find('='); eq != std::string::npos) {
                 value = name.substr(eq + 1);
                 name.resize(eq);
+                if (isFlag(name)) {
+                    error = "选项 --" + name + " 不带取值";
+                    return std::nullopt;
+                }
             } else if (!isFlag(name)) {
                 if (i + 1 >= words.size()) {
                     error = "选项 --" + name + " 缺少取值";
@@ -55,6 +59,26 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& words, s
         }
     }
     return args;
+}
+
+std::optional<std::string> unknownOption(const Arguments& args, std::string_view usage)
+{
+    for (const auto& entry : args.options) {
+        const std::string& name = entry.first;
+        if (name == "db" || name == "batch" || name == "help")
+            continue;
+        // The usage names the option as "--name" followed by a blank, "]", "|", ";" or its end.
+        bool named = false;
+        for (size_t at = usage.find("--" + name); at != std::string_view::npos && !named;
+             at = usage.find("--" + name, at + 1)) {
+            const size_t end = at + 2 + name.size();
+            named =
+                end == usage.size() || std::string_view(" ]|;=").find(usage[end]) != std::string_view::npos;
+        }
+        if (!named)
+            return name;
+    }
+    return std::nullopt;
 }
 
 std::vector<std::string> splitWords(std::string_view line)

@@ -27,8 +27,12 @@ bool isFlag(std::string_view name);
 bool takesDateAndHour(std::string_view name);
 
 // Parses the words after the program name. Returns nullopt with `error` set for a malformed line
-// (an option missing its value).
+// (an option missing its value, a value given to a flag: --json=0).
 std::optional<Arguments> parseArguments(const std::vector<std::string>& words, std::string& error);
+
+// The first option the verb does not take (its usage line names every option it takes; --db, --batch
+// and --help go with every verb), or none.
+std::optional<std::string> unknownOption(const Arguments& args, std::string_view usage);
 
 // Splits a batch line into words at blanks.
 std::vector<std::string> splitWords(std::string_view line);

@@ -13,8 +13,10 @@ int runChar(Context& context, const Arguments& args, std::ostream& out, std::ost
     namespace col = store::cnword;
     const store::NamingStore& db = context.store;
     store::StoreQuery query = db.Query("select * from XW_CNWord where 汉字=?", {args.positional[0]});
-    if (db.ColumnText(query, 2).empty())
+    if (db.ColumnText(query, 2).empty()) {
+        err << "字典中没有这个字: " << args.positional[0] << '\n';
         return 1;
+    }
     out << db.ColumnText(query, 2) << '\t' << db.ColumnText(query, col::kTraditional) << '\t'
         << db.ColumnInt(query, col::kSimplifiedStrokes) << '\t'
         << db.ColumnInt(query, col::kTraditionalStrokes) << '\t' << db.ColumnText(query, col::kPinyin) << '\t'

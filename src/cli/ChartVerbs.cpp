@@ -57,7 +57,12 @@ int runLunar(Context& /*context*/, const Arguments& args, std::ostream& out, std
         err << "日期无效: " << args.positional[0] << '\n';
         return 1;
     }
-    out << calendar::FormatLunarDate(*date, args.option("format").value_or("")) << '\n';
+    const std::string lunar = calendar::FormatLunarDate(*date, args.option("format").value_or(""));
+    if (lunar.empty()) {
+        err << kOutOfRange << '\n';
+        return 1;
+    }
+    out << lunar << '\n';
     return 0;
 }
 
@@ -73,9 +78,11 @@ int runPillars(Context& /*context*/, const Arguments& args, std::ostream& out, s
         err << "日期时间无效或早于 1901 年: " << args.positional[0] << ' ' << args.positional[1] << '\n';
         return 1;
     }
-    if (!texts->year.empty())
-        out << texts->year << ' ' << texts->month << ' ' << texts->day << ' ' << texts->hour;
-    out << '\n';
+    if (texts->year.empty()) {
+        err << kOutOfRange << '\n';
+        return 1;
+    }
+    out << texts->year << ' ' << texts->month << ' ' << texts->day << ' ' << texts->hour << '\n';
     return 0;
 }
 

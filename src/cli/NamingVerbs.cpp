@@ -6,6 +6,8 @@
 #include "numerology/SplitCharacters.h"
 #include "reports/Export.h"
 #include "text/Gbk.h"
+#include "text/NameInput.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -34,15 +36,38 @@ constexpr std::array kModes = {
     ModeName{"super", naming::Mode::SuperAuspicious},
 };
 
+// A JSON string: quotes, backslashes and control characters escaped, bytes that are no UTF-8 as
+// U+FFFD, so any input gives a valid document.
 std::string jsonString(std::string_view s)
 {
     std::string out = "\"";
-    for (char c : s) {
-        if (c == '"' || c == '\\')
+    for (char c : text::validUtf8(s)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
             out += '\\';
-        out += c;
+            out += c;
+        } else if (byte < 0x20 || byte == 0x7F) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else {
+            out += c;
+        }
     }
     return out + "\"";
+}
+
+// A surname or given name from the command line, trimmed; false (and the reason said) when it is no
+// name of one or two Chinese characters.
+bool readName(std::string_view typed, bool surname, std::string& name, std::ostream& err)
+{
+    name = text::trimName(typed);
+    const text::NameProblem problem = text::checkName(name);
+    if (problem == text::NameProblem::None)
+        return true;
+    err << text::nameProblemMessage(problem, surname) << '\n';
+    return false;
 }
 
 // Relays what the window would show to stderr.
@@ -120,8 +145,10 @@ int runScore(Context& context, const Arguments& args, std::ostream& out, std::os
         err << "用法: nestling-cli score SURNAME GIVEN [--json]\n";
         return 2;
     }
-    const std::string& surname = args.positional[0];
-    const std::string& given = args.positional[1];
+    std::string surname;
+    std::string given;
+    if (!readName(args.positional[0], true, surname, err) || !readName(args.positional[1], false, given, err))
+        return 2;
     // As a run scores, with the characters of surname + given name; the records and the fortunes come
     // from the process's caches, so a batch looks each character up once.
     const std::string surnameGbk = text::toGbk(surname);
@@ -165,7 +192,8 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
         return 2;
     }
     request.mode = mode->value;
-    request.surname = args.option("surname").value_or("");
+    if (!readName(args.option("surname").value_or(""), true, request.surname, err))
+        return 2;
     request.sex = args.option("sex").value_or("男");
     if (request.sex != "男" && request.sex != "女") {
         err << "--sex 只能是 男 或 女\n";
@@ -206,6 +234,10 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
             err << "组合起名需要 --chars 给出要组合的字\n";
             return 2;
         }
+        if (text::utf8Length(*chars) > text::kMaxCombinationCharacters) {
+            err << "--chars 最多 " << text::kMaxCombinationCharacters << " 个字\n";
+            return 2;
+        }
         request.combinationText = *chars;
     }
     if (const auto style = args.option("style"); style && !parseStyle(*style, request.nicknameStyle)) {
@@ -223,6 +255,11 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
     naming::NamingRun run(context.store, request, observer, control);
     if (run.run() != naming::RunOutcome::Finished)
         return 1;
+    if (run.rows().empty() && run.text().empty()) {
+        // Nothing listed is no failure of the request, but never silent: the combination text or the
+        // filters left no name.
+        err << "没有生成任何名字（没有可用的字，或条件过严）\n";
+    }
     if (request.mode == naming::Mode::Classic) {
         out << run.text();
         if (const auto file = args.option("export")) {

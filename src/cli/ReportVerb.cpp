@@ -3,6 +3,7 @@
 #include "reports/Evaluation.h"
 #include "reports/NameDetail.h"
 #include "reports/ReportFiles.h"
+#include "text/NameInput.h"
 
 #include <ostream>
 
@@ -14,8 +15,8 @@ int runReport(Context& context, const Arguments& args, std::ostream& out, std::o
         err << "用法: nestling-cli report SURNAME GIVEN [--dir DIR]\n";
         return 2;
     }
-    const std::string& surname = args.positional[0];
-    const std::string& given = args.positional[1];
+    const std::string surname = text::trimName(args.positional[0]);
+    const std::string given = text::trimName(args.positional[1]);
     // The checks of the evaluation page; a refused name writes nothing.
     if (const auto refused = reports::RefuseEvaluation(surname, given)) {
         err << reports::EvaluationMessage(*refused) << '\n';
@@ -25,6 +26,10 @@ int runReport(Context& context, const Arguments& args, std::ostream& out, std::o
     std::error_code ec;
     std::filesystem::create_directories(reports::DataFolder(folder), ec);
     const reports::NameDetail detail = reports::WriteNameDetail(context.store, folder, surname, given);
+    if (!detail.written) {
+        err << "无法写入报告文件: " << reports::DataFolder(folder).string() << '\n';
+        return 1;
+    }
     reports::ListCells row = reports::EvaluationRow(1, surname, given, detail.report);
     row[1] = surname + given; // one line per name on the command line
     for (size_t i = 1; i < row.size(); ++i)

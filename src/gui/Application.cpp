@@ -3,11 +3,30 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QSessionManager>
+#include <QSocketNotifier>
 #include <QStyleFactory>
 #include <QTranslator>
 
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace gui {
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+// Async-signal-safe: only a byte into the pipe; the window thread does the rest.
+void onEndSignal(int signal)
+{
+    const char byte = static_cast<char>(signal);
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
+}
+
+} // namespace
 
 void prepareApplication()
 {
@@ -47,6 +66,32 @@ void styleApplication()
             break;
         }
     }
+}
+
+} // namespace gui
+
+namespace gui {
+
+void handleEndRequests(std::function<void()> stop, std::function<void()> save)
+{
+    QObject::connect(
+        qApp, &QGuiApplication::commitDataRequest, qApp, [save](QSessionManager&) { save(); },
+        Qt::DirectConnection);
+    if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [stop] {
+        char bytes[16];
+        while (::read(g_signalPipe[0], bytes, sizeof bytes) > 0) {
+        }
+        stop();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onEndSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
 }
 
 } // namespace gui

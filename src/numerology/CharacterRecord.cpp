@@ -16,6 +16,14 @@ CharacterRecord LookupCharacter(const store::NamingStore& store, std::string_vie
     record.simplifiedStrokes = store.ColumnInt(query, col::kSimplifiedStrokes);
     record.traditionalStrokes = store.ColumnInt(query, col::kTraditionalStrokes);
     record.element = store.ColumnText(query, col::kElement);
+    // A count no character has (a damaged or hand-edited database) would overflow the grid sums: such a
+    // row is read as no row, and the character is unusable.
+    const auto plausible = [](int strokes) { return strokes >= 0 && strokes <= kMaxStrokes; };
+    if (!plausible(record.simplifiedStrokes) || !plausible(record.traditionalStrokes)) {
+        record.simplifiedStrokes = 0;
+        record.traditionalStrokes = 0;
+        record.element.clear();
+    }
     if (detail == LookupDetail::Report) {
         record.traditionalForm = store.ColumnText(query, col::kTraditional);
         record.pinyin = store.ColumnText(query, col::kPinyin);

@@ -10,12 +10,15 @@
 
 namespace numerology {
 
+// The most strokes a stored count may have; the largest character in any dictionary has 64.
+inline constexpr int kMaxStrokes = 200;
+
 // What the numerology knows of one character. A character without a dictionary row has both counts 0
 // and empty texts.
 struct CharacterRecord
 {
     std::string character;
-    int simplifiedStrokes = 0;
+    int simplifiedStrokes = 0;   // 0..kMaxStrokes
     int traditionalStrokes = 0;  // Kangxi count of the traditional form: the count every grid uses
     std::string element;         // 金 木 水 火 土, or empty
     std::string traditionalForm; // filled only for reports
@@ -28,7 +31,8 @@ enum class LookupDetail
     Report,     // also the traditional form and the reading
 };
 
-// Reads the character's row of XW_CNWord. No row: zeros and empty texts.
+// Reads the character's row of XW_CNWord. No row, or a count outside 0..kMaxStrokes: zeros and empty
+// texts.
 CharacterRecord LookupCharacter(const store::NamingStore& store, std::string_view character,
                                 LookupDetail detail = LookupDetail::Numerology);
 

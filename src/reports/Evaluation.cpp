@@ -1,6 +1,7 @@
 #include "reports/Evaluation.h"
 
 #include "numerology/SplitCharacters.h"
+#include "text/NameInput.h"
 
 #include <algorithm>
 
@@ -15,6 +16,8 @@ std::string_view EvaluationMessage(EvaluationOutcome outcome) noexcept
         return "请输入名字";
     case EvaluationOutcome::TooLong:
         return "姓氏和名字最多各两个字";
+    case EvaluationOutcome::BlankInName:
+        return "姓氏和名字中不能有空格";
     case EvaluationOutcome::AlreadyListed:
     case EvaluationOutcome::Added:
         break;
@@ -42,7 +45,12 @@ std::optional<EvaluationOutcome> RefuseEvaluation(std::string_view surname, std:
     if (given.empty())
         return EvaluationOutcome::MissingGivenName;
     // Grids are defined for one or two characters on each side only.
-    if (numerology::SplitCharacters(surname).size() > 2 || numerology::SplitCharacters(given).size() > 2)
+    const auto check = [](std::string_view part) { return text::checkName(part); };
+    const text::NameProblem surnameProblem = check(surname);
+    const text::NameProblem givenProblem = check(given);
+    if (surnameProblem == text::NameProblem::Blank || givenProblem == text::NameProblem::Blank)
+        return EvaluationOutcome::BlankInName;
+    if (surnameProblem == text::NameProblem::TooLong || givenProblem == text::NameProblem::TooLong)
         return EvaluationOutcome::TooLong;
     return std::nullopt;
 }

@@ -15,6 +15,7 @@ enum class EvaluationOutcome
     MissingSurname,   // nothing written, "请输入姓氏"
     MissingGivenName, // nothing written, "请输入名字"
     TooLong,          // nothing written: more than two surname or given-name characters have no 外格
+    BlankInName,      // nothing written: a blank inside the surname or the given name
     AlreadyListed,    // report written, no row added
     Added,            // report written, row appended
 };
@@ -26,7 +27,7 @@ inline constexpr std::string_view kMessageTitle = "提示";
 std::string_view EvaluationMessage(EvaluationOutcome outcome) noexcept;
 
 // The checks of the evaluation page, made before anything is written: the refusing outcome, or none
-// when the name may be evaluated.
+// when the name may be evaluated. The caller trims blanks at both ends first (text::trimName).
 std::optional<EvaluationOutcome> RefuseEvaluation(std::string_view surname, std::string_view given);
 
 // The row of the evaluation list for a name: number, surname CR LF given name, the simplified and the

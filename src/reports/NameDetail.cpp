@@ -2,6 +2,8 @@
 
 #include "numerology/SplitCharacters.h"
 #include "reports/Pages.h"
+#include "reports/ReportFiles.h"
+#include "reports/ReportTemplate.h"
 #include "text/Gbk.h"
 
 #include <algorithm>
@@ -35,7 +37,9 @@ NameDetail WriteNameDetail(const store::NamingStore& store, const std::filesyste
                            std::string_view surname, std::string_view given)
 {
     NameDetail detail;
-    detail.report = BuildNameReport(store, programFolder, surname, given);
+    detail.report = ComputeNameReport(store, surname, given);
+    detail.written =
+        WriteGbkFile(ReportFile(programFolder), FillReportTemplate(NameReportTemplate(), detail.report));
     detail.caption = std::string(surname) + std::string(given) + std::string(kDetailCaption);
     // One page per character: a character the name repeats (李明明) has one page, not two.
     std::vector<std::string> characters;
@@ -45,8 +49,9 @@ NameDetail WriteNameDetail(const store::NamingStore& store, const std::filesyste
     if (characters.size() > 4)
         characters.resize(4);
     for (size_t i = 0; i < characters.size(); ++i)
-        WriteCharacterPage(store, programFolder, characters[i], static_cast<int>(i) + 1);
-    WriteSurnamePage(store, programFolder, surname);
+        detail.written = WriteCharacterPage(store, programFolder, characters[i], static_cast<int>(i) + 1) &&
+                         detail.written;
+    detail.written = WriteSurnamePage(store, programFolder, surname) && detail.written;
     detail.characters = std::move(characters);
     return detail;
 }

@@ -13,23 +13,6 @@ bool selectable(const std::vector<ListCells>& records, int selected)
            !records[static_cast<size_t>(selected)][1].empty();
 }
 
-// "a|b|" gives a and b; "a||b" gives a, "" and b; "" gives nothing.
-std::vector<std::string> pieces(std::string_view value, char separator)
-{
-    std::vector<std::string> out;
-    size_t start = 0;
-    while (start < value.size()) {
-        const size_t end = value.find(separator, start);
-        if (end == std::string_view::npos) {
-            out.emplace_back(value.substr(start));
-            break;
-        }
-        out.emplace_back(value.substr(start, end - start));
-        start = end + 1;
-    }
-    return out;
-}
-
 } // namespace
 
 bool AddNamingRecord(std::vector<ListCells>& records, std::string_view surname, std::string_view given,
@@ -69,25 +52,68 @@ std::string SaveNamingRecords(const std::vector<ListCells>& records)
 {
     std::string value;
     for (const ListCells& row : records) {
-        value += text::replaceAll(row[1], kLineBreak, " ");
+        // The name's line break is the one bare blank of the value; what the format gives a meaning
+        // (a blank, ";", "|" and the escape itself) is escaped inside the texts.
+        const std::vector<std::string> name = text::splitText(row[1], kLineBreak);
+        for (size_t i = 0; i < name.size(); ++i)
+            value += (i ? " " : "") + EscapeRecordText(name[i]);
         for (size_t cell = 2; cell < row.size(); ++cell)
-            value += ';' + row[cell];
+            value += ';' + EscapeRecordText(row[cell]);
         value += '|';
     }
     return value;
 }
 
+std::string EscapeRecordText(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == '\\' || c == ' ' || c == ';' || c == '|')
+            out += '\\';
+        out += c;
+    }
+    return out;
+}
+
 std::vector<ListCells> RestoreNamingRecords(std::string_view value)
 {
+    // "a|b|" gives rows a and b; "a||b" gives a, an empty row and b; "" gives none. A backslash before
+    // a blank, ";", "|" or a backslash makes it plain text; any other backslash is itself.
     std::vector<ListCells> records;
-    for (const std::string& piece : pieces(text::replaceAll(value, " ", kLineBreak), '|')) {
-        ListCells row;
+    ListCells row;
+    size_t cell = 1;
+    bool pending = false; // a row has begun
+    const auto finishRow = [&] {
         row[0] = std::to_string(records.size() + 1);
-        const std::vector<std::string> parts = pieces(piece, ';');
-        for (size_t i = 0; i < parts.size() && i + 1 < row.size(); ++i)
-            row[i + 1] = parts[i];
         records.push_back(std::move(row));
+        row = ListCells{};
+        cell = 1;
+        pending = false;
+    };
+    const auto append = [&](std::string_view piece) {
+        if (cell < row.size())
+            row[cell] += piece;
+        pending = true;
+    };
+    for (size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == '\\' && i + 1 < value.size() &&
+            std::string_view("\\ ;|").find(value[i + 1]) != std::string_view::npos) {
+            append(value.substr(++i, 1));
+        } else if (c == ' ') {
+            append(kLineBreak);
+        } else if (c == ';') {
+            ++cell;
+            pending = true;
+        } else if (c == '|') {
+            finishRow();
+        } else {
+            append(value.substr(i, 1));
+        }
     }
+    if (pending)
+        finishRow();
     return records;
 }
 

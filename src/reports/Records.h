@@ -25,10 +25,12 @@ std::optional<SplitName> OpenNamingRecord(const std::vector<ListCells>& records,
 bool DeleteNamingRecord(std::vector<ListCells>& records, int selected);
 
 // The settings value 名字记录: per row, cell 1 with each CR LF as one space, ";" before each of cells 2
-// to 7, then "|". For example 王 子涵;a;b;c;d;e;f|
+// to 7, then "|". For example 王 子涵;a;b;c;d;e;f| A blank, ";", "|" or backslash inside a text is
+// kept by a backslash in front of it (EscapeRecordText), so every record comes back as it was saved.
 std::string SaveNamingRecords(const std::vector<ListCells>& records);
+std::string EscapeRecordText(std::string_view text);
 
-// Reads such a value back, however long it is: every space becomes CR LF; pieces between "|" are rows
+// Reads such a value back, however long it is: every bare space becomes CR LF; pieces between "|" are rows
 // (an empty piece between two "|" is a row, an empty rest after the last "|" is not); each row's
 // parts between ";" are cells 1 to 7 (extra parts dropped, missing ones empty); cell 0 is numbered.
 std::vector<ListCells> RestoreNamingRecords(std::string_view value);

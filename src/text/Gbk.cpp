@@ -87,13 +87,60 @@ bool isAscii(std::string_view s)
     return true;
 }
 
+// Private-use code points that GBK (and GB18030-2000) give two-byte codes, which the system's
+// GB18030 converter no longer accepts: they keep those codes instead of becoming U+FFFD.
+struct PrivateUseCode
+{
+    char32_t code;
+    char bytes[3];
+};
+constexpr PrivateUseCode kPrivateUseCodes[] = {
+    {0xE78D, "\xA6\xD9"}, {0xE78E, "\xA6\xDA"}, {0xE78F, "\xA6\xDB"}, {0xE790, "\xA6\xDC"},
+    {0xE791, "\xA6\xDD"}, {0xE792, "\xA6\xDE"}, {0xE793, "\xA6\xDF"}, {0xE794, "\xA6\xEC"},
+    {0xE795, "\xA6\xED"}, {0xE796, "\xA6\xF3"}, {0xE816, "\xFE\x51"}, {0xE817, "\xFE\x52"},
+    {0xE818, "\xFE\x53"}, {0xE81E, "\xFE\x59"}, {0xE826, "\xFE\x61"}, {0xE82B, "\xFE\x66"},
+    {0xE82C, "\xFE\x67"}, {0xE831, "\xFE\x6C"}, {0xE832, "\xFE\x6D"}, {0xE83B, "\xFE\x76"},
+    {0xE843, "\xFE\x7E"}, {0xE854, "\xFE\x90"}, {0xE855, "\xFE\x91"}, {0xE864, "\xFE\xA0"},
+};
+
+// The two GBK bytes of a private-use character at the start of `s` (three UTF-8 bytes EE xx xx), if
+// it is one of the table.
+const char* privateUseBytes(std::string_view s)
+{
+    if (s.size() < 3 || static_cast<unsigned char>(s[0]) != 0xEE)
+        return nullptr;
+    const auto b1 = static_cast<unsigned char>(s[1]);
+    const auto b2 = static_cast<unsigned char>(s[2]);
+    if ((b1 & 0xC0) != 0x80 || (b2 & 0xC0) != 0x80)
+        return nullptr;
+    const char32_t code = 0xE000 | static_cast<char32_t>((b1 & 0x3F) << 6) | (b2 & 0x3F);
+    for (const PrivateUseCode& entry : kPrivateUseCodes)
+        if (entry.code == code)
+            return entry.bytes;
+    return nullptr;
+}
+
 } // namespace
 
 std::string toGbk(std::string_view utf8)
 {
     if (isAscii(utf8))
         return std::string(utf8);
-    return toGbkConverter().convert(utf8, kReplacementGb18030, true);
+    if (utf8.find('\xEE') == std::string_view::npos)
+        return toGbkConverter().convert(utf8, kReplacementGb18030, true);
+    std::string out;
+    size_t start = 0;
+    for (size_t i = utf8.find('\xEE'); i != std::string_view::npos; i = utf8.find('\xEE', i + 1)) {
+        const char* bytes = privateUseBytes(utf8.substr(i));
+        if (!bytes)
+            continue;
+        out += toGbkConverter().convert(utf8.substr(start, i - start), kReplacementGb18030, true);
+        out.append(bytes, 2);
+        start = i + 3;
+        i += 2;
+    }
+    out += toGbkConverter().convert(utf8.substr(start), kReplacementGb18030, true);
+    return out;
 }
 
 std::string fromGbk(std::string_view gbk)

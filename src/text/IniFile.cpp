@@ -4,6 +4,9 @@
 #include "text/Gbk.h"
 #include "text/Utf8.h"
 
+#include <filesystem>
+#include <optional>
+
 namespace text {
 namespace {
 
@@ -58,32 +61,161 @@ std::string unquote(std::string_view v)
     return out;
 }
 
+void appendUtf8(std::string& out, char32_t code)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// UTF-16 to UTF-8; an unpaired surrogate or a cut-off last byte becomes U+FFFD.
+std::string fromUtf16(std::string_view bytes, bool bigEndian)
+{
+    std::string out;
+    const auto unit = [&](size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return bigEndian ? static_cast<char32_t>((a << 8) | b) : static_cast<char32_t>((b << 8) | a);
+    };
+    size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const char32_t u = unit(i);
+        if (u >= 0xD800 && u < 0xDC00 && i + 3 < bytes.size()) {
+            const char32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low < 0xE000) {
+                appendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        appendUtf8(out, u >= 0xD800 && u < 0xE000 ? 0xFFFD : u);
+    }
+    if (i < bytes.size())
+        appendUtf8(out, 0xFFFD);
+    return out;
+}
+
+// True for well-formed UTF-8 holding at least one character beyond ASCII: GBK text of any length
+// practically never is.
+bool isUtf8Text(std::string_view s)
+{
+    bool wide = false;
+    for (size_t i = 0; i < s.size();) {
+        const auto lead = static_cast<unsigned char>(s[i]);
+        size_t n = 1;
+        if (lead < 0x80)
+            n = 1;
+        else if (lead >= 0xC2 && lead < 0xE0)
+            n = 2;
+        else if (lead >= 0xE0 && lead < 0xF0)
+            n = 3;
+        else if (lead >= 0xF0 && lead < 0xF5)
+            n = 4;
+        else
+            return false;
+        if (i + n > s.size())
+            return false;
+        for (size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+                return false;
+        wide = wide || n > 1;
+        i += n;
+    }
+    return wide;
+}
+
+// The file's text in UTF-8, whatever of the accepted encodings it is in; none for binary bytes.
+std::optional<std::string> decodeText(std::string_view bytes)
+{
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        return std::string(bytes.substr(3));
+    if (bytes.starts_with("\xFF\xFE"))
+        return fromUtf16(bytes.substr(2), false);
+    if (bytes.starts_with("\xFE\xFF"))
+        return fromUtf16(bytes.substr(2), true);
+    if (bytes.find('\0') != std::string_view::npos) {
+        // UTF-16 without a mark: the INI syntax is ASCII, so every other byte of it is zero.
+        size_t evenZeros = 0;
+        size_t oddZeros = 0;
+        for (size_t i = 0; i < bytes.size(); ++i)
+            if (bytes[i] == '\0')
+                ++(i % 2 ? oddZeros : evenZeros);
+        if (bytes.size() % 2 == 0 && oddZeros > bytes.size() / 4 && evenZeros < oddZeros / 4)
+            return fromUtf16(bytes, false);
+        if (bytes.size() % 2 == 0 && evenZeros > bytes.size() / 4 && oddZeros < evenZeros / 4)
+            return fromUtf16(bytes, true);
+        return std::nullopt;
+    }
+    if (isUtf8Text(bytes))
+        return std::string(bytes);
+    return fromGbk(bytes);
+}
+
+// "[name]" alone on its line (blanks and a ";" comment may follow): the section's name.
+std::optional<std::string_view> sectionHeader(std::string_view trimmed)
+{
+    if (trimmed.empty() || trimmed.front() != '[')
+        return std::nullopt;
+    const size_t close = trimmed.find(']');
+    if (close == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view rest = trimBlanks(trimmed.substr(close + 1));
+    if (!rest.empty() && rest.front() != ';')
+        return std::nullopt;
+    return trimmed.substr(1, close - 1);
+}
+
 } // namespace
 
 bool IniFile::load(const std::string& path)
 {
-    m_sections.clear();
-    std::string bytes;
-    if (!readWholeFile(path, bytes))
-        return false;
-    parse(bytes);
-    return true;
+    return read(path) == LoadResult::Read;
 }
 
-void IniFile::parse(std::string_view gbk)
+IniFile::LoadResult IniFile::read(const std::string& path)
 {
     m_sections.clear();
-    const std::string utf8 = fromGbk(gbk);
+    std::string bytes;
+    if (!readWholeFile(path, bytes)) {
+        std::error_code ec;
+        const bool missing = !std::filesystem::exists(std::filesystem::symlink_status(path, ec)) ||
+                             (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec)) &&
+                              !std::filesystem::exists(path, ec));
+        return missing ? LoadResult::Missing : LoadResult::Unreadable;
+    }
+    return parse(bytes) ? LoadResult::Read : LoadResult::Unreadable;
+}
+
+bool IniFile::parse(std::string_view bytes)
+{
+    m_sections.clear();
+    const std::optional<std::string> decoded = decodeText(bytes);
+    if (!decoded)
+        return false;
+    // A zero character (a UTF-16 file can hold one) is no text: kept, it would make the file written
+    // from these values unreadable at the next start.
+    const std::string utf8 =
+        replaceAll(replaceAll(replaceAll(*decoded, std::string_view("\0", 1), ""), "\r\n", "\n"), "\r", "\n");
     std::string current;
     for (const std::string& rawLine : splitText(utf8, "\n")) {
-        std::string_view line = rawLine;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+        const std::string_view line = rawLine;
         const std::string_view trimmed = trimBlanks(line);
         if (trimmed.empty() || trimmed.front() == ';')
             continue;
-        if (trimmed.front() == '[' && trimmed.back() == ']') {
-            current = std::string(trimmed.substr(1, trimmed.size() - 2));
+        if (const auto header = sectionHeader(trimmed)) {
+            current = std::string(*header);
             if (!findSection(current))
                 m_sections.push_back({current, {}});
             continue;
@@ -98,21 +230,24 @@ void IniFile::parse(std::string_view gbk)
             !stripped.empty() && stripped.front() == '"' ? unquote(stripped) : std::string(stripped);
         setValue(current, key, value);
     }
+    return true;
 }
 
 bool IniFile::save(const std::string& path) const
 {
     // Replaced, never truncated in place: a failed save keeps the settings (and records) of before.
-    return writeFileReplacing(path, serialize());
+    // The records are private: a new file is the owner's alone.
+    return writeFileReplacing(path, serialize(), FileAccess::Private);
 }
 
 std::string IniFile::serialize() const
 {
     std::string utf8;
+    const auto text = [](std::string_view s) { return replaceAll(s, std::string_view("\0", 1), ""); };
     for (const Section& section : m_sections) {
-        utf8 += "[" + section.name + "]\r\n";
+        utf8 += "[" + text(section.name) + "]\r\n";
         for (const auto& [key, value] : section.entries)
-            utf8 += key + "=" + (needsQuoting(value) ? quote(value) : value) + "\r\n";
+            utf8 += text(key) + "=" + text(needsQuoting(value) ? quote(value) : value) + "\r\n";
     }
     return toGbk(utf8);
 }

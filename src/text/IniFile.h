@@ -15,13 +15,28 @@ namespace text {
 class IniFile
 {
 public:
+    enum class LoadResult
+    {
+        Read,       // read and decoded
+        Missing,    // no such file: an empty object
+        Unreadable, // the file exists but cannot be read (permissions, a folder) or decoded
+    };
+
     // Reads the file; false (and an empty object) when it cannot be opened.
     bool load(const std::string& path);
-    // Parses GBK text in the INI form.
-    void parse(std::string_view gbk);
+    // Reads the file, telling a missing file from one that exists but cannot be read or decoded.
+    LoadResult read(const std::string& path);
+    // Parses the INI text: GBK as written, or UTF-8 (with or without a byte-order mark) or UTF-16
+    // (with a byte-order mark, or plain text with every other byte zero) as an editor may save it;
+    // CR LF, LF or CR line ends. GBK is told from UTF-8 by its bytes not being well-formed UTF-8, which
+    // holds for every file this program writes (its section 设置 alone breaks UTF-8). A line is a section
+    // header when it is "[name]" alone; a hand-written key starting with "[" ("[备注]=...") stays a key.
+    // False (and an empty object) when the bytes are no text (zero bytes outside UTF-16).
+    bool parse(std::string_view bytes);
 
-    // Writes the file, creating it or replacing it whole; false (and the old file kept) when it cannot
-    // be written.
+    // Writes the file, creating it (readable by its owner only) or replacing it whole, keeping the
+    // permissions of an existing file and following a symbolic link to its target; false (and the old
+    // file kept) when it cannot be written, a read-only file included.
     bool save(const std::string& path) const;
     // The file's GBK text, CR LF line ends.
     std::string serialize() const;

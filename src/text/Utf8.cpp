@@ -23,6 +23,45 @@ size_t sequenceLength(std::string_view s, size_t i)
 
 } // namespace
 
+std::string validUtf8(std::string_view s)
+{
+    std::string out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size();) {
+        const auto byte = [&](size_t k) { return static_cast<unsigned char>(s[i + k]); };
+        const unsigned char lead = byte(0);
+        size_t n = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF; // the allowed range of the second byte
+        if (lead < 0x80) {
+            n = 1;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            n = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            n = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            n = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        }
+        bool ok = n > 0 && i + n <= s.size();
+        if (ok && n > 1)
+            ok = byte(1) >= low && byte(1) <= high;
+        for (size_t k = 2; ok && k < n; ++k)
+            ok = (byte(k) & 0xC0) == 0x80;
+        if (ok) {
+            out.append(s.substr(i, n));
+            i += n;
+        } else {
+            out += "\xEF\xBF\xBD";
+            ++i;
+        }
+    }
+    return out;
+}
+
 std::vector<std::string> utf8Characters(std::string_view s)
 {
     std::vector<std::string> out;

@@ -9,6 +9,10 @@ namespace text {
 // Splits UTF-8 text into its characters (each a UTF-8 string). A malformed byte stands alone.
 std::vector<std::string> utf8Characters(std::string_view s);
 
+// The text with every byte that starts no well-formed UTF-8 character (a stray continuation byte, a
+// cut-off or overlong sequence, a surrogate) replaced by U+FFFD.
+std::string validUtf8(std::string_view s);
+
 // Number of characters of UTF-8 text, counted as utf8Characters does.
 size_t utf8Length(std::string_view s);
 

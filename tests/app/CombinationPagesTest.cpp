@@ -95,6 +95,27 @@ TEST_F(CombinationPagesTest, StartButtonOpensTheEmptiedPageWithoutARun)
     }
 }
 
+TEST_F(CombinationPagesTest, ACombinationTextBeyondTwoHundredCharactersOrABadSurnameStartsNothing)
+{
+    std::string text;
+    for (int i = 0; i < 201; ++i)
+        text += "明";
+    main().setText(names::编辑框_组合的字, text);
+    main().click(names::按钮_组合起名);
+    ASSERT_EQ(m_host.messages().size(), 1u);
+    EXPECT_EQ(m_host.messages()[0].text, kLongCombinationMessage);
+    EXPECT_EQ(m_host.find(names::NestlingWaiting), nullptr);
+
+    // The surname is checked on every way into a run, not only by 开始起名.
+    m_host.clearMessages();
+    main().setText(names::编辑框_组合的字, "明华");
+    main().setText(names::编辑框_姓氏, std::string(100000, 'a'));
+    main().click(names::按钮_组合起名);
+    ASSERT_EQ(m_host.messages().size(), 1u);
+    EXPECT_EQ(m_host.messages()[0].text, kBadSurnameMessage);
+    EXPECT_EQ(m_host.find(names::NestlingWaiting), nullptr);
+}
+
 TEST_F(CombinationPagesTest, CombinationButtonListsThePairsOfTheTypedCharacters)
 {
     main().setText(names::编辑框_组合的字, "明, 华 abc 国");

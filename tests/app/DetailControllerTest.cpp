@@ -289,4 +289,34 @@ TEST_F(DetailControllerTest, RecordsSurviveARestartWholeThroughTheSettings)
     }
 }
 
+TEST_F(DetailControllerTest, AReportThatCannotBeWrittenIsSaidAndNoStalePageIsShown)
+{
+    main().setRows(names::超级列表框_高分起名, {nameRow("1", "李明华")});
+    main().doubleClickRow(names::超级列表框_高分起名, 0);
+    ASSERT_EQ(detailWindows(), 1);
+    // The report of 李明华 stays and cannot be replaced: opening 李明 must not show it under 李明's title.
+    std::filesystem::permissions(reports::ReportFile(m_program), std::filesystem::perms::owner_read);
+    m_host.clearMessages();
+    main().setRows(names::超级列表框_高分起名, {nameRow("1", "李明")});
+    main().doubleClickRow(names::超级列表框_高分起名, 0);
+    EXPECT_EQ(detailWindows(), 1) << "no window over the stale page";
+    ASSERT_EQ(m_host.messages().size(), 1u);
+    EXPECT_EQ(m_host.messages()[0].caption, "提示");
+    EXPECT_NE(m_host.messages()[0].text.find("无法写入报告文件"), std::string::npos);
+}
+
+TEST_F(DetailControllerTest, EvaluationTrimsBlanksAndRefusesABlankInside)
+{
+    main().setText(names::编辑框_评分姓氏, " 李 ");
+    main().setText(names::编辑框_评分名字, "\u3000明华 ");
+    main().click(names::按钮_评分);
+    ASSERT_EQ(main().rowCount(names::超级列表框_评分列表), 1);
+    EXPECT_EQ(main().row(names::超级列表框_评分列表, 0).cells[1], "李\r\n明华");
+    main().setText(names::编辑框_评分名字, "明 华");
+    main().click(names::按钮_评分);
+    EXPECT_EQ(main().rowCount(names::超级列表框_评分列表), 1);
+    ASSERT_FALSE(m_host.messages().empty());
+    EXPECT_EQ(m_host.messages().back().text, "姓氏和名字中不能有空格");
+}
+
 } // namespace

@@ -116,7 +116,7 @@ TEST_F(NamingControllerTest, EmptySurnameStartsNothing)
 
 TEST_F(NamingControllerTest, ASurnameIsOneOrTwoChineseCharacters)
 {
-    for (const char* bad : {"Li", "李a", "张 三", "司马相如", "１", "。"}) {
+    for (const char* bad : {"Li", "李a", "司马相如", "１", "。", "\u674e\u674e\u674e\u674e\u674e"}) {
         SCOPED_TRACE(bad);
         m_host.clearMessages();
         main().setText(names::编辑框_姓氏, bad);
@@ -127,6 +127,21 @@ TEST_F(NamingControllerTest, ASurnameIsOneOrTwoChineseCharacters)
     }
     for (const char* good : {"李", "欧阳", "𠀋"})
         EXPECT_TRUE(IsSurname(good)) << good;
+    // Blanks around the surname are no part of it; one inside is refused.
+    m_host.clearMessages();
+    main().setText(names::编辑框_姓氏, "张 三");
+    main().click(names::按钮_起名);
+    ASSERT_EQ(m_host.messages().size(), 1u);
+    EXPECT_EQ(m_host.messages()[0].text, "姓氏中不能有空格");
+    EXPECT_FALSE(m_controller.running());
+    m_host.clearMessages();
+    main().setText(names::编辑框_姓氏, " 李\u3000");
+    main().click(names::按钮_起名);
+    EXPECT_TRUE(m_host.messages().empty());
+    EXPECT_TRUE(m_controller.running());
+    EXPECT_EQ(m_controller.readRequest(naming::Mode::HighScore).surname, "李");
+    m_controller.waitForRun();
+    m_host.runPosted();
 }
 
 TEST_F(NamingControllerTest, PauseLocksTheOtherModesAndAllowsExport)

@@ -1,6 +1,7 @@
 #include "TempFolder.h"
 
 #include "app/ControlNames.h"
+#include "app/RecordsPage.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
 #include "app/testing/FakeHost.h"
@@ -12,6 +13,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 namespace app {
 namespace {
@@ -161,6 +163,78 @@ TEST(Settings, UnwritableFileIsReportedOnce)
     EXPECT_EQ(p.host.messages()[0].caption, "提示");
     EXPECT_NE(p.host.messages()[0].text.find("config.dat"), std::string::npos);
     EXPECT_TRUE(p.host.quitCalled());
+}
+
+TEST(Settings, AFileThatCannotBeReadIsSaidAndNeverOverwritten)
+{
+    // Records this session cannot see (a file of another user, one that is no text) must not be
+    // replaced by an empty list at exit.
+    const std::string binary("\x7F"
+                             "ELF\0\0\0\0\x01\x02\0\0",
+                             12);
+    enum class Fault
+    {
+        Binary,
+        Folder,
+        NoPermission, // chmod 000 (or another user's 0600 file); root reads it anyway
+    };
+    for (const Fault fault : {Fault::Binary, Fault::Folder, Fault::NoPermission}) {
+        if (fault == Fault::NoPermission && ::geteuid() == 0)
+            continue;
+        SCOPED_TRACE(static_cast<int>(fault));
+        const bool folder = fault == Fault::Folder;
+        TempFolder temp;
+        const auto file = temp.path() / "config" / kSettingsFileName;
+        std::filesystem::create_directories(folder ? file : file.parent_path());
+        if (!folder)
+            std::ofstream(file, std::ios::binary) << binary;
+        if (fault == Fault::NoPermission)
+            std::filesystem::permissions(file, std::filesystem::perms::none);
+        Program p(temp.path());
+        ASSERT_TRUE(p.shell.StartUp());
+        ASSERT_EQ(p.host.messages().size(), 1u) << "said at start";
+        EXPECT_NE(p.host.messages()[0].text.find("无法读取设置文件"), std::string::npos);
+        EXPECT_NE(p.host.messages()[0].text.find(file.string()), std::string::npos);
+        p.host.main().setText(编辑框_姓氏, "李");
+        p.shell.SaveSettingsNow();
+        p.host.main().closeByUser();
+        EXPECT_EQ(p.host.messages().size(), 1u);
+        if (fault == Fault::NoPermission)
+            std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+        if (folder) {
+            EXPECT_TRUE(std::filesystem::is_directory(file));
+        } else {
+            EXPECT_EQ(readBytes(file), binary) << "byte for byte";
+        }
+    }
+}
+
+TEST(Settings, ARecordReachesTheFileWhenItIsMadeOrRemoved)
+{
+    TempFolder temp;
+    Program p(temp.path());
+    RecordsPage records(p.host);
+    records.wire();
+    records.hook(p.shell.hooks());
+    records.onChanged([&] { p.shell.SaveSettingsNow(); });
+    ASSERT_TRUE(p.shell.StartUp());
+    const auto stored = [&] {
+        text::IniFile ini;
+        ini.load((temp.path() / "config" / kSettingsFileName).string());
+        return ini.value(kSettingsSection, keys::名字记录, "<none>");
+    };
+    EXPECT_EQ(stored(), "<none>");
+    ListRow row;
+    row.cells = {"7", "李明华", "21", "29", "木火水", "8,15,22,29,15", "金土木", "86"};
+    ASSERT_TRUE(records.AddNamingRecord("李", "明华", row));
+    EXPECT_EQ(stored(), "李 明华;21;29;木火水;8,15,22,29,15;金土木;86|") << "saved without an exit";
+    EXPECT_EQ(std::filesystem::status(temp.path() / "config" / kSettingsFileName).permissions() &
+                  std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    p.host.main().selectRow(超级列表框_记录列表, 0);
+    p.host.main().fire(菜单_删除记录, EventKind::Clicked);
+    EXPECT_EQ(stored(), "");
+    EXPECT_TRUE(p.host.messages().empty());
 }
 
 TEST(Settings, DefaultFolderFollowsXdgConfigHome)

@@ -50,4 +50,38 @@ TEST(Cli, LoadFailureAndBadRequestsExitNonZeroWithAMessage)
     EXPECT_NE(run({"tables", "--batch"}).status, 0) << "tables answers no single request";
 }
 
+// A stream whose every write fails, as stdout does on a full disk (> /dev/full).
+class FullDevice : public std::streambuf
+{
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(Cli, AResultThatCannotBeWrittenIsAFailure)
+{
+    FullDevice device;
+    std::ostream out(&device);
+    std::istringstream in;
+    std::ostringstream err;
+    EXPECT_EQ(cli::runCli({"lunar", "2013-1-1"}, "no-such-program-folder", in, out, err), 1);
+    EXPECT_EQ(err.str(), "无法写出结果（标准输出写入失败）\n");
+}
+
+TEST(Cli, DatesOutsideTheTablesAreSaid)
+{
+    for (const std::vector<std::string>& words : {std::vector<std::string>{"lunar", "1800-1-1"},
+                                                  {"lunar", "2049-1-1"},
+                                                  {"pillars", "2060-1-1", "1"},
+                                                  {"pillars", "1901-2-18", "12"}}) {
+        SCOPED_TRACE(words[1]);
+        const CliResult r = run(words);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_NE(r.err.find("超出历表范围"), std::string::npos) << r.err;
+    }
+    const CliResult batch = run({"lunar", "--batch"}, "2060-5-5\n2013-1-1\n");
+    EXPECT_EQ(batch.out.substr(0, 6), "ERROR ");
+}
+
 } // namespace

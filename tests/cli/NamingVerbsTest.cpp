@@ -149,6 +149,83 @@ TEST_F(NamingVerbs, BadRequestsFailWithAMessage)
     EXPECT_EQ(out.str().substr(0, 6), "ERROR ");
 }
 
+TEST_F(NamingVerbs, NamesAreTrimmedBoundedAndFreeOfBlanks)
+{
+    ASSERT_EQ(run({"score", "李", "明"}), 0);
+    const std::string plain = out.str();
+    ASSERT_EQ(run({"score", " 李", "明\u3000"}), 0);
+    EXPECT_EQ(out.str(), plain) << "blanks around a name are no part of it";
+
+    const std::string huge(100000, 'a');
+    const struct
+    {
+        std::vector<std::string> words;
+        const char* message;
+    } refused[] = {
+        {{"score", "李", "明 华"}, "名字中不能有空格\n"},
+        {{"score", huge, "明"}, "姓氏应是一个或两个汉字，例如“李”或“欧阳”。\n"},
+        {{"score", "李", "明华明"}, "名字应是一个或两个汉字，例如“明”或“明华”。\n"},
+        {{"generate", "--surname", huge, "--sex", "男"}, "姓氏应是一个或两个汉字，例如“李”或“欧阳”。\n"},
+        {{"generate", "--mode", "combination", "--surname", "李", "--chars", std::string(201, 'x')},
+         "--chars 最多 200 个字\n"},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.message);
+        EXPECT_EQ(run(c.words), 2);
+        EXPECT_EQ(err.str(), c.message);
+        EXPECT_TRUE(out.str().empty());
+    }
+    // In a batch: a line beyond any request is an ERROR line, the next line is answered.
+    ASSERT_EQ(run({"score", "--batch"}, "李 " + std::string(5000, 'x') + "\n李 明\n"), 0);
+    EXPECT_EQ(out.str(), "ERROR 请求过长（一行最多 4096 字节）\n" + plain);
+}
+
+TEST_F(NamingVerbs, AnEmptyAnswerIsNeverSilent)
+{
+    // Nothing to list is no failure of the request, but it is said; in a batch it is an ERROR line.
+    EXPECT_EQ(run({"generate", "--mode", "combination", "--surname", "李", "--chars", "abc"}), 0);
+    EXPECT_TRUE(out.str().empty());
+    EXPECT_EQ(err.str(), "没有生成任何名字（没有可用的字，或条件过严）\n");
+    ASSERT_EQ(run({"generate", "--mode", "combination", "--surname", "李", "--batch"}, "--chars abc\n"), 0);
+    EXPECT_EQ(out.str(), "ERROR 没有生成任何名字（没有可用的字，或条件过严）\n");
+    EXPECT_EQ(run({"char", "龘"}), 1);
+    EXPECT_EQ(err.str(), "字典中没有这个字: 龘\n");
+}
+
+TEST_F(NamingVerbs, UnknownOptionsAndFlagValuesAreUsageErrors)
+{
+    const struct
+    {
+        std::vector<std::string> words;
+        const char* message;
+    } cases[] = {
+        {{"generate", "--mode", "high-score", "--surname", "李", "--sex", "男", "--lenght", "1"},
+         "未知的选项: --lenght\n"},
+        {{"score", "李", "明", "--json=0"}, "选项 --json 不带取值\n"},
+        {{"score", "李", "明", "--jsn"}, "未知的选项: --jsn\n"},
+        {{"generate", "--surname", "李", "--must-n", "火"}, "未知的选项: --must-n\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        EXPECT_EQ(run(c.words), 2);
+        EXPECT_EQ(err.str().substr(0, std::string(c.message).size()), c.message);
+        EXPECT_NE(err.str().find("用法: nestling-cli " + c.words[0]), std::string::npos) << err.str();
+        EXPECT_TRUE(out.str().empty());
+    }
+    ASSERT_EQ(run({"score", "--batch"}, "李 明 --jsn 1\n"), 0);
+    EXPECT_EQ(out.str(), "ERROR 未知的选项: --jsn\n");
+}
+
+TEST_F(NamingVerbs, JsonIsValidWhateverTheInput)
+{
+    // A control character and a byte that is no UTF-8 in the name: escaped, and U+FFFD.
+    ASSERT_EQ(run({"score", "李", "明", "--json"}), 0);
+    const std::string json = out.str();
+    EXPECT_EQ(json.find('\x01'), std::string::npos);
+    ASSERT_EQ(run({"char", "\xFF"}), 1);
+    EXPECT_EQ(err.str(), "字典中没有这个字: \xEF\xBF\xBD\n");
+}
+
 TEST_F(NamingVerbs, ScoreJsonCarriesTheSixFortunes)
 {
     ASSERT_EQ(run({"score", "李", "明", "--json"}), 0);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 namespace {
@@ -50,6 +51,26 @@ TEST(ReportVerb, WritesTheDetailFilesAndPrintsTheEvaluationRow)
     EXPECT_EQ(refused.status, 2);
     EXPECT_EQ(refused.err, "请输入姓氏\n");
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "E"));
+}
+
+TEST(ReportVerb, AReportThatCannotBeWrittenFailsAndABlankInsideIsRefused)
+{
+    testing_support::TempDir dir;
+    const std::string db = (dir.path() / "report.db").string();
+    testing_support::makeDatabase(
+        db, {"naming-schema.sql", "numerology-rows.sql", "report-texts.sql", "report-chars.sql"});
+    const auto target = dir.path() / "D";
+    std::filesystem::create_directories(target);
+    std::ofstream(target / "data") << "a file where the data folder should be";
+    const Outcome failed = runCli({"report", "李", "明华", "--dir", target.string(), "--db", db}, dir.path());
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("无法写入报告文件"), std::string::npos) << failed.err;
+
+    const Outcome blank =
+        runCli({"report", "李", "明 华", "--dir", (dir.path() / "E").string(), "--db", db}, dir.path());
+    EXPECT_EQ(blank.status, 2);
+    EXPECT_EQ(blank.err, "姓氏和名字中不能有空格\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "E" / "data" / "temp.html"));
 }
 
 class GenerateExport : public NamingFixture

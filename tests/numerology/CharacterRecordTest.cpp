@@ -58,6 +58,21 @@ TEST_F(CharacterRecordTest, LookupAndUsability)
     EXPECT_FALSE(IsUsable(LookupCharacter(m_store, "空"))) << "no element";
 }
 
+TEST_F(CharacterRecordTest, ImplausibleStrokeCountsReadAsNoRow)
+{
+    // A damaged database: counts near INT_MAX would overflow the grid sums, negative ones make no sense.
+    ASSERT_TRUE(m_store.Execute("update XW_CNWord set 繁体笔画数 = 2147483647 where 汉字 = '涵'"));
+    ASSERT_TRUE(m_store.Execute("update XW_CNWord set 简体笔画数 = -5 where 汉字 = '华'"));
+    for (const char* character : {"涵", "华"}) {
+        SCOPED_TRACE(character);
+        const CharacterRecord record = LookupCharacter(m_store, character);
+        EXPECT_EQ(record.simplifiedStrokes, 0);
+        EXPECT_EQ(record.traditionalStrokes, 0);
+        EXPECT_FALSE(IsUsable(record));
+    }
+    EXPECT_TRUE(IsUsable(LookupCharacter(m_store, "明"))) << "the other rows are read as they are";
+}
+
 TEST(CharacterCache, FindsTheFirstOfRepeatedEntries)
 {
     CharacterCache cache;

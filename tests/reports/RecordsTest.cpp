@@ -89,4 +89,25 @@ TEST(Records, ALongValueSurvivesTheSettingsFileWhole)
     EXPECT_EQ(reports::RestoreNamingRecords(read.value("设置", "名字记录", "")), records);
 }
 
+TEST(Records, TextsHoldingTheSeparatorsComeBackAsSaved)
+{
+    // A blank inside a text is no line break, and ";" "|" "\\" are no separators there.
+    const std::vector<ListCells> records = {
+        {"1", "李\r\n明|华", "a;b", "c d", "e\\", "\\|", "", "x\\ y"},
+        {"2", "欧阳\r\n子 涵", "", "", "", "", "", ""},
+        {"3", "王\r\n", ";", "|", " ", "\\\\", "", "end"},
+    };
+    const std::string value = reports::SaveNamingRecords(records);
+    EXPECT_EQ(reports::RestoreNamingRecords(value), records);
+    // Through the settings file too.
+    text::IniFile written;
+    written.setValue("设置", "名字记录", value);
+    text::IniFile read;
+    read.parse(written.serialize());
+    EXPECT_EQ(reports::RestoreNamingRecords(read.value("设置", "名字记录", "")), records);
+    // Values written before texts were escaped read as they always did.
+    EXPECT_EQ(reports::RestoreNamingRecords("王 子涵;a;b;c;d;e;f|")[0][1], "王\r\n子涵");
+    EXPECT_EQ(reports::RestoreNamingRecords("a\\b|")[0][1], "a\\b");
+}
+
 } // namespace

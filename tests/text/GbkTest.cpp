@@ -43,6 +43,24 @@ TEST(Gbk, CharacterOutsideGbkKeepsItsGb18030Form)
     EXPECT_FALSE(text::isGbkEncodable(emoji));
 }
 
+TEST(Gbk, PrivateUseCharactersKeepTheirGbkCodes)
+{
+    // GBK gives these private-use code points two-byte codes; they must not turn into U+FFFD.
+    const struct
+    {
+        const char* utf8;
+        const char* gbk;
+    } cases[] = {
+        {"\uE78D", "\xA6\xD9"}, {"\uE796", "\xA6\xF3"}, {"\uE81E", "\xFE\x59"},
+        {"\uE864", "\xFE\xA0"}, {"\uE000", "\xAA\xA1"}, // one the converter knows itself
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.gbk);
+        EXPECT_EQ(text::toGbk(std::string("李") + c.utf8 + "明"),
+                  "\xC0\xEE" + std::string(c.gbk) + "\xC3\xF7");
+    }
+}
+
 TEST(Gbk, InvalidBytesBecomeReplacementWithoutLosingTheRest)
 {
     const std::string replacement = "\xEF\xBF\xBD";

@@ -2,7 +2,12 @@
 #include "support/Fixture.h"
 #include "text/Gbk.h"
 
+#include "text/Utf8.h"
+
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <unistd.h>
 
 namespace {
 
@@ -58,6 +63,138 @@ TEST(IniFile, ReadsHandWrittenFilesAndReportsUnwritablePaths)
     EXPECT_EQ(ini.value("设置", "姓氏"), "李");
     EXPECT_FALSE(ini.load("/nonexistent-folder/config.dat"));
     EXPECT_FALSE(ini.save("/nonexistent-folder/config.dat"));
+}
+
+std::string utf16(std::string_view utf8, bool bigEndian)
+{
+    // Enough for the test texts: characters of the basic plane only.
+    std::string out;
+    for (size_t i = 0; i < utf8.size();) {
+        const auto b = [&](size_t k) { return static_cast<unsigned char>(utf8[i + k]); };
+        char32_t code = b(0);
+        size_t n = 1;
+        if (b(0) >= 0xE0) {
+            code = ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
+            n = 3;
+        } else if (b(0) >= 0xC0) {
+            code = ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
+            n = 2;
+        }
+        const char high = static_cast<char>(code >> 8);
+        const char low = static_cast<char>(code & 0xFF);
+        out += bigEndian ? std::string{high, low} : std::string{low, high};
+        i += n;
+    }
+    return out;
+}
+
+TEST(IniFile, ReadsTheEncodingsAndLineEndsAnEditorMayLeave)
+{
+    const std::string text = "[设置]\r\n姓氏=欧阳\r\n名字记录=王 子涵;a|\r\n";
+    const std::string crOnly = text::replaceAll(text, "\r\n", "\r");
+    const struct
+    {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"GBK", text::toGbk(text)},
+        {"GBK, CR only", text::toGbk(crOnly)},
+        {"GBK, LF only", text::toGbk(text::replaceAll(text, "\r\n", "\n"))},
+        {"UTF-8", text},
+        {"UTF-8 with BOM", "\xEF\xBB\xBF" + text},
+        {"UTF-8, CR only", crOnly},
+        {"UTF-16LE with BOM", "\xFF\xFE" + utf16(text, false)},
+        {"UTF-16BE with BOM", "\xFE\xFF" + utf16(text, true)},
+        {"UTF-16LE without BOM", utf16(text, false)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        text::IniFile ini;
+        EXPECT_TRUE(ini.parse(c.bytes));
+        EXPECT_EQ(ini.value("设置", "姓氏"), "欧阳");
+        EXPECT_EQ(ini.value("设置", "名字记录"), "王 子涵;a|");
+    }
+    // A zero character in UTF-16 is dropped, so the file written from the values is read again.
+    text::IniFile withZero;
+    ASSERT_TRUE(withZero.parse("\xFF\xFE" + utf16("[s]\r\nk=a", false) + std::string(2, '\0') +
+                               utf16("b\r\n", false)));
+    EXPECT_EQ(withZero.value("s", "k"), "ab");
+    text::IniFile again;
+    EXPECT_TRUE(again.parse(withZero.serialize()));
+    text::IniFile binary;
+    EXPECT_FALSE(binary.parse(std::string("\x7F"
+                                          "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0",
+                                          16)));
+}
+
+TEST(IniFile, AKeyStartingWithABracketIsNoSection)
+{
+    text::IniFile ini;
+    ini.parse(text::toGbk("[设置]\n[备注]=手写的键\n姓氏=李\n[其他] ; comment\nk=v\n"));
+    EXPECT_EQ(ini.sections(), (std::vector<std::string>{"设置", "其他"}));
+    EXPECT_EQ(ini.value("设置", "[备注]"), "手写的键");
+    EXPECT_EQ(ini.value("设置", "姓氏"), "李");
+    EXPECT_EQ(ini.value("其他", "k"), "v");
+    // And such a key survives a save.
+    text::IniFile back;
+    back.parse(ini.serialize());
+    EXPECT_EQ(back.value("设置", "[备注]"), "手写的键");
+}
+
+TEST(IniFile, TellsAMissingFileFromOneThatCannotBeRead)
+{
+    TempDir dir;
+    text::IniFile ini;
+    EXPECT_EQ(ini.read((dir.path() / "config.dat").string()), text::IniFile::LoadResult::Missing);
+    std::filesystem::create_directory(dir.path() / "folder.dat");
+    EXPECT_EQ(ini.read((dir.path() / "folder.dat").string()), text::IniFile::LoadResult::Unreadable);
+    std::ofstream(dir.path() / "binary.dat", std::ios::binary) << std::string("a\0b\0\0\0c", 7);
+    EXPECT_EQ(ini.read((dir.path() / "binary.dat").string()), text::IniFile::LoadResult::Unreadable);
+    std::filesystem::create_symlink(dir.path() / "gone", dir.path() / "dangling.dat");
+    EXPECT_EQ(ini.read((dir.path() / "dangling.dat").string()), text::IniFile::LoadResult::Missing);
+    if (::geteuid() != 0) { // root reads whatever the permissions say
+        std::ofstream(dir.path() / "locked.dat") << "[设置]\n";
+        std::filesystem::permissions(dir.path() / "locked.dat", std::filesystem::perms::none);
+        EXPECT_EQ(ini.read((dir.path() / "locked.dat").string()), text::IniFile::LoadResult::Unreadable);
+    }
+}
+
+TEST(IniFile, SavingKeepsTheFilesAttributes)
+{
+    TempDir dir;
+    namespace fs = std::filesystem;
+    text::IniFile ini;
+    ini.setValue("设置", "姓氏", "李");
+
+    const auto fresh = dir.path() / "fresh.dat";
+    ASSERT_TRUE(ini.save(fresh.string()));
+    EXPECT_EQ(fs::status(fresh).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write)
+        << "the records are private";
+
+    const auto shared = dir.path() / "shared.dat";
+    std::ofstream(shared) << "old";
+    fs::permissions(shared, fs::perms::owner_all | fs::perms::group_read);
+    ASSERT_TRUE(ini.save(shared.string()));
+    EXPECT_EQ(fs::status(shared).permissions() & fs::perms::all,
+              fs::perms::owner_all | fs::perms::group_read);
+
+    const auto target = dir.path() / "real.dat";
+    const auto link = dir.path() / "link.dat";
+    std::ofstream(target) << "old";
+    fs::create_symlink("real.dat", link);
+    ASSERT_TRUE(ini.save(link.string()));
+    EXPECT_TRUE(fs::is_symlink(link)) << "the link stays a link";
+    EXPECT_NE(readFile(target).find(text::toGbk("姓氏=李")), std::string::npos);
+
+    const auto readOnly = dir.path() / "readonly.dat";
+    std::ofstream(readOnly) << "old";
+    fs::permissions(readOnly, fs::perms::owner_read);
+    EXPECT_FALSE(ini.save(readOnly.string()));
+    EXPECT_EQ(readFile(readOnly), "old");
+    // No temporary file is left behind by any of these.
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
 } // namespace
