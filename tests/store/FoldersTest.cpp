@@ -64,7 +64,7 @@ TEST(Folders, ProgramFolderIsBesideTheExecutableOrInTheInstalledShareFolder)
 
 TEST(Folders, UserDataFolderFollowsXdgDataHome)
 {
-    const ScopedEnv home("HOME", "/home/someone");
+    const ScopedEnv home("HOME", "someone-home");
     {
         const ScopedEnv xdg("XDG_DATA_HOME", "/var/xdg");
         EXPECT_EQ(store::userDataFolder(), fs::path("/var/xdg/nestling"));
@@ -72,7 +72,7 @@ TEST(Folders, UserDataFolderFollowsXdgDataHome)
     // Unset, empty or relative: the default under the home folder.
     for (const char* value : {static_cast<const char*>(nullptr), "", "relative/path"}) {
         const ScopedEnv xdg("XDG_DATA_HOME", value);
-        EXPECT_EQ(store::userDataFolder(), fs::path("/home/someone/.local/share/nestling"));
+        EXPECT_EQ(store::userDataFolder(), fs::path("someone-home/.local/share/nestling"));
     }
 }
 
