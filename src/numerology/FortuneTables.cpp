@@ -29,11 +29,6 @@ const std::array<std::string, kThreeTalentKeys>& keyTexts()
     return texts;
 }
 
-int strokes(const CharacterRecord* record, int CharacterRecord::*field)
-{
-    return record ? record->*field : 0;
-}
-
 } // namespace
 
 std::string_view ThreeTalentKeyText(int keyNumber) noexcept
@@ -111,25 +106,11 @@ NameScoreResult FortuneTables::result(const CharacterRecord* s1, const Character
                                       const CharacterRecord* g1, const CharacterRecord* g2,
                                       NameShape shape) const
 {
-    if (shape.surname != 2)
-        s2 = nullptr;
-    if (shape.given != 2)
-        g2 = nullptr;
-    NameScoreResult result;
-    const auto trad = &CharacterRecord::traditionalStrokes;
-    const auto simp = &CharacterRecord::simplifiedStrokes;
-    result.grids =
-        ComputeFiveGrids(strokes(s1, trad), strokes(s2, trad), strokes(g1, trad), strokes(g2, trad), shape);
-    const int key = ThreeTalentKeyNumber(result.grids);
-    result.threeTalentKey = keyTexts()[static_cast<size_t>(key)];
+    NameScoreResult result = NameWithoutFortunes({s1, s2, g1, g2, shape});
     const std::array<int, 5> grids = result.grids.values();
     for (size_t i = 0; i < grids.size(); ++i)
         result.fortunes[i] = word(gridWord(grids[i]));
-    result.fortunes[kThreeTalents] = word(talentWord(key));
-    result.simplifiedTotal = strokes(s1, simp) + strokes(s2, simp) + strokes(g1, simp) + strokes(g2, simp);
-    for (const CharacterRecord* record : {s1, s2, g1, g2})
-        if (record)
-            result.elements += record->element;
+    result.fortunes[kThreeTalents] = word(talentWord(ThreeTalentKeyNumber(result.grids)));
     result.score = score(result.grids);
     return result;
 }
@@ -137,14 +118,8 @@ NameScoreResult FortuneTables::result(const CharacterRecord* s1, const Character
 NameScoreResult FortuneTables::result(std::string_view surname, std::string_view given,
                                       const CharacterCache& cache) const
 {
-    const std::vector<std::string> surnameParts = SplitCharacters(surname);
-    const std::vector<std::string> givenParts = SplitCharacters(given);
-    const auto find = [&](const std::vector<std::string>& parts, size_t i) -> const CharacterRecord* {
-        return i < parts.size() ? cache.FindCharacter(parts[i]) : nullptr;
-    };
-    const NameShape shape{surnameParts.size() >= 2 ? 2 : 1, givenParts.size() >= 2 ? 2 : 1};
-    return result(find(surnameParts, 0), find(surnameParts, 1), find(givenParts, 0), find(givenParts, 1),
-                  shape);
+    const NameRecords name = FindNameRecords(surname, given, cache);
+    return result(name.s1, name.s2, name.g1, name.g2, name.shape);
 }
 
 std::string FortuneTables::threeTalentFortune(std::string_view key)

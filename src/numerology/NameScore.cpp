@@ -39,32 +39,7 @@ int WeightedHundredths(const std::array<std::string, 6>& fortunes) noexcept
     return hundredths;
 }
 
-NameScoreResult ScoreName(const CharacterRecord* s1, const CharacterRecord* s2, const CharacterRecord* g1,
-                          const CharacterRecord* g2, NameShape shape, FortuneSource& fortunes)
-{
-    if (shape.surname != 2)
-        s2 = nullptr;
-    if (shape.given != 2)
-        g2 = nullptr;
-    NameScoreResult result;
-    const auto trad = &CharacterRecord::traditionalStrokes;
-    const auto simp = &CharacterRecord::simplifiedStrokes;
-    result.grids =
-        ComputeFiveGrids(strokes(s1, trad), strokes(s2, trad), strokes(g1, trad), strokes(g2, trad), shape);
-    result.threeTalentKey = ThreeTalentKey(result.grids);
-    const std::array<int, 5> grids = result.grids.values();
-    for (size_t i = 0; i < grids.size(); ++i)
-        result.fortunes[i] = fortunes.gridFortune(grids[i]);
-    result.fortunes[kThreeTalents] = fortunes.threeTalentFortune(result.threeTalentKey);
-    result.simplifiedTotal = strokes(s1, simp) + strokes(s2, simp) + strokes(g1, simp) + strokes(g2, simp);
-    for (const CharacterRecord* record : {s1, s2, g1, g2})
-        appendElement(result.elements, record);
-    result.score = WeightedScore(result.fortunes);
-    return result;
-}
-
-NameScoreResult ScoreName(std::string_view surname, std::string_view given, const CharacterCache& cache,
-                          FortuneSource& fortunes)
+NameRecords FindNameRecords(std::string_view surname, std::string_view given, const CharacterCache& cache)
 {
     const std::vector<std::string> surnameParts = SplitCharacters(surname);
     const std::vector<std::string> givenParts = SplitCharacters(given);
@@ -72,8 +47,44 @@ NameScoreResult ScoreName(std::string_view surname, std::string_view given, cons
         return i < parts.size() ? cache.FindCharacter(parts[i]) : nullptr;
     };
     const NameShape shape{surnameParts.size() >= 2 ? 2 : 1, givenParts.size() >= 2 ? 2 : 1};
-    return ScoreName(find(surnameParts, 0), find(surnameParts, 1), find(givenParts, 0), find(givenParts, 1),
-                     shape, fortunes);
+    return {find(surnameParts, 0), shape.surname == 2 ? find(surnameParts, 1) : nullptr, find(givenParts, 0),
+            shape.given == 2 ? find(givenParts, 1) : nullptr, shape};
+}
+
+NameScoreResult NameWithoutFortunes(const NameRecords& name)
+{
+    const CharacterRecord* s2 = name.shape.surname == 2 ? name.s2 : nullptr;
+    const CharacterRecord* g2 = name.shape.given == 2 ? name.g2 : nullptr;
+    NameScoreResult result;
+    const auto trad = &CharacterRecord::traditionalStrokes;
+    const auto simp = &CharacterRecord::simplifiedStrokes;
+    result.grids = ComputeFiveGrids(strokes(name.s1, trad), strokes(s2, trad), strokes(name.g1, trad),
+                                    strokes(g2, trad), name.shape);
+    result.threeTalentKey = ThreeTalentKey(result.grids);
+    result.simplifiedTotal =
+        strokes(name.s1, simp) + strokes(s2, simp) + strokes(name.g1, simp) + strokes(g2, simp);
+    for (const CharacterRecord* record : {name.s1, s2, name.g1, g2})
+        appendElement(result.elements, record);
+    return result;
+}
+
+NameScoreResult ScoreName(const CharacterRecord* s1, const CharacterRecord* s2, const CharacterRecord* g1,
+                          const CharacterRecord* g2, NameShape shape, FortuneSource& fortunes)
+{
+    NameScoreResult result = NameWithoutFortunes({s1, s2, g1, g2, shape});
+    const std::array<int, 5> grids = result.grids.values();
+    for (size_t i = 0; i < grids.size(); ++i)
+        result.fortunes[i] = fortunes.gridFortune(grids[i]);
+    result.fortunes[kThreeTalents] = fortunes.threeTalentFortune(result.threeTalentKey);
+    result.score = WeightedScore(result.fortunes);
+    return result;
+}
+
+NameScoreResult ScoreName(std::string_view surname, std::string_view given, const CharacterCache& cache,
+                          FortuneSource& fortunes)
+{
+    const NameRecords name = FindNameRecords(surname, given, cache);
+    return ScoreName(name.s1, name.s2, name.g1, name.g2, name.shape, fortunes);
 }
 
 std::optional<int> ScoreCeiling(std::string_view heavenFortune) noexcept

@@ -47,6 +47,21 @@ inline int WeightedScore(const std::array<std::string, 6>& fortunes) noexcept
     return WeightedHundredths(fortunes) / 100;
 }
 
+// The records of a full name's characters (nullptr: a character the cache lacks) and its shape.
+struct NameRecords
+{
+    const CharacterRecord* s1 = nullptr;
+    const CharacterRecord* s2 = nullptr; // null unless the surname has two characters
+    const CharacterRecord* g1 = nullptr;
+    const CharacterRecord* g2 = nullptr; // null unless the given name has two characters
+    NameShape shape{1, 1};
+};
+NameRecords FindNameRecords(std::string_view surname, std::string_view given, const CharacterCache& cache);
+
+// Everything of a name's result that needs no fortune: the five grids, the three-talent key, the
+// simplified total and the elements.
+NameScoreResult NameWithoutFortunes(const NameRecords& name);
+
 // Scores a full name from the characters' records (nullptr: a character the cache lacks, counted as
 // zero strokes and no element). s2 and g2 are ignored unless the shape has them.
 NameScoreResult ScoreName(const CharacterRecord* s1, const CharacterRecord* s2, const CharacterRecord* g1,

@@ -116,19 +116,6 @@ TEST_F(NamingVerbs, OneCharacterMessageGoesToStderr)
 
 TEST_F(NamingVerbs, BadRequestsFailWithAMessage)
 {
-    // Nothing missing: the panel as the form starts it (a run of it is the slowest there is).
-    std::string error;
-    const auto args = cli::parseArguments({"generate", "--from-chart", "2013-1-1", "0"}, error);
-    ASSERT_TRUE(args);
-    naming::ElementFilter filter;
-    filter.must = {};
-    std::ostringstream said;
-    ASSERT_TRUE(cli::parseElementOptions(*args, filter, said));
-    EXPECT_TRUE(filter.must.limiter);
-    EXPECT_EQ(filter.must.elements, "金木水火土");
-    EXPECT_FALSE(filter.second.limiter);
-    EXPECT_EQ(said.str(), "八字五行不缺，按默认筛选条件起名（--must 金木水火土）\n");
-
     const std::vector<std::vector<std::string>> bad = {
         {"generate", "--surname", "李", "--sex", "x"},
         {"generate", "--surname", "李", "--length", "3"},

@@ -1,5 +1,6 @@
 // The high-score mode end to end in the real window: type a surname, choose the mode, press
 // 按钮_起名 and wait for the sorted list. Runs on the built database (skipped without one).
+#include "RealProgram.h"
 #include "app/ControlNames.h"
 #include "app/Program.h"
 #include "app/Settings.h"
@@ -22,62 +23,6 @@
 #include <QTimer>
 
 namespace n = app::names;
-
-namespace {
-
-class Silent : public store::MessageSink
-{
-public:
-    void showMessage(const store::Message&) override {}
-};
-
-template <typename T> T* named(QWidget* root, std::string_view name)
-{
-    return root->findChild<T*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-}
-
-} // namespace
-
-// The window, its host and the whole window logic over the built database, started up.
-struct RealProgram
-{
-    explicit RealProgram(const std::string& db)
-        : root(dir.path().toStdString()), host(window),
-          program(host, store, {root / "program", root / "config", root / "nestling.lock"})
-    {
-        Silent sink;
-        loaded = store::LoadNamingDatabase(store, db, sink) == store::LoadState::Ready;
-        host.setDesktopOpening(false);
-        program.shell.hooks().startDatabaseLoad = [] {};
-        program.naming.setSeed(1);
-        started = program.shell.StartUp();
-    }
-    ~RealProgram() { program.shell.ExitApplication(); }
-
-    void startHighScore(const QString& surname)
-    {
-        named<QLineEdit>(&window, n::编辑框_姓氏)->setText(surname);
-        named<QComboBox>(&window, n::组合框_性别)->setCurrentIndex(0);
-        named<QComboBox>(&window, n::组合框_名字个数)->setCurrentIndex(1);
-        named<QAbstractButton>(&window, n::单选框_高分起名)->click();
-        named<QAbstractButton>(&window, n::按钮_起名)->click();
-    }
-
-    QTemporaryDir dir;
-    std::filesystem::path root;
-    store::NamingStore store;
-    gui::MainWindow window;
-    gui::QtHost host;
-    app::Program program;
-    bool loaded = false;
-    bool started = false;
-};
-
-std::string builtDatabase()
-{
-    const QByteArray db = qgetenv("NESTLING_DB");
-    return db.isEmpty() || !QFile::exists(QString::fromUtf8(db)) ? std::string() : db.toStdString();
-}
 
 class HighScoreTest : public QObject
 {

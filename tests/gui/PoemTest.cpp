@@ -1,5 +1,6 @@
 // The poem mode end to end in the real window: choose a poet and a poem, take it over, tick and
 // generate. Runs on the built database (skipped without one).
+#include "RealProgram.h"
 #include "app/ControlNames.h"
 #include "app/Program.h"
 #include "gui/Application.h"
@@ -21,17 +22,6 @@
 namespace n = app::names;
 
 namespace {
-
-class Silent : public store::MessageSink
-{
-public:
-    void showMessage(const store::Message&) override {}
-};
-
-template <typename T> T* named(QWidget* root, std::string_view name)
-{
-    return root->findChild<T*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-}
 
 int rowOf(const app::Window& window, std::string_view list, int column, const std::string& text)
 {
@@ -55,20 +45,14 @@ private slots:
 
     void choosePoemTickAndGenerate()
     {
-        const QByteArray db = qgetenv("NESTLING_DB");
-        if (db.isEmpty() || !QFile::exists(QString::fromUtf8(db)))
+        if (builtDatabase().empty())
             QSKIP("no built database");
-        QTemporaryDir dir;
-        const std::filesystem::path root = dir.path().toStdString();
-        store::NamingStore store;
-        Silent sink;
-        QCOMPARE(store::LoadNamingDatabase(store, db.toStdString(), sink), store::LoadState::Ready);
-        gui::MainWindow window;
-        gui::QtHost host(window);
-        host.setDesktopOpening(false);
-        app::Program program(host, store, {root / "program", root / "config", root / "nestling.lock"});
-        program.shell.hooks().startDatabaseLoad = [] {};
-        QVERIFY(program.shell.StartUp());
+        RealProgram p(builtDatabase());
+        QVERIFY(p.loaded && p.started);
+        gui::MainWindow& window = p.window;
+        gui::QtHost& host = p.host;
+        app::Program& program = p.program;
+        const std::filesystem::path& root = p.root;
         window.show();
 
         named<QLineEdit>(&window, n::编辑框_姓氏)->setText(QStringLiteral("王"));

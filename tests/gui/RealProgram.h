@@ -1,0 +1,71 @@
+#pragma once
+
+// The real window, its host and the whole window logic over the built database, started up: the
+// fixture of the GUI tests that run on the built database.
+#include "app/ControlNames.h"
+#include "app/Program.h"
+#include "gui/MainWindow.h"
+#include "gui/QtHost.h"
+#include "store/LoadNamingDatabase.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+class Silent : public store::MessageSink
+{
+public:
+    void showMessage(const store::Message&) override {}
+};
+
+template <typename T> inline T* named(QWidget* root, std::string_view name)
+{
+    return root->findChild<T*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+struct RealProgram
+{
+    explicit RealProgram(const std::string& db)
+        : root(dir.path().toStdString()), host(window),
+          program(host, store, {root / "program", root / "config", root / "nestling.lock"})
+    {
+        Silent sink;
+        loaded = store::LoadNamingDatabase(store, db, sink) == store::LoadState::Ready;
+        host.setDesktopOpening(false);
+        program.shell.hooks().startDatabaseLoad = [] {};
+        program.naming.setSeed(1);
+        started = program.shell.StartUp();
+    }
+    ~RealProgram() { program.shell.ExitApplication(); }
+
+    void startHighScore(const QString& surname)
+    {
+        named<QLineEdit>(&window, app::names::编辑框_姓氏)->setText(surname);
+        named<QComboBox>(&window, app::names::组合框_性别)->setCurrentIndex(0);
+        named<QComboBox>(&window, app::names::组合框_名字个数)->setCurrentIndex(1);
+        named<QAbstractButton>(&window, app::names::单选框_高分起名)->click();
+        named<QAbstractButton>(&window, app::names::按钮_起名)->click();
+    }
+
+    QTemporaryDir dir;
+    std::filesystem::path root;
+    store::NamingStore store;
+    gui::MainWindow window;
+    gui::QtHost host;
+    app::Program program;
+    bool loaded = false;
+    bool started = false;
+};
+
+// The built database the test command names, or empty when there is none.
+inline std::string builtDatabase()
+{
+    const QByteArray db = qgetenv("NESTLING_DB");
+    return db.isEmpty() || !QFile::exists(QString::fromUtf8(db)) ? std::string() : db.toStdString();
+}
