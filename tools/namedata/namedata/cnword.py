@@ -20,9 +20,10 @@ def gb2312_chars():
     return out
 
 
-def list_chars(src):
+def list_chars(src, names=("boys.txt", "girls.txt", "classic-one-boys.txt", "classic-one-girls.txt")):
+    """The characters of the named lists in data-src/lists (all four character lists by default)."""
     chars = set()
-    for name in ("boys.txt", "girls.txt", "classic-one-boys.txt", "classic-one-girls.txt"):
+    for name in names:
         path = os.path.join(src, "lists", name)
         if not os.path.exists(path):
             raise RuntimeError(f"data-src/lists/{name} is missing")

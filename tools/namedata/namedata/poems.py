@@ -4,7 +4,7 @@ import json
 import os
 import re
 
-from . import rules
+from . import cnword, rules
 from .sources import gbk_ok, is_gbk_hanzi
 
 
@@ -22,14 +22,7 @@ def merge_conversion(orig, conv):
 
 def name_list_chars(src):
     """The characters of the boys' and the girls' list, the characters a name may be built of."""
-    chars = set()
-    for name in ("boys.txt", "girls.txt"):
-        path = os.path.join(src, "lists", name)
-        if not os.path.exists(path):
-            raise RuntimeError(f"data-src/lists/{name} is missing")
-        with open(path, encoding="utf-8") as f:
-            chars.update(c for c in f.read() if not c.isspace() and c not in ",，")
-    return chars
+    return cnword.list_chars(src, ("boys.txt", "girls.txt"))
 
 
 def name_characters(text, name_chars):
