@@ -12,7 +12,7 @@ class Transliteration(unittest.TestCase):
                  ("Anna", "AE1 N AH0", True, "安娜"),
                  ("Barbara", "B AA1 R B ER0 AH0", True, "巴巴拉"),
                  ("Milton", "M IH1 L T AH0 N", False, "米尔顿"),
-                 ("Frank", "F R AE1 NG K", False, "弗朗克")]
+                 ("Frank", "F R AE1 NG K", False, "弗兰克")]
         for name, pron, female, want in cases:
             got = translit.transliterate(name, translit.cmu_to_phones(pron), table, female)
             self.assertEqual(got, want, name)
