@@ -236,6 +236,18 @@ def transliterate(name, phones, table, female=False):
         i += 1
     if len(out) == 1 and phones and phones[-1][0] in ("EY", "AY"):
         out.append(table.get("-", "I", female) or "")    # Jay 杰伊, Guy 盖伊
+    elif (len(out) == 1 and len(phones) > 1 and phones[-1][0] == "N"
+          and phones[-2][0] in VOWELS and phones[-2][0] != "EH"):     # but Ken 肯, Glen 格伦
+        # a name of one syllable ending in n keeps the n as a syllable: Ron 罗恩, Lynn 林恩
+        ch = out[0]
+        if phones[-2][0] != "IH":
+            onset = phones[-3][0] if len(phones) > 2 and phones[-3][0] not in VOWELS else "-"
+            vi_cls = VOWELS[phones[-2][0]]
+            g = groups[-1] if aligned else ""
+            if phones[-2][0] in SPELLED and len(g) == 1 and g in LETTER:
+                vi_cls = LETTER[g]
+            ch = table.get(onset, vi_cls, female) or ch
+        out[:] = [ch, table.get("-", "EN", female) or ""]
     return "".join(out)
 
 
