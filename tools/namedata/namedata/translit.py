@@ -242,11 +242,11 @@ def transliterate(name, phones, table, female=False):
         ch = out[0]
         if phones[-2][0] != "IH":
             onset = phones[-3][0] if len(phones) > 2 and phones[-3][0] not in VOWELS else "-"
-            vi_cls = VOWELS[phones[-2][0]]
+            cls = VOWELS[phones[-2][0]]
             g = groups[-1] if aligned else ""
             if phones[-2][0] in SPELLED and len(g) == 1 and g in LETTER:
-                vi_cls = LETTER[g]
-            ch = table.get(onset, vi_cls, female) or ch
+                cls = LETTER[g]
+            ch = table.get(onset, cls, female) or ch
         out[:] = [ch, table.get("-", "EN", female) or ""]
     return "".join(out)
 
