@@ -1,10 +1,12 @@
 """Transliteration of English given names into Chinese characters, from phonemes."""
 import re
 
-VOWELS = {"AA": "A", "AE": "A", "AH": "A", "EH": "E", "EY": "AI", "IH": "I", "IY": "I",
+VOWELS = {"AA": "A", "AE": "A", "AH": "A", "EH": "E", "EY": "EI", "IH": "I", "IY": "I",
           "AO": "O", "OW": "O", "AW": "O", "UH": "U", "UW": "U", "ER": "ER", "AY": "AI", "OY": "O"}
-NASAL = {"A": "AN", "E": "EN", "I": "IN", "O": "ON", "U": "UN", "ER": "EN", "AI": "AN"}
-VELAR = {"A": "ANG", "E": "EN", "I": "ING", "O": "ONG", "U": "ONG", "ER": "EN", "AI": "ANG"}
+NASAL = {"A": "AN", "E": "EN", "I": "IN", "O": "ON", "U": "UN", "ER": "EN", "AI": "AN", "EI": "EN",
+         "AU": "ON"}
+VELAR = {"A": "ANG", "E": "EN", "I": "ING", "O": "ONG", "U": "ONG", "ER": "EN", "AI": "ANG",
+         "EI": "EN", "AU": "ONG"}
 LETTER = {"a": "A", "e": "E", "i": "I", "y": "I", "o": "O", "u": "U"}
 # vowels whose class follows the spelling when the letters line up with the phonemes
 SPELLED = {"AA", "EH", "ER0"}
@@ -38,22 +40,59 @@ class SyllableTable:
         return c
 
 
-def vowel_groups(name):
+# vowel letter pairs that spell two syllables when the phonemes need more vowels than the groups give
+SPLITS = ("ia", "io", "eo", "iu", "oe", "ua", "ue", "ie", "ea", "ya", "yo")
+
+
+def vowel_groups(name, wanted=None):
+    """The vowel letter groups of a name; with wanted, pairs such as ia, eo are split in two
+    (from the left) until there are as many groups as vowel phonemes."""
     s = name.lower()
     if re.search(r"[^aeiouy]e$", s) and len(re.findall(r"[aeiouy]+", s)) > 1:
         s = s[:-1]                       # silent final e
-    return re.findall(r"[aeiouy]+", s)
+    groups = re.findall(r"[aeiouy]+", s)
+    if wanted is None:
+        return groups
+    k = 0
+    while len(groups) < wanted and k < len(groups):
+        g = groups[k]
+        cut = next((j for j in range(1, len(g)) if g[j - 1:j + 1] in SPLITS), None)
+        if cut is None:
+            k += 1
+            continue
+        groups[k:k + 1] = [g[:cut], g[cut:]]
+    return groups
+
+
+def schwa_n(onset, spelled):
+    """The column of a schwa before n: -an reads en (Alan 艾伦, Evan 埃文) but -dan 丹;
+    -on reads on (Milton 米尔顿, Damon 戴蒙) but -don 登; -un un; -in in; -en en."""
+    if spelled in ("i", "y"):
+        return "IN"
+    if spelled == "a":
+        return "AN" if onset == "D" else "EN"
+    if spelled == "o":
+        return "EN" if onset == "D" else "ON"
+    if spelled == "u":
+        return "UN"
+    return "EN"
 
 
 def transliterate(name, phones, table, female=False):
     """phones: list of (ARPAbet phone, stress) with stress None for consonants."""
-    groups = vowel_groups(name)
+    low = name.lower()
+    if "z" not in low and "x" not in low:      # a z sound written s is read as s (Susan, Isaac)
+        phones = [("S", None) if p == "Z" else (p, st) for p, st in phones]
     nvow = sum(1 for p, _s in phones if p in VOWELS)
+    groups = vowel_groups(name, nvow)
     aligned = len(groups) == nvow
     out = []
     phones_r = set()                     # vowel positions preceded by the r of an ER
-    low = name.lower()
+    after_i = set()                      # vowel positions that follow an i sound (ia, io, ian)
     doubled = {"N": "nn" in low, "M": False}
+    # a final unstressed -el/-al after a single consonant reads as the consonant alone + l (Michael)
+    weak_l = bool(re.search(r"([^aeiouyl]|cha)[ae]l$|[^aeiouy]le$", low))
+    weak_l = weak_l and not re.search(r"(s|th)[ae]l$", low)   # Ethel 埃塞尔, Russell 拉塞尔
     vi = 0
     i = 0
     n = len(phones)
@@ -61,50 +100,90 @@ def transliterate(name, phones, table, female=False):
     def is_vowel(k):
         return k < n and phones[k][0] in VOWELS
 
+    def opens(k):
+        """A vowel, or y + vowel, follows at k: the consonant before k starts a syllable."""
+        return is_vowel(k) or (k < n and phones[k][0] == "Y" and is_vowel(k + 1))
+
+    def letter(k):
+        """The spelled vowel group of the vowel at k when spelling and phonemes line up."""
+        idx = sum(1 for q in range(k) if phones[q][0] in VOWELS)
+        return groups[idx] if aligned and idx < len(groups) else None
+
     def vclass(k):
         nonlocal vi
         p, s = phones[k]
         cls = VOWELS[p]
         if aligned and vi < len(groups):
             g = groups[vi]
-            key = "ER0" if p == "ER" and s == 0 else p
             if p == "ER" and k + 1 < n and phones[k + 1][0] in VOWELS:
                 cls = LETTER.get(g[:1], "E")      # r-coloured vowel before a vowel: vowel + r
-            elif (key in SPELLED or s == 0) and len(g) == 1 and g in LETTER and p != "ER":
+            elif p == "ER" and s == 0 and g == "a":
+                cls = "A"                         # unstressed -ar: Richard, Edgar
+            elif (p in SPELLED or s == 0) and len(g) == 1 and g in LETTER and p != "ER":
                 cls = LETTER[g]
-            elif g in ("au", "aw"):
-                cls = "O"
+            elif g in ("au", "aw") or (g == "ou" and p == "AO"):
+                cls = "AU"                        # Laura 劳拉, Paul 保罗, Courtney 考特尼
+        if k == 0 and p == "IH" and s == 0:
+            cls = "I"                             # unstressed initial e before the stress: Elaine
+        if k == 0 and p == "AE" and s == 1 and k + 2 < n and phones[k + 1][0] == "L" \
+                and phones[k + 2][0] in VOWELS:
+            cls = "AI"                            # Al- before a vowel: Alan 艾伦, Allison 艾莉森
         vi += 1
         return cls
 
+    def put(onset, col, fem=female):
+        ch = table.get(onset, col, fem)
+        if ch is None:                   # no cell: consonant alone, then the bare vowel
+            a = table.get(onset, "-", fem)
+            if a:
+                out.append(a)
+            ch = table.get("-", col, fem)
+        if ch:
+            out.append(ch)
+
     def emit(onset, k):
         """Syllable of onset + vowel at k (with a nasal coda); returns next index."""
+        g = letter(k)
         cls = vclass(k)
+        p, stress = phones[k]
         j = k + 1
-        if phones[k][0] == "ER" and is_vowel(j):
+        if p == "ER" and is_vowel(j):
             col = cls                    # the r starts the next syllable
             ch = table.get(onset, col, female) or table.get("-", col, female)
             out.append(ch or "")
             phones_r.add(j)
             return j
-        if j < n and phones[j][0] == "N" and not is_vowel(j + 1):
-            col, j = NASAL[cls], j + 1
+        if (p == "AH" and stress == 0 and j == n - 1 and phones[j][0] == "L"
+                and (weak_l and k not in after_i or onset in ("-", "Y") and k in after_i)):
+            a = table.get(onset, "-", female) if onset not in ("-", "Y") else None
+            if a:
+                out.append(a)            # Michael 迈克尔, Joel 乔尔, Crystal 克丽丝特尔
+            return j
+        if k in after_i and onset in ("-", "Y"):
+            onset = "-i"
+        if j < n and phones[j][0] == "N" and not opens(j + 1):
+            if p == "AH" and onset != "-i":
+                col = schwa_n(onset, g) if stress == 0 else "EN"   # Hunter 亨特
+            elif cls == "EI":
+                put(onset, "EI")         # Elaine 伊莱恩
+                out.append(table.get("-", "EN", female) or "")
+                return j + 1
+            else:
+                col = NASAL[cls]
+            if (female and onset in ("L", "R") and g and ("i" in g or "y" in g)):
+                col = "IN"               # women's -line, -lyn, -rine: 琳 (Caroline, Madeleine)
+            j += 1
         elif j < n and phones[j][0] in ("N", "M") and doubled.get(phones[j][0]) and is_vowel(j + 1):
             col = NASAL[cls] if phones[j][0] == "N" else cls   # 'nn': nasal syllable, n again
             doubled[phones[j][0]] = False
         elif j < n and phones[j][0] == "NG" and not is_vowel(j + 1):
-            col, j = VELAR[cls], j + 1
+            # -ank, -ang read an before k/g (Frank 弗兰克)
+            col = "AN" if cls == "A" and j + 1 < n and phones[j + 1][0] in ("K", "G") else VELAR[cls]
+            j += 1
         else:
             col = cls
-        ch = table.get(onset, col, female)
-        if ch is None:                   # no cell: consonant alone, then the bare vowel
-            a = table.get(onset, "-", female)
-            if a:
-                out.append(a)
-            ch = table.get("-", col, female)
-        if ch:
-            out.append(ch)
-        if phones[k][0] == "OY":
+        put(onset, col)
+        if p == "OY":
             out.append(table.get("-", "I", female) or "")
         return j
 
@@ -113,10 +192,10 @@ def transliterate(name, phones, table, female=False):
         if p in VOWELS:
             if i in phones_r:
                 onset = "R"
-            elif i > 0 and phones[i - 1][0] in ("IY", "IH"):
-                onset = "Y"              # i followed by a vowel: ia, io ...
             else:
                 onset = "-"
+                if i > 0 and phones[i - 1][0] in ("IY", "IH", "AY"):
+                    after_i.add(i)       # i followed by a vowel: ia 亚, io 奥, ian 安
             i = emit(onset, i)
             continue
         if p == "T" and i + 1 < n and phones[i + 1][0] == "S":
@@ -124,6 +203,18 @@ def transliterate(name, phones, table, female=False):
                 i = emit("TS", i + 2)
             else:
                 out.append(table.get("TS", "-", female) or "")
+                i += 2
+            continue
+        if (p not in ("Y", "W") and i + 2 < n and phones[i + 1][0] == "Y"
+                and is_vowel(i + 2)):
+            if phones[i + 2][0] in ("UW", "UH"):
+                vclass(i + 2)            # consonant + yu: 修 纽 缪 (Matthew, Immanuel)
+                put(p, "IU")
+                i += 3
+            else:
+                # consonant + y + vowel: 尼娅, 莉娅 (Sonia 索尼娅, Cecilia 塞西莉娅)
+                put(p, "I", female and p != "N")
+                after_i.add(i + 2)
                 i += 2
             continue
         if is_vowel(i + 1):
@@ -143,6 +234,20 @@ def transliterate(name, phones, table, female=False):
         if a and not (out and out[-1] == a):
             out.append(a)
         i += 1
+    if len(out) == 1 and phones and phones[-1][0] in ("EY", "AY"):
+        out.append(table.get("-", "I", female) or "")    # Jay 杰伊, Guy 盖伊
+    elif (len(out) == 1 and len(phones) > 1 and phones[-1][0] == "N"
+          and phones[-2][0] in VOWELS and phones[-2][0] != "EH"):     # but Ken 肯, Glen 格伦
+        # a name of one syllable ending in n keeps the n as a syllable: Ron 罗恩, Lynn 林恩
+        ch = out[0]
+        if phones[-2][0] != "IH":
+            onset = phones[-3][0] if len(phones) > 2 and phones[-3][0] not in VOWELS else "-"
+            cls = VOWELS[phones[-2][0]]
+            g = groups[-1] if aligned else ""
+            if phones[-2][0] in SPELLED and len(g) == 1 and g in LETTER:
+                cls = LETTER[g]
+            ch = table.get(onset, cls, female) or ch
+        out[:] = [ch, table.get("-", "EN", female) or ""]
     return "".join(out)
 
 

@@ -12,7 +12,30 @@ class Transliteration(unittest.TestCase):
                  ("Anna", "AE1 N AH0", True, "安娜"),
                  ("Barbara", "B AA1 R B ER0 AH0", True, "巴巴拉"),
                  ("Milton", "M IH1 L T AH0 N", False, "米尔顿"),
-                 ("Frank", "F R AE1 NG K", False, "弗朗克")]
+                 ("Frank", "F R AE1 NG K", False, "弗兰克")]
+        for name, pron, female, want in cases:
+            got = translit.transliterate(name, translit.cmu_to_phones(pron), table, female)
+            self.assertEqual(got, want, name)
+
+    def test_syllable_rules(self):
+        """The rules behind common endings and the women's characters, one case each."""
+        table = ename.load_table(_paths.SRC)
+        cases = [("Hunter", "HH AH1 N T ER0", False, "亨特"),             # stressed schwa + n: en
+                 ("Julian", "JH UW1 L IY0 AH0 N", False, "朱利安"),       # -ian 安
+                 ("Leo", "L IY1 OW0", False, "利奥"),                      # io 奥
+                 ("Matthew", "M AE1 TH Y UW0", False, "马修"),             # consonant + yu
+                 ("Isaac", "AY1 Z AH0 K", False, "艾萨克"),                # z sound spelled s
+                 ("Michael", "M AY1 K AH0 L", False, "迈克尔"),            # final -el: 克尔
+                 ("Ethel", "EH1 TH AH0 L", True, "埃塞尔"),                # but -thel keeps 塞
+                 ("Jay", "JH EY1", False, "杰伊"),                         # one syllable ending ei
+                 ("Ron", "R AA1 N", False, "罗恩"),                        # one syllable ending n
+                 ("Laura", "L AO1 R AH0", True, "劳拉"),                   # au 劳
+                 ("Caroline", "K EH1 R AH0 L AY2 N", True, "卡罗琳"),      # women's -line 琳
+                 ("Ophelia", "AH0 F IY1 L Y AH0", True, "奥菲莉娅"),       # women's 莉, 娅
+                 ("Sonia", "S OW1 N Y AA2", True, "索尼娅"),               # 尼娅, not 妮娅
+                 ("Pauline", "P AO0 L IY1 N", True, "葆琳"),
+                 ("Graham", "G R EY1 AH0 M", False, "格雷阿姆"),           # ei 雷
+                 ("Graham", "G R EY1 AH0 M", True, "格蕾阿姆")]
         for name, pron, female, want in cases:
             got = translit.transliterate(name, translit.cmu_to_phones(pron), table, female)
             self.assertEqual(got, want, name)
@@ -30,6 +53,16 @@ class Transliteration(unittest.TestCase):
                                    ("Kelly", True, "凯莉"), ("Kelly", False, "凯利")]:
             self.assertEqual(ename.customary_form(customary, name, female), want, name)
         self.assertIsNone(ename.customary_form(customary, "Zebulon", False))
+
+    def test_sources_in_order(self):
+        """The customary table wins over CC-CEDICT's forms, which win over the rules."""
+        customary = ename.load_customary(_paths.SRC)
+        cases = [("John", False, {"约翰", "章"}, "章", ("约翰", "customary")),
+                 ("Lucy", True, {"露茜"}, "卢西", ("露西", "customary")),
+                 ("Zebulon", False, {"西布伦"}, "泽布伦", ("西布伦", "CC-CEDICT")),
+                 ("Zebulon", False, None, "泽布伦", ("泽布伦", "rules"))]
+        for name, female, cedict, ruled, want in cases:
+            self.assertEqual(ename.pick_form(name, female, customary, cedict, ruled), want, name)
 
     def test_established_form(self):
         self.assertEqual(ename.established_form({"斯哥特", "司各特"}, "斯科特"), "斯哥特")
@@ -59,11 +92,11 @@ class Transliteration(unittest.TestCase):
         ours = {n: ename.customary_form(customary, n, n in w) or ruled[n] for n in held}
         exact, first, total = ename.agreement(ours, held)
         self.assertGreater(total, 120)
-        self.assertGreaterEqual(exact / total, 0.60, f"{exact}/{total} exact")
-        self.assertGreaterEqual(first / total, 0.75, f"{first}/{total} first character")
+        self.assertGreaterEqual(exact / total, 0.63, f"{exact}/{total} exact")
+        self.assertGreaterEqual(first / total, 0.80, f"{first}/{total} first character")
         exact, first, total = ename.agreement(ruled, held)
-        self.assertGreaterEqual(exact / total, 0.25, f"rules alone: {exact}/{total} exact")
-        self.assertGreaterEqual(first / total, 0.55, f"rules alone: {first}/{total} first character")
+        self.assertGreaterEqual(exact / total, 0.38, f"rules alone: {exact}/{total} exact")
+        self.assertGreaterEqual(first / total, 0.62, f"rules alone: {first}/{total} first character")
 
 
 if __name__ == "__main__":
