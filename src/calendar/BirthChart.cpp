@@ -24,6 +24,16 @@ std::string missingElements(std::string_view elementsText)
     return missing;
 }
 
+std::array<int, 5> elementCounts(std::string_view elementsText)
+{
+    std::array<int, 5> counts{};
+    for (size_t i = 0; i < kElements.size(); ++i)
+        for (size_t at = elementsText.find(kElements[i]); at != std::string_view::npos;
+             at = elementsText.find(kElements[i], at + kElements[i].size()))
+            ++counts[i];
+    return counts;
+}
+
 std::string MissingElementsText(std::string_view elementsText)
 {
     const std::string missing = missingElements(elementsText);
@@ -49,10 +59,10 @@ std::string MissingElementsSummary(std::string_view missing)
     return "八字五行缺" + elements + "。可在名字中用" + kinds + "的字补足。";
 }
 
-std::optional<BirthChartText> BuildBirthChartText(int year, int month, int day, int hour)
+std::optional<BirthChartText> BuildBirthChartText(int year, int month, int day, int hour, LateZi lateZi)
 {
     const DateTime birth{year, month, day, hour, 0, 0};
-    const PillarIndexes pillars = FourPillars(birth);
+    const PillarIndexes pillars = FourPillars(birth, lateZi);
     if (pillars.year == 0)
         return std::nullopt; // no valid date-time, or outside the calendar's range
     const std::array<int, 4> indexes = {pillars.year, pillars.month, pillars.day, pillars.hour};

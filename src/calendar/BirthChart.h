@@ -1,5 +1,8 @@
 #pragma once
 
+#include "calendar/FourPillars.h"
+
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,8 +28,9 @@ struct BirthChartText
 
 // Year, month, day and hour as chosen in the combos; nullopt when the date does not exist (2月30日).
 // Also nullopt for an hour outside 0 to 23 or a date outside 1901-02-19 to 2048-12-31, which the combos
-// (1970 to 2030) never offer.
-std::optional<BirthChartText> BuildBirthChartText(int year, int month, int day, int hour);
+// (1970 to 2030) never offer. `lateZi` says which day a birth from 23:00 belongs to.
+std::optional<BirthChartText> BuildBirthChartText(int year, int month, int day, int hour,
+                                                  LateZi lateZi = LateZi::NextDay);
 
 inline constexpr const char* kInvalidDateMessage = "请选择正确的日期"; // shown with title "提示"
 inline constexpr const char* kInvalidDateTitle = "提示";
@@ -34,6 +38,10 @@ inline constexpr const char* kInvalidDateTitle = "提示";
 // The elements of 金, 木, 水, 火, 土 that occur nowhere in `elementsText`, in that order without separator.
 // Only presence counts.
 std::string missingElements(std::string_view elementsText);
+
+// How often each of 金, 木, 水, 火, 土 (in that order) occurs in `elementsText` (八字五行标签: the eight
+// elements of a chart, each followed by a comma). The counts add up to 8 for a chart's text.
+std::array<int, 5> elementCounts(std::string_view elementsText);
 
 // "五行不缺", or "五行缺：" followed by missingElements(elementsText).
 std::string MissingElementsText(std::string_view elementsText);

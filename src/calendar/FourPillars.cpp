@@ -84,7 +84,7 @@ int hourStemOf(int dayStem, int hourBranch) noexcept
     return stemFromTable(kHourStems, dayStem, hourBranch);
 }
 
-PillarIndexes FourPillars(const DateTime& birth) noexcept
+PillarIndexes FourPillars(const DateTime& birth, LateZi lateZi) noexcept
 {
     if (!inPillarRange(birth))
         return {};
@@ -104,20 +104,21 @@ PillarIndexes FourPillars(const DateTime& birth) noexcept
     pillars.month = CycleIndex(monthStemOf(StemBranchOf(pillars.year).stem, monthBranch), monthBranch);
 
     // 1901-01-01 is 己卯, index 16; from 23:00 the day pillar is the next day's.
-    pillars.day = cycleStep(16, dayNumber(birth.year, birth.month, birth.day) % 60);
-    if (birth.hour == 23)
-        pillars.day = cycleStep(pillars.day, 1);
+    const int civilDay = cycleStep(16, dayNumber(birth.year, birth.month, birth.day) % 60);
+    const int nextDay = birth.hour == 23 ? cycleStep(civilDay, 1) : civilDay;
+    pillars.day = lateZi == LateZi::SameDay ? civilDay : nextDay;
 
+    // The 子 hour from 23:00 opens the next day: its stem follows that day's stem under either rule.
     const int hourBranch = (birth.hour == 23 || birth.hour == 0) ? 1 : (birth.hour - 1) / 2 + 2;
-    pillars.hour = CycleIndex(hourStemOf(StemBranchOf(pillars.day).stem, hourBranch), hourBranch);
+    pillars.hour = CycleIndex(hourStemOf(StemBranchOf(nextDay).stem, hourBranch), hourBranch);
     return pillars;
 }
 
-std::optional<PillarTexts> FourPillarTexts(const DateTime& birth)
+std::optional<PillarTexts> FourPillarTexts(const DateTime& birth, LateZi lateZi)
 {
     if (!isValidDateTime(birth) || birth.year <= 1900)
         return std::nullopt;
-    const PillarIndexes pillars = FourPillars(birth);
+    const PillarIndexes pillars = FourPillars(birth, lateZi);
     return PillarTexts{CycleText(pillars.year), CycleText(pillars.month), CycleText(pillars.day),
                        CycleText(pillars.hour)};
 }

@@ -37,14 +37,25 @@ int monthStemOf(int yearStem, int monthBranch) noexcept;
 // The hour's stem for a day stem and an hour branch; 0 outside the ranges.
 int hourStemOf(int dayStem, int hourBranch) noexcept;
 
+// Which day the hour from 23:00 to midnight (晚子时) belongs to. NextDay: the day pillar changes at 23:00
+// (the rule of the chart page, on by default as "23点后算次日"). SameDay: the day pillar stays that of the
+// civil day until midnight; the hour pillar is the 子 hour that opens the next day either way, as the
+// school of the late 子 hour counts it (日柱用当日，时柱用次日子时).
+enum class LateZi
+{
+    NextDay,
+    SameDay,
+};
+
 // The pillars of a birth at a civil wall-clock time. The year and month pillars change at the solar-term
-// moments (UTC+8, compared as they stand), the day pillar at 23:00, the hour pillar every two hours.
-// All zero for an invalid date-time or one outside 1901-02-19 00:00 to 2048-12-31 23:59:59.
-PillarIndexes FourPillars(const DateTime& birth) noexcept;
+// moments (UTC+8, compared as they stand), the day pillar at 23:00 (or at midnight, LateZi::SameDay), the
+// hour pillar every two hours. All zero for an invalid date-time or one outside 1901-02-19 00:00 to
+// 2048-12-31 23:59:59.
+PillarIndexes FourPillars(const DateTime& birth, LateZi lateZi = LateZi::NextDay) noexcept;
 
 // The texts of the four pillars (甲子 ...). nullopt for an invalid date-time or a year of 1900 or earlier;
 // four empty texts from 1901-01-01 to 1901-02-18 and from 2049 on.
-std::optional<PillarTexts> FourPillarTexts(const DateTime& birth);
+std::optional<PillarTexts> FourPillarTexts(const DateTime& birth, LateZi lateZi = LateZi::NextDay);
 
 // The lunar date text: in `format` (kDefaultLunarDateFormat when empty) %Y becomes the year pillar, %S its
 // animal, %M the lunar month name, %D the lunar day name, %y, %m, %d the civil year, month and day without

@@ -20,6 +20,19 @@ int usage(std::string_view verb, std::ostream& err)
     return 2;
 }
 
+// --late-zi next-day (the default: from 23:00 the day pillar is the next day's) or same-day (晚子时: the
+// civil day's until midnight). nullopt, said on `err`, for any other value.
+std::optional<calendar::LateZi> lateZiOption(const Arguments& args, std::ostream& err)
+{
+    const std::string value = args.option("late-zi").value_or("next-day");
+    if (value == "next-day")
+        return calendar::LateZi::NextDay;
+    if (value == "same-day")
+        return calendar::LateZi::SameDay;
+    err << "--late-zi 只能是 next-day（23点后算次日）或 same-day（23点后仍算当日）: " << value << '\n';
+    return std::nullopt;
+}
+
 } // namespace
 
 int runChart(Context& /*context*/, const Arguments& args, std::ostream& out, std::ostream& err)
@@ -33,7 +46,11 @@ int runChart(Context& /*context*/, const Arguments& args, std::ostream& out, std
         err << calendar::kInvalidDateMessage << '\n';
         return 1;
     }
-    const auto chart = calendar::BuildBirthChartText(birth->year, birth->month, birth->day, birth->hour);
+    const auto lateZi = lateZiOption(args, err);
+    if (!lateZi)
+        return 2;
+    const auto chart =
+        calendar::BuildBirthChartText(birth->year, birth->month, birth->day, birth->hour, *lateZi);
     if (!chart) {
         err << kOutOfRange << '\n';
         return 1;
@@ -73,7 +90,10 @@ int runPillars(Context& /*context*/, const Arguments& args, std::ostream& out, s
     const auto birth = parseDateTime(args.positional[0], args.positional[1]);
     if (!birth)
         return usage(args.verb, err);
-    const auto texts = calendar::FourPillarTexts(*birth);
+    const auto lateZi = lateZiOption(args, err);
+    if (!lateZi)
+        return 2;
+    const auto texts = calendar::FourPillarTexts(*birth, *lateZi);
     if (!texts) {
         err << "日期时间无效或早于 1901 年: " << args.positional[0] << ' ' << args.positional[1] << '\n';
         return 1;

@@ -112,6 +112,24 @@ TEST(BirthChart, DatesThatDoNotExistGiveNoChart)
     EXPECT_STREQ(calendar::kInvalidDateMessage, "请选择正确的日期");
 }
 
+TEST(BirthChart, ElementCountsOfTheEightCharacters)
+{
+    using Counts = std::array<int, 5>; // 金 木 水 火 土
+    EXPECT_EQ(calendar::elementCounts("水,土,水,水,火,木,金,水,"), (Counts{1, 1, 4, 1, 1}));
+    EXPECT_EQ(calendar::elementCounts("水,土,水,土,金,土,土,水,"), (Counts{1, 0, 3, 0, 4}));
+    EXPECT_EQ(calendar::elementCounts(""), (Counts{0, 0, 0, 0, 0}));
+    // Every date's counts add up to the eight characters and are zero exactly where an element is missing.
+    for (int day = 1; day <= 31; ++day) {
+        const auto chart = calendar::BuildBirthChartText(2013, 1, day, day % 24);
+        ASSERT_TRUE(chart);
+        const Counts counts = calendar::elementCounts(chart->elementsLabel);
+        EXPECT_EQ(counts[0] + counts[1] + counts[2] + counts[3] + counts[4], 8);
+        const char* const names[] = {"金", "木", "水", "火", "土"};
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(counts[i] == 0, chart->missingLabel.find(names[i]) != std::string::npos);
+    }
+}
+
 TEST(BirthChart, MissingElementsCountPresenceOnly)
 {
     EXPECT_EQ(calendar::MissingElementsText("水,土,水,水,火,木,金,水,"), "五行不缺");

@@ -125,20 +125,53 @@ TEST(FourPillars, PillarsChangeExactlyAtTheTermsOfEveryYear)
     }
 }
 
-// The day pillar moves on at 23:00 every day, the hour pillar every two hours, through the whole range.
+// The day pillar moves on at 23:00 every day (at midnight when the late 子 hour counts to its own day),
+// the hour pillar every two hours under both rules, through the whole range.
 TEST(FourPillars, DayAndHourPillarsRunOnThroughTheRange)
 {
     const sys_days first = year{1901} / February / 19;
     const sys_days last = year{2048} / December / 31;
     PillarIndexes previous = calendar::FourPillars(toDateTime(first));
+    PillarIndexes previousSameDay = previous;
+    int previousCivilDay = 19;
     ASSERT_EQ(previous.day, calendar::CycleIndex(5, 5)) << "1901-02-19 is 戊辰";
     for (sys_seconds t = first + hours{1}; t <= last + hours{23}; t += hours{2}) {
         const DateTime birth = toDateTime(t);
         const PillarIndexes current = calendar::FourPillars(birth);
+        const PillarIndexes sameDay = calendar::FourPillars(birth, calendar::LateZi::SameDay);
         ASSERT_EQ(cycleDistance(previous.hour, current.hour), 1)
             << birth.year << '-' << birth.month << '-' << birth.day << ' ' << birth.hour;
         ASSERT_EQ(cycleDistance(previous.day, current.day), birth.hour == 23 ? 1 : 0);
+        ASSERT_EQ(cycleDistance(previousSameDay.day, sameDay.day), birth.day != previousCivilDay ? 1 : 0);
+        ASSERT_EQ(sameDay.hour, current.hour);
+        ASSERT_EQ(sameDay.year, current.year);
+        ASSERT_EQ(sameDay.month, current.month);
         previous = current;
+        previousSameDay = sameDay;
+        previousCivilDay = birth.day;
+    }
+}
+
+// 23:30 belongs to the next day by default and to its own day under the late 子 hour rule; the 子 hour
+// itself is the next day's either way.
+TEST(FourPillars, LateZiHourByTheSetting)
+{
+    using calendar::LateZi;
+    const struct
+    {
+        DateTime birth;
+        LateZi rule;
+        const char* expected;
+    } cases[] = {
+        {{2013, 12, 31, 23, 30, 0}, LateZi::NextDay, "癸巳 甲子 壬申 庚子"},
+        {{2013, 12, 31, 23, 30, 0}, LateZi::SameDay, "癸巳 甲子 辛未 庚子"},
+        {{1984, 2, 4, 23, 30, 0}, LateZi::NextDay, "甲子 丙寅 己巳 甲子"}, // after 立春 at 23:18:46
+        {{1984, 2, 4, 23, 30, 0}, LateZi::SameDay, "甲子 丙寅 戊辰 甲子"},
+        {{2013, 1, 1, 0, 30, 0}, LateZi::SameDay, "壬辰 壬子 丁卯 庚子"}, // the early 子 hour: no change
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        EXPECT_EQ(joined(*calendar::FourPillarTexts(c.birth, c.rule)), c.expected);
     }
 }
 

@@ -40,6 +40,9 @@ TEST(CalendarVerbs, PillarsAndLunarDates)
         {{"pillars", "2013-02-04", "0:13:19"}, "壬辰 癸丑 辛丑 戊子\n"}, // one second before 立春
         {{"pillars", "2013-2-4", "0:13:20"}, "癸巳 甲寅 辛丑 戊子\n"},
         {{"pillars", "2013-2-4", "0:14"}, "癸巳 甲寅 辛丑 戊子\n"},
+        {{"pillars", "2013-12-31", "23:30"}, "癸巳 甲子 壬申 庚子\n"},
+        {{"pillars", "2013-12-31", "23:30", "--late-zi", "next-day"}, "癸巳 甲子 壬申 庚子\n"},
+        {{"pillars", "2013-12-31", "23:30", "--late-zi", "same-day"}, "癸巳 甲子 辛未 庚子\n"},
         {{"lunar", "2012-5-21"}, "壬辰年(龙)闰四月初一 2012-5-21\n"},
         {{"lunar", "2013-02-14"}, "癸巳年(蛇)正月初五 2013-2-14\n"},
         {{"lunar", "2013-2-14", "--format", "%Y年    %M  %D日  "}, "癸巳年    正月  初五日  \n"},
@@ -50,6 +53,18 @@ TEST(CalendarVerbs, PillarsAndLunarDates)
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out, c.out);
     }
+}
+
+TEST(CalendarVerbs, LateZiRuleOfTheChart)
+{
+    const CliResult sameDay = run({"chart", "2013-12-31", "23", "--late-zi", "same-day"});
+    ASSERT_EQ(sameDay.status, 0) << sameDay.err;
+    EXPECT_NE(sameDay.out.find("八字四柱：癸巳年  甲子月  辛未日  庚子时\n"), std::string::npos);
+    const CliResult nextDay = run({"chart", "2013-12-31", "23"});
+    EXPECT_NE(nextDay.out.find("八字四柱：癸巳年  甲子月  壬申日  庚子时\n"), std::string::npos);
+    const CliResult wrong = run({"pillars", "2013-12-31", "23", "--late-zi", "today"});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_NE(wrong.err.find("--late-zi"), std::string::npos);
 }
 
 TEST(CalendarVerbs, InvalidDatesExitWithAMessage)
