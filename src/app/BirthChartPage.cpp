@@ -26,10 +26,10 @@ void ShowBirthChart(Host& host, ChartDateMessage invalidDate)
     const int day = toInt(main.currentText(custom ? names::组合框_八字日子 : names::组合框_日子));
     const int hour = toInt(main.currentText(custom ? names::组合框_八字时间 : names::组合框_时间));
 
-    const auto chart = calendar::BuildBirthChartText(year, month, day, hour);
+    const auto chart = calendar::BuildBirthChartText(year, month, day, hour, lateZiRule(main));
     if (!chart && invalidDate == ChartDateMessage::Quiet) {
-        for (names::Name output :
-             {names::八字五行标签, names::缺五行标签, names::编辑框_八字信息, names::透明标签_五行说明})
+        for (names::Name output : {names::八字五行标签, names::缺五行标签, names::编辑框_八字信息,
+                                   names::透明标签_五行说明, names::图表_五行})
             main.setText(output, "");
         main.setEnabled(names::按钮_按所缺五行起名, false);
         return;
@@ -40,11 +40,17 @@ void ShowBirthChart(Host& host, ChartDateMessage invalidDate)
         return;
     }
     main.setText(names::八字五行标签, chart->elementsLabel);
+    main.setText(names::图表_五行, chart->elementsLabel);
     main.setText(names::缺五行标签, chart->missingLabel);
     main.setText(names::编辑框_八字信息, chart->text);
     main.setText(names::透明标签_五行说明, chart->summary);
     // Naming from the chart supplies what it lacks: with nothing missing there is nothing to supply.
     main.setEnabled(names::按钮_按所缺五行起名, !chart->missingLabel.empty());
+}
+
+calendar::LateZi lateZiRule(const Window& main)
+{
+    return main.isChecked(names::选择框_23点后算次日) ? calendar::LateZi::NextDay : calendar::LateZi::SameDay;
 }
 
 std::string MissingElementsText(Window& main, std::string_view eightElements)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Controls.h"
+#include "calendar/FourPillars.h"
 
 #include <string>
 #include <string_view>
@@ -19,6 +20,9 @@ enum class ChartDateMessage
 // naming date of the input group otherwise) and writes 编辑框_八字信息, 八字五行标签, 缺五行标签 and
 // 透明标签_五行说明; 按钮_按所缺五行起名 is enabled only when the chart lacks an element.
 void ShowBirthChart(Host& host, ChartDateMessage invalidDate = ChartDateMessage::Shown);
+
+// The rule 选择框_23点后算次日 chooses for a birth from 23:00 (the same on every page that reads a chart).
+calendar::LateZi lateZiRule(const Window& main);
 
 // "五行不缺", or "五行缺：" and the elements missing from the eight-element text, in the order 金木水火土;
 // also writes the missing elements into 缺五行标签.

@@ -18,6 +18,7 @@ inline constexpr Name NestlingContenSinglePage = "NestlingConten:单页";
 inline constexpr Name NestlingRead = "NestlingRead";
 inline constexpr Name NestlingWord = "NestlingWord";
 inline constexpr Name 设置辈份 = "设置辈份";
+inline constexpr Name 设置避讳 = "设置避讳";
 inline constexpr Name AboutUs = "AboutUs";
 
 // Main window: input group.
@@ -31,6 +32,10 @@ inline constexpr Name 组合框_日子 = "组合框_日子";
 inline constexpr Name 组合框_时间 = "组合框_时间";
 inline constexpr Name 组合框_分钟 = "组合框_分钟";
 inline constexpr Name 标签_设置辈份 = "标签_设置辈份";
+// The family's taboo characters (set in the dialog 设置避讳) and whether every mode leaves out the names
+// holding one of them; the label shows the characters, the box is enabled once there are some.
+inline constexpr Name 选择框_排除避讳字 = "选择框_排除避讳字";
+inline constexpr Name 透明标签_避讳字 = "透明标签_避讳字";
 
 // Main window: frame.
 inline constexpr Name 高级选择夹1 = "高级选择夹1";
@@ -109,6 +114,11 @@ inline constexpr Name 缺五行标签 = "缺五行标签";
 // finding in plain words.
 inline constexpr Name 按钮_按所缺五行起名 = "按钮_按所缺五行起名";
 inline constexpr Name 透明标签_五行说明 = "透明标签_五行说明";
+// Beside the chart text: the eight characters' elements counted, 金 木 水 火 土, the missing ones marked.
+// Its text is the eight-element text of 八字五行标签 (empty: no chart).
+inline constexpr Name 图表_五行 = "图表_五行";
+// On (as always): a birth from 23:00 takes the next day's day pillar; off: its own day's (晚子时).
+inline constexpr Name 选择框_23点后算次日 = "选择框_23点后算次日";
 
 // Page 7 "姓名评分".
 inline constexpr Name 编辑框_评分姓氏 = "编辑框_评分姓氏";
@@ -123,6 +133,12 @@ inline constexpr Name 超级列表框_评分列表 = "超级列表框_评分列�
 
 // Page 8 "起名记录".
 inline constexpr Name 超级列表框_记录列表 = "超级列表框_记录列表";
+
+// Page 11 "名字收藏": the starred names side by side.
+inline constexpr Name 超级列表框_收藏列表 = "超级列表框_收藏列表";
+inline constexpr Name 透明标签_收藏说明 = "透明标签_收藏说明";
+inline constexpr Name 按钮_收藏删除 = "按钮_收藏删除";
+inline constexpr Name 按钮_收藏导出 = "按钮_收藏导出";
 
 // Page 9 "超吉模式".
 inline constexpr Name 选择框_第二个字五行限定 = "选择框_第二个字五行限定";
@@ -169,6 +185,8 @@ inline constexpr Name 菜单_生辰八字 = "菜单_生辰八字";
 inline constexpr Name 菜单_姓名评分 = "菜单_姓名评分";
 inline constexpr Name 菜单_起名记录 = "菜单_起名记录";
 inline constexpr Name 菜单_新华字典 = "菜单_新华字典";
+inline constexpr Name 菜单_避讳字 = "菜单_避讳字";
+inline constexpr Name 菜单_名字收藏 = "菜单_名字收藏";
 inline constexpr Name 菜单_退出程序 = "菜单_退出程序";
 inline constexpr Name 菜单_更换皮肤 = "菜单_更换皮肤";
 inline constexpr Name 菜单_使用帮助 = "菜单_使用帮助";
@@ -178,6 +196,9 @@ inline constexpr Name kArticleItemPrefix = "菜单_";
 // Pop-up menu of the records list and its one item.
 inline constexpr Name 记录列表菜单 = "记录列表菜单";
 inline constexpr Name 菜单_删除记录 = "菜单_删除记录";
+// Pop-up menu of the other name lists and its one item.
+inline constexpr Name 名字列表菜单 = "名字列表菜单";
+inline constexpr Name 菜单_加入收藏 = "菜单_加入收藏";
 
 // Waiting window.
 inline constexpr Name 图片框1 = "图片框1";
@@ -192,6 +213,8 @@ inline constexpr Name 网页浏览框5 = "网页浏览框5";
 inline constexpr Name 网页浏览框6 = "网页浏览框6";
 inline constexpr Name 分组框4 = "分组框4";
 inline constexpr Name 超级列表框_文章阅读 = "超级列表框_文章阅读";
+// The detail window's star: adds its name to the shortlist, or takes it out again.
+inline constexpr Name 按钮_加入收藏 = "按钮_加入收藏";
 
 // Character query window.
 inline constexpr Name 编辑框1 = "编辑框1";
@@ -208,6 +231,12 @@ inline constexpr Name 透明标签2 = "透明标签2";
 inline constexpr Name 透明标签3 = "透明标签3";
 inline constexpr Name 按钮_辈份确定 = "按钮_辈份确定";
 inline constexpr Name 按钮_辈份取消 = "按钮_辈份取消";
+
+// Taboo-character dialog.
+inline constexpr Name 编辑框_避讳字 = "编辑框_避讳字";
+inline constexpr Name 透明标签_避讳说明 = "透明标签_避讳说明";
+inline constexpr Name 按钮_避讳确定 = "按钮_避讳确定";
+inline constexpr Name 按钮_避讳取消 = "按钮_避讳取消";
 
 } // namespace app::names
 
@@ -227,7 +256,8 @@ enum Page : int
     kPageRecords = 8,
     kPageSuperAuspicious = 9,
     kPageClassic = 10,
-    kPageCount = 11,
+    kPageShortlist = 11,
+    kPageCount = 12,
 };
 
 // Pages of the poem page's inner page control 高级选择夹2.

@@ -42,6 +42,14 @@ ControlName browserOfPage(int page)
                : kPageBrowsers[0];
 }
 
+const NameList* nameListOf(ControlName list)
+{
+    for (const NameList& candidate : kNameLists)
+        if (candidate.list == list)
+            return &candidate;
+    return nullptr;
+}
+
 } // namespace
 
 DetailController::DetailController(Host& host, const store::NamingStore& store,
@@ -58,37 +66,47 @@ void DetailController::wire()
                 [this, list = entry.list](const Event&) { OpenNameDetail(list); });
 }
 
+std::span<const names::Name> nameLists()
+{
+    static const std::array<names::Name, kNameLists.size()> lists = [] {
+        std::array<names::Name, kNameLists.size()> out{};
+        for (size_t i = 0; i < kNameLists.size(); ++i)
+            out[i] = kNameLists[i].list;
+        return out;
+    }();
+    return lists;
+}
+
+std::optional<reports::SplitName> nameOfListRow(const Window& main, ControlName list, int row)
+{
+    const NameList* entry = nameListOf(list);
+    if (!entry || row < 0 || row >= main.rowCount(list))
+        return std::nullopt;
+    const std::string cell = main.cell(list, row, 1);
+    if (cell.empty())
+        return std::nullopt;
+    if (entry->brokenNameCell)
+        return reports::SplitNameCell(cell);
+    std::string surname = main.text(names::编辑框_姓氏);
+    std::string given = reports::GivenFromListName(cell, surname);
+    return reports::SplitName{std::move(surname), std::move(given)};
+}
+
 void DetailController::OpenNameDetail(ControlName list)
 {
-    const NameList* entry = nullptr;
-    for (const NameList& candidate : kNameLists)
-        if (candidate.list == list)
-            entry = &candidate;
+    const NameList* entry = nameListOf(list);
     if (!entry)
         return;
     Window& main = m_host.mainWindow();
     const int selected = main.currentRow(list);
-    if (selected < 0)
+    const auto name = nameOfListRow(main, list, selected);
+    if (!name)
         return;
-    const ListRow row = main.row(list, selected);
-    if (row.cells.size() < 2 || row.cells[1].empty())
-        return;
-
-    std::string surname;
-    std::string given;
-    if (entry->brokenNameCell) {
-        const auto name = reports::SplitNameCell(row.cells[1]);
-        if (!name)
-            return;
-        surname = name->surname;
-        given = name->given;
-    } else {
-        surname = main.text(names::编辑框_姓氏);
-        given = reports::GivenFromListName(row.cells[1], surname);
-    }
-    openDetail(surname, given);
+    Window* window = openDetail(name->surname, name->given);
+    if (window && m_detailOpened)
+        m_detailOpened(*window, name->surname, name->given);
     if (entry->recorded)
-        m_records.AddNamingRecord(surname, given, row);
+        m_records.AddNamingRecord(name->surname, name->given, main.row(list, selected));
 }
 
 Window* DetailController::openDetail(std::string_view surname, std::string_view given)

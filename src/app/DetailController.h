@@ -1,9 +1,13 @@
 #pragma once
 
+#include "app/ControlNames.h"
 #include "app/Controls.h"
+#include "reports/NameDetail.h"
 
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <span>
 #include <string_view>
 
 namespace store {
@@ -13,6 +17,14 @@ class NamingStore;
 namespace app {
 
 class RecordsPage;
+
+// The seven name lists of the main window: the generated lists, the evaluation list and the records.
+std::span<const names::Name> nameLists();
+
+// The name of `row` in one of them: in the generated lists the name cell is surname + given name and
+// the surname is the text of 编辑框_姓氏, in the evaluation and record lists the cell is surname CR LF
+// given name. None for another list, a row that is not there or holds no name.
+std::optional<reports::SplitName> nameOfListRow(const Window& main, ControlName list, int row);
 
 // The name detail window NestlingConten: a double-click on a name in one of the seven name lists of
 // the main window writes the name's report (data/temp.html), a page per character (temp1.html ..
@@ -39,6 +51,10 @@ public:
     // Writes the name's files and opens its detail window (null when no window could be opened).
     Window* openDetail(std::string_view surname, std::string_view given);
 
+    // Called with each detail window opened from a list, and its name (the shortlist adds its star).
+    using DetailOpened = std::function<void(Window&, const std::string&, const std::string&)>;
+    void onDetailOpened(DetailOpened opened) { m_detailOpened = std::move(opened); }
+
 private:
     void wireDetailWindow(Window& window);
 
@@ -46,6 +62,7 @@ private:
     const store::NamingStore& m_store;
     std::filesystem::path m_programFolder;
     RecordsPage& m_records;
+    DetailOpened m_detailOpened;
 };
 
 } // namespace app

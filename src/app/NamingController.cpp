@@ -1,5 +1,6 @@
 #include "app/NamingController.h"
 
+#include "app/AvoidedSetting.h"
 #include "app/ControlNames.h"
 #include "app/ElementFilterPanel.h"
 #include "app/EnglishController.h"
@@ -255,6 +256,7 @@ naming::NamingRequest NamingController::readRequest(naming::Mode mode) const
     request.sex = main.currentText(names::组合框_性别);
     request.givenLength = main.currentText(names::组合框_名字个数) == "二字" ? 2 : 1;
     request.generation = m_generation;
+    request.avoid = avoidedForRun(main);
     request.seed = m_seed;
     if (mode == naming::Mode::SuperAuspicious)
         request.elements = ReadElementFilter(main);

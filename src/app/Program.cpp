@@ -10,7 +10,7 @@ Program::Program(Host& host, store::NamingStore& store, ShellPaths paths)
       exports(host, paths.programFolder), query(host, store, paths.programFolder),
       articles(host, store, paths.programFolder),
       english(host, store, paths.programFolder, paths.settingsFolder / kSettingsFileName),
-      poems(host, store, paths.programFolder, naming)
+      poems(host, store, paths.programFolder, naming), shortlist(host, store, paths.programFolder)
 {
     ShellHooks& hooks = shell.hooks();
     naming.wire();
@@ -29,6 +29,20 @@ Program::Program(Host& host, store::NamingStore& store, ShellPaths paths)
     articles.wire();
     english.wire();
     poems.wire();
+    shortlist.wire();
+    shortlist.hook(hooks);
+    shortlist.onChanged([this] { shell.SaveSettingsNow(); });
+    details.onDetailOpened([this](Window& window, const std::string& surname, const std::string& given) {
+        shortlist.wireDetailWindow(window, surname, given);
+    });
+    host.mainWindow().on(names::超级列表框_收藏列表, EventKind::DoubleClicked, [this, &host](const Event&) {
+        const int row = host.mainWindow().currentRow(names::超级列表框_收藏列表);
+        if (row < 0 || row >= static_cast<int>(shortlist.entries().size()))
+            return;
+        const ShortlistEntry entry = shortlist.entries()[static_cast<size_t>(row)];
+        if (Window* window = details.openDetail(entry.surname, entry.given))
+            shortlist.wireDetailWindow(*window, entry.surname, entry.given);
+    });
 }
 
 } // namespace app

@@ -11,6 +11,7 @@
 #include "app/PoemController.h"
 #include "app/RecordsPage.h"
 #include "app/Shell.h"
+#include "app/ShortlistPage.h"
 
 namespace app {
 
@@ -34,6 +35,7 @@ public:
     ArticleReader articles;
     EnglishController english;
     PoemController poems;
+    ShortlistPage shortlist;
 };
 
 } // namespace app

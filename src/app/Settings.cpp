@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include "app/AvoidedSetting.h"
 #include "app/ControlNames.h"
 #include "text/IniFile.h"
 
@@ -44,7 +45,8 @@ int nameLengthIndexFromSetting(const std::string& value)
 }
 
 SettingsRead RestoreSettings(Window& main, const std::filesystem::path& file,
-                             const std::function<void(const std::string&)>& restoreRecords)
+                             const std::function<void(const std::string&)>& restoreRecords,
+                             const std::function<void(const std::string&)>& restoreShortlist)
 {
     text::IniFile ini;
     const text::IniFile::LoadResult result = ini.read(file.string());
@@ -56,8 +58,12 @@ SettingsRead RestoreSettings(Window& main, const std::filesystem::path& file,
     main.setText(names::编辑框_组合的字, read(keys::组合的字));
     main.setText(names::编辑框_英文名字, read(keys::英文名字));
     main.setText(names::编辑框_评分名字, read(keys::评分名字));
+    main.setChecked(names::选择框_23点后算次日, read(keys::晚子时算次日) != "0");
+    showAvoided(main, read(keys::避讳字), read(keys::排除避讳字) != "0");
     if (restoreRecords)
         restoreRecords(read(keys::名字记录));
+    if (restoreShortlist)
+        restoreShortlist(read(keys::名字收藏));
     switch (result) {
     case text::IniFile::LoadResult::Read:
         return SettingsRead::Read;
@@ -69,7 +75,8 @@ SettingsRead RestoreSettings(Window& main, const std::filesystem::path& file,
     return SettingsRead::Unreadable;
 }
 
-bool SaveSettings(const Window& main, const std::filesystem::path& file, const std::string& records)
+bool SaveSettings(const Window& main, const std::filesystem::path& file, const std::string& records,
+                  const std::optional<std::string>& shortlist)
 {
     text::IniFile ini;
     // Whatever else the file holds is kept; a file that exists but cannot be read is never replaced by
@@ -87,6 +94,11 @@ bool SaveSettings(const Window& main, const std::filesystem::path& file, const s
     write(keys::英文名字, main.text(names::编辑框_英文名字));
     write(keys::评分名字, main.text(names::编辑框_评分名字));
     write(keys::名字记录, records);
+    write(keys::晚子时算次日, main.isChecked(names::选择框_23点后算次日) ? "1" : "0");
+    write(keys::避讳字, main.text(names::透明标签_避讳字));
+    write(keys::排除避讳字, main.isChecked(names::选择框_排除避讳字) ? "1" : "0");
+    if (shortlist)
+        write(keys::名字收藏, *shortlist);
 
     std::error_code ec;
     std::filesystem::create_directories(file.parent_path(), ec);

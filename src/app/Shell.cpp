@@ -1,5 +1,6 @@
 #include "app/Shell.h"
 
+#include "app/AvoidedSetting.h"
 #include "app/BirthChartPage.h"
 #include "app/BrowserToolbar.h"
 #include "app/ControlNames.h"
@@ -112,12 +113,18 @@ bool Shell::StartUp()
 
     // 10. The settings, then the records. A file that is there but cannot be read (another user's,
     // not text) holds records this session cannot see: it is said, and never written over.
-    const SettingsRead read = RestoreSettings(main, settingsFile(), [this](const std::string& records) {
-        if (m_hooks.restoreRecords)
-            m_hooks.restoreRecords(records);
-        else
-            m_keptRecords = records;
-    });
+    const SettingsRead read = RestoreSettings(
+        main, settingsFile(),
+        [this](const std::string& records) {
+            if (m_hooks.restoreRecords)
+                m_hooks.restoreRecords(records);
+            else
+                m_keptRecords = records;
+        },
+        [this](const std::string& shortlist) {
+            if (m_hooks.restoreShortlist)
+                m_hooks.restoreShortlist(shortlist);
+        });
     if (read == SettingsRead::Unreadable) {
         m_settingsLocked = true;
         m_host.messageBox(
@@ -177,12 +184,17 @@ void Shell::wireMainWindow()
     };
     for (const auto& [item, index] : pageItems)
         main.on(item, EventKind::Clicked, [this, index = index](const Event&) { ShowPage(index); });
+    main.on(names::菜单_避讳字, EventKind::Clicked,
+            [this](const Event&) { OpenAvoidedDialog(m_host, [this] { SaveSettingsNow(); }); });
+    main.on(names::菜单_名字收藏, EventKind::Clicked, [this](const Event&) { showMainPage(kPageShortlist); });
     main.on(names::菜单_退出程序, EventKind::Clicked, [this](const Event&) { ExitApplication(); });
     main.on(names::NestlingMain, EventKind::Closed, [this](const Event&) { ExitApplication(); });
     main.on(names::菜单_更换皮肤, EventKind::Clicked, [this](const Event&) { ChangeSkin(); });
     main.on(names::菜单_使用帮助, EventKind::Clicked, [this](const Event&) { OpenHelp(); });
     main.on(names::菜单_关于软件, EventKind::Clicked, [this](const Event&) { OpenAbout(); });
     main.on(names::按钮_八字查询, EventKind::Clicked, [this](const Event&) { ShowBirthChart(); });
+    // The 23:00 rule changes the chart shown at once, as a new query would.
+    main.on(names::选择框_23点后算次日, EventKind::Clicked, [this](const Event&) { ShowBirthChart(); });
     for (const ModeDescription& mode : kModeDescriptions)
         main.on(mode.radio, EventKind::Clicked,
                 [this, radio = mode.radio](const Event&) { showModeDescription(radio); });
@@ -238,6 +250,9 @@ void Shell::pageShown(int page)
         // was queried before the date changed.
         if (main.isChecked(names::单选框1))
             app::ShowBirthChart(m_host, ChartDateMessage::Quiet);
+    } else if (page == kPageShortlist) {
+        if (m_hooks.shortlistShown)
+            m_hooks.shortlistShown();
     } else if (page == kPageEvaluation) {
         main.setText(names::编辑框_评分姓氏, main.text(names::编辑框_姓氏));
         fillDateCombos(main, {names::组合框_评分年份, names::组合框_评分月份, names::组合框_评分日子,
@@ -271,7 +286,10 @@ void Shell::saveSettings()
     if (m_settingsLocked)
         return;
     const std::string records = m_hooks.saveRecords ? m_hooks.saveRecords() : m_keptRecords;
-    if (SaveSettings(m_host.mainWindow(), settingsFile(), records)) {
+    std::optional<std::string> shortlist;
+    if (m_hooks.saveShortlist)
+        shortlist = m_hooks.saveShortlist();
+    if (SaveSettings(m_host.mainWindow(), settingsFile(), records, shortlist)) {
         m_saveFailureShown = false;
         return;
     }

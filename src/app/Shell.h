@@ -36,6 +36,11 @@ struct ShellHooks
     // is kept as it was read, so a start and exit never lose it.
     std::function<void(const std::string&)> restoreRecords;
     std::function<std::string()> saveRecords;
+    // The shortlist (名字收藏), like the records: until it is set, the stored value is left as it is.
+    std::function<void(const std::string&)> restoreShortlist;
+    std::function<std::string()> saveShortlist;
+    // The page 名字收藏 is shown (its rows are filled then).
+    std::function<void()> shortlistShown;
     // The character query window the shell opened (toolbar or menu 新华字典), for its handlers.
     std::function<void(Window&)> dictionaryOpened;
     // Start-up step 12. Empty: LoadNamingDatabase on a thread of the shell's own.

@@ -1,6 +1,7 @@
 // nestling-cli score and generate: the name score and the naming runs without a window.
 #include "cli/ElementOptions.h"
 #include "cli/Verbs.h"
+#include "naming/AvoidedCharacters.h"
 #include "naming/NamingRun.h"
 #include "numerology/NameScore.h"
 #include "numerology/SplitCharacters.h"
@@ -213,6 +214,13 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
             return 2;
         }
         request.seed = value;
+    }
+    if (const auto avoid = args.option("avoid")) {
+        request.avoid = naming::normalizedAvoided(*avoid);
+        if (request.avoid.empty()) {
+            err << "--avoid 需要至少一个汉字（要避讳的字，例如 --avoid 明华）\n";
+            return 2;
+        }
     }
     if (const auto generation = args.option("generation");
         generation && !parseGeneration(*generation, request.generation)) {

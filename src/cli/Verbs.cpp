@@ -9,10 +9,11 @@ std::span<const Verb> allVerbs()
     // clang-format off
     static const std::array kVerbs = {
         Verb{"tables", "nestling-cli tables", true, false, &runTables},
-        Verb{"chart", "nestling-cli chart YYYY-M-D H", false, true, &runChart},
+        Verb{"chart", "nestling-cli chart YYYY-M-D H [--late-zi next-day|same-day]", false, true, &runChart},
         Verb{"lunar", "nestling-cli lunar YYYY-M-D [--format F]", false, true, &runLunar},
         Verb{"char", "nestling-cli char TEXT", true, true, &runChar},
         Verb{"score", "nestling-cli score SURNAME GIVEN [--json]", true, true, &runScore},
+        Verb{"compare", "nestling-cli compare SURNAME GIVEN1 [GIVEN2 ...]", true, true, &runCompare},
         Verb{"generate", "nestling-cli generate --mode high-score --surname S --sex 男|女 --length 1|2 "
                          "[--seed N] [--generation second:字|third:字] [--export FILE]; "
                          "--mode super --surname S --sex 男|女 [--seed N] [--second 金水] [--third 木] "
@@ -21,9 +22,9 @@ std::span<const Verb> allVerbs()
                          "--mode combination --surname S --chars TEXT [--length 1|2]; "
                          "--mode nickname --surname S [--style AA|小A|A儿|阿A]; "
                          "--mode poem --surname S --poet P --title T [--id N] [--chars TICKED] [--length 1|2] "
-                         "[--export FILE]",
+                         "[--export FILE]; every mode takes [--avoid 字字] (names holding one of them are left out)",
                          true, true, &runGenerate},
-        Verb{"pillars", "nestling-cli pillars YYYY-M-D H[:MI[:SS]]", false, true, &runPillars},
+        Verb{"pillars", "nestling-cli pillars YYYY-M-D H[:MI[:SS]] [--late-zi next-day|same-day]", false, true, &runPillars},
         Verb{"report", "nestling-cli report SURNAME GIVEN [--dir DIR]", true, true, &runReport},
         Verb{"english", "nestling-cli english GIVEN [--style 男性化|女性化|中性化]", true, true, &runEnglish},
         Verb{"speak", "nestling-cli speak NAME --out FILE.wav", false, false, &runSpeak},

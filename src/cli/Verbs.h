@@ -59,6 +59,7 @@ const Verb* findVerb(std::string_view name);
 
 // Verb implementations, one file each.
 int runChar(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
+int runCompare(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runScore(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runGenerate(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runTables(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);

@@ -92,6 +92,13 @@ QWidget* MainWindow::buildInputGroup(QWidget* parent)
     generation->setCursor(Qt::PointingHandCursor);
     generation->setStyleSheet(QStringLiteral("color: #606060;"));
     row->addWidget(generation);
+    // The taboo characters: set from 操作菜单 → 设置避讳字; the box is enabled once there are some.
+    QCheckBox* avoid = makeCheck(group, "选择框_排除避讳字", "排除避讳字");
+    avoid->setEnabled(false);
+    avoid->setToolTip(
+        QStringLiteral("勾选后，各种起名模式都不列出含有避讳字的名字（在“操作菜单 → 设置避讳字”中设置）"));
+    row->addWidget(avoid);
+    row->addWidget(makeLabel(group, "", "透明标签_避讳字"));
     row->addSpacing(12);
     row->addWidget(makeLabel(group, "出生日期(公历):"));
     const std::pair<const char*, const char*> dates[] = {{"组合框_年份", "年"},
@@ -122,6 +129,7 @@ QTabWidget* MainWindow::buildPages(QWidget* parent)
     tabs->addTab(new RecordsPage(tabs), QStringLiteral("起名记录"));
     tabs->addTab(new SuperAuspiciousPage(tabs), QStringLiteral("超吉模式"));
     tabs->addTab(new ClassicPage(tabs), QStringLiteral("经典模式"));
+    tabs->addTab(new ShortlistPage(tabs), QStringLiteral("名字收藏"));
     return tabs;
 }
 
@@ -149,6 +157,9 @@ void MainWindow::buildMenus()
     addItem(operations, "菜单_姓名评分", "姓名评分");
     addItem(operations, "菜单_起名记录", "起名记录");
     addItem(operations, "菜单_新华字典", "新华字典");
+    addItem(operations, "菜单_名字收藏", "名字收藏");
+    operations->addSeparator();
+    addItem(operations, "菜单_避讳字", "设置避讳字...");
     operations->addSeparator();
     addItem(operations, "菜单_退出程序", "退出程序");
 
@@ -169,6 +180,10 @@ void MainWindow::buildMenus()
     auto* records = new QMenu(this);
     records->setObjectName(QStringLiteral("记录列表菜单"));
     addItem(records, "菜单_删除记录", "删除记录");
+    // The pop-up menu of the other name lists.
+    auto* names = new QMenu(this);
+    names->setObjectName(QStringLiteral("名字列表菜单"));
+    addItem(names, "菜单_加入收藏", "加入收藏");
 }
 
 void MainWindow::buildStatusBar()

@@ -122,6 +122,9 @@ std::string QtWindow::text(app::ControlName control) const
         return toStd(a->text());
     if (auto* w = qobject_cast<QWidget*>(o); w && w->isWindow())
         return toStd(w->windowTitle());
+    // Our own controls (the element chart) take their text through a "text" property.
+    if (o && o->metaObject()->indexOfProperty("text") >= 0)
+        return toStd(o->property("text").toString());
     return {};
 }
 
@@ -142,6 +145,8 @@ void QtWindow::setText(app::ControlName control, std::string_view text)
         a->setText(toQt(text));
     else if (auto* w = qobject_cast<QWidget*>(o); w && w->isWindow())
         w->setWindowTitle(toQt(text));
+    else if (o && o->metaObject()->indexOfProperty("text") >= 0)
+        o->setProperty("text", toQt(text));
 }
 
 void QtWindow::setTextColor(app::ControlName control, app::Rgb color)

@@ -20,6 +20,8 @@ QWidget* createWindow(std::string_view windowName, QWidget* parent)
         return new WordWindow(parent);
     if (windowName == n::设置辈份)
         return new GenerationWindow(parent);
+    if (windowName == n::设置避讳)
+        return new AvoidedWindow(parent);
     if (windowName == n::AboutUs)
         return new AboutWindow(parent);
     return nullptr;

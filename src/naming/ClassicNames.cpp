@@ -1,5 +1,6 @@
 #include "naming/ClassicNames.h"
 
+#include "naming/AvoidedCharacters.h"
 #include "naming/CharacterLists.h"
 #include "naming/NamingRun.h"
 #include "numerology/SplitCharacters.h"
@@ -54,6 +55,7 @@ std::string ClassicText(std::string_view surname, const std::vector<std::string>
 RunOutcome NamingRun::runClassic()
 {
     std::vector<std::string> entries = ClassicEntries(m_request.sex, m_request.givenLength);
+    std::erase_if(entries, [this](const std::string& given) { return holdsAvoided(given, m_request.avoid); });
     ShuffleList(entries, m_seeder);
     m_text = ClassicText(m_request.surname, entries, m_request.givenLength);
     if (!m_control.checkpoint())

@@ -1,5 +1,6 @@
 #include "naming/NameForming.h"
 
+#include "naming/AvoidedCharacters.h"
 #include "numerology/SplitCharacters.h"
 #include "text/Gbk.h"
 
@@ -25,6 +26,7 @@ struct Piece
     static constexpr std::uint32_t kHoldsSurname = 1; // the surname's bytes lie inside the piece
     static constexpr std::uint32_t kByText = 2;       // a generation character of several characters
     static constexpr std::uint32_t kLongSurname = 4;  // a surname too long for the bits: compare texts
+    static constexpr std::uint32_t kAvoided = 8;      // holds a taboo character: no name with it is listed
 
     std::uint64_t ends = 0;
     std::uint64_t starts = 0;
@@ -122,7 +124,7 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
                                      const std::string& surname, ListingLimits limits,
                                      const numerology::FortuneTables& fortunes, RunControl& control,
                                      const RowBatchSink& sink, const ProgressSink& progress,
-                                     ListingStats* stats)
+                                     ListingStats* stats, std::string_view avoid)
 {
     // Pieces by FormedName index + 2: nothing (kNone), the generation character (kFixed), then the
     // candidates in order.
@@ -162,6 +164,11 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
     for (size_t p = 0; p < pieces.size(); ++p) {
         pieces[p].countClass = p == kNonePiece ? table.noSecond() : table.classOf(counts[p]);
         markSurname(pieces[p], *gbk[p], surnameGbk);
+        const std::string& pieceText = p == kFixedPiece  ? formed.fixedCharacter
+                                       : p == kNonePiece ? empty
+                                                         : candidates.characters[p - 2];
+        if (holdsAvoided(pieceText, avoid))
+            pieces[p].flags |= Piece::kAvoided;
     }
     // A generation character typed as several characters is scored through the text, as typed.
     if (numerology::SplitCharacters(formed.fixedCharacter).size() > 1)
@@ -202,7 +209,7 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
             const Piece& pb = pieces[b];
             const std::uint32_t flags = pa.flags | pb.flags;
             if (flags != 0 || (pa.ends & pb.starts) != 0) {
-                if ((flags & Piece::kHoldsSurname) || (pa.ends & pb.starts) != 0)
+                if ((flags & (Piece::kHoldsSurname | Piece::kAvoided)) || (pa.ends & pb.starts) != 0)
                     continue;
                 if ((flags & Piece::kLongSurname) &&
                     (*gbk[a] + *gbk[b]).find(surnameGbk) != std::string::npos)

@@ -10,6 +10,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace naming {
@@ -70,7 +71,8 @@ struct ListingStats
     size_t scored = 0;
 };
 
-// Scores the formed names in order, skipping any whose GBK bytes contain the surname's, and keeps the
+// Scores the formed names in order, skipping any whose GBK bytes contain the surname's or whose given
+// name holds a taboo character of `avoid` (normalizedAvoided), and keeps the
 // rows reaching the threshold until maxRows are written. Rows are numbered as written; only written
 // rows get their texts. Scoring works on numbers: for the run's surname the score of a name depends
 // only on the Kangxi counts of its given-name characters, so every pair of counts is scored once and
@@ -80,6 +82,6 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
                                      const std::string& surname, ListingLimits limits,
                                      const numerology::FortuneTables& fortunes, RunControl& control,
                                      const RowBatchSink& sink, const ProgressSink& progress = {},
-                                     ListingStats* stats = nullptr);
+                                     ListingStats* stats = nullptr, std::string_view avoid = {});
 
 } // namespace naming

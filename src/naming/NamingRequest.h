@@ -66,7 +66,9 @@ struct NamingRequest
     int givenLength = 2;
     GenerationSetting generation;
     std::optional<std::uint64_t> seed; // fixed shuffles; the clock when absent
-    ElementFilter elements;            // super-auspicious mode only
+    // The taboo characters (normalizedAvoided): no listed given name holds one. Empty: none left out.
+    std::string avoid;
+    ElementFilter elements; // super-auspicious mode only
     // English mode: the Chinese given name (编辑框_英文名字) and the style's gender code (1, 2, 3).
     std::string englishGivenName;
     int englishGender = 1;

@@ -121,7 +121,8 @@ RunOutcome NamingRun::listFormedNames(ListingLimits limits)
     const numerology::FortuneTables fortunes(m_store);
     m_rows = ListScoredNames(
         m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
-        [this](std::span<const NameRow> batch) { m_observer.rowsWritten(batch); }, {}, &m_stats);
+        [this](std::span<const NameRow> batch) { m_observer.rowsWritten(batch); }, {}, &m_stats,
+        m_request.avoid);
     return finishList();
 }
 

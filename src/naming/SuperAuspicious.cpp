@@ -97,9 +97,10 @@ std::vector<NameRow> ListSuperAuspiciousNames(const Candidates& candidates, cons
                                               const std::string& surname, ListingLimits limits,
                                               const numerology::FortuneTables& fortunes, RunControl& control,
                                               const RowBatchSink& sink, const ProgressSink& progress,
-                                              ListingStats* stats)
+                                              ListingStats* stats, std::string_view avoid)
 {
-    return ListScoredNames(candidates, formed, surname, limits, fortunes, control, sink, progress, stats);
+    return ListScoredNames(candidates, formed, surname, limits, fortunes, control, sink, progress, stats,
+                           avoid);
 }
 
 RunOutcome NamingRun::runSuperAuspicious()
@@ -124,7 +125,8 @@ RunOutcome NamingRun::runSuperAuspicious()
                                kSuperAuspiciousRows};
     m_rows = ListSuperAuspiciousNames(
         m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
-        [this](std::span<const NameRow> batch) { m_observer.rowsWritten(batch); }, progress, &m_stats);
+        [this](std::span<const NameRow> batch) { m_observer.rowsWritten(batch); }, progress, &m_stats,
+        m_request.avoid);
     return finishList();
 }
 

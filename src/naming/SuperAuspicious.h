@@ -42,6 +42,6 @@ std::vector<NameRow> ListSuperAuspiciousNames(const Candidates& candidates, cons
                                               const std::string& surname, ListingLimits limits,
                                               const numerology::FortuneTables& fortunes, RunControl& control,
                                               const RowBatchSink& sink, const ProgressSink& progress = {},
-                                              ListingStats* stats = nullptr);
+                                              ListingStats* stats = nullptr, std::string_view avoid = {});
 
 } // namespace naming

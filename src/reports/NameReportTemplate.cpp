@@ -61,6 +61,10 @@ table { border-collapse: separate; }
 </table>
 <div class="divh"></div>
 <table class="tablebgcolor" cellspacing="1" cellpadding="0" align="center">
+  <tr class="tdbgcolor"><td><span class="fontcolor1">评分构成一览：</span>六项按权重计分，色条是所得分，浅色部分是失去的分；下方是三才五行的相生相克。<br>{评分图}</td></tr>
+</table>
+<div class="divh"></div>
+<table class="tablebgcolor" cellspacing="1" cellpadding="0" align="center">
   <tr class="tdbgcolor"><td><span class="fontcolor1">天格{天格}的解析：</span>天格数是先祖留传下来的，其数理对人影响不大。（由于姓是固定的，所以天格也是固定的，不论凶吉都无法改)</td></tr>
   <tr class="tdbgcolor"><td>{天格总论}（<span class="red">{天格吉凶}</span>）</td></tr>
   <tr class="tdbgcolor"><td> → 详细解释：<br />{天格释义}</td></tr>

@@ -2,6 +2,7 @@
 
 #include "reports/Placeholders.h"
 #include "reports/ReportFiles.h"
+#include "reports/ScoreChart.h"
 
 #include <array>
 
@@ -55,6 +56,7 @@ std::string FillReportTemplate(std::string_view templateText, const NameReport& 
     values["{性格}"] = talents.temper;
     values["{总分建议}"] = report.comment;
     values["{评分总分}"] = std::to_string(report.score);
+    values["{评分图}"] = ScoreChartSvg(report);
     return FillPlaceholders(templateText, values);
 }
 

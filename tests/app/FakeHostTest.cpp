@@ -39,7 +39,7 @@ TEST(FakeHost, PageAndRowChangesFireOnlyWhenTheyChange)
     w.setCurrentPage(高级选择夹1, 3);
     w.setCurrentPage(高级选择夹1, 3);
     w.choosePage(高级选择夹1, 0);
-    w.setCurrentPage(高级选择夹1, 11); // no such page
+    w.setCurrentPage(高级选择夹1, kPageCount); // no such page
     EXPECT_EQ(pages, (std::vector<int>{3, 0}));
 
     w.appendRows(超级列表框_记录列表, {{{"1", "a"}, 0}, {{"2", "b"}, 0}});

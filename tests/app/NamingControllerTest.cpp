@@ -1,5 +1,6 @@
 #include "app/NamingController.h"
 #include "../naming/NamingFixture.h"
+#include "app/AvoidedSetting.h"
 #include "app/ControlNames.h"
 #include "app/testing/FakeHost.h"
 
@@ -199,6 +200,60 @@ TEST_F(NamingControllerTest, GenerationDialogStoresTheCharacterAndColoursTheLabe
     EXPECT_EQ(m_host.messages()[0].text, "设定辈份后,产生的名字较少,所以系统将显示全部名字");
     for (int r = 0; r < main().rowCount(names::超级列表框_高分起名); ++r)
         ASSERT_EQ(main().cell(names::超级列表框_高分起名, r, 1).substr(3, 3), "明");
+}
+
+} // namespace
+
+namespace {
+
+// The taboo characters typed in the dialog are left out of the next run while 排除避讳字 is checked.
+TEST_F(NamingControllerTest, TabooCharactersSetInTheDialogLeaveNamesOut)
+{
+    main().click(names::按钮_起名);
+    finishRun();
+    ASSERT_GT(main().rowCount(names::超级列表框_高分起名), 0);
+    const std::string avoided = main().cell(names::超级列表框_高分起名, 0, 1).substr(3, 3);
+    EXPECT_FALSE(main().isEnabled(names::选择框_排除避讳字));
+
+    int changed = 0;
+    const auto openDialog = [&] {
+        OpenAvoidedDialog(m_host, [&] { ++changed; });
+        FakeWindow* dialog = m_host.find(names::设置避讳);
+        EXPECT_NE(dialog, nullptr);
+        return dialog;
+    };
+    FakeWindow* dialog = openDialog();
+    dialog->setText(names::编辑框_避讳字, "abc");
+    dialog->click(names::按钮_避讳确定);
+    ASSERT_EQ(m_host.messages().size(), 1u) << "no Chinese character: said, the dialog stays";
+    EXPECT_EQ(m_host.messages()[0].text, kAvoidedNoCharacterMessage);
+    dialog->setText(names::编辑框_避讳字, "、" + avoided + " ");
+    dialog->click(names::按钮_避讳确定);
+    EXPECT_EQ(m_host.find(names::设置避讳), nullptr);
+    EXPECT_EQ(changed, 1);
+    EXPECT_EQ(main().text(names::透明标签_避讳字), avoided);
+    EXPECT_TRUE(main().isEnabled(names::选择框_排除避讳字));
+    EXPECT_TRUE(main().isChecked(names::选择框_排除避讳字)) << "on once characters are set";
+
+    main().click(names::按钮_再生成一次);
+    finishRun();
+    ASSERT_GT(main().rowCount(names::超级列表框_高分起名), 0);
+    for (int r = 0; r < main().rowCount(names::超级列表框_高分起名); ++r)
+        ASSERT_EQ(main().cell(names::超级列表框_高分起名, r, 1).substr(3).find(avoided), std::string::npos);
+
+    main().click(names::选择框_排除避讳字);
+    EXPECT_EQ(m_controller.readRequest(naming::Mode::Classic).avoid, "");
+    main().click(names::选择框_排除避讳字);
+    EXPECT_EQ(m_controller.readRequest(naming::Mode::Poem).avoid, avoided);
+
+    dialog = openDialog();
+    EXPECT_EQ(dialog->text(names::编辑框_避讳字), avoided);
+    dialog->setText(names::编辑框_避讳字, "");
+    dialog->click(names::按钮_避讳确定);
+    EXPECT_EQ(main().text(names::透明标签_避讳字), "");
+    EXPECT_FALSE(main().isEnabled(names::选择框_排除避讳字));
+    EXPECT_FALSE(main().isChecked(names::选择框_排除避讳字));
+    EXPECT_EQ(m_controller.readRequest(naming::Mode::HighScore).avoid, "");
 }
 
 } // namespace

@@ -20,6 +20,7 @@ namespace {
 
 using namespace app::names;
 using testing::FakeHost;
+using testing::FakeWindow;
 using testing::TempFolder;
 
 struct Program
@@ -115,6 +116,69 @@ TEST(Settings, RoundTripWithChineseValues)
     EXPECT_EQ(w.text(编辑框_英文名字), "明华");
     EXPECT_EQ(w.text(编辑框_评分名字), "子涵");
     EXPECT_EQ(restoredRecords, records) << "read back whole";
+}
+
+// 23:30 takes the next day's day pillar while 23点后算次日 is on (also when the file predates the key),
+// its own day's once it is off; the choice is kept.
+TEST(Settings, LateZiRuleDrivesTheChartAndIsKept)
+{
+    TempFolder temp;
+    const auto chartOf = [](FakeWindow& w) {
+        w.click(单选框_自定义日期);
+        w.selectItem(组合框_八字年份, 43); // 2013
+        w.selectItem(组合框_八字月份, 11);
+        w.selectItem(组合框_八字日子, 30);
+        w.selectItem(组合框_八字时间, 23);
+        w.click(按钮_八字查询);
+        return w.text(编辑框_八字信息);
+    };
+    writeSettings(temp.path() / "config", {{keys::姓氏, "李"}});
+    {
+        Program p(temp.path());
+        ASSERT_TRUE(p.shell.StartUp());
+        auto& w = p.host.main();
+        EXPECT_TRUE(w.isChecked(选择框_23点后算次日));
+        EXPECT_NE(chartOf(w).find("八字四柱：癸巳年  甲子月  壬申日  庚子时"), std::string::npos);
+        w.click(选择框_23点后算次日);
+        EXPECT_NE(w.text(编辑框_八字信息).find("八字四柱：癸巳年  甲子月  辛未日  庚子时"),
+                  std::string::npos);
+        w.closeByUser();
+    }
+    Program p(temp.path());
+    ASSERT_TRUE(p.shell.StartUp());
+    EXPECT_FALSE(p.host.main().isChecked(选择框_23点后算次日));
+    EXPECT_NE(chartOf(p.host.main()).find("辛未日"), std::string::npos);
+}
+
+// The taboo characters and their box come back as saved; characters without the box's key (an older
+// file, or one written by hand) have it on.
+TEST(Settings, TabooCharactersAreKept)
+{
+    TempFolder temp;
+    writeSettings(temp.path() / "config", {{keys::避讳字, "明、华"}});
+    {
+        Program p(temp.path());
+        ASSERT_TRUE(p.shell.StartUp());
+        auto& w = p.host.main();
+        EXPECT_EQ(w.text(透明标签_避讳字), "明华");
+        EXPECT_TRUE(w.isEnabled(选择框_排除避讳字));
+        EXPECT_TRUE(w.isChecked(选择框_排除避讳字));
+        w.click(选择框_排除避讳字);
+        w.fire(菜单_避讳字, EventKind::Clicked);
+        ASSERT_NE(p.host.find(设置避讳), nullptr) << "操作菜单 opens the dialog";
+        p.host.find(设置避讳)->setText(编辑框_避讳字, "明华国");
+        p.host.find(设置避讳)->click(按钮_避讳确定);
+        EXPECT_FALSE(w.isChecked(选择框_排除避讳字)) << "a change of characters keeps the box as it was";
+        text::IniFile saved;
+        ASSERT_TRUE(saved.load((temp.path() / "config" / kSettingsFileName).string()));
+        EXPECT_EQ(saved.value(kSettingsSection, keys::避讳字, ""), "明华国") << "saved at once";
+        w.closeByUser();
+    }
+    Program p(temp.path());
+    ASSERT_TRUE(p.shell.StartUp());
+    EXPECT_EQ(p.host.main().text(透明标签_避讳字), "明华国");
+    EXPECT_TRUE(p.host.main().isEnabled(选择框_排除避讳字));
+    EXPECT_FALSE(p.host.main().isChecked(选择框_排除避讳字));
 }
 
 TEST(Settings, RecordsSurviveAStartWithoutTheirOwner)

@@ -367,3 +367,58 @@ TEST_F(NamingVerbs, ClassicModePrintsTheTextAsTheBoxHoldsIt)
 }
 
 } // namespace
+
+namespace {
+
+// --avoid leaves the names holding one of its characters out of the list; without a Chinese character
+// it is a usage error.
+TEST_F(NamingVerbs, AvoidLeavesOutNamesHoldingTheCharacters)
+{
+    ASSERT_EQ(run({"generate", "--mode", "high-score", "--surname", "李", "--seed", "3"}), 0) << err.str();
+    const std::vector<std::string> before = listedNames(out.str());
+    ASSERT_FALSE(before.empty());
+    const std::string avoided = before[0].substr(3, 3) + before.back().substr(6, 3);
+    ASSERT_EQ(run({"generate", "--mode", "high-score", "--surname", "李", "--seed", "3", "--avoid", avoided}),
+              0);
+    const std::vector<std::string> after = listedNames(out.str());
+    EXPECT_FALSE(after.empty());
+    for (const std::string& name : after)
+        for (size_t at : {size_t{0}, size_t{3}})
+            EXPECT_EQ(name.substr(3).find(avoided.substr(at, 3)), std::string::npos) << name;
+    EXPECT_EQ(run({"generate", "--mode", "nickname", "--surname", "李", "--avoid", "abc"}), 2);
+    EXPECT_NE(err.str().find("--avoid"), std::string::npos);
+}
+
+// compare prints the shortlist's comparison: a header, then a row per given name scored as `score`.
+TEST_F(NamingVerbs, CompareListsTheNamesSideBySide)
+{
+    ASSERT_EQ(run({"compare", "李", "明华", "思远"}), 0) << err.str();
+    const std::string table = out.str();
+    ASSERT_EQ(run({"score", "--batch"}, "李 明华\n李 思远\n"), 0);
+    std::istringstream scores(out.str());
+    std::istringstream lines(table);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, "编号\t姓名\t评分\t天格\t人格\t地格\t总格\t外格\t三才\t五行\t简体笔划\t平仄\t提示");
+    for (int i = 1; i <= 2; ++i) {
+        std::string score;
+        ASSERT_TRUE(std::getline(lines, line));
+        ASSERT_TRUE(std::getline(scores, score));
+        // score: name, simplified total, total, elements, grids, key, score
+        std::vector<std::string> s;
+        for (std::istringstream cells(score); std::getline(cells, score, '\t');)
+            s.push_back(score);
+        ASSERT_EQ(s.size(), 7u);
+        const std::string grids = s[4];
+        std::string expected = std::to_string(i) + "\t" + s[0] + "\t" + s[6] + "\t";
+        for (char c : grids)
+            expected += c == ',' ? '\t' : c;
+        // the grids come as 天,人,地,总,外 like the columns
+        expected += "\t" + s[5] + "\t" + s[3] + "\t" + s[1] + "\t\t";
+        EXPECT_EQ(line, expected);
+    }
+    EXPECT_EQ(run({"compare", "李"}), 2);
+    EXPECT_EQ(run({"compare", "李", "明 华"}), 2);
+}
+
+} // namespace

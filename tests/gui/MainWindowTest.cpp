@@ -4,7 +4,10 @@
 #include "app/Shell.h"
 #include "app/Skins.h"
 #include "app/testing/FakeHost.h"
+#include "calendar/BirthChart.h"
+#include "calendar/ChartTables.h"
 #include "gui/Application.h"
+#include "gui/ElementChart.h"
 #include "gui/MessageBoxSeam.h"
 #include "gui/NameListView.h"
 #include "gui/QtHost.h"
@@ -76,7 +79,7 @@ private slots:
         const std::string_view windows[] = {
             n::NestlingWaiting, n::NestlingConten, n::NestlingContenSinglePage,
             n::NestlingRead,    n::NestlingWord,   n::设置辈份,
-            n::AboutUs};
+            n::设置避讳,        n::AboutUs};
         for (std::string_view windowName : windows) {
             app::Window* real = p.host.openWindow(windowName, app::WindowMode::Modeless);
             QVERIFY(real);
@@ -87,6 +90,42 @@ private slots:
                 QVERIFY2(real->exists(name), (std::string(windowName) + " " + name).c_str());
             real->close();
         }
+    }
+
+    // The bars drawn beside the chart text count the chart's eight elements; the missing ones are marked.
+    void elementChartDrawsTheChartsCounts()
+    {
+        QTemporaryDir dir;
+        Program p(dir);
+        QVERIFY(p.shell.StartUp());
+        auto* chart = named<gui::ElementChartView>(&p.window, "图表_五行");
+        QVERIFY(chart);
+        app::Window& main = p.host.mainWindow();
+        main.setChecked(n::单选框_自定义日期, true);
+        const struct
+        {
+            const char* year;
+            int month, day, hour;
+        } dates[] = {{"2013", 1, 1, 0}, {"2013", 2, 4, 0}, {"1972", 12, 7, 0}, {"2020", 6, 15, 10}};
+        for (const auto& d : dates) {
+            main.setCurrentIndex(n::组合框_八字年份, std::stoi(d.year) - 1970);
+            main.setCurrentIndex(n::组合框_八字月份, d.month - 1);
+            main.setCurrentIndex(n::组合框_八字日子, d.day - 1);
+            main.setCurrentIndex(n::组合框_八字时间, d.hour);
+            p.shell.ShowBirthChart();
+            const std::string elements = main.text(n::八字五行标签);
+            const auto expected = calendar::BuildBirthChartText(std::stoi(d.year), d.month, d.day, d.hour);
+            QVERIFY(expected);
+            QCOMPARE(elements, expected->elementsLabel);
+            QCOMPARE(chart->drawnCounts(), calendar::elementCounts(expected->elementsLabel));
+            const std::string missing = main.text(n::缺五行标签);
+            for (int i = 0; i < 5; ++i)
+                QCOMPARE(chart->categoryLabels().at(i).contains(QStringLiteral("缺")),
+                         missing.find(calendar::kElements[i]) != std::string::npos);
+        }
+        // 2020-6-15 10时: 庚子 壬午 己丑 己巳, 金,水,水,火,土,土,土,火,
+        QCOMPARE(chart->drawnCounts(), (std::array<int, 5>{1, 0, 2, 2, 3}));
+        QVERIFY(chart->categoryLabels().at(1).contains(QStringLiteral("缺")));
     }
 
     void startsSwitchesPagesAndSavesOnClose()
@@ -104,7 +143,7 @@ private slots:
 
         auto* tabs = named<QTabWidget>(&p.window, "高级选择夹1");
         auto* toolbar = named<QToolBar>(&p.window, "工具条1");
-        QCOMPARE(tabs->count(), 11);
+        QCOMPARE(tabs->count(), 12);
         toolbar->actions().at(app::kToolBirthChart)->trigger();
         QCOMPARE(tabs->currentIndex(), int(app::kPageBirthChart));
         QCOMPARE(named<QLabel>(&p.window, "透明标签_起名日期")->text(), QStringLiteral("2013年1月1日0时"));

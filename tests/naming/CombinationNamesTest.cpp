@@ -1,5 +1,6 @@
 #include "naming/CombinationNames.h"
 #include "NamingFixture.h"
+#include "naming/AvoidedCharacters.h"
 #include "naming/CharacterLists.h"
 #include "naming/NamingRun.h"
 #include "naming/Nicknames.h"
@@ -7,6 +8,7 @@
 #include "numerology/SplitCharacters.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 namespace {
@@ -225,6 +227,72 @@ TEST_F(ListModesTest, NicknameCandidatesIgnoreSexAndLength)
     const auto girlRows = run(girl);
     EXPECT_EQ(given(boyRows, 3), given(girlRows, 3));
     EXPECT_FALSE(boyRows.empty());
+}
+
+} // namespace
+
+namespace {
+
+using namespace naming;
+
+// Taboo characters are left out of every mode's list: the two given-name characters the list holds
+// most are avoided, and the list then holds neither, but still the names without them.
+TEST_F(ListModesTest, AvoidedCharactersNeverAppearInAnyMode)
+{
+    addPoemRows();
+    NamingRequest super = request(Mode::SuperAuspicious, "李");
+    NamingRequest highScore = request(Mode::HighScore, "李");
+    NamingRequest combination = request(Mode::Combination, "李");
+    combination.combinationText = kFormText;
+    NamingRequest nickname = request(Mode::Nickname, "李");
+    nickname.combinationText = kFormText;
+    NamingRequest poem = request(Mode::Poem, "李");
+    poem.poemCharacters = {"花", "间", "一", "明", "月", "照", "壶", "酒", "独", "酌"};
+    NamingRequest oneCharacter = request(Mode::HighScore, "欧阳");
+    oneCharacter.givenLength = 1;
+    for (NamingRequest r : {super, highScore, combination, nickname, poem, oneCharacter}) {
+        SCOPED_TRACE(static_cast<int>(r.mode));
+        r.seed = 7;
+        const auto before = run(r);
+        std::map<std::string, int> counts;
+        for (const NameRow& row : before)
+            for (const std::string& c : numerology::SplitCharacters(row.name.substr(r.surname.size())))
+                ++counts[c];
+        ASSERT_GE(counts.size(), 3u);
+        std::vector<std::pair<int, std::string>> byCount;
+        for (const auto& [c, n] : counts)
+            byCount.emplace_back(n, c);
+        std::sort(byCount.rbegin(), byCount.rend());
+        r.avoid = "、" + byCount[0].second + " " + byCount[1].second + "x"; // as typed in the setting
+        r.avoid = normalizedAvoided(r.avoid);
+        const auto after = run(r);
+        EXPECT_FALSE(after.empty());
+        for (const NameRow& row : after)
+            EXPECT_FALSE(holdsAvoided(row.name.substr(r.surname.size()), r.avoid)) << row.name;
+    }
+
+    NamingRequest classic = request(Mode::Classic, "李");
+    classic.seed = 7;
+    classic.avoid = "明华";
+    RunControl control;
+    NamingRun all(m_store, classic, m_listener, control);
+    ASSERT_EQ(all.run(), RunOutcome::Finished);
+    classic.avoid = "";
+    NamingRun plain(m_store, classic, m_listener, control);
+    ASSERT_EQ(plain.run(), RunOutcome::Finished);
+    ASSERT_NE(plain.text().find("明"), std::string::npos);
+    EXPECT_EQ(all.text().find("明"), std::string::npos);
+    EXPECT_EQ(all.text().find("华"), std::string::npos);
+    EXPECT_FALSE(all.text().empty());
+}
+
+TEST(AvoidedCharacters, TypedTextKeepsChineseCharactersOnce)
+{
+    EXPECT_EQ(normalizedAvoided("明、华 明abc１"), "明华");
+    EXPECT_EQ(normalizedAvoided(" ,;"), "");
+    EXPECT_TRUE(holdsAvoided("李明", "华明"));
+    EXPECT_FALSE(holdsAvoided("李明", ""));
+    EXPECT_FALSE(holdsAvoided("李明", "华"));
 }
 
 } // namespace

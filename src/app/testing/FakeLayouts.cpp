@@ -1,6 +1,8 @@
 #include "app/ArticleMenu.h"
+#include "app/AvoidedSetting.h"
 #include "app/ControlNames.h"
 #include "app/testing/FakeHost.h"
+#include "reports/Comparison.h"
 
 #include <initializer_list>
 
@@ -69,6 +71,9 @@ void mainWindow(FakeWindow& w)
     // Input group.
     captioned(w, {{分组框1, "宝宝信息："}, {标签_设置辈份, "▽"}});
     w.find(标签_设置辈份)->color = Rgb{0x60, 0x60, 0x60};
+    captioned(w, {{选择框_排除避讳字, "排除避讳字"}});
+    w.find(选择框_排除避讳字)->enabled = false;
+    plain(w, {透明标签_避讳字});
     plain(w, {编辑框_姓氏, 组合框_年份, 组合框_月份, 组合框_日子, 组合框_时间, 组合框_分钟});
     w.declare(组合框_性别).items = {"男", "女"};
     w.find(组合框_性别)->currentIndex = 0;
@@ -77,7 +82,7 @@ void mainWindow(FakeWindow& w)
 
     pages(w, 高级选择夹1,
           {"模式选择", "高分模式", "诗词起名", "组合起名", "起小名", "起英文名", "生辰八字", "姓名评分",
-           "起名记录", "超吉模式", "经典模式"});
+           "起名记录", "超吉模式", "经典模式", "名字收藏"});
     toolbar(w, 工具条1, 5);
     plain(w, {状态条1, 媒体播放1});
 
@@ -127,8 +132,10 @@ void mainWindow(FakeWindow& w)
     // 6 生辰八字
     radios(w, "chart", {{单选框1, "使用起名日期:"}, {单选框_自定义日期, "自定义日期:"}});
     plain(w, {透明标签_起名日期, 组合框_八字年份, 组合框_八字月份, 组合框_八字日子, 组合框_八字时间,
-              编辑框_八字信息, 八字五行标签, 缺五行标签, 透明标签_五行说明});
+              编辑框_八字信息, 八字五行标签, 缺五行标签, 透明标签_五行说明, 图表_五行});
     captioned(w, {{按钮_八字查询, "查询"}, {按钮_按所缺五行起名, "按所缺五行起名"}});
+    captioned(w, {{选择框_23点后算次日, "23点后算次日"}});
+    w.find(选择框_23点后算次日)->checked = true;
     // 7 姓名评分
     plain(w, {编辑框_评分姓氏, 编辑框_评分名字, 组合框_评分年份, 组合框_评分月份, 组合框_评分日子,
               组合框_评分时间, 组合框_评分分钟});
@@ -161,11 +168,15 @@ void mainWindow(FakeWindow& w)
     // 10 经典模式
     plain(w, {编辑框_经典名字});
     captioned(w, {{按钮_经典生成, "不满意?再生成一次"}, {按钮_经典导出, "导出"}});
+    // 11 名字收藏
+    w.declare(超级列表框_收藏列表).headers = reports::comparisonHeaders();
+    plain(w, {透明标签_收藏说明});
+    captioned(w, {{按钮_收藏删除, "删除选中"}, {按钮_收藏导出, "导出列表"}});
 
     // Menus.
     plain(w, {操作菜单, 育儿知识, 算命风水, 帮助, 菜单_模式选择, 菜单_生辰八字, 菜单_姓名评分, 菜单_起名记录,
-              菜单_新华字典, 菜单_退出程序, 菜单_更换皮肤, 菜单_使用帮助, 菜单_关于软件, 记录列表菜单,
-              菜单_删除记录});
+              菜单_新华字典, 菜单_避讳字, 菜单_名字收藏, 菜单_退出程序, 菜单_更换皮肤, 菜单_使用帮助,
+              菜单_关于软件, 记录列表菜单, 菜单_删除记录, 名字列表菜单, 菜单_加入收藏});
     for (const auto* menu : {&parentingMenu(), &fortuneMenu()})
         for (const ArticleMenuEntry& entry : *menu)
             if (entry.kind == ArticleMenuEntry::Item)
@@ -196,6 +207,7 @@ void declareWindowLayout(FakeWindow& w, std::string_view windowName)
     } else if (windowName == NestlingConten) {
         w.setTitle("姓名详细解释");
         browserWindow(w, 6);
+        captioned(w, {{按钮_加入收藏, "☆ 加入收藏"}});
         pages(w, 高级选择夹1, {"姓名详细解释", "", "", "", "", ""}, false);
     } else if (windowName == NestlingContenSinglePage) {
         w.setTitle("姓名详细解释");
@@ -221,6 +233,11 @@ void declareWindowLayout(FakeWindow& w, std::string_view windowName)
                       {透明标签3, "高分模式下建议不设置辈份,设置后生成名字较少,且很难取得高分名字"},
                       {按钮_辈份确定, "确定"},
                       {按钮_辈份取消, "取消"}});
+    } else if (windowName == 设置避讳) {
+        w.setTitle("设置避讳字");
+        plain(w, {编辑框_避讳字});
+        captioned(
+            w, {{透明标签_避讳说明, kAvoidedExplanation}, {按钮_避讳确定, "确定"}, {按钮_避讳取消, "取消"}});
     } else if (windowName == AboutUs) {
         w.setTitle("关于软件");
         plain(w, {图片框1});

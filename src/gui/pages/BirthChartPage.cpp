@@ -1,5 +1,6 @@
 #include "gui/pages/Pages.h"
 
+#include "gui/ElementChart.h"
 #include "gui/Widgets.h"
 
 #include <QButtonGroup>
@@ -26,11 +27,18 @@ BirthChartPage::BirthChartPage(QWidget* parent) : QWidget(parent)
         grid->addWidget(makeLabel(this, unit), 1, column++);
     }
     grid->addWidget(makeButton(this, "按钮_八字查询", "查询"), 1, column);
-    grid->setColumnStretch(column + 1, 1);
+    QCheckBox* lateZi = makeCheck(this, "选择框_23点后算次日", "23点后算次日", true);
+    lateZi->setToolTip(QStringLiteral("勾选：23点至24点出生算作次日（日柱换为次日）；"
+                                      "不勾选：按晚子时算作当日"));
+    grid->addWidget(lateZi, 1, column + 1);
+    grid->setColumnStretch(column + 2, 1);
     layout->addLayout(grid);
 
+    auto* chartRow = new QHBoxLayout;
     QPlainTextEdit* chart = makeTextBox(this, "编辑框_八字信息", true);
-    layout->addWidget(chart, 1);
+    chartRow->addWidget(chart, 3);
+    chartRow->addWidget(new ElementChartView(this), 2);
+    layout->addLayout(chartRow, 1);
 
     auto* labels = new QHBoxLayout;
     labels->addWidget(makeLabel(this, "八字五行:"));

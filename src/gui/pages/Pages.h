@@ -1,6 +1,6 @@
 #pragma once
 
-// The eleven pages of the main page control 高级选择夹1, one class each. A page only builds its
+// The twelve pages of the main page control 高级选择夹1, one class each. A page only builds its
 // named controls; what they do is the window logic's (src/app), bound by control name.
 #include <QWidget>
 
@@ -24,6 +24,7 @@ NESTLING_PAGE(EvaluationPage)      // 7 姓名评分
 NESTLING_PAGE(RecordsPage)         // 8 起名记录
 NESTLING_PAGE(SuperAuspiciousPage) // 9 超吉模式
 NESTLING_PAGE(ClassicPage)         // 10 经典模式
+NESTLING_PAGE(ShortlistPage)       // 11 名字收藏
 
 #undef NESTLING_PAGE
 

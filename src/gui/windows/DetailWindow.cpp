@@ -13,7 +13,8 @@ DetailWindow::DetailWindow(bool singlePage, QWidget* parent) : BaseWindow(parent
 {
     setObjectName(QStringLiteral("NestlingConten"));
     setWindowTitle(QStringLiteral("姓名详细解释"));
-    addToolBar(makeBrowserToolbar(this));
+    QToolBar* toolbar = makeBrowserToolbar(this);
+    addToolBar(toolbar);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -35,6 +36,11 @@ DetailWindow::DetailWindow(bool singlePage, QWidget* parent) : BaseWindow(parent
             tabs->setTabVisible(i - 1, i == 1);
         }
         layout->addWidget(tabs, 1);
+        // The star after the six buttons, so their indexes stay those the window logic uses.
+        toolbar->addSeparator();
+        QPushButton* star = makeButton(toolbar, "按钮_加入收藏", "☆ 加入收藏");
+        star->setToolTip(QStringLiteral("把这个名字加入“名字收藏”，与其他名字并排比较；再点一次取消收藏"));
+        toolbar->addWidget(star);
     }
     setCentralWidget(central);
     auto* status = new QStatusBar(this);

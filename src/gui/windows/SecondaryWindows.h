@@ -42,6 +42,13 @@ public:
     explicit GenerationWindow(QWidget* parent = nullptr);
 };
 
+// 设置避讳: the taboo-character dialog.
+class AvoidedWindow : public BaseWindow
+{
+public:
+    explicit AvoidedWindow(QWidget* parent = nullptr);
+};
+
 // AboutUs "关于软件".
 class AboutWindow : public BaseWindow
 {

@@ -1,0 +1,169 @@
+#include "app/ShortlistPage.h"
+
+#include "app/ControlNames.h"
+#include "app/DetailController.h"
+#include "app/Shell.h"
+#include "reports/Comparison.h"
+#include "reports/Export.h"
+#include "reports/ReportFiles.h"
+
+namespace app {
+namespace {
+
+constexpr const char* kStarOff = "☆ 加入收藏";
+constexpr const char* kStarOn = "★ 已收藏";
+
+std::string fullName(std::string_view surname, std::string_view given)
+{
+    return std::string(surname) + std::string(given);
+}
+
+} // namespace
+
+ShortlistPage::ShortlistPage(Host& host, const store::NamingStore& store, std::filesystem::path programFolder)
+    : m_host(host), m_store(store), m_programFolder(std::move(programFolder))
+{
+}
+
+void ShortlistPage::wire()
+{
+    Window& main = m_host.mainWindow();
+    // Every list of names but the records, whose own menu deletes a record, offers 加入收藏.
+    for (names::Name list : nameLists()) {
+        if (list == names::超级列表框_记录列表)
+            continue;
+        main.on(list, EventKind::ContextMenu, [this, list](const Event& e) {
+            m_menuList = std::string(list);
+            m_menuRow = e.index >= 0 ? e.index : m_host.mainWindow().currentRow(list);
+            if (m_menuRow >= 0)
+                m_host.mainWindow().popUpMenu(names::名字列表菜单);
+        });
+    }
+    main.on(names::菜单_加入收藏, EventKind::Clicked,
+            [this](const Event&) { addListRow(m_menuList, m_menuRow); });
+    main.on(names::按钮_收藏删除, EventKind::Clicked, [this](const Event&) { RemoveSelected(); });
+    main.on(names::按钮_收藏导出, EventKind::Clicked, [this](const Event&) { ExportShortlist(); });
+}
+
+void ShortlistPage::hook(ShellHooks& hooks)
+{
+    hooks.restoreShortlist = [this](const std::string& value) { RestoreValue(value); };
+    hooks.saveShortlist = [this] { return SaveValue(); };
+    hooks.shortlistShown = [this] { refresh(); };
+}
+
+void ShortlistPage::addListRow(ControlName list, int row)
+{
+    if (const auto name = nameOfListRow(m_host.mainWindow(), list, row))
+        AddToShortlist(name->surname, name->given);
+}
+
+bool ShortlistPage::AddToShortlist(std::string_view surname, std::string_view given)
+{
+    Window& main = m_host.mainWindow();
+    if (!addToShortlist(m_entries, surname, given)) {
+        if (!surname.empty() && !given.empty())
+            main.setStatus(names::状态条1, main.statusPicture(names::状态条1),
+                           fullName(surname, given) + " 已在名字收藏中");
+        return false;
+    }
+    main.setStatus(names::状态条1, main.statusPicture(names::状态条1),
+                   "已将 " + fullName(surname, given) + " 加入名字收藏（共 " +
+                       std::to_string(m_entries.size()) + " 个）");
+    changed();
+    return true;
+}
+
+bool ShortlistPage::RemoveFromShortlist(std::string_view surname, std::string_view given)
+{
+    if (!removeFromShortlist(m_entries, surname, given))
+        return false;
+    changed();
+    return true;
+}
+
+void ShortlistPage::RemoveSelected()
+{
+    const int row = m_host.mainWindow().currentRow(names::超级列表框_收藏列表);
+    if (row < 0 || row >= static_cast<int>(m_entries.size())) {
+        m_host.messageBox({store::MessageIcon::Information, kMessageTitle, "请先在列表中选中要删除的名字。"});
+        return;
+    }
+    const ShortlistEntry entry = m_entries[static_cast<size_t>(row)];
+    RemoveFromShortlist(entry.surname, entry.given);
+}
+
+void ShortlistPage::ExportShortlist()
+{
+    if (m_entries.empty()) {
+        m_host.messageBox({store::MessageIcon::Information, kMessageTitle, "名字收藏中还没有名字。"});
+        return;
+    }
+    std::vector<std::vector<std::string>> rows;
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        rows.push_back(reports::comparisonRow(m_store, static_cast<int>(i) + 1, m_entries[i].surname,
+                                              m_entries[i].given));
+    const reports::ExportResult result = reports::ExportText(
+        reports::comparisonText(rows), reports::DataFolder(m_programFolder) / kShortlistFileName);
+    if (!result.ok()) {
+        m_host.messageBox({store::MessageIcon::Warning, kMessageTitle, result.error});
+        return;
+    }
+    const std::string file = result.file.string();
+    Window& main = m_host.mainWindow();
+    main.setStatus(names::状态条1, main.statusPicture(names::状态条1), "列表已导出到：" + file);
+    if (!m_host.openWithDesktop(file))
+        m_host.messageBox(
+            {store::MessageIcon::Information, kMessageTitle,
+             "列表已导出到：\r\n" + file + "\r\n\r\n桌面上没有可以打开它的程序，请用文本编辑器打开。"});
+}
+
+void ShortlistPage::wireDetailWindow(Window& detail, std::string_view surname, std::string_view given)
+{
+    showStar(detail, inShortlist(m_entries, surname, given));
+    detail.on(names::按钮_加入收藏, EventKind::Clicked,
+              [this, &detail, surname = std::string(surname), given = std::string(given)](const Event&) {
+                  if (inShortlist(m_entries, surname, given))
+                      RemoveFromShortlist(surname, given);
+                  else
+                      AddToShortlist(surname, given);
+                  showStar(detail, inShortlist(m_entries, surname, given));
+              });
+}
+
+void ShortlistPage::showStar(Window& detail, bool starred)
+{
+    detail.setText(names::按钮_加入收藏, starred ? kStarOn : kStarOff);
+}
+
+void ShortlistPage::RestoreValue(const std::string& value)
+{
+    m_entries = RestoreShortlist(value);
+    // The rows are computed when the page is shown: the database may still be loading now.
+    m_host.mainWindow().clearRows(names::超级列表框_收藏列表);
+}
+
+void ShortlistPage::refresh()
+{
+    std::vector<ListRow> rows;
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        rows.push_back({reports::comparisonRow(m_store, static_cast<int>(i) + 1, m_entries[i].surname,
+                                               m_entries[i].given),
+                        0});
+    Window& main = m_host.mainWindow();
+    main.setRows(names::超级列表框_收藏列表, rows);
+    main.setText(
+        names::透明标签_收藏说明,
+        m_entries.empty()
+            ? "还没有收藏的名字：在起名列表中右键点击名字选“加入收藏”，或在姓名详细解释窗口中点“加入收藏”。"
+            : "共收藏 " + std::to_string(m_entries.size()) + " 个名字，可并排比较；双击名字查看详细解释。");
+}
+
+void ShortlistPage::changed()
+{
+    refresh();
+    if (m_changed)
+        m_changed();
+}
+
+} // namespace app

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace store {
+class NamingStore;
+}
+
+namespace reports {
+
+// The comparison of names side by side: the same columns in the window (the shortlist page), the
+// export and `nestling-cli compare`.
+const std::vector<std::string>& comparisonHeaders();
+
+// One row of the comparison, scored as the naming lists score (ScoreName on the characters' records).
+// Cells: 编号, 姓名, 评分, 天格, 人格, 地格, 总格, 外格, 三才, 五行, 简体笔划, then the columns of
+// nameQualityCells.
+std::vector<std::string> comparisonRow(const store::NamingStore& store, int number, std::string_view surname,
+                                       std::string_view given);
+
+// The hook for the name-quality checks: the cells of the columns 平仄 and 提示 (tones and warnings) for
+// a name. Empty until those checks exist; the columns are already in place so the lists, the export
+// and the command line need no change when they are filled.
+std::vector<std::string> nameQualityCells(const store::NamingStore& store, std::string_view surname,
+                                          std::string_view given);
+
+// The comparison as exported text: the header line and one line per row, cells separated by four
+// spaces, CR LF line ends (as the other exported lists).
+std::string comparisonText(const std::vector<std::vector<std::string>>& rows);
+
+} // namespace reports
