@@ -74,7 +74,9 @@ MainWindow::MainWindow(QWidget* parent) : BaseWindow(parent)
 QWidget* MainWindow::buildInputGroup(QWidget* parent)
 {
     QGroupBox* group = makeGroup(parent, "宝宝信息：", "分组框1");
-    auto* row = new QHBoxLayout(group);
+    auto* rows = new QVBoxLayout(group);
+    auto* row = new QHBoxLayout;
+    rows->addLayout(row);
     row->addWidget(makeLabel(group, "姓氏:"));
     QLineEdit* surname = makeEdit(group, "编辑框_姓氏");
     // Room for a two-character surname (欧阳, 司马) with the frame, at any font size.
@@ -92,13 +94,6 @@ QWidget* MainWindow::buildInputGroup(QWidget* parent)
     generation->setCursor(Qt::PointingHandCursor);
     generation->setStyleSheet(QStringLiteral("color: #606060;"));
     row->addWidget(generation);
-    // The taboo characters: set from 操作菜单 → 设置避讳字; the box is enabled once there are some.
-    QCheckBox* avoid = makeCheck(group, "选择框_排除避讳字", "排除避讳字");
-    avoid->setEnabled(false);
-    avoid->setToolTip(
-        QStringLiteral("勾选后，各种起名模式都不列出含有避讳字的名字（在“操作菜单 → 设置避讳字”中设置）"));
-    row->addWidget(avoid);
-    row->addWidget(makeLabel(group, "", "透明标签_避讳字"));
     row->addSpacing(12);
     row->addWidget(makeLabel(group, "出生日期(公历):"));
     const std::pair<const char*, const char*> dates[] = {{"组合框_年份", "年"},
@@ -111,6 +106,17 @@ QWidget* MainWindow::buildInputGroup(QWidget* parent)
         row->addWidget(makeLabel(group, unit));
     }
     row->addStretch();
+    // The taboo characters on a row of their own: the first row is as wide as a small screen allows.
+    auto* avoidRow = new QHBoxLayout;
+    rows->addLayout(avoidRow);
+    // The taboo characters: set from 操作菜单 → 设置避讳字; the box is enabled once there are some.
+    QCheckBox* avoid = makeCheck(group, "选择框_排除避讳字", "排除避讳字");
+    avoid->setEnabled(false);
+    avoid->setToolTip(
+        QStringLiteral("勾选后，各种起名模式都不列出含有避讳字的名字（在“操作菜单 → 设置避讳字”中设置）"));
+    avoidRow->addWidget(avoid);
+    avoidRow->addWidget(makeLabel(group, "", "透明标签_避讳字"));
+    avoidRow->addStretch();
     return group;
 }
 
