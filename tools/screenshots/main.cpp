@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <iterator>
 #include <unistd.h>
 #include <vector>
 
@@ -203,7 +204,11 @@ int main(int argc, char** argv)
     static const char* const pageFiles[] = {"page-00-modes",       "page-01-high-score", "page-02-poem",
                                             "page-03-combination", "page-04-nickname",   "page-05-english",
                                             "page-06-birth-chart", "page-07-evaluation", "page-08-records",
-                                            "page-09-super",       "page-10-classic"};
+                                            "page-09-super",       "page-10-classic",    "page-11-shortlist"};
+    static_assert(std::size(pageFiles) == app::kPageCount);
+    // Five names starred to compare on the shortlist page.
+    for (const char* given : {"明华", "思远", "浩然", "子涵", "嘉禾"})
+        program.shortlist.AddToShortlist("李", given);
     for (int page = 0; page < app::kPageCount; ++page) {
         main.setCurrentPage(app::names::高级选择夹1, page);
         settle(page == app::kPagePoem ? 600 : 150);
@@ -251,6 +256,10 @@ int main(int argc, char** argv)
         program.articles.OpenArticleCategory(firstArticle->table, firstArticle->caption);
     shoot(host.findWindow(app::names::NestlingRead), "window-reader");
     shoot(host.openWindow(app::names::设置辈份, app::WindowMode::Modeless), "window-generation");
+    if (app::Window* avoided = host.openWindow(app::names::设置避讳, app::WindowMode::Modeless)) {
+        avoided->setText(app::names::编辑框_避讳字, "明华");
+        shoot(avoided, "window-avoided");
+    }
     shoot(host.openWindow(app::names::AboutUs, app::WindowMode::Modeless), "window-about");
     // With --skins: the main window once in every skin, to review the themes side by side.
     if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("--skins")) {
