@@ -193,7 +193,8 @@ def build(ctx):
     """Return (rows, stats)."""
     src = ctx.src
     uh = ctx.unihan
-    chars = sorted(set(gb2312_chars()) | list_chars(src), key=gbk_code)
+    chars = sorted(set(gb2312_chars()) | list_chars(src) | set(getattr(ctx, "more_chars", ())),
+                   key=gbk_code)
     ov = read_overrides(src)
     meanings = read_meanings(src)
     trad_auto = dict(zip(chars, ctx.opencc([c for c in chars], "s2t.json")))
