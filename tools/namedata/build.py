@@ -139,7 +139,7 @@ def main(argv=None):
 
     if args.strict:
         problems = strict_problems(args.src, chars, meanings, sn_rows, yr, sm, n81, sc)
-        problems += coverage.problems(ctx.tgh, args.src, meanings, level1=False)
+        problems += coverage.problems(ctx.tgh, args.src, meanings)
         if problems:
             kinds = {}
             for p in problems:

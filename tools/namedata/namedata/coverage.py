@@ -69,11 +69,10 @@ def has_moral(meaning_text):
     return "<BR>" in meaning_text and bool(meaning_text.split("<BR>", 1)[1].strip())
 
 
-def problems(tgh, src, meanings, level1=True):
-    """The --strict complaints about Chinese meanings (list characters only when not level1)."""
+def problems(tgh, src, meanings):
+    """The --strict complaints about Chinese meanings."""
     out = []
-    need = needs_chinese(tgh, src) if level1 else naming_chars(src)
-    for c in sorted(need, key=lambda c: (tgh.get(c, 99999), c)):
+    for c in sorted(needs_chinese(tgh, src), key=lambda c: (tgh.get(c, 99999), c)):
         if c not in meanings:
             level = "level-1" if tgh.get(c, 99999) <= LEVEL_1 else "list"
             out.append(f"character {c}: {level} character without a Chinese meaning in data-src/meanings")
