@@ -169,3 +169,21 @@ class CommonWords(unittest.TestCase):
         for definition, want in cases:
             with self.subTest(definition=definition):
                 self.assertEqual(cnword.first_sense(definition), want)
+
+
+class AddedEnglishNames(unittest.TestCase):
+    """Names missing from the packaged lists are added with their sex; a bad sex stops the build."""
+
+    def test_sexes_and_bad_rows(self):
+        import tempfile
+        from namedata import ename
+        with tempfile.TemporaryDirectory() as d:
+            os.makedirs(os.path.join(d, "english"))
+            path = os.path.join(d, "english", "added-names.tsv")
+            with open(path, "w", encoding="utf-8") as f:
+                f.write("# comment\nLuna\t女\nAiden\t男\nSage\t男女\n")
+            self.assertEqual(ename.read_added_names(d), {"Luna": 2, "Aiden": 1, "Sage": 3})
+            with open(path, "a", encoding="utf-8") as f:
+                f.write("Kai\tboy\n")
+            with self.assertRaisesRegex(RuntimeError, "Kai"):
+                ename.read_added_names(d)
