@@ -40,6 +40,9 @@ class BuiltDatabase(unittest.TestCase):
         self.assertGreater(n("XW_Poet"), 3000)
         self.assertTrue(480 <= n("XW_百家姓") <= 520)
         self.assertGreater(n("XW_EName"), 8000)
+        self.assertGreaterEqual(n("XW_EName", "where Mean <> ''"), 4000)
+        self.assertEqual(n("XW_CNWord", "where 基本解释 like '（英文释义）%' and 汉字 in (%s)"
+                           % ",".join("'%s'" % c for c in list_chars(_paths.SRC))), 0)
         self.assertEqual({r[0] for r in self.con.execute("select distinct 吉凶 from XW_三才配置")},
                          {"大吉", "吉", "中", "凶", "大凶"})
 
