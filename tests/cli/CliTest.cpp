@@ -35,7 +35,9 @@ TEST(Cli, CharPrintsTheDictionaryRow)
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.out.empty());
     const CliResult batch = run({"char", "--batch", "--db", db}, "华\n涵\n");
-    EXPECT_EQ(batch.out, "华\t華\t6\t14\thuá\th\t十\t水\t华：美丽有光彩。\n涵\t涵\t11\t12\thán\th\t氵\t水\t涵：包容。\n");
+    EXPECT_EQ(
+        batch.out,
+        "华\t華\t6\t14\thuá\th\t十\t水\t华：美丽有光彩。\n涵\t涵\t11\t12\thán\th\t氵\t水\t涵：包容。\n");
 }
 
 TEST(Cli, LoadFailureAndBadRequestsExitNonZeroWithAMessage)
