@@ -4,6 +4,19 @@
 
 namespace cli {
 
+namespace {
+
+// The meaning cell on one line: the page's <BR> breaks become spaces.
+std::string oneLine(std::string text)
+{
+    static const std::string kBreak = "<BR>";
+    for (size_t at = text.find(kBreak); at != std::string::npos; at = text.find(kBreak, at + 1))
+        text.replace(at, kBreak.size(), " ");
+    return text;
+}
+
+} // namespace
+
 int runChar(Context& context, const Arguments& args, std::ostream& out, std::ostream& err)
 {
     if (args.positional.size() != 1 || args.positional[0].empty()) {
@@ -21,7 +34,7 @@ int runChar(Context& context, const Arguments& args, std::ostream& out, std::ost
         << db.ColumnInt(query, col::kSimplifiedStrokes) << '\t'
         << db.ColumnInt(query, col::kTraditionalStrokes) << '\t' << db.ColumnText(query, col::kPinyin) << '\t'
         << db.ColumnText(query, col::kInitial) << '\t' << db.ColumnText(query, col::kRadical) << '\t'
-        << db.ColumnText(query, col::kElement) << '\n';
+        << db.ColumnText(query, col::kElement) << '\t' << oneLine(db.ColumnText(query, col::kBasic)) << '\n';
     return 0;
 }
 

@@ -43,6 +43,20 @@ def espeak_phones(names):
     return {n: translit.ipa_to_phones(l) for n, l in zip(names, lines)}
 
 
+ADDED_SEX = {"男": 1, "女": 2, "男女": 3}
+
+
+def read_added_names(src):
+    """Names parents choose today that the packaged lists lack: name -> sex bits (1 male, 2 female)."""
+    out = {}
+    for r in read_tsv(os.path.join(src, "english", "added-names.tsv"), 2):
+        if r[0] and r[1] in ADDED_SEX:
+            out[r[0]] = ADDED_SEX[r[1]]
+        elif r[0]:
+            raise RuntimeError(f"data-src/english/added-names.tsv: {r[0]}: sex must be 男, 女 or 男女")
+    return out
+
+
 def load_table(src):
     path = os.path.join(src, "english", "syllables.tsv")
     rows = read_tsv(path)
@@ -148,6 +162,8 @@ def build(ctx, warn):
         sex[n] = 1
     for n in female:
         sex[n] = 3 if sex.get(n) == 1 else 2
+    for n, s in read_added_names(ctx.src).items():
+        sex[n] = sex.get(n, 0) | s
     names = sorted(sex, key=lambda n: (n.lower(), n))
     cmu = read_cmudict(os.path.join(ctx.cmudict_dir, "data/dict.txt"), names)
     phones, n_espeak = phones_for(names, cmu)

@@ -3,6 +3,7 @@ import tempfile
 import unittest
 
 import _paths  # noqa: F401
+from namedata import coverage
 from namedata.strict import ARTICLE_CATEGORIES, strict_problems
 
 
@@ -46,6 +47,33 @@ class StrictTexts(unittest.TestCase):
                 meanings = self.make_src(root, **kwargs)
                 problems = self.problems(root, meanings, articles)
                 self.assertTrue(any(expected in p for p in problems), problems)
+
+
+class ChineseMeanings(unittest.TestCase):
+    """Level-1 and list characters need a Chinese meaning; classic names need one and a 寓意
+    for each of their characters."""
+
+    def test_missing_meanings_and_morals_are_named(self):
+        tgh = {"明": 1, "华": 2, "彧": 3000, "丏": 5000, "𫓧": 6000}
+        meanings = {"明": "明：亮。<BR>寓意光明。", "华": "华：繁盛。"}
+        with tempfile.TemporaryDirectory() as root:
+            os.makedirs(os.path.join(root, "lists"))
+            for name in coverage.NAMING_LISTS:
+                text = "明华,彧明" if name.startswith("classic-two") else "明"
+                with open(os.path.join(root, "lists", name), "w", encoding="utf-8") as f:
+                    f.write(text + "\n")
+            self.assertEqual(coverage.dictionary_chars(tgh, root), set("明华彧丏"))
+            problems = coverage.problems(tgh, root, meanings)
+            self.assertEqual(sum("character 彧" in p for p in problems), 1, problems)
+            self.assertTrue(any(p.startswith("classic 明华: 华") for p in problems), problems)
+            self.assertTrue(any(p.startswith("classic 彧明: 彧") for p in problems), problems)
+            self.assertFalse(any("丏" in p for p in problems), problems)
+            meanings["彧"] = "彧：有文采。<BR>寓意文采斐然。"
+            meanings["华"] += "<BR>寓意才华出众。"
+            self.assertEqual(coverage.problems(tgh, root, meanings), [])
+            lines = coverage.report(tgh, root, meanings, [(1,) + ("",) * 8 + ("brave",)])
+            self.assertIn("3 of 3 required", lines[0])
+            self.assertIn("4 of 4", lines[1])
 
 
 if __name__ == "__main__":
