@@ -3,8 +3,10 @@
 #include "app/Settings.h"
 #include "app/Shell.h"
 #include "app/Skins.h"
-#include "app/testing/FakeHost.h"
+#include "app/WindowLayouts.h"
+#include "app/testing/UnknownControlRecorder.h"
 #include "gui/Application.h"
+#include "gui/LayoutCheck.h"
 #include "gui/MessageBoxSeam.h"
 #include "gui/NameListView.h"
 #include "gui/QtHost.h"
@@ -20,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,27 +69,54 @@ private slots:
         gui::MessageBoxSeam::setAutomatic(true);
     }
 
-    void everyNamedControlExists()
+    // Every window is made as its layout rows describe it, and has no named control besides them.
+    void everyWindowIsAsItsLayoutDescribes()
     {
         QTemporaryDir dir;
         Program p(dir);
-        app::testing::FakeHost fake;
-        for (const std::string& name : fake.main().controlNames())
-            QVERIFY2(p.host.mainWindow().exists(name), name.c_str());
-        const std::string_view windows[] = {
-            n::NestlingWaiting, n::NestlingConten, n::NestlingContenSinglePage,
-            n::NestlingRead,    n::NestlingWord,   n::设置辈份,
-            n::AboutUs};
-        for (std::string_view windowName : windows) {
-            app::Window* real = p.host.openWindow(windowName, app::WindowMode::Modeless);
-            QVERIFY(real);
-            app::testing::FakeWindow* model = static_cast<app::testing::FakeWindow*>(
-                fake.openWindow(windowName, app::WindowMode::Modeless));
-            QCOMPARE(real->title(), model->title());
-            for (const std::string& name : model->controlNames())
-                QVERIFY2(real->exists(name), (std::string(windowName) + " " + name).c_str());
-            real->close();
+        for (const app::WindowLayout& layout : app::windowLayouts()) {
+            auto* window =
+                layout.key == n::NestlingMain
+                    ? &p.host.main()
+                    : dynamic_cast<gui::QtWindow*>(p.host.openWindow(layout.key, app::WindowMode::Modeless));
+            QVERIFY2(window, layout.title.c_str());
+            std::string differences;
+            for (const std::string& difference : gui::layoutDifferences(*window, layout))
+                differences += std::string(layout.key) + " " + difference + "\n";
+            QVERIFY2(differences.empty(), differences.c_str());
+            if (window != &p.host.main())
+                window->close();
         }
+        // And the check sees a changed caption and a named widget no row describes.
+        auto* word =
+            dynamic_cast<gui::QtWindow*>(p.host.openWindow(n::NestlingWord, app::WindowMode::Modeless));
+        QVERIFY(word);
+        word->setText(n::按钮_查询, "找");
+        QPushButton extra(word->root());
+        extra.setObjectName(QStringLiteral("按钮_多余"));
+        const std::vector<std::string> expected = {"按钮_查询: caption \"找\", described \"查询\"",
+                                                   "按钮_多余: a QPushButton no layout row describes"};
+        QCOMPARE(gui::layoutDifferences(*word, *app::windowLayout(n::NestlingWord)), expected);
+        word->close();
+    }
+
+    // A handler bound to a control the window lacks is reported as in the fake (FakeHostTest), and so
+    // are a write to it and a read of it; the window's own name takes its Closed handler.
+    void aControlTheWindowLacksIsReported()
+    {
+        QTemporaryDir dir;
+        Program p(dir);
+        app::Window* single = p.host.openWindow(n::NestlingContenSinglePage, app::WindowMode::Modeless);
+        QVERIFY(single);
+        app::testing::UnknownControlRecorder recorder;
+        single->on(n::网页浏览框2, app::EventKind::Clicked, [](const app::Event&) {});
+        single->on(n::NestlingConten, app::EventKind::Closed, [](const app::Event&) {});
+        p.host.mainWindow().setText("编辑框_没有这个", "x");
+        QCOMPARE(p.host.mainWindow().text("编辑框_没有这个"), std::string());
+        QCOMPARE(recorder.names(),
+                 (std::vector<std::string>{"NestlingConten/网页浏览框2", "NestlingMain/编辑框_没有这个",
+                                           "NestlingMain/编辑框_没有这个"}));
+        single->close();
     }
 
     void startsSwitchesPagesAndSavesOnClose()
