@@ -78,8 +78,9 @@ enum class MessageAnswer
     No,
 };
 
-// The controls of one open window. Reading a control that does not exist gives empty text, 0, -1 or
-// false; writing to one does nothing. Texts are UTF-8; multi-line text boxes use CR LF line breaks.
+// The controls of one open window, as its layout (app/WindowLayouts.h) describes them. A name the
+// window does not have is reported as an UnknownControl (app/UnknownControl.h), whatever the call;
+// only exists() asks without a report. Texts are UTF-8; multi-line text boxes use CR LF line breaks.
 class Window
 {
 public:

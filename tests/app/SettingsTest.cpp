@@ -1,4 +1,4 @@
-#include "TempFolder.h"
+#include "ShellProgram.h"
 
 #include "app/ControlNames.h"
 #include "app/RecordsPage.h"
@@ -6,6 +6,7 @@
 #include "app/Shell.h"
 #include "app/testing/FakeHost.h"
 #include "store/NamingStore.h"
+#include "support/Fixture.h"
 #include "text/Gbk.h"
 #include "text/IniFile.h"
 
@@ -20,19 +21,8 @@ namespace {
 
 using namespace app::names;
 using testing::FakeHost;
-using testing::TempFolder;
-
-struct Program
-{
-    explicit Program(const std::filesystem::path& root)
-        : shell(host, store, {root / "program", root / "config", root / "lock"})
-    {
-        shell.hooks().startDatabaseLoad = [] {};
-    }
-    FakeHost host;
-    store::NamingStore store;
-    Shell shell;
-};
+using Program = testing::ShellProgram;
+using testing_support::TempDir;
 
 void writeSettings(const std::filesystem::path& folder,
                    const std::vector<std::pair<std::string, std::string>>& values)
@@ -64,7 +54,7 @@ TEST(Settings, RestoreRulesOfSexAndNameLength)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored ? c.stored : "(missing)");
-        TempFolder temp;
+        TempDir temp;
         if (c.stored)
             writeSettings(temp.path() / "config", {{keys::性别, c.stored}, {keys::名字个数, c.stored}});
         Program p(temp.path());
@@ -76,7 +66,7 @@ TEST(Settings, RestoreRulesOfSexAndNameLength)
 
 TEST(Settings, RoundTripWithChineseValues)
 {
-    TempFolder temp;
+    TempDir temp;
     const std::string records = std::string(12000, 'x') + "|王 子涵;a;b;c;d;e;f|"; // longer than any old cut
     {
         Program p(temp.path());
@@ -119,7 +109,7 @@ TEST(Settings, RoundTripWithChineseValues)
 
 TEST(Settings, RecordsSurviveAStartWithoutTheirOwner)
 {
-    TempFolder temp;
+    TempDir temp;
     writeSettings(temp.path() / "config", {{keys::名字记录, "王 子涵;a;b;c;d;e;f|"}});
     {
         Program p(temp.path());
@@ -133,7 +123,7 @@ TEST(Settings, RecordsSurviveAStartWithoutTheirOwner)
 
 TEST(Settings, ExitStopsTheRunAndClosesTheStoreBeforeSaving)
 {
-    TempFolder temp;
+    TempDir temp;
     Program p(temp.path());
     ASSERT_TRUE(p.store.Open());
     std::vector<std::string> steps;
@@ -152,7 +142,7 @@ TEST(Settings, ExitStopsTheRunAndClosesTheStoreBeforeSaving)
 
 TEST(Settings, UnwritableFileIsReportedOnce)
 {
-    TempFolder temp;
+    TempDir temp;
     // The settings folder is a plain file, so nothing can be written below it.
     std::ofstream(temp.path() / "config") << "not a folder";
     Program p(temp.path());
@@ -183,7 +173,7 @@ TEST(Settings, AFileThatCannotBeReadIsSaidAndNeverOverwritten)
             continue;
         SCOPED_TRACE(static_cast<int>(fault));
         const bool folder = fault == Fault::Folder;
-        TempFolder temp;
+        TempDir temp;
         const auto file = temp.path() / "config" / kSettingsFileName;
         std::filesystem::create_directories(folder ? file : file.parent_path());
         if (!folder)
@@ -211,7 +201,7 @@ TEST(Settings, AFileThatCannotBeReadIsSaidAndNeverOverwritten)
 
 TEST(Settings, ARecordReachesTheFileWhenItIsMadeOrRemoved)
 {
-    TempFolder temp;
+    TempDir temp;
     Program p(temp.path());
     RecordsPage records(p.host);
     records.wire();

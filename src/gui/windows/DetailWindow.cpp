@@ -1,9 +1,7 @@
-#include "gui/Widgets.h"
+#include "gui/LayoutWidgets.h"
 #include "gui/windows/SecondaryWindows.h"
 
-#include <QStatusBar>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
@@ -11,35 +9,23 @@ namespace gui {
 
 DetailWindow::DetailWindow(bool singlePage, QWidget* parent) : BaseWindow(parent)
 {
-    setObjectName(QStringLiteral("NestlingConten"));
-    setWindowTitle(QStringLiteral("姓名详细解释"));
-    addToolBar(makeBrowserToolbar(this));
-    auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(2, 2, 2, 2);
-    QGroupBox* separator = makeGroup(central, "", "分组框4");
-    separator->setFixedHeight(2);
-    layout->addWidget(separator);
+    namespace n = app::names;
+    LayoutWidgets make(singlePage ? n::NestlingContenSinglePage : n::NestlingConten, this);
+    QVBoxLayout* layout = buildBrowserFrame(this, make);
     if (singlePage) {
-        layout->addWidget(makeBrowser(central, "网页浏览框1"), 1);
+        layout->addWidget(make.browser(centralWidget(), n::网页浏览框1), 1);
     } else {
-        auto* tabs = new QTabWidget(central);
-        tabs->setObjectName(QStringLiteral("高级选择夹1"));
-        for (int i = 1; i <= 6; ++i) {
+        QTabWidget* tabs = make.pages(centralWidget(), n::高级选择夹1);
+        for (n::Name view : {n::网页浏览框1, n::网页浏览框2, n::网页浏览框3, n::网页浏览框4, n::网页浏览框5,
+                             n::网页浏览框6}) {
             auto* page = new QWidget(tabs);
             auto* pageLayout = new QVBoxLayout(page);
             pageLayout->setContentsMargins(0, 0, 0, 0);
-            pageLayout->addWidget(makeBrowser(page, "网页浏览框" + std::to_string(i)));
-            tabs->addTab(page, i == 1 ? QStringLiteral("姓名详细解释") : QString());
-            // Pages 1 to 5 stay hidden until a name detail shows them.
-            tabs->setTabVisible(i - 1, i == 1);
+            pageLayout->addWidget(make.browser(page, view));
+            make.addPage(tabs, page);
         }
         layout->addWidget(tabs, 1);
     }
-    setCentralWidget(central);
-    auto* status = new QStatusBar(this);
-    status->setObjectName(QStringLiteral("状态条1"));
-    setStatusBar(status);
     resize(820, 620);
 }
 
