@@ -10,10 +10,10 @@
 
 namespace {
 
-class NullSink : public store::MessageSink
+class NullSink : public core::MessageSink
 {
 public:
-    void showMessage(const store::Message&) override {}
+    void showMessage(const core::Message&) override {}
 };
 
 std::filesystem::path buildDatabase()

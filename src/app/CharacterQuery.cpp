@@ -35,7 +35,8 @@ Window* CharacterQuery::QueryCharacter(Window& queryWindow)
                                        " where " + store::cnword::kCharacter.equalsParameter();
         const bool inDictionary = m_store.ColumnInt(m_store.Query(sql, {typed}), 0) > 0;
         if (!inDictionary) {
-            m_host.messageBox({store::MessageIcon::Information, kMessageTitle, "字典中没有“" + typed + "”"});
+            m_host.messageBox(
+                {core::MessageIcon::Information, core::kMessageTitle, "字典中没有“" + typed + "”"});
             return nullptr;
         }
     }

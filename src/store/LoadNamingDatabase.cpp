@@ -7,12 +7,12 @@ namespace {
 
 constexpr std::string_view kAlias = "new_db";
 
-LoadState fail(NamingStore& store, MessageSink& sink, const std::string& text, bool close)
+LoadState fail(NamingStore& store, core::MessageSink& sink, const std::string& text, bool close)
 {
     if (close)
         store.Close();
     store.setLoadState(LoadState::Failed);
-    sink.showMessage({MessageIcon::Stop, kLoadCaption, text});
+    sink.showMessage({core::MessageIcon::Stop, kLoadCaption, text});
     return LoadState::Failed;
 }
 
@@ -23,8 +23,8 @@ std::filesystem::path defaultDatabaseFile(const std::filesystem::path& folder)
     return folder / "data" / "namedata.db";
 }
 
-LoadState LoadNamingDatabase(NamingStore& store, const std::filesystem::path& databaseFile, MessageSink& sink,
-                             NamingStore::EngineCheck check)
+LoadState LoadNamingDatabase(NamingStore& store, const std::filesystem::path& databaseFile,
+                             core::MessageSink& sink, NamingStore::EngineCheck check)
 {
     if (!store.Open(":memory:", check))
         return fail(store, sink, kOpenFailedMessage, false);

@@ -30,10 +30,10 @@ namespace n = app::names;
 
 namespace {
 
-class Silent : public store::MessageSink
+class Silent : public core::MessageSink
 {
 public:
-    void showMessage(const store::Message&) override {}
+    void showMessage(const core::Message&) override {}
 };
 
 QString qs(std::string_view text)

@@ -96,7 +96,7 @@ TEST_P(LoadFailure, ShowsOneStopMessageAndLeavesEveryLookupEmpty)
     EXPECT_EQ(LoadNamingDatabase(store, file, sink), LoadState::Failed);
     EXPECT_EQ(store.loadState(), LoadState::Failed);
     ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(sink.messages[0].icon, core::MessageIcon::Stop);
     EXPECT_EQ(sink.messages[0].caption, "信息：");
     if (c.message.empty())
         EXPECT_FALSE(sink.messages[0].text.empty());

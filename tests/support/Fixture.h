@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/MessageSink.h"
+#include "core/Message.h"
 #include "store/TableLayouts.h"
 
 #include <filesystem>
@@ -41,11 +41,11 @@ void makeNamingFixture(const std::filesystem::path& file);
 std::string readFile(const std::filesystem::path& file);
 
 // Collects what would be shown to the user.
-class RecordingSink : public store::MessageSink
+class RecordingSink : public core::MessageSink
 {
 public:
-    void showMessage(const store::Message& message) override { messages.push_back(message); }
-    std::vector<store::Message> messages;
+    void showMessage(const core::Message& message) override { messages.push_back(message); }
+    std::vector<core::Message> messages;
 };
 
 } // namespace testing_support
