@@ -4,7 +4,7 @@
 // (src/gui) implements them over widgets whose object names are the control names; tests use the
 // in-memory fake of src/app/testing. Every call is made on the window thread; a worker thread hands
 // its work to the window thread with Host::post.
-#include "store/MessageSink.h"
+#include "core/Message.h"
 
 #include <cstdint>
 #include <functional>
@@ -201,7 +201,7 @@ public:
     virtual Window* findWindow(std::string_view windowName) = 0;
 
     // A modal message box; returns the button pressed.
-    virtual MessageAnswer messageBox(const store::Message& message) = 0;
+    virtual MessageAnswer messageBox(const core::Message& message) = 0;
 
     // Opens a file with the desktop's default program; false when nothing could be started.
     virtual bool openWithDesktop(const std::string& file) = 0;

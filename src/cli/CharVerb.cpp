@@ -25,12 +25,14 @@ int runChar(Context& context, const Arguments& args, std::ostream& out, std::ost
     }
     namespace col = store::cnword;
     const store::NamingStore& db = context.store;
-    store::StoreQuery query = db.Query("select * from XW_CNWord where 汉字=?", {args.positional[0]});
-    if (db.ColumnText(query, 2).empty()) {
+    static const std::string sql =
+        store::selectSql(store::kCharacterTable, col::kColumns, "where " + col::kCharacter.equalsParameter());
+    const store::StoreQuery query = db.Query(sql, {args.positional[0]});
+    if (db.ColumnText(query, col::kCharacter).empty()) {
         err << "字典中没有这个字: " << args.positional[0] << '\n';
         return 1;
     }
-    out << db.ColumnText(query, 2) << '\t' << db.ColumnText(query, col::kTraditional) << '\t'
+    out << db.ColumnText(query, col::kCharacter) << '\t' << db.ColumnText(query, col::kTraditional) << '\t'
         << db.ColumnInt(query, col::kSimplifiedStrokes) << '\t'
         << db.ColumnInt(query, col::kTraditionalStrokes) << '\t' << db.ColumnText(query, col::kPinyin) << '\t'
         << db.ColumnText(query, col::kInitial) << '\t' << db.ColumnText(query, col::kRadical) << '\t'

@@ -99,7 +99,7 @@ app::Window* QtHost::findWindow(std::string_view windowName)
     return nullptr;
 }
 
-app::MessageAnswer QtHost::messageBox(const store::Message& message)
+app::MessageAnswer QtHost::messageBox(const core::Message& message)
 {
     // Over the modal dialog that asked (a warning of 设置辈份), else over the window in front (the report
     // whose page was exported), but never over NestlingWaiting: a naming run closes that window while

@@ -121,8 +121,8 @@ TEST(FakeHost, WindowsMessagesAndClonedBoxes)
     EXPECT_EQ(host.findWindow(NestlingConten), nullptr);
 
     host.setNextAnswer(MessageAnswer::No);
-    EXPECT_EQ(host.messageBox({store::MessageIcon::Question, "提示", "?"}), MessageAnswer::No);
-    EXPECT_EQ(host.messageBox({store::MessageIcon::Information, "提示", "!"}), MessageAnswer::Ok);
+    EXPECT_EQ(host.messageBox({core::MessageIcon::Question, "提示", "?"}), MessageAnswer::No);
+    EXPECT_EQ(host.messageBox({core::MessageIcon::Information, "提示", "!"}), MessageAnswer::Ok);
     EXPECT_EQ(host.messages().size(), 2u);
 
     auto& w = host.main();

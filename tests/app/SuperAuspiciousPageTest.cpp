@@ -307,7 +307,7 @@ TEST_F(SuperAuspiciousPageTest, NamingFromTheChartWantsASurnameFirst)
     main().setEnabled(names::按钮_按所缺五行起名, true);
     main().click(names::按钮_按所缺五行起名);
     ASSERT_EQ(m_host.messages().size(), 1u);
-    EXPECT_EQ(m_host.messages()[0].text, kNoSurnameMessage);
+    EXPECT_EQ(m_host.messages()[0].text, kNamingNoSurnameMessage);
     EXPECT_FALSE(m_controller.running());
     EXPECT_EQ(main().currentPage(names::高级选择夹1), 0);
     EXPECT_EQ(panelState(main()), "Ce E|Ce E|-d D|-d D") << "the panel is left as the user set it";

@@ -18,10 +18,10 @@
 #include <string>
 #include <string_view>
 
-class Silent : public store::MessageSink
+class Silent : public core::MessageSink
 {
 public:
-    void showMessage(const store::Message&) override {}
+    void showMessage(const core::Message&) override {}
 };
 
 template <typename T> inline T* named(QWidget* root, std::string_view name)

@@ -78,9 +78,10 @@ def write_db(path, data):
     for name, cols in schema.TABLES:
         con.execute(schema.create_sql(name, cols))
         rows = data[name]
+        row_type = schema.row_type(name)
         for r in rows:
-            if len(r) != len(cols):
-                raise RuntimeError(f"{name}: row of {len(r)} cells, {len(cols)} expected: {r[:3]}")
+            if not isinstance(r, row_type):
+                raise RuntimeError(f"{name}: a row that is not a {name} row: {tuple(r)[:3]}")
         con.executemany(f"insert into {name} values ({','.join('?' * len(cols))})", rows)
     con.commit()
     con.close()

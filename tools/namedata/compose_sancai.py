@@ -1,24 +1,28 @@
 #!/usr/bin/env python3
-"""Compose data-src/sancai.tsv: the 125 three-talent configurations.
+"""Compose data-src/sancai.tsv: the texts of the 125 three-talent configurations.
+
+The file is this script's output, committed so the database build needs no
+more than data-src/; edit the phrase tables below and run the script again
+rather than editing the file by hand. The build (tables.sancai) reads it and
+checks its fortune words against the rule.
 
 A key is the element of the heaven, person and earth grid, in that order.
 Each text is put together from phrases written per relation (heaven to person,
-person to earth), per element of the person grid and per fortune word.
-
-Fortune rule: let A be the relation heaven->person and B person->earth.
-Both generating -> 大吉; generating + same, or same + same -> 吉;
-one overcoming relation with the other generating or same -> 中 when the
-person overcomes the outer grid (heaven or earth), 凶 when the person grid is
-the one overcome; both overcoming -> 大凶.
+person to earth), per element of the person grid and per fortune word. The
+fortune word is the build's own rule, namedata.rules.sancai_fortune.
 
 Usage: python3 tools/namedata/compose_sancai.py [output path]
 """
 import os
 import sys
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from namedata.rules import GENERATES, OVERCOMES, sancai_fortune  # noqa: E402
+from namedata.tables import SANCAI_HEADER as COLUMNS  # noqa: E402
+
+# The rows run through the elements in the order of the generating cycle.
 ELEMENTS = "木火土金水"
-GENERATES = {"木": "火", "火": "土", "土": "金", "金": "水", "水": "木"}
-OVERCOMES = {"木": "土", "土": "水", "水": "火", "火": "金", "金": "木"}
 
 # Images of a pair, keyed by the generating / overcoming / shared element.
 GEN_IMAGE = {"木": "如薪添焰", "火": "如火烬成沃土", "土": "如土中蕴金",
@@ -72,19 +76,6 @@ def relation_b(p, e):
     if OVERCOMES[e] == p:
         return "EkP"
     return "PkE"
-
-
-def fortune(a, b):
-    kind = {"HgP": "生", "PgH": "生", "same": "同", "HkP": "克", "PkH": "克",
-            "EgP": "生", "PgE": "生", "EkP": "克", "PkE": "克"}
-    ka, kb = kind[a], kind[b]
-    if ka == "克" and kb == "克":
-        return "大凶"
-    if ka == "克" or kb == "克":
-        return "凶" if "HkP" in (a, b) or "EkP" in (a, b) else "中"
-    if ka == "生" and kb == "生":
-        return "大吉"
-    return "吉"
 
 
 def pair(x, y):
@@ -321,8 +312,8 @@ def health(a, b, h, p, e, f):
 
 def compose(h, p, e):
     a, b = relation_a(h, p), relation_b(p, e)
-    f = fortune(a, b)
     key = h + p + e
+    f = sancai_fortune(key)
     row = {
         "三才": key,
         "吉凶": f,
@@ -360,9 +351,6 @@ def compose(h, p, e):
     return row
 
 
-COLUMNS = ["三才", "吉凶", "解释一", "解释二", "总论", "性格", "意志", "事业", "家庭",
-           "婚姻", "子女", "社交", "精神", "财运", "健康", "老运", "对基础运的影响",
-           "对成功运的影响", "对人际关系的影响", "对性格的影响"]
 LIMITS = {"解释一": 70, "解释二": 40, "总论": 46, "性格": 100, "对性格的影响": 75}
 
 

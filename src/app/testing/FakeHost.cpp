@@ -599,7 +599,7 @@ Window* FakeHost::findWindow(std::string_view windowName)
     return find(windowName);
 }
 
-MessageAnswer FakeHost::messageBox(const store::Message& message)
+MessageAnswer FakeHost::messageBox(const core::Message& message)
 {
     m_messages.push_back(message);
     if (m_answers.empty())

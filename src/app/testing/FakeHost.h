@@ -175,7 +175,7 @@ public:
     void showMainWindow() override { m_mainShown = true; }
     Window* openWindow(std::string_view windowName, WindowMode mode, Window* owner = nullptr) override;
     Window* findWindow(std::string_view windowName) override;
-    MessageAnswer messageBox(const store::Message& message) override;
+    MessageAnswer messageBox(const core::Message& message) override;
     bool openWithDesktop(const std::string& file) override;
     std::optional<std::string> chooseSaveFile(const std::string& suggestedName,
                                               const std::string& filter) override;
@@ -198,7 +198,7 @@ public:
     };
     const std::vector<OpenedWindow>& openedWindows() const { return m_opened; }
 
-    const std::vector<store::Message>& messages() const { return m_messages; }
+    const std::vector<core::Message>& messages() const { return m_messages; }
     void clearMessages() { m_messages.clear(); }
     // The answers the next message boxes give (Ok once the queue is empty).
     void setNextAnswer(MessageAnswer answer) { m_answers.push_back(answer); }
@@ -227,7 +227,7 @@ private:
     std::unique_ptr<FakeWindow> m_main;
     std::vector<std::unique_ptr<FakeWindow>> m_windows;
     std::vector<OpenedWindow> m_opened;
-    std::vector<store::Message> m_messages;
+    std::vector<core::Message> m_messages;
     std::deque<MessageAnswer> m_answers;
     std::vector<std::string> m_desktop;
     std::deque<std::optional<std::string>> m_saveFiles;

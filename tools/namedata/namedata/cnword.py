@@ -5,8 +5,10 @@ import os
 import re
 from collections import Counter
 
-from . import rules, senses
+from . import rules, schema, senses
 from .sources import gbk_ok, read_tsv
+
+Row = schema.row_type("XW_CNWord")
 
 
 def gb2312_chars():
@@ -242,6 +244,7 @@ def build(ctx):
             stats["基本解释"]["CC-CEDICT" if basic else "none"] += 1
         det = detailed(c, ctx.explanation_dir, ctx.freq, ctx.unsuitable_words)
         stats["详细解释"]["cnchar-data" if det else "none"] += 1
-        rows.append((i, gbk_code(c), c, c, t, simp_strokes, kx, py1, py2, ini, fin, rad, el, wb,
-                     basic, det))
+        rows.append(Row(Id=i, code=gbk_code(c), 汉字=c, 简体=c, 繁体=t, 简体笔画数=simp_strokes,
+                        繁体笔画数=kx, 拼音1=py1, 拼音2=py2, 声母=ini, 韵母=fin, 部首=rad, 五行属性=el,
+                        五笔=wb, 基本解释=basic, 详细解释=det))
     return rows, stats, chars, meanings

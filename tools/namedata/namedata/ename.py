@@ -4,8 +4,10 @@ import os
 import re
 import subprocess
 
-from . import translit
+from . import schema, translit
 from .sources import read_tsv
+
+Row = schema.row_type("XW_EName")
 
 DIGRAPHS = ("sh", "ch", "th", "zh")
 
@@ -189,7 +191,8 @@ def build(ctx, warn):
         source[how] += 1
         m = meanings.get(n, ["", "", "", ""])
         letters = sum(1 for ch in n if ch.isalpha())
-        rows.append((i, low[:1], e2, n, str(letters), sex[n], word, m[3], m[2], m[1]))
+        rows.append(Row(Id=i, EIndex=low[:1], EIndex2=e2, Name=n, NameLength=str(letters), Sex=sex[n],
+                        Cnword=word, Morphology=m[3], Languag=m[2], Mean=m[1]))
     held = {n: f for n, f in ref.items() if held_out(n)}
     tuning = {n: f for n, f in ref.items() if not held_out(n)}
     if not meanings:

@@ -20,7 +20,7 @@ class BuiltDatabase(unittest.TestCase):
         tables = [r[0] for r in self.con.execute(
             "select name from sqlite_master where type='table' order by rowid")]
         self.assertEqual(tables, [n for n, _ in schema.TABLES])
-        for (name, cols), count in zip(schema.TABLES, schema.COLUMN_COUNTS):
+        for (name, cols), count in zip(schema.TABLES, [16, 21, 10, 10, 4, 6, 5, 5, 5]):
             sql = self.con.execute("select sql from sqlite_master where name=?", (name,)).fetchone()[0]
             want = schema.create_sql(name, cols)   # sqlite keeps the text, upper-casing the verb
             self.assertEqual(sql.lower()[:13] + sql[13:], want)

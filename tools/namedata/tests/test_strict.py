@@ -3,7 +3,7 @@ import tempfile
 import unittest
 
 import _paths  # noqa: F401
-from namedata import coverage
+from namedata import coverage, schema
 from namedata.strict import ARTICLE_CATEGORIES, strict_problems
 
 
@@ -25,11 +25,13 @@ class StrictTexts(unittest.TestCase):
     def problems(self, root, meanings, articles=3):
         def rows(table):
             cats = [c for c in ARTICLE_CATEGORIES[table] for _ in range(articles)]
-            return [(i, "", cat, f"t{i}", "<p>x</p>") for i, cat in enumerate(cats)]
+            Article = schema.row_type(table)
+            return [Article(i, "", cat, f"t{i}", "<p>x</p>") for i, cat in enumerate(cats)]
         yr, sm = rows("XW_育儿百科"), rows("XW_算命风水")
-        n81 = [(1, "大吉", "a", "b", "c", "d", "e", "f", "g", "h")]
-        sancai = [(1, "木火土", "大吉") + ("x",) * 18]
-        return strict_problems(root, None, meanings, [(1, "李")], yr, sm, n81, sancai)
+        n81 = [schema.row_type("XW_八一灵动数")(1, "大吉", "a", "b", "c", "d", "e", "f", "g", "h")]
+        sancai = [schema.row_type("XW_三才配置")(1, "木火土", "大吉", *("x",) * 18)]
+        surnames = [schema.row_type("XW_百家姓")(1, "李", "", "", "")]
+        return strict_problems(root, None, meanings, surnames, yr, sm, n81, sancai)
 
     def test_complete_texts_pass(self):
         with tempfile.TemporaryDirectory() as root:
