@@ -1,20 +1,19 @@
 // Times the start-up load on a database of realistic size: about 60 000 poems of typical length,
 // 7 000 characters and 8 000 English names.
 #include "store/LoadNamingDatabase.h"
+#include "store/TableLayouts.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sqlite3.h>
-#include <sstream>
 
 namespace {
 
-class NullSink : public store::MessageSink
+class NullSink : public core::MessageSink
 {
 public:
-    void showMessage(const store::Message&) override {}
+    void showMessage(const core::Message&) override {}
 };
 
 std::filesystem::path buildDatabase()
@@ -23,10 +22,8 @@ std::filesystem::path buildDatabase()
     std::filesystem::remove(file);
     sqlite3* db = nullptr;
     sqlite3_open(file.string().c_str(), &db);
-    std::ifstream schema(std::filesystem::path(NESTLING_TEST_DATA_DIR) / "naming-schema.sql");
-    std::stringstream sql;
-    sql << schema.rdbuf();
-    sqlite3_exec(db, sql.str().c_str(), nullptr, nullptr, nullptr);
+    for (const store::TableLayout& table : store::namingTables())
+        sqlite3_exec(db, store::createTableSql(table.name, table.columns).c_str(), nullptr, nullptr, nullptr);
     sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
     const std::string poem = "床前明月光，疑是地上霜。举头望明月，低头思故乡。"
                              "春眠不觉晓，处处闻啼鸟。夜来风雨声，花落知多少。";

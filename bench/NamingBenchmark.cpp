@@ -17,10 +17,10 @@
 
 namespace {
 
-class NullSink : public store::MessageSink
+class NullSink : public core::MessageSink
 {
 public:
-    void showMessage(const store::Message&) override {}
+    void showMessage(const core::Message&) override {}
 };
 
 const store::NamingStore* loadedStore()

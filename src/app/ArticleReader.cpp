@@ -7,6 +7,7 @@
 #include "reports/Placeholders.h"
 #include "reports/ReportFiles.h"
 #include "store/NamingStore.h"
+#include "store/TableLayouts.h"
 
 namespace app {
 namespace {
@@ -46,11 +47,13 @@ void ArticleReader::wire()
 void ArticleReader::OpenArticleCategory(const std::string& table, const std::string& category)
 {
     // The table name comes from our own menu table; the category is bound.
-    store::StoreQuery query = m_store.Query("select * from XW_" + table + " where 分类标题=?", {category});
+    namespace col = store::article;
+    store::StoreQuery query = m_store.Query(
+        store::selectSql("XW_" + table, {col::kTitle}, "where " + col::kCategory.equalsParameter()),
+        {category});
     std::vector<ListRow> rows;
-    for (bool more = !m_store.ColumnText(query, 3).empty(); more; more = m_store.Step(query))
-        rows.push_back({{m_store.ColumnText(query, 3)}, 0});
-    m_store.Finalize(query);
+    for (bool more = !m_store.ColumnText(query, col::kTitle).empty(); more; more = m_store.Step(query))
+        rows.push_back({{m_store.ColumnText(query, col::kTitle)}, 0});
 
     Window* window = m_host.openWindow(names::NestlingRead, WindowMode::Modeless);
     if (!window)
@@ -71,9 +74,11 @@ void ArticleReader::ShowArticle(Window& window)
 {
     const int row = window.currentRow(names::超级列表框_文章阅读);
     const std::string title = row >= 0 ? window.cell(names::超级列表框_文章阅读, row, 0) : std::string();
-    store::StoreQuery query = m_store.Query("select * from XW_" + m_table + " where 标题=?", {title});
-    const std::string content = m_store.ColumnText(query, 4);
-    m_store.Finalize(query);
+    namespace col = store::article;
+    const store::StoreQuery query = m_store.Query(
+        store::selectSql("XW_" + m_table, {col::kContent}, "where " + col::kTitle.equalsParameter()),
+        {title});
+    const std::string content = m_store.ColumnText(query, col::kContent);
     const std::filesystem::path file = reports::ReportFile(m_programFolder);
     // A page that cannot be written leaves the view on what the file held before.
     reports::WriteGbkFile(file, ArticlePage(title, content));

@@ -31,7 +31,8 @@ void OpenAvoidedDialog(Host& host, std::function<void()> changed)
         const std::string typed = dialog->text(names::编辑框_避讳字);
         const std::string characters = naming::normalizedAvoided(typed);
         if (characters.empty() && !text::trimBlanks(typed).empty()) {
-            host.messageBox({store::MessageIcon::Information, kMessageTitle, kAvoidedNoCharacterMessage});
+            host.messageBox(
+                {core::MessageIcon::Information, core::kMessageTitle, kAvoidedNoCharacterMessage});
             return;
         }
         Window& main = host.mainWindow();

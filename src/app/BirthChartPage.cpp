@@ -35,8 +35,7 @@ void ShowBirthChart(Host& host, ChartDateMessage invalidDate)
         return;
     }
     if (!chart) {
-        host.messageBox(
-            {store::MessageIcon::Information, calendar::kInvalidDateTitle, calendar::kInvalidDateMessage});
+        host.messageBox({core::MessageIcon::Information, core::kMessageTitle, calendar::kInvalidDateMessage});
         return;
     }
     main.setText(names::八字五行标签, chart->elementsLabel);

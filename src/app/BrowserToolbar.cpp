@@ -59,7 +59,8 @@ void ExportShownPage(Host& host, Window& window, ControlName browser)
     const std::string shown = window.browserFile(browser);
     std::string bytes;
     if (shown.empty() || !text::readWholeFile(shown, bytes)) {
-        host.messageBox({store::MessageIcon::Information, kMessageTitle, "这一页还没有可以导出的内容。"});
+        host.messageBox(
+            {core::MessageIcon::Information, core::kMessageTitle, "这一页还没有可以导出的内容。"});
         return;
     }
     const std::optional<std::string> target =
@@ -67,10 +68,10 @@ void ExportShownPage(Host& host, Window& window, ControlName browser)
     if (!target)
         return;
     if (!text::writeFileReplacing(*target, bytes)) {
-        host.messageBox({store::MessageIcon::Warning, kMessageTitle, "无法写入文件：" + *target});
+        host.messageBox({core::MessageIcon::Warning, core::kMessageTitle, "无法写入文件：" + *target});
         return;
     }
-    host.messageBox({store::MessageIcon::Information, kMessageTitle, "页面已导出到：\r\n" + *target});
+    host.messageBox({core::MessageIcon::Information, core::kMessageTitle, "页面已导出到：\r\n" + *target});
 }
 
 } // namespace app

@@ -6,6 +6,7 @@
 #include "reports/Pages.h"
 #include "reports/ReportFiles.h"
 #include "store/NamingStore.h"
+#include "store/TableLayouts.h"
 
 namespace app {
 
@@ -30,11 +31,12 @@ Window* CharacterQuery::QueryCharacter(Window& queryWindow)
 {
     const std::string typed = queryWindow.text(names::编辑框1);
     if (!typed.empty()) {
-        store::StoreQuery found = m_store.Query("select count(*) from XW_CNWord where 汉字=?", {typed});
-        const bool inDictionary = m_store.ColumnInt(found, 0) > 0;
-        m_store.Finalize(found);
+        static const std::string sql = "select count(*) from " + std::string(store::kCharacterTable) +
+                                       " where " + store::cnword::kCharacter.equalsParameter();
+        const bool inDictionary = m_store.ColumnInt(m_store.Query(sql, {typed}), 0) > 0;
         if (!inDictionary) {
-            m_host.messageBox({store::MessageIcon::Information, kMessageTitle, "字典中没有“" + typed + "”"});
+            m_host.messageBox(
+                {core::MessageIcon::Information, core::kMessageTitle, "字典中没有“" + typed + "”"});
             return nullptr;
         }
     }

@@ -285,6 +285,5 @@ inline constexpr int kToolExit = 10;
 inline constexpr const char* kProductName = "嘉禾起名软件";
 inline constexpr const char* kVersion = "V23.0";
 inline constexpr const char* kMainTitle = "嘉禾起名软件V23.0";
-inline constexpr const char* kMessageTitle = "提示";
 
 } // namespace app

@@ -4,7 +4,7 @@
 // (src/gui) implements them over widgets whose object names are the control names; tests use the
 // in-memory fake of src/app/testing. Every call is made on the window thread; a worker thread hands
 // its work to the window thread with Host::post.
-#include "store/MessageSink.h"
+#include "core/Message.h"
 
 #include <cstdint>
 #include <functional>
@@ -78,8 +78,9 @@ enum class MessageAnswer
     No,
 };
 
-// The controls of one open window. Reading a control that does not exist gives empty text, 0, -1 or
-// false; writing to one does nothing. Texts are UTF-8; multi-line text boxes use CR LF line breaks.
+// The controls of one open window, as its layout (app/WindowLayouts.h) describes them. A name the
+// window does not have is reported as an UnknownControl (app/UnknownControl.h), whatever the call;
+// only exists() asks without a report. Texts are UTF-8; multi-line text boxes use CR LF line breaks.
 class Window
 {
 public:
@@ -200,7 +201,7 @@ public:
     virtual Window* findWindow(std::string_view windowName) = 0;
 
     // A modal message box; returns the button pressed.
-    virtual MessageAnswer messageBox(const store::Message& message) = 0;
+    virtual MessageAnswer messageBox(const core::Message& message) = 0;
 
     // Opens a file with the desktop's default program; false when nothing could be started.
     virtual bool openWithDesktop(const std::string& file) = 0;

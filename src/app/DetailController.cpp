@@ -114,7 +114,7 @@ Window* DetailController::openDetail(std::string_view surname, std::string_view 
     const reports::NameDetail detail = reports::WriteNameDetail(m_store, m_programFolder, surname, given);
     if (!detail.written) {
         // The files still hold an earlier name: showing them under this name's title would mislead.
-        m_host.messageBox({store::MessageIcon::Warning, kMessageTitle,
+        m_host.messageBox({core::MessageIcon::Warning, core::kMessageTitle,
                            "无法写入报告文件（" + reports::DataFolder(m_programFolder).string() +
                                "）。\r\n请检查磁盘空间和该文件夹的写入权限。"});
         return nullptr;

@@ -58,7 +58,7 @@ class EnglishController::Observer : public naming::RunObserver
 public:
     Observer(EnglishController& owner, std::uint64_t id) : m_owner(owner), m_id(id) {}
 
-    void showMessage(const store::Message& message) override
+    void showMessage(const core::Message& message) override
     {
         post([message](EnglishController& c) { c.m_host.messageBox(message); });
     }
@@ -128,11 +128,11 @@ void EnglishController::Generate()
 {
     Window& main = m_host.mainWindow();
     if (main.text(names::编辑框_英文姓氏).empty()) {
-        m_host.messageBox({store::MessageIcon::Information, naming::kTitle, naming::kNoSurnameMessage});
+        m_host.messageBox({core::MessageIcon::Information, core::kMessageTitle, core::kNoSurnameMessage});
         return;
     }
     if (main.text(names::编辑框_英文名字).empty()) {
-        m_host.messageBox({store::MessageIcon::Information, naming::kTitle, kNoGivenNameMessage});
+        m_host.messageBox({core::MessageIcon::Information, core::kMessageTitle, core::kNoGivenNameMessage});
         return;
     }
     // The search reads a few thousand rows; a search still going is over in moments.

@@ -20,8 +20,6 @@ namespace app {
 // offline voice only.
 inline constexpr const char* kDictionaryEndpointKey = "词典地址";
 
-inline constexpr const char* kNoGivenNameMessage = "请输入名字";
-
 // 按钮_起名 in the English mode: copies the surname to page 5, empties its list and shows the page.
 void ShowEnglishPage(Window& main);
 

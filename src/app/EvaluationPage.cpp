@@ -1,8 +1,8 @@
 #include "app/EvaluationPage.h"
 
 #include "app/ControlNames.h"
+#include "app/Evaluation.h"
 #include "app/NameListRows.h"
-#include "reports/Evaluation.h"
 #include "text/NameInput.h"
 
 namespace app {
@@ -23,15 +23,14 @@ void EvaluationPage::EvaluateName()
     Window& main = m_host.mainWindow();
     std::vector<reports::ListCells> rows = readRows(main, names::超级列表框_评分列表);
     // Blanks around what was typed are no part of the name.
-    const reports::EvaluationOutcome outcome =
-        reports::EvaluateName(m_store, m_programFolder, text::trimName(main.text(names::编辑框_评分姓氏)),
-                              text::trimName(main.text(names::编辑框_评分名字)), rows);
-    if (const std::string_view message = reports::EvaluationMessage(outcome); !message.empty()) {
-        m_host.messageBox(
-            {store::MessageIcon::Information, std::string(reports::kMessageTitle), std::string(message)});
+    const app::EvaluationOutcome outcome =
+        app::EvaluateName(m_store, m_programFolder, text::trimName(main.text(names::编辑框_评分姓氏)),
+                          text::trimName(main.text(names::编辑框_评分名字)), rows);
+    if (const std::string_view message = app::EvaluationMessage(outcome); !message.empty()) {
+        m_host.messageBox({core::MessageIcon::Information, core::kMessageTitle, std::string(message)});
         return;
     }
-    if (outcome == reports::EvaluationOutcome::Added)
+    if (outcome == app::EvaluationOutcome::Added)
         main.appendRows(names::超级列表框_评分列表, {toListRow(rows.back())});
 }
 

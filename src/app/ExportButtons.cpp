@@ -1,8 +1,8 @@
 #include "app/ExportButtons.h"
 
 #include "app/ControlNames.h"
+#include "app/Evaluation.h"
 #include "app/NameListRows.h"
-#include "reports/Evaluation.h"
 #include "reports/Export.h"
 
 namespace app {
@@ -45,7 +45,7 @@ void ExportButtons::exportList(ControlName list, const std::filesystem::path& fi
 void ExportButtons::finish(const reports::ExportResult& result)
 {
     if (!result.ok()) {
-        m_host.messageBox({store::MessageIcon::Warning, std::string(reports::kMessageTitle), result.error});
+        m_host.messageBox({core::MessageIcon::Warning, core::kMessageTitle, result.error});
         return;
     }
     const std::string file = result.file.string();
@@ -53,7 +53,7 @@ void ExportButtons::finish(const reports::ExportResult& result)
     main.setStatus(names::状态条1, main.statusPicture(names::状态条1), "列表已导出到：" + file);
     if (!m_host.openWithDesktop(file))
         m_host.messageBox(
-            {store::MessageIcon::Information, std::string(reports::kMessageTitle),
+            {core::MessageIcon::Information, core::kMessageTitle,
              "列表已导出到：\r\n" + file + "\r\n\r\n桌面上没有可以打开它的程序，请用文本编辑器打开。"});
 }
 

@@ -151,7 +151,7 @@ class NamingController::Observer : public naming::RunObserver
 public:
     Observer(NamingController& owner, std::uint64_t runId) : m_owner(owner), m_runId(runId) {}
 
-    void showMessage(const store::Message& message) override
+    void showMessage(const core::Message& message) override
     {
         post([message](NamingController& c) { c.m_host.messageBox(message); });
     }
@@ -268,12 +268,12 @@ std::optional<std::string> NamingController::checkedSurname()
     // Blanks around what was typed are no part of the surname.
     std::string surname = text::trimName(m_host.mainWindow().text(names::编辑框_姓氏));
     if (surname.empty()) {
-        m_host.messageBox({store::MessageIcon::Information, naming::kTitle, kNoSurnameMessage});
+        m_host.messageBox({core::MessageIcon::Information, core::kMessageTitle, kNamingNoSurnameMessage});
         return std::nullopt;
     }
     if (const text::NameProblem problem = text::checkName(surname); problem != text::NameProblem::None) {
         m_host.messageBox(
-            {store::MessageIcon::Information, naming::kTitle, text::nameProblemMessage(problem, true)});
+            {core::MessageIcon::Information, core::kMessageTitle, text::nameProblemMessage(problem, true)});
         return std::nullopt;
     }
     return surname;
@@ -461,12 +461,12 @@ void NamingController::startRun(naming::NamingRequest request)
     if (const text::NameProblem problem = text::checkName(request.surname);
         problem != text::NameProblem::None && problem != text::NameProblem::Empty) {
         m_host.messageBox(
-            {store::MessageIcon::Information, naming::kTitle, text::nameProblemMessage(problem, true)});
+            {core::MessageIcon::Information, core::kMessageTitle, text::nameProblemMessage(problem, true)});
         return;
     }
     if (request.combinationText.size() > 4 * text::kMaxCombinationCharacters ||
         text::utf8Length(request.combinationText) > text::kMaxCombinationCharacters) {
-        m_host.messageBox({store::MessageIcon::Information, naming::kTitle, kLongCombinationMessage});
+        m_host.messageBox({core::MessageIcon::Information, core::kMessageTitle, kLongCombinationMessage});
         return;
     }
     abandonRun();
@@ -486,7 +486,7 @@ void NamingController::startRun(naming::NamingRequest request)
                 naming::NamingRun run(m_store, request, *observer, *control);
                 run.run();
             } catch (const std::exception& error) {
-                observer->showMessage({store::MessageIcon::Warning, naming::kTitle,
+                observer->showMessage({core::MessageIcon::Warning, core::kMessageTitle,
                                        std::string("起名时出错：") + error.what()});
                 observer->runEnded(naming::RunOutcome::Stopped);
             }
@@ -519,7 +519,7 @@ void NamingController::confirmGeneration(Window& dialog)
         m_generation.fixThird = !second;
         const std::string character = dialog.text(edit);
         if (character.empty()) {
-            m_host.messageBox({store::MessageIcon::Warning, naming::kTitle, askText});
+            m_host.messageBox({core::MessageIcon::Warning, core::kMessageTitle, askText});
             return false;
         }
         stored = character;

@@ -18,7 +18,8 @@ class NamingStore;
 
 namespace app {
 
-inline constexpr const char* kNoSurnameMessage = "请输入姓氏!";
+// core::kNoSurnameMessage as the 起名 button has always worded it; every other page uses that one.
+inline constexpr const char* kNamingNoSurnameMessage = "请输入姓氏!";
 inline constexpr const char* kBadSurnameMessage = "姓氏应是一个或两个汉字，例如“李”或“欧阳”。";
 inline constexpr const char* kLongCombinationMessage = "要组合的字最多200个。";
 

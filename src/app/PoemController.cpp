@@ -138,7 +138,7 @@ void PoemController::UsePoem()
     destroyBoxes();
     Window& main = m_host.mainWindow();
     if (main.currentRow(names::超级列表框_诗词残) < 0) {
-        m_host.messageBox({store::MessageIcon::None, kMessageTitle, kChoosePoemMessage});
+        m_host.messageBox({core::MessageIcon::None, core::kMessageTitle, kChoosePoemMessage});
         return;
     }
     const naming::Poem poem = selectedPoem().value_or(naming::Poem{});
@@ -181,7 +181,7 @@ void PoemController::GeneratePoemNames()
 {
     // One run at a time: a run of another mode (also a paused one) keeps its list.
     if (m_naming.running()) {
-        m_host.messageBox({store::MessageIcon::Information, kMessageTitle, kRunGoingMessage});
+        m_host.messageBox({core::MessageIcon::Information, core::kMessageTitle, kRunGoingMessage});
         return;
     }
     Window& main = m_host.mainWindow();

@@ -2,8 +2,8 @@
 
 #include "app/ControlNames.h"
 #include "app/NameListRows.h"
+#include "app/NamingRecords.h"
 #include "app/Shell.h"
-#include "reports/Records.h"
 
 namespace app {
 
@@ -25,7 +25,7 @@ bool RecordsPage::AddNamingRecord(std::string_view surname, std::string_view giv
 {
     Window& main = m_host.mainWindow();
     std::vector<reports::ListCells> records = readRows(main, names::超级列表框_记录列表);
-    if (!reports::AddNamingRecord(records, surname, given, toCells(sourceRow)))
+    if (!app::AddNamingRecord(records, surname, given, toCells(sourceRow)))
         return false;
     main.appendRows(names::超级列表框_记录列表, {toListRow(records.back())});
     if (m_changed)
@@ -37,7 +37,7 @@ void RecordsPage::DeleteNamingRecord()
 {
     Window& main = m_host.mainWindow();
     std::vector<reports::ListCells> records = readRows(main, names::超级列表框_记录列表);
-    if (!reports::DeleteNamingRecord(records, main.currentRow(names::超级列表框_记录列表)))
+    if (!app::DeleteNamingRecord(records, main.currentRow(names::超级列表框_记录列表)))
         return;
     main.setRows(names::超级列表框_记录列表, toListRows(records));
     if (m_changed)
@@ -46,12 +46,12 @@ void RecordsPage::DeleteNamingRecord()
 
 std::string RecordsPage::SaveNamingRecords() const
 {
-    return reports::SaveNamingRecords(readRows(m_host.mainWindow(), names::超级列表框_记录列表));
+    return app::SaveNamingRecords(readRows(m_host.mainWindow(), names::超级列表框_记录列表));
 }
 
 void RecordsPage::RestoreNamingRecords(const std::string& value)
 {
-    m_host.mainWindow().setRows(names::超级列表框_记录列表, toListRows(reports::RestoreNamingRecords(value)));
+    m_host.mainWindow().setRows(names::超级列表框_记录列表, toListRows(app::RestoreNamingRecords(value)));
 }
 
 } // namespace app

@@ -17,11 +17,11 @@ namespace app {
 namespace {
 
 // Messages of the start-up load, shown on the window thread.
-class PostedMessageSink : public store::MessageSink
+class PostedMessageSink : public core::MessageSink
 {
 public:
     explicit PostedMessageSink(Host& host) : m_host(host) {}
-    void showMessage(const store::Message& message) override
+    void showMessage(const core::Message& message) override
     {
         Host& host = m_host;
         m_host.post([&host, message] { host.messageBox(message); });
@@ -128,7 +128,7 @@ bool Shell::StartUp()
     if (read == SettingsRead::Unreadable) {
         m_settingsLocked = true;
         m_host.messageBox(
-            {store::MessageIcon::Warning, kMessageTitle,
+            {core::MessageIcon::Warning, core::kMessageTitle,
              "无法读取设置文件：" + settingsFile().string() +
                  "\r\n为了不丢失其中的设置和起名记录，本次运行不会改写它，本次的设置和记录也不会保存。"});
     }
@@ -297,7 +297,7 @@ void Shell::saveSettings()
     if (m_saveFailureShown)
         return;
     m_saveFailureShown = true;
-    m_host.messageBox({store::MessageIcon::Warning, kMessageTitle,
+    m_host.messageBox({core::MessageIcon::Warning, core::kMessageTitle,
                        "无法保存设置文件：" + settingsFile().string() + "\r\n本次的设置没有保存。"});
 }
 
@@ -313,7 +313,8 @@ void Shell::OpenHelp()
     const std::filesystem::path manual = helpFile();
     std::error_code error;
     if (!std::filesystem::is_regular_file(manual, error)) {
-        m_host.messageBox({store::MessageIcon::Warning, kMessageTitle, "找不到使用手册：" + manual.string()});
+        m_host.messageBox(
+            {core::MessageIcon::Warning, core::kMessageTitle, "找不到使用手册：" + manual.string()});
         return;
     }
     Window* window =

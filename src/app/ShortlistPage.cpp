@@ -86,7 +86,8 @@ void ShortlistPage::RemoveSelected()
 {
     const int row = m_host.mainWindow().currentRow(names::超级列表框_收藏列表);
     if (row < 0 || row >= static_cast<int>(m_entries.size())) {
-        m_host.messageBox({store::MessageIcon::Information, kMessageTitle, "请先在列表中选中要删除的名字。"});
+        m_host.messageBox(
+            {core::MessageIcon::Information, core::kMessageTitle, "请先在列表中选中要删除的名字。"});
         return;
     }
     const ShortlistEntry entry = m_entries[static_cast<size_t>(row)];
@@ -96,7 +97,7 @@ void ShortlistPage::RemoveSelected()
 void ShortlistPage::ExportShortlist()
 {
     if (m_entries.empty()) {
-        m_host.messageBox({store::MessageIcon::Information, kMessageTitle, "名字收藏中还没有名字。"});
+        m_host.messageBox({core::MessageIcon::Information, core::kMessageTitle, "名字收藏中还没有名字。"});
         return;
     }
     std::vector<std::vector<std::string>> rows;
@@ -106,7 +107,7 @@ void ShortlistPage::ExportShortlist()
     const reports::ExportResult result = reports::ExportText(
         reports::comparisonText(rows), reports::DataFolder(m_programFolder) / kShortlistFileName);
     if (!result.ok()) {
-        m_host.messageBox({store::MessageIcon::Warning, kMessageTitle, result.error});
+        m_host.messageBox({core::MessageIcon::Warning, core::kMessageTitle, result.error});
         return;
     }
     const std::string file = result.file.string();
@@ -114,7 +115,7 @@ void ShortlistPage::ExportShortlist()
     main.setStatus(names::状态条1, main.statusPicture(names::状态条1), "列表已导出到：" + file);
     if (!m_host.openWithDesktop(file))
         m_host.messageBox(
-            {store::MessageIcon::Information, kMessageTitle,
+            {core::MessageIcon::Information, core::kMessageTitle,
              "列表已导出到：\r\n" + file + "\r\n\r\n桌面上没有可以打开它的程序，请用文本编辑器打开。"});
 }
 

@@ -32,8 +32,7 @@ struct BirthChartText
 std::optional<BirthChartText> BuildBirthChartText(int year, int month, int day, int hour,
                                                   LateZi lateZi = LateZi::NextDay);
 
-inline constexpr const char* kInvalidDateMessage = "请选择正确的日期"; // shown with title "提示"
-inline constexpr const char* kInvalidDateTitle = "提示";
+inline constexpr const char* kInvalidDateMessage = "请选择正确的日期"; // titled core::kMessageTitle
 
 // The elements of 金, 木, 水, 火, 土 that occur nowhere in `elementsText`, in that order without separator.
 // Only presence counts.

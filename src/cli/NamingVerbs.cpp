@@ -76,7 +76,7 @@ class StderrObserver : public naming::RunObserver
 {
 public:
     explicit StderrObserver(std::ostream& err) : m_err(err) {}
-    void showMessage(const store::Message& message) override { m_err << message.text << '\n'; }
+    void showMessage(const core::Message& message) override { m_err << message.text << '\n'; }
 
 private:
     std::ostream& m_err;

@@ -1,6 +1,6 @@
 // nestling-cli report: the files the name detail window shows, and the name's evaluation row.
+#include "app/Evaluation.h"
 #include "cli/Verbs.h"
-#include "reports/Evaluation.h"
 #include "reports/NameDetail.h"
 #include "reports/ReportFiles.h"
 #include "text/NameInput.h"
@@ -18,8 +18,8 @@ int runReport(Context& context, const Arguments& args, std::ostream& out, std::o
     const std::string surname = text::trimName(args.positional[0]);
     const std::string given = text::trimName(args.positional[1]);
     // The checks of the evaluation page; a refused name writes nothing.
-    if (const auto refused = reports::RefuseEvaluation(surname, given)) {
-        err << reports::EvaluationMessage(*refused) << '\n';
+    if (const auto refused = app::RefuseEvaluation(surname, given)) {
+        err << app::EvaluationMessage(*refused) << '\n';
         return 2;
     }
     const std::filesystem::path folder = args.option("dir").value_or(context.programFolder.string());
@@ -30,7 +30,7 @@ int runReport(Context& context, const Arguments& args, std::ostream& out, std::o
         err << "无法写入报告文件: " << reports::DataFolder(folder).string() << '\n';
         return 1;
     }
-    reports::ListCells row = reports::EvaluationRow(1, surname, given, detail.report);
+    reports::ListCells row = app::EvaluationRow(1, surname, given, detail.report);
     row[1] = surname + given; // one line per name on the command line
     for (size_t i = 1; i < row.size(); ++i)
         out << (i > 1 ? "\t" : "") << row[i];

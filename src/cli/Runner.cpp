@@ -15,11 +15,11 @@ namespace {
 // A batch line longer than any request is refused before it is parsed.
 constexpr size_t kMaxBatchLineBytes = 4096;
 
-class StreamSink : public store::MessageSink
+class StreamSink : public core::MessageSink
 {
 public:
     explicit StreamSink(std::ostream& err) : m_err(err) {}
-    void showMessage(const store::Message& message) override { m_err << message.text << '\n'; }
+    void showMessage(const core::Message& message) override { m_err << message.text << '\n'; }
 
 private:
     std::ostream& m_err;

@@ -32,6 +32,17 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+StatusBar::StatusBar(bool withParts, QWidget* parent) : QStatusBar(parent)
+{
+    if (!withParts)
+        return;
+    m_picture = new QLabel(this);
+    m_picture->setFixedSize(22, 22);
+    m_text = new QLabel(this);
+    addWidget(m_picture);
+    addWidget(m_text, 1);
+}
+
 SpinnerWidget::SpinnerWidget(QWidget* parent) : QWidget(parent)
 {
     setMinimumSize(48, 48);

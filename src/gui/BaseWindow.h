@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QMainWindow>
+#include <QStatusBar>
 
 namespace gui {
 
@@ -32,6 +33,21 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A status bar; with its parts, the first part is a picture and a text (the main window's), else the
+// bar shows its own message.
+class StatusBar : public QStatusBar
+{
+    Q_OBJECT
+public:
+    StatusBar(bool withParts, QWidget* parent = nullptr);
+    QLabel* picture() const { return m_picture; }
+    QLabel* text() const { return m_text; }
+
+private:
+    QLabel* m_picture = nullptr;
+    QLabel* m_text = nullptr;
 };
 
 // The waiting window's animated picture: a turning ring of dots.

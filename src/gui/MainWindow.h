@@ -2,10 +2,11 @@
 
 #include "gui/BaseWindow.h"
 
-class QMenu;
 class QTabWidget;
 
 namespace gui {
+
+class LayoutWidgets;
 
 // NestlingMain: the input group, the eleven pages, the toolbar, the menus and the status bar. It
 // only assembles them; each page is its own class and the logic lives in src/app.
@@ -16,11 +17,9 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
 
 private:
-    QWidget* buildInputGroup(QWidget* parent);
-    QTabWidget* buildPages(QWidget* parent);
-    void buildToolbar();
-    void buildMenus();
-    void buildStatusBar();
+    QWidget* buildInputGroup(LayoutWidgets& make, QWidget* parent);
+    QTabWidget* buildPages(LayoutWidgets& make, QWidget* parent);
+    void buildMenus(LayoutWidgets& make);
 };
 
 } // namespace gui

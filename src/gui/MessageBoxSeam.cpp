@@ -16,7 +16,7 @@ namespace {
 struct SeamState
 {
     std::deque<app::MessageAnswer> next;
-    std::vector<store::Message> recorded;
+    std::vector<core::Message> recorded;
     std::deque<std::optional<std::string>> saveFiles;
     bool automatic = false;
 };
@@ -27,18 +27,18 @@ SeamState& state()
     return s;
 }
 
-QMessageBox::Icon iconOf(store::MessageIcon icon)
+QMessageBox::Icon iconOf(core::MessageIcon icon)
 {
     switch (icon) {
-    case store::MessageIcon::Warning:
+    case core::MessageIcon::Warning:
         return QMessageBox::Warning;
-    case store::MessageIcon::Stop:
+    case core::MessageIcon::Stop:
         return QMessageBox::Critical;
-    case store::MessageIcon::Question:
+    case core::MessageIcon::Question:
         return QMessageBox::Question;
-    case store::MessageIcon::None:
+    case core::MessageIcon::None:
         return QMessageBox::NoIcon;
-    case store::MessageIcon::Information:
+    case core::MessageIcon::Information:
         break;
     }
     return QMessageBox::Information;
@@ -60,7 +60,7 @@ app::MessageAnswer answerOf(int button)
 
 } // namespace
 
-app::MessageAnswer MessageBoxSeam::show(QWidget* parent, const store::Message& message)
+app::MessageAnswer MessageBoxSeam::show(QWidget* parent, const core::Message& message)
 {
     SeamState& s = state();
     if (!s.next.empty() || s.automatic) {
@@ -91,7 +91,7 @@ void MessageBoxSeam::setAutomatic(bool automatic)
     state().automatic = automatic;
 }
 
-const std::vector<store::Message>& MessageBoxSeam::recorded()
+const std::vector<core::Message>& MessageBoxSeam::recorded()
 {
     return state().recorded;
 }

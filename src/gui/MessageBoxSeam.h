@@ -15,11 +15,11 @@ namespace gui {
 class MessageBoxSeam
 {
 public:
-    static app::MessageAnswer show(QWidget* parent, const store::Message& message);
+    static app::MessageAnswer show(QWidget* parent, const core::Message& message);
     static void setNextAnswer(app::MessageAnswer answer);
     // Answers every message with Ok without showing it (screenshots, smoke tests).
     static void setAutomatic(bool automatic);
-    static const std::vector<store::Message>& recorded();
+    static const std::vector<core::Message>& recorded();
     static void clearRecorded();
 
     // The save dialog, with the same seam: a queued answer (a file, or nothing for a cancel) is given

@@ -2,6 +2,7 @@
 
 #include "app/ControlNames.h"
 
+#include "gui/LayoutCheck.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageBoxSeam.h"
 #include "gui/QtWindow.h"
@@ -42,7 +43,10 @@ void centreOver(QWidget& widget, const QWidget& owner)
 
 } // namespace
 
-QtHost::QtHost(MainWindow& main) : m_mainWidget(main), m_main(std::make_unique<QtWindow>(*this, &main)) {}
+QtHost::QtHost(MainWindow& main) : m_mainWidget(main), m_main(std::make_unique<QtWindow>(*this, &main))
+{
+    assertLayout(*m_main, app::names::NestlingMain);
+}
 
 QtHost::~QtHost() = default;
 
@@ -75,6 +79,7 @@ app::Window* QtHost::openWindow(std::string_view windowName, app::WindowMode mod
     centreOver(*widget, *parent->window());
     m_windows.push_back(std::make_unique<QtWindow>(*this, widget));
     QtWindow* window = m_windows.back().get();
+    assertLayout(*window, windowName);
     // The wrapper goes with its window.
     connect(widget, &QObject::destroyed, this, [this, window] {
         std::erase_if(m_windows, [window](const std::unique_ptr<QtWindow>& w) { return w.get() == window; });
@@ -94,7 +99,7 @@ app::Window* QtHost::findWindow(std::string_view windowName)
     return nullptr;
 }
 
-app::MessageAnswer QtHost::messageBox(const store::Message& message)
+app::MessageAnswer QtHost::messageBox(const core::Message& message)
 {
     // Over the modal dialog that asked (a warning of 设置辈份), else over the window in front (the report
     // whose page was exported), but never over NestlingWaiting: a naming run closes that window while

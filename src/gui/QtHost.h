@@ -27,7 +27,7 @@ public:
     app::Window* openWindow(std::string_view windowName, app::WindowMode mode,
                             app::Window* owner = nullptr) override;
     app::Window* findWindow(std::string_view windowName) override;
-    app::MessageAnswer messageBox(const store::Message& message) override;
+    app::MessageAnswer messageBox(const core::Message& message) override;
     bool openWithDesktop(const std::string& file) override;
     std::optional<std::string> chooseSaveFile(const std::string& suggestedName,
                                               const std::string& filter) override;

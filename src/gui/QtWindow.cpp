@@ -1,5 +1,6 @@
 #include "gui/QtWindow.h"
 
+#include "app/UnknownControl.h"
 #include "gui/BaseWindow.h"
 #include "gui/Icons.h"
 #include "gui/NameListView.h"
@@ -79,6 +80,14 @@ QObject* QtWindow::object(app::ControlName control) const
     return found;
 }
 
+QObject* QtWindow::require(app::ControlName control) const
+{
+    QObject* found = object(control);
+    if (!found && m_root)
+        app::reportUnknownControl({windowName(), std::string(control)});
+    return found;
+}
+
 std::string QtWindow::windowName() const
 {
     return m_root ? toStd(m_root->objectName()) : std::string();
@@ -102,7 +111,7 @@ void QtWindow::setTitle(std::string_view title)
 
 std::string QtWindow::text(app::ControlName control) const
 {
-    QObject* o = object(control);
+    QObject* o = require(control);
     if (auto* e = qobject_cast<QLineEdit*>(o))
         return toStd(e->text());
     if (auto* t = qobject_cast<QPlainTextEdit*>(o)) {
@@ -120,6 +129,8 @@ std::string QtWindow::text(app::ControlName control) const
         return toStd(c->currentText());
     if (auto* a = qobject_cast<QAction*>(o))
         return toStd(a->text());
+    if (auto* m = qobject_cast<QMenu*>(o))
+        return toStd(m->title());
     if (auto* w = qobject_cast<QWidget*>(o); w && w->isWindow())
         return toStd(w->windowTitle());
     // Our own controls (the element chart) take their text through a "text" property.
@@ -130,7 +141,7 @@ std::string QtWindow::text(app::ControlName control) const
 
 void QtWindow::setText(app::ControlName control, std::string_view text)
 {
-    QObject* o = object(control);
+    QObject* o = require(control);
     if (auto* e = qobject_cast<QLineEdit*>(o))
         e->setText(toQt(text));
     else if (auto* t = qobject_cast<QPlainTextEdit*>(o))
@@ -151,10 +162,8 @@ void QtWindow::setText(app::ControlName control, std::string_view text)
 
 void QtWindow::setTextColor(app::ControlName control, app::Rgb color)
 {
-    if (auto* w = widget<QWidget>(control)) {
-        w->setProperty("nestlingColor", QColor(color.r, color.g, color.b));
-        w->setStyleSheet(QStringLiteral("color: %1;").arg(QColor(color.r, color.g, color.b).name()));
-    }
+    if (auto* w = widget<QWidget>(control))
+        setWidgetTextColor(w, color);
 }
 
 app::Rgb QtWindow::textColor(app::ControlName control) const
@@ -223,7 +232,7 @@ void QtWindow::setChecked(app::ControlName control, bool checked)
 
 bool QtWindow::isEnabled(app::ControlName control) const
 {
-    QObject* o = object(control);
+    QObject* o = require(control);
     if (auto* a = qobject_cast<QAction*>(o))
         return a->isEnabled();
     auto* w = qobject_cast<QWidget*>(o);
@@ -232,7 +241,7 @@ bool QtWindow::isEnabled(app::ControlName control) const
 
 void QtWindow::setEnabled(app::ControlName control, bool enabled)
 {
-    QObject* o = object(control);
+    QObject* o = require(control);
     if (auto* a = qobject_cast<QAction*>(o))
         a->setEnabled(enabled);
     else if (auto* w = qobject_cast<QWidget*>(o))
@@ -241,7 +250,7 @@ void QtWindow::setEnabled(app::ControlName control, bool enabled)
 
 bool QtWindow::isVisible(app::ControlName control) const
 {
-    QObject* o = object(control);
+    QObject* o = require(control);
     if (auto* a = qobject_cast<QAction*>(o))
         return a->isVisible();
     auto* w = qobject_cast<QWidget*>(o);
@@ -250,7 +259,7 @@ bool QtWindow::isVisible(app::ControlName control) const
 
 void QtWindow::setVisible(app::ControlName control, bool visible)
 {
-    QObject* o = object(control);
+    QObject* o = require(control);
     if (auto* a = qobject_cast<QAction*>(o))
         a->setVisible(visible);
     else if (auto* w = qobject_cast<QWidget*>(o))

@@ -27,9 +27,11 @@ public:
     QWidget* root() const { return m_root; }
     // The named object inside this window, or null.
     QObject* object(app::ControlName control) const;
+    // The named object; a name the window lacks is reported as an app::UnknownControl (then null).
+    QObject* require(app::ControlName control) const;
     template <typename T> T* widget(app::ControlName control) const
     {
-        return qobject_cast<T*>(object(control));
+        return qobject_cast<T*>(require(control));
     }
 
     std::string windowName() const override;

@@ -5,6 +5,7 @@
 #include "gui/NameListView.h"
 #include "gui/Widgets.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QItemSelectionModel>
 #include <QTabWidget>
@@ -32,7 +33,7 @@ bool QtWindow::dispatch(const QString& control, app::EventKind kind, int index)
 
 void QtWindow::connectSignal(const QString& name, app::EventKind kind)
 {
-    QObject* o = object(toStd(name));
+    QObject* o = require(toStd(name));
     if (!o)
         return;
     using app::EventKind;

@@ -1,6 +1,7 @@
 // QtWindow: list views, page controls, toolbars, status bar, menus, browsers and media.
 #include "gui/QtWindow.h"
 
+#include "gui/BaseWindow.h"
 #include "gui/Icons.h"
 #include "gui/NameListView.h"
 #include "gui/RowTableModel.h"
@@ -200,10 +201,11 @@ void QtWindow::setStatus(app::ControlName statusBar, int picture, std::string_vi
     if (!bar)
         return;
     bar->setProperty("nestlingPicture", picture);
-    if (auto* pictureLabel = bar->findChild<QLabel*>(bar->objectName() + QStringLiteral("_图片")))
-        pictureLabel->setPixmap(modePicture(picture));
-    if (auto* textLabel = bar->findChild<QLabel*>(bar->objectName() + QStringLiteral("_说明")))
-        textLabel->setText(qs(text));
+    auto* parts = qobject_cast<StatusBar*>(bar);
+    if (parts && parts->picture())
+        parts->picture()->setPixmap(modePicture(picture));
+    if (parts && parts->text())
+        parts->text()->setText(qs(text));
     else
         bar->showMessage(qs(text));
 }
@@ -213,8 +215,8 @@ std::string QtWindow::statusText(app::ControlName statusBar) const
     auto* bar = widget<QStatusBar>(statusBar);
     if (!bar)
         return {};
-    if (auto* textLabel = bar->findChild<QLabel*>(bar->objectName() + QStringLiteral("_说明")))
-        return toStd(textLabel->text());
+    if (auto* parts = qobject_cast<StatusBar*>(bar); parts && parts->text())
+        return toStd(parts->text()->text());
     return toStd(bar->currentMessage());
 }
 

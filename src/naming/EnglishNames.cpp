@@ -9,9 +9,6 @@
 namespace naming {
 namespace {
 
-// XW_EName columns the search reads.
-constexpr int kIndex = 1, kIndex2 = 2, kName = 3, kSex = 5, kReading = 6, kMeaning = 9;
-
 // clang-format off
 constexpr std::pair<std::string_view, std::string_view> kInitialMap[] = {
     {"a", "i"}, {"c", "s"}, {"j", "g"}, {"k", "ch"}, {"o", "a"},
@@ -44,11 +41,14 @@ std::string MapReadingInitial(std::string_view readingInitial)
 
 std::string ReadingInitial(const store::NamingStore& store, const std::string& character)
 {
-    store::StoreQuery query = store.Query("select * from XW_CNWord where 汉字=?", {character});
-    std::string initial = asciiLower(store.ColumnText(query, store::cnword::kInitial));
+    namespace col = store::cnword;
+    static const std::string sql =
+        store::selectSql(store::kCharacterTable, {col::kInitial, col::kPinyinPlain},
+                         "where " + col::kCharacter.equalsParameter());
+    const store::StoreQuery query = store.Query(sql, {character});
+    std::string initial = asciiLower(store.ColumnText(query, col::kInitial));
     if (initial.empty())
-        initial = store.ColumnText(query, store::cnword::kPinyinPlain).substr(0, 1);
-    store.Finalize(query);
+        initial = store.ColumnText(query, col::kPinyinPlain).substr(0, 1);
     return initial;
 }
 
@@ -63,17 +63,20 @@ std::vector<EnglishNameRow> FindEnglishNames(const store::NamingStore& store, st
     // An unknown character has no initial; it must not match the rows that have no index either.
     if (initial.empty())
         return rows;
-    store::StoreQuery query = store.Query("select * from XW_EName");
-    for (bool more = !store.ColumnText(query, kName).empty(); more; more = store.Step(query)) {
-        std::string index = store.ColumnText(query, kIndex2);
+    namespace col = store::ename;
+    static const std::string sql =
+        store::selectSql(store::kEnglishNameTable,
+                         {col::kIndex, col::kIndex2, col::kName, col::kSex, col::kReading, col::kMeaning});
+    store::StoreQuery query = store.Query(sql);
+    for (bool more = !store.ColumnText(query, col::kName).empty(); more; more = store.Step(query)) {
+        std::string index = store.ColumnText(query, col::kIndex2);
         if (index.empty())
-            index = store.ColumnText(query, kIndex);
-        if (index != initial || store.ColumnInt(query, kSex) != genderCode)
+            index = store.ColumnText(query, col::kIndex);
+        if (index != initial || store.ColumnInt(query, col::kSex) != genderCode)
             continue;
-        rows.push_back({static_cast<int>(rows.size()) + 1, store.ColumnText(query, kName),
-                        store.ColumnText(query, kReading), store.ColumnText(query, kMeaning)});
+        rows.push_back({static_cast<int>(rows.size()) + 1, store.ColumnText(query, col::kName),
+                        store.ColumnText(query, col::kReading), store.ColumnText(query, col::kMeaning)});
     }
-    store.Finalize(query);
     return rows;
 }
 

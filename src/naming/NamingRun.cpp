@@ -28,15 +28,15 @@ NamingRun::NamingRun(const store::NamingStore& store, NamingRequest request, Run
 {
 }
 
-void NamingRun::message(store::MessageIcon icon, const char* text)
+void NamingRun::message(core::MessageIcon icon, const char* text)
 {
-    m_observer.showMessage({icon, kTitle, text});
+    m_observer.showMessage({icon, core::kMessageTitle, text});
 }
 
 RunOutcome NamingRun::run()
 {
     if (m_request.surname.empty()) {
-        message(store::MessageIcon::Information, kNoSurnameMessage);
+        message(core::MessageIcon::Information, core::kNoSurnameMessage);
         m_observer.runEnded(RunOutcome::NoSurname);
         return RunOutcome::NoSurname;
     }
@@ -101,7 +101,7 @@ RunOutcome NamingRun::runHighScore()
     if (m_request.givenLength != 2) {
         limits.threshold = 0;
     } else if (m_request.generation.fixesSecond() || m_request.generation.fixesThird()) {
-        message(store::MessageIcon::Warning, kGenerationMessage);
+        message(core::MessageIcon::Warning, kGenerationMessage);
         limits.threshold = 0;
     }
     return listFormedNames(limits);
@@ -110,7 +110,7 @@ RunOutcome NamingRun::runHighScore()
 bool NamingRun::formCandidateNames()
 {
     if (m_request.givenLength != 2)
-        message(store::MessageIcon::Information, kOneCharacterMessage);
+        message(core::MessageIcon::Information, kOneCharacterMessage);
     m_formed = FormNames(m_store, m_candidates, m_request.givenLength, m_request.generation, m_control,
                          [this](size_t done, size_t total) { progress(done, total); });
     return !m_control.stopped();

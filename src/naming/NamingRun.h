@@ -1,19 +1,17 @@
 #pragma once
 
+#include "core/Message.h"
 #include "naming/EnglishNames.h"
 #include "naming/NameForming.h"
 #include "naming/NamingRequest.h"
 #include "naming/RunControl.h"
 #include "naming/Shuffle.h"
-#include "store/MessageSink.h"
 
 #include <span>
 #include <vector>
 
 namespace naming {
 
-inline constexpr const char* kTitle = "提示";
-inline constexpr const char* kNoSurnameMessage = "请输入姓氏";
 inline constexpr const char* kOneCharacterMessage = "一字名数理得分较低,所以软件自动降低评分标准!";
 inline constexpr const char* kGenerationMessage = "设定辈份后,产生的名字较少,所以系统将显示全部名字";
 
@@ -30,7 +28,7 @@ class RunObserver
 {
 public:
     virtual ~RunObserver() = default;
-    virtual void showMessage(const store::Message& /*message*/) {}
+    virtual void showMessage(const core::Message& /*message*/) {}
     virtual void runStarted() {}                                // show the waiting window
     virtual void progress(size_t /*done*/, size_t /*total*/) {} // candidates looked up so far
     virtual void rowsWritten(std::span<const NameRow> /*rows*/) {}
@@ -72,7 +70,7 @@ private:
     // Sorts and renumbers the written rows and hands them to the observer, unless the run was stopped.
     RunOutcome finishList();
     void progress(size_t done, size_t total) { m_observer.progress(done, total); }
-    void message(store::MessageIcon icon, const char* text);
+    void message(core::MessageIcon icon, const char* text);
 
     const store::NamingStore& m_store;
     NamingRequest m_request;

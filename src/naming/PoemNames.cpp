@@ -1,6 +1,7 @@
 #include "naming/PoemNames.h"
 
 #include "naming/NamingRun.h"
+#include "store/TableLayouts.h"
 #include "text/Utf8.h"
 
 #include <limits>
@@ -8,25 +9,27 @@
 namespace naming {
 namespace {
 
-// Columns of XW_全唐诗 and XW_Poet.
-constexpr int kIdColumn = 0;
-constexpr int kTitleColumn = 1;
-constexpr int kAuthorColumn = 2;
-constexpr int kTextColumn = 3;
-constexpr int kMarkedColumn = 4;
-constexpr int kPoetColumn = 1;
+namespace col = store::poem;
 
 // Every row of both tables has an Id, so its text tells a row from the end of the result.
-bool onRow(const store::NamingStore& store, const store::StoreQuery& query)
+bool onRow(const store::NamingStore& store, const store::StoreQuery& query, store::Column id = col::kId)
 {
-    return !store.ColumnText(query, kIdColumn).empty();
+    return !store.ColumnText(query, id).empty();
 }
 
 Poem readPoem(const store::NamingStore& store, const store::StoreQuery& query)
 {
-    return {store.ColumnInt(query, kIdColumn), store.ColumnText(query, kTitleColumn),
-            store.ColumnText(query, kAuthorColumn), store.ColumnText(query, kTextColumn),
-            store.ColumnText(query, kMarkedColumn)};
+    return {store.ColumnInt(query, col::kId), store.ColumnText(query, col::kTitle),
+            store.ColumnText(query, col::kAuthor), store.ColumnText(query, col::kText),
+            store.ColumnText(query, col::kMarked)};
+}
+
+// The poem's columns that readPoem reads, and the condition on the poet and title.
+std::string poemSql(std::string_view where)
+{
+    return store::selectSql(store::kPoemTable,
+                            {col::kId, col::kTitle, col::kAuthor, col::kText, col::kMarked},
+                            "where " + std::string(where));
 }
 
 bool contains(std::string_view text, std::string_view part)
@@ -39,34 +42,39 @@ bool contains(std::string_view text, std::string_view part)
 std::vector<std::string> LoadPoetNames(const store::NamingStore& store)
 {
     std::vector<std::string> poets;
-    store::StoreQuery query = store.Query("select * from XW_Poet order by OrderId ASC");
-    for (bool more = onRow(store, query); more; more = store.Step(query))
-        poets.push_back(store.ColumnText(query, kPoetColumn));
-    store.Finalize(query);
+    static const std::string sql =
+        store::selectSql(store::kPoetTable, {store::poet::kId, store::poet::kPoet},
+                         "order by " + std::string(store::poet::kOrder.name) + " ASC");
+    store::StoreQuery query = store.Query(sql);
+    for (bool more = onRow(store, query, store::poet::kId); more; more = store.Step(query))
+        poets.push_back(store.ColumnText(query, store::poet::kPoet));
     return poets;
 }
 
 std::vector<PoemEntry> LoadPoemEntries(const store::NamingStore& store, std::string_view poet)
 {
     std::vector<PoemEntry> poems;
-    store::StoreQuery query = store.Query("select * from XW_全唐诗 where 作者=?", {std::string(poet)});
+    static const std::string sql = store::selectSql(store::kPoemTable, {col::kId, col::kTitle},
+                                                    "where " + col::kAuthor.equalsParameter());
+    store::StoreQuery query = store.Query(sql, {std::string(poet)});
     for (bool more = onRow(store, query); more; more = store.Step(query))
-        poems.push_back({store.ColumnInt(query, kIdColumn), store.ColumnText(query, kTitleColumn)});
-    store.Finalize(query);
+        poems.push_back({store.ColumnInt(query, col::kId), store.ColumnText(query, col::kTitle)});
     return poems;
 }
 
 std::optional<Poem> FindPoem(const store::NamingStore& store, std::string_view poet, std::string_view title,
                              std::optional<std::int64_t> id)
 {
-    store::StoreQuery query = id ? store.Query("select * from XW_全唐诗 where Id=? and 作者=? and 标题=?",
-                                               {*id, std::string(poet), std::string(title)})
-                                 : store.Query("select * from XW_全唐诗 where 作者=? and 标题=?",
-                                               {std::string(poet), std::string(title)});
+    static const std::string byPoet =
+        poemSql(col::kAuthor.equalsParameter() + " and " + col::kTitle.equalsParameter());
+    static const std::string byId =
+        poemSql(col::kId.equalsParameter() + " and " + col::kAuthor.equalsParameter() + " and " +
+                col::kTitle.equalsParameter());
+    const store::StoreQuery query = id ? store.Query(byId, {*id, std::string(poet), std::string(title)})
+                                       : store.Query(byPoet, {std::string(poet), std::string(title)});
     std::optional<Poem> poem;
     if (onRow(store, query))
         poem = readPoem(store, query);
-    store.Finalize(query);
     return poem;
 }
 

@@ -12,7 +12,11 @@ CharacterRecord LookupCharacter(const store::NamingStore& store, std::string_vie
     namespace col = store::cnword;
     CharacterRecord record;
     record.character = std::string(character);
-    store::StoreQuery query = store.Query("select * from XW_CNWord where 汉字=?", {record.character});
+    static const std::string sql = store::selectSql(
+        store::kCharacterTable,
+        {col::kSimplifiedStrokes, col::kTraditionalStrokes, col::kElement, col::kTraditional, col::kPinyin},
+        "where " + col::kCharacter.equalsParameter());
+    store::StoreQuery query = store.Query(sql, {record.character});
     record.simplifiedStrokes = store.ColumnInt(query, col::kSimplifiedStrokes);
     record.traditionalStrokes = store.ColumnInt(query, col::kTraditionalStrokes);
     record.element = store.ColumnText(query, col::kElement);
@@ -28,7 +32,6 @@ CharacterRecord LookupCharacter(const store::NamingStore& store, std::string_vie
         record.traditionalForm = store.ColumnText(query, col::kTraditional);
         record.pinyin = store.ColumnText(query, col::kPinyin);
     }
-    store.Finalize(query);
     return record;
 }
 
@@ -41,10 +44,13 @@ std::vector<CharacterRecord> LookupCharacters(const store::NamingStore& store,
     // the one its own lookup would find.
     constexpr size_t kChunk = 128;
     static const std::string sql = [] {
-        std::string text = "select * from XW_CNWord where 汉字 in (?";
+        std::string where = "where " + std::string(col::kCharacter.name) + " in (?";
         for (size_t i = 1; i < kChunk; ++i)
-            text += ",?";
-        return text + ") order by rowid";
+            where += ",?";
+        return store::selectSql(
+            store::kCharacterTable,
+            {col::kCharacter, col::kSimplifiedStrokes, col::kTraditionalStrokes, col::kElement},
+            where + ") order by rowid");
     }();
     std::unordered_map<std::string, CharacterRecord> found;
     std::vector<store::QueryValue> values;
@@ -63,7 +69,6 @@ std::vector<CharacterRecord> LookupCharacters(const store::NamingStore& store,
             record.element = store.ColumnText(query, col::kElement);
             found.emplace(record.character, std::move(record));
         }
-        store.Finalize(query);
     }
     std::vector<CharacterRecord> out;
     out.reserve(characters.size());

@@ -2,6 +2,7 @@
 
 #include "numerology/FortuneSource.h"
 #include "numerology/SplitCharacters.h"
+#include "store/TableLayouts.h"
 
 namespace numerology {
 
@@ -23,20 +24,28 @@ std::string ThreeTalentKey(const FiveGrids& grids)
     return key;
 }
 
+store::StoreQuery queryNumber(const store::NamingStore& store, int number)
+{
+    static const std::string sql = store::selectSql(store::kNumberTable, store::number::kColumns,
+                                                    "where " + store::number::kId.equalsParameter());
+    return store.Query(sql, {std::int64_t{number}});
+}
+
+store::StoreQuery queryThreeTalents(const store::NamingStore& store, std::string_view key)
+{
+    static const std::string sql = store::selectSql(store::kThreeTalentTable, store::talent::kColumns,
+                                                    "where " + store::talent::kKey.equalsParameter());
+    return store.Query(sql, {std::string(key)});
+}
+
 std::string GridFortune(const store::NamingStore& store, int number)
 {
-    store::StoreQuery query = store.Query("select * from XW_八一灵动数 where Id=?", {std::int64_t{number}});
-    std::string word = store.ColumnText(query, 1);
-    store.Finalize(query);
-    return word;
+    return store.ColumnText(queryNumber(store, number), store::number::kFortune);
 }
 
 std::string ThreeTalentFortune(const store::NamingStore& store, std::string_view key)
 {
-    store::StoreQuery query = store.Query("select * from XW_三才配置 where 三才=?", {std::string(key)});
-    std::string word = store.ColumnText(query, 2);
-    store.Finalize(query);
-    return word;
+    return store.ColumnText(queryThreeTalents(store, key), store::talent::kFortune);
 }
 
 std::string SurnameHeavenFortune(FortuneSource& fortunes, std::string_view surname,

@@ -59,6 +59,10 @@ std::string ThreeTalentKey(const FiveGrids& grids);
 
 // Fortune word of an 81-number row (numbers outside 1..81 have no row and give "").
 std::string GridFortune(const store::NamingStore& store, int number);
+// The one lookup of a number's row of XW_八一灵动数 and of a key's row of XW_三才配置, every column
+// selected (read them by store::number and store::talent constants); no row when there is none.
+store::StoreQuery queryNumber(const store::NamingStore& store, int number);
+store::StoreQuery queryThreeTalents(const store::NamingStore& store, std::string_view key);
 // Fortune word of a three-talent configuration, "" when the key has no row.
 std::string ThreeTalentFortune(const store::NamingStore& store, std::string_view key);
 

@@ -1,6 +1,7 @@
 #include "numerology/FortuneTables.h"
 
 #include "numerology/SplitCharacters.h"
+#include "store/TableLayouts.h"
 
 #include <algorithm>
 #include <limits>
@@ -43,13 +44,19 @@ FortuneTables::FortuneTables(const store::NamingStore& store) : FortuneTables()
     // The first row of each number and of each key, as a lookup by that number or key finds it. A
     // lookup binds an integer or a text, so rows keyed by anything else never answer one.
     std::vector<bool> seen;
-    store::StoreQuery numbers = store.Query(
-        "select * from XW_八一灵动数 where typeof(Id) = 'integer' and Id between ? and ? "
-        "order by rowid",
-        {std::int64_t{std::numeric_limits<int>::min()}, std::int64_t{std::numeric_limits<int>::max()}});
+    namespace numbers81 = store::number;
+    namespace talent = store::talent;
+    static const std::string numberSql = [] {
+        const std::string id(numbers81::kId.name);
+        return store::selectSql(store::kNumberTable, {numbers81::kId, numbers81::kFortune},
+                                "where typeof(" + id + ") = 'integer' and " + id +
+                                    " between ? and ? order by rowid");
+    }();
+    store::StoreQuery numbers = store.Query(numberSql, {std::int64_t{std::numeric_limits<int>::min()},
+                                                        std::int64_t{std::numeric_limits<int>::max()}});
     for (bool row = store.HasRow(numbers); row; row = store.Step(numbers)) {
-        const int number = store.ColumnInt(numbers, 0);
-        const FortuneId word = intern(store.ColumnText(numbers, 1));
+        const int number = store.ColumnInt(numbers, numbers81::kId);
+        const FortuneId word = intern(store.ColumnText(numbers, numbers81::kFortune));
         if (number < 0 || number >= kDenseNumbers) {
             m_farGrid.try_emplace(number, word);
             continue;
@@ -63,13 +70,14 @@ FortuneTables::FortuneTables(const store::NamingStore& store) : FortuneTables()
             m_grid[index] = word;
         seen[index] = true;
     }
-    store.Finalize(numbers);
 
-    store::StoreQuery talents =
-        store.Query("select * from XW_三才配置 where typeof(三才) = 'text' order by rowid");
+    static const std::string talentSql =
+        store::selectSql(store::kThreeTalentTable, {talent::kKey, talent::kFortune},
+                         "where typeof(" + std::string(talent::kKey.name) + ") = 'text' order by rowid");
+    store::StoreQuery talents = store.Query(talentSql);
     for (bool row = store.HasRow(talents); row; row = store.Step(talents))
-        m_talentByText.try_emplace(store.ColumnText(talents, 1), intern(store.ColumnText(talents, 2)));
-    store.Finalize(talents);
+        m_talentByText.try_emplace(store.ColumnText(talents, talent::kKey),
+                                   intern(store.ColumnText(talents, talent::kFortune)));
     for (int k = 0; k < kThreeTalentKeys; ++k) {
         const auto it = m_talentByText.find(keyTexts()[static_cast<size_t>(k)]);
         m_talent[static_cast<size_t>(k)] = it == m_talentByText.end() ? FortuneId{0} : it->second;

@@ -5,6 +5,7 @@
 #include "numerology/SplitCharacters.h"
 #include "reports/ReportFiles.h"
 #include "reports/ReportTemplate.h"
+#include "store/TableLayouts.h"
 #include "text/Utf8.h"
 
 #include <vector>
@@ -34,35 +35,48 @@ GridReading readGrid(const store::NamingStore& store, int number)
     GridReading out;
     out.number = number;
     out.element = std::string(numerology::NumberElement(number));
-    store::StoreQuery query = store.Query("select * from XW_八一灵动数 where Id=?", {std::int64_t{number}});
-    const auto column = [&](int i) { return store.ColumnText(query, i); };
-    out.fortune = column(1);
-    out.summary = column(2) + "(" + column(4) + ")";
-    // 健康 is column 8 and 含义 column 7: the labels follow the table's crossed order on purpose.
-    out.explanation = column(3) + "<BR>基业:" + column(5) + "<BR>家庭:" + column(6) +
-                      "<BR>健康:" + column(8) + "<BR>含义:" + column(7);
-    out.hint = text::replaceAll(column(9), "|", "<BR>");
-    store.Finalize(query);
+    namespace col = store::number;
+    const store::StoreQuery query = numerology::queryNumber(store, number);
+    const auto column = [&](store::Column c) { return store.ColumnText(query, c); };
+    out.fortune = column(col::kFortune);
+    out.summary = column(col::kSummary) + "(" + column(col::kSummaryNote) + ")";
+    // The label 健康 shows the 含义 column and 含义 the 健康 column: the report has always crossed
+    // them, and the data tool fills the two columns crossed as well, so each label shows its own text.
+    out.explanation = column(col::kExplanation) + "<BR>基业:" + column(col::kFoundation) +
+                      "<BR>家庭:" + column(col::kFamily) + "<BR>健康:" + column(col::kMeaning) +
+                      "<BR>含义:" + column(col::kHealth);
+    out.hint = text::replaceAll(column(col::kHint), "|", "<BR>");
     return out;
 }
 
 ThreeTalentReading readThreeTalents(const store::NamingStore& store, std::string key)
 {
-    static constexpr std::array<std::string_view, 12> kSections = {
-        "1、总论:",     "<BR>2、性格:", "<BR>3、意志:", "<BR>4、事业:",  "<BR>5、家庭:",  "<BR>6、婚姻:",
-        "<BR>7、子女:", "<BR>8、社交:", "<BR>9、精神:", "<BR>10、财运:", "<BR>11、健康:", "<BR>12、老运:"};
+    namespace col = store::talent;
+    static constexpr std::array<std::pair<std::string_view, store::Column>, 12> kSections = {{
+        {"1、总论:", col::kOverview},
+        {"<BR>2、性格:", col::kCharacter},
+        {"<BR>3、意志:", col::kWill},
+        {"<BR>4、事业:", col::kCareer},
+        {"<BR>5、家庭:", col::kFamily},
+        {"<BR>6、婚姻:", col::kMarriage},
+        {"<BR>7、子女:", col::kChildren},
+        {"<BR>8、社交:", col::kSocial},
+        {"<BR>9、精神:", col::kSpirit},
+        {"<BR>10、财运:", col::kWealth},
+        {"<BR>11、健康:", col::kHealth},
+        {"<BR>12、老运:", col::kOldAge},
+    }};
     ThreeTalentReading out;
     out.key = std::move(key);
-    store::StoreQuery query = store.Query("select * from XW_三才配置 where 三才=?", {out.key});
-    out.fortune = store.ColumnText(query, 2);
-    out.summary = store.ColumnText(query, 3);
-    for (size_t i = 0; i < kSections.size(); ++i)
-        out.explanation += std::string(kSections[i]) + store.ColumnText(query, 5 + static_cast<int>(i));
-    out.basis = store.ColumnText(query, 17);
-    out.success = store.ColumnText(query, 18);
-    out.relations = store.ColumnText(query, 19);
-    out.temper = store.ColumnText(query, 20);
-    store.Finalize(query);
+    const store::StoreQuery query = numerology::queryThreeTalents(store, out.key);
+    out.fortune = store.ColumnText(query, col::kFortune);
+    out.summary = store.ColumnText(query, col::kSummary);
+    for (const auto& [label, column] : kSections)
+        out.explanation += std::string(label) + store.ColumnText(query, column);
+    out.basis = store.ColumnText(query, col::kOnBasis);
+    out.success = store.ColumnText(query, col::kOnSuccess);
+    out.relations = store.ColumnText(query, col::kOnRelations);
+    out.temper = store.ColumnText(query, col::kOnTemper);
     return out;
 }
 

@@ -10,8 +10,12 @@ std::string CharacterPageHtml(const store::NamingStore& store, std::string_view 
 {
     namespace col = store::cnword;
     // Read as text, so the counts show in decimal and a missing row leaves them empty.
-    store::StoreQuery query = store.Query("select * from XW_CNWord where 汉字=?", {std::string(character)});
-    const auto column = [&](int i) { return store.ColumnText(query, i); };
+    static const std::string sql = store::selectSql(store::kCharacterTable,
+                                                    {col::kPinyin, col::kSimplifiedStrokes, col::kRadical,
+                                                     col::kTraditionalStrokes, col::kBasic, col::kDetail},
+                                                    "where " + col::kCharacter.equalsParameter());
+    const store::StoreQuery query = store.Query(sql, {std::string(character)});
+    const auto column = [&](store::Column c) { return store.ColumnText(query, c); };
     const Placeholders values = {
         {"{汉字}", HtmlEscape(character)},
         {"{拼音}", column(col::kPinyin)},
@@ -21,20 +25,22 @@ std::string CharacterPageHtml(const store::NamingStore& store, std::string_view 
         {"{基本解释}", column(col::kBasic)},
         {"{详细解释}", column(col::kDetail)},
     };
-    store.Finalize(query);
     return FillPlaceholders(CharacterPageTemplate(), values);
 }
 
 std::string SurnamePageHtml(const store::NamingStore& store, std::string_view surname)
 {
-    store::StoreQuery query = store.Query("select * from XW_百家姓 where 姓=?", {std::string(surname)});
+    namespace col = store::surname;
+    static const std::string sql =
+        store::selectSql(store::kSurnameTable, {col::kOrigin, col::kHomeland, col::kFamousPeople},
+                         "where " + col::kSurname.equalsParameter());
+    const store::StoreQuery query = store.Query(sql, {std::string(surname)});
     const Placeholders values = {
         {"{姓氏}", HtmlEscape(surname)},
-        {"{姓氏起源}", store.ColumnText(query, 2)},
-        {"{聚集地}", store.ColumnText(query, 3)},
-        {"{历史名人}", store.ColumnText(query, 4)},
+        {"{姓氏起源}", store.ColumnText(query, col::kOrigin)},
+        {"{聚集地}", store.ColumnText(query, col::kHomeland)},
+        {"{历史名人}", store.ColumnText(query, col::kFamousPeople)},
     };
-    store.Finalize(query);
     return FillPlaceholders(SurnamePageTemplate(), values);
 }
 

@@ -66,4 +66,28 @@ std::string createTableSql(std::string_view table, const std::vector<ColumnDescr
     return sql;
 }
 
+std::string selectSql(std::string_view table, std::initializer_list<Column> columns, std::string_view rest)
+{
+    return selectSql(table, std::span<const Column>(columns.begin(), columns.size()), rest);
+}
+
+std::string selectSql(std::string_view table, std::span<const Column> columns, std::string_view rest)
+{
+    std::string sql = "select ";
+    bool first = true;
+    for (const Column& column : columns) {
+        if (!first)
+            sql += ",";
+        sql += column.name;
+        first = false;
+    }
+    sql += " from ";
+    sql += table;
+    if (!rest.empty()) {
+        sql += " ";
+        sql += rest;
+    }
+    return sql;
+}
+
 } // namespace store

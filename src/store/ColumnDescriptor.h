@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,10 +39,26 @@ struct ColumnDescriptor
     std::string defaultValue;    // empty: none
 };
 
+// A column of one of the naming tables, as named in its layout (store/TableColumns.h, generated from
+// data-src/tables.txt). Queries select columns by these constants and read them back by them.
+struct Column
+{
+    std::string_view name;
+
+    // "NAME=?": a condition on the column whose value is bound as a parameter.
+    std::string equalsParameter() const { return std::string(name) + "=?"; }
+};
+
 std::string_view typeWord(ColumnType type) noexcept;
 
 // The CREATE TABLE text of a table, e.g.
 // "create table XW_百家姓 (Id Integer(10),姓 VarChar(8),...)".
 std::string createTableSql(std::string_view table, const std::vector<ColumnDescriptor>& columns);
+
+// "select A,B,C from TABLE" for the given columns, followed by " " and `rest` (a where or order clause)
+// when `rest` is not empty.
+std::string selectSql(std::string_view table, std::span<const Column> columns, std::string_view rest = {});
+std::string selectSql(std::string_view table, std::initializer_list<Column> columns,
+                      std::string_view rest = {});
 
 } // namespace store

@@ -7,12 +7,12 @@ namespace {
 
 constexpr std::string_view kAlias = "new_db";
 
-LoadState fail(NamingStore& store, MessageSink& sink, const std::string& text, bool close)
+LoadState fail(NamingStore& store, core::MessageSink& sink, const std::string& text, bool close)
 {
     if (close)
         store.Close();
     store.setLoadState(LoadState::Failed);
-    sink.showMessage({MessageIcon::Stop, kLoadCaption, text});
+    sink.showMessage({core::MessageIcon::Stop, kLoadCaption, text});
     return LoadState::Failed;
 }
 
@@ -23,8 +23,8 @@ std::filesystem::path defaultDatabaseFile(const std::filesystem::path& folder)
     return folder / "data" / "namedata.db";
 }
 
-LoadState LoadNamingDatabase(NamingStore& store, const std::filesystem::path& databaseFile, MessageSink& sink,
-                             NamingStore::EngineCheck check)
+LoadState LoadNamingDatabase(NamingStore& store, const std::filesystem::path& databaseFile,
+                             core::MessageSink& sink, NamingStore::EngineCheck check)
 {
     if (!store.Open(":memory:", check))
         return fail(store, sink, kOpenFailedMessage, false);
@@ -39,23 +39,31 @@ LoadState LoadNamingDatabase(NamingStore& store, const std::filesystem::path& da
     if (!store.Attach(file, kAlias, &error))
         return fail(store, sink, kAttachFailedMessage, true);
 
-    store.Begin();
-    for (const TableLayout& table : namingTables()) {
-        const std::string sql = "insert into " + std::string(table.name) + " select * from " +
-                                std::string(kAlias) + "." + std::string(table.name);
-        if (!store.Execute(sql, &error)) {
-            store.Rollback();
-            return fail(store, sink, error, true);
+    {
+        // A table that does not copy rolls back every table copied before it.
+        Transaction copy(store);
+        if (!copy.begun())
+            return fail(store, sink, copy.error(), true);
+        for (const TableLayout& table : namingTables()) {
+            // Copied by position: a file table with more or fewer columns than its layout fails here.
+            const std::string sql = "insert into " + std::string(table.name) + " select * from " +
+                                    std::string(kAlias) + "." + std::string(table.name);
+            if (!store.Execute(sql, &error))
+                return fail(store, sink, error, true);
         }
+        if (!copy.commit(&error))
+            return fail(store, sink, error, true);
     }
-    store.Commit();
     store.Detach(kAlias);
 
     // Index failures cost only speed; they are not reported.
-    for (const char* sql :
-         {"CREATE INDEX NewIndex1 on XW_CNWord(汉字 ASC)", "CREATE INDEX NewIndex2 on XW_八一灵动数(Id ASC)",
-          "CREATE INDEX NewIndex3 on XW_三才配置(三才 ASC)"})
-        store.Execute(sql);
+    const auto index = [&](std::string_view name, std::string_view table, Column column) {
+        store.Execute("CREATE INDEX " + std::string(name) + " on " + std::string(table) + "(" +
+                      std::string(column.name) + " ASC)");
+    };
+    index("NewIndex1", kCharacterTable, cnword::kCharacter);
+    index("NewIndex2", kNumberTable, number::kId);
+    index("NewIndex3", kThreeTalentTable, talent::kKey);
     store.setLoadState(LoadState::Ready);
     return LoadState::Ready;
 }

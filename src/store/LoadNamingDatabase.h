@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/Message.h"
 #include "store/Folders.h"
-#include "store/MessageSink.h"
 #include "store/NamingStore.h"
 
 #include <filesystem>
@@ -20,7 +20,8 @@ std::filesystem::path defaultDatabaseFile(const std::filesystem::path& programFo
 // transaction, detach and index. Any failure is shown through `sink` (stop icon, caption "信息："), leaves
 // the store closed so every later lookup reads as empty, and ends the load. Returns the final state (Ready or
 // Failed); the store's loadState() follows the same steps while the load runs.
-LoadState LoadNamingDatabase(NamingStore& store, const std::filesystem::path& databaseFile, MessageSink& sink,
+LoadState LoadNamingDatabase(NamingStore& store, const std::filesystem::path& databaseFile,
+                             core::MessageSink& sink,
                              NamingStore::EngineCheck check = &NamingStore::engineIsSerialized);
 
 } // namespace store

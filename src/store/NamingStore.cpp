@@ -1,5 +1,6 @@
 #include "store/NamingStore.h"
 
+#include <iostream>
 #include <mutex>
 #include <sqlite3.h>
 #include <unordered_map>
@@ -252,14 +253,14 @@ bool NamingStore::Detach(std::string_view alias)
     return Execute("Detach Database " + std::string(alias));
 }
 
-bool NamingStore::Begin()
+bool NamingStore::Begin(std::string* error)
 {
-    return Execute("BEGIN");
+    return Execute("BEGIN", error);
 }
 
-bool NamingStore::Commit()
+bool NamingStore::Commit(std::string* error)
 {
-    return Execute("COMMIT");
+    return Execute("COMMIT", error);
 }
 
 bool NamingStore::Rollback()
@@ -280,17 +281,25 @@ StoreQuery NamingStore::Query(std::string_view sql, std::span<const QueryValue> 
     if (!m_db)
         return query;
     sqlite3_stmt* statement = m_pool->take(sql);
-    if (!statement && (sqlite3_prepare_v2(m_db, sql.data(), static_cast<int>(sql.size()), &statement,
-                                          nullptr) != SQLITE_OK ||
-                       !statement)) {
-        sqlite3_finalize(statement);
-        return query;
+    if (!statement) {
+        const int rc =
+            sqlite3_prepare_v2(m_db, sql.data(), static_cast<int>(sql.size()), &statement, nullptr);
+        if (rc != SQLITE_OK || !statement) {
+            query.m_error = rc != SQLITE_OK ? sqlite3_errmsg(m_db) : "empty statement";
+            sqlite3_finalize(statement);
+            std::cerr << "nestling: statement does not prepare: " << query.m_error << ": " << sql << '\n';
+            return query;
+        }
     }
     query.m_statement = statement;
     query.m_pool = m_pool;
     query.m_generation = m_generation;
-    if (bindValues(statement, values) == SQLITE_OK)
-        query.m_onRow = sqlite3_step(statement) == SQLITE_ROW;
+    int rc = bindValues(statement, values);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_step(statement);
+    query.m_onRow = rc == SQLITE_ROW;
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        query.m_error = sqlite3_errmsg(m_db);
     return query;
 }
 
@@ -304,7 +313,10 @@ bool NamingStore::Step(StoreQuery& query) const
     std::shared_lock lock(m_lifetime);
     if (!usable(query))
         return false;
-    query.m_onRow = sqlite3_step(query.m_statement) == SQLITE_ROW;
+    const int rc = sqlite3_step(query.m_statement);
+    query.m_onRow = rc == SQLITE_ROW;
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        query.m_error = sqlite3_errmsg(m_db);
     return query.m_onRow;
 }
 
@@ -314,29 +326,91 @@ bool NamingStore::HasRow(const StoreQuery& query) const
     return usable(query) && query.m_onRow;
 }
 
-std::string NamingStore::ColumnText(const StoreQuery& query, int column) const
+int NamingStore::columnPosition(const StoreQuery& query, Column column) const
 {
-    std::shared_lock lock(m_lifetime);
-    if (!usable(query) || !query.m_onRow)
+    const int count = sqlite3_column_count(query.m_statement);
+    for (int i = 0; i < count; ++i) {
+        const char* name = sqlite3_column_name(query.m_statement, i);
+        if (name && column.name == name)
+            return i;
+    }
+    return -1;
+}
+
+bool NamingStore::readable(const StoreQuery& query, int position) const
+{
+    return usable(query) && query.m_onRow && position >= 0 &&
+           position < sqlite3_column_count(query.m_statement);
+}
+
+std::string NamingStore::textAt(const StoreQuery& query, int position) const
+{
+    if (!readable(query, position))
         return {};
-    const auto* data = sqlite3_column_text(query.m_statement, column);
+    const auto* data = sqlite3_column_text(query.m_statement, position);
     if (!data)
         return {};
-    const int size = sqlite3_column_bytes(query.m_statement, column);
+    const int size = sqlite3_column_bytes(query.m_statement, position);
     return std::string(reinterpret_cast<const char*>(data), static_cast<size_t>(size));
 }
 
-int NamingStore::ColumnInt(const StoreQuery& query, int column) const
+int NamingStore::intAt(const StoreQuery& query, int position) const
 {
-    std::shared_lock lock(m_lifetime);
-    if (!usable(query) || !query.m_onRow)
-        return 0;
-    return sqlite3_column_int(query.m_statement, column);
+    return readable(query, position) ? sqlite3_column_int(query.m_statement, position) : 0;
 }
 
-void NamingStore::Finalize(StoreQuery& query) const
+std::string NamingStore::ColumnText(const StoreQuery& query, Column column) const
 {
-    query.release();
+    std::shared_lock lock(m_lifetime);
+    return usable(query) ? textAt(query, columnPosition(query, column)) : std::string();
+}
+
+int NamingStore::ColumnInt(const StoreQuery& query, Column column) const
+{
+    std::shared_lock lock(m_lifetime);
+    return usable(query) ? intAt(query, columnPosition(query, column)) : 0;
+}
+
+std::string NamingStore::ColumnText(const StoreQuery& query, int position) const
+{
+    std::shared_lock lock(m_lifetime);
+    return textAt(query, position);
+}
+
+int NamingStore::ColumnInt(const StoreQuery& query, int position) const
+{
+    std::shared_lock lock(m_lifetime);
+    return intAt(query, position);
+}
+
+Transaction::Transaction(NamingStore& store) : m_store(store)
+{
+    if (m_store.Begin(&m_error))
+        m_state = State::Open;
+    else if (m_error.empty())
+        m_error = "the store is not open";
+}
+
+Transaction::~Transaction()
+{
+    if (m_state == State::Open)
+        m_store.Rollback();
+}
+
+bool Transaction::commit(std::string* error)
+{
+    std::string reason;
+    const bool open = m_state == State::Open;
+    m_state = State::Done;
+    if (open && m_store.Commit(&reason))
+        return true;
+    if (open)
+        m_store.Rollback();
+    if (reason.empty())
+        reason = open ? "the store is not open" : "no transaction was begun";
+    if (error)
+        *error = reason;
+    return false;
 }
 
 } // namespace store

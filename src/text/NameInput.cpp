@@ -1,5 +1,7 @@
 #include "text/NameInput.h"
 
+#include "core/Message.h"
+
 #include "text/Utf8.h"
 
 #include <algorithm>
@@ -55,7 +57,7 @@ std::string nameProblemMessage(NameProblem problem, bool surname)
     case NameProblem::None:
         break;
     case NameProblem::Empty:
-        return "请输入" + what;
+        return surname ? core::kNoSurnameMessage : core::kNoGivenNameMessage;
     case NameProblem::Blank:
         return what + "中不能有空格";
     case NameProblem::TooLong:

@@ -19,7 +19,7 @@ protected:
     void SetUp() override
     {
         const auto file = m_dir.path() / "articles.db";
-        testing_support::makeDatabase(file, {"naming-schema.sql", "articles.sql"});
+        testing_support::makeDatabase(file, {"articles.sql"});
         ASSERT_TRUE(m_store.Open(file.string()));
         std::filesystem::create_directories(m_dir.path() / "data");
         m_reader.wire();

@@ -42,7 +42,7 @@ TEST(StartUpLoad, AFailedLoadIsShownOnTheWindowThreadAndTheWindowStaysUsable)
     EXPECT_GE(host.runPosted(), 1);
     ASSERT_FALSE(host.messages().empty());
     EXPECT_EQ(host.messages()[0].caption, store::kLoadCaption);
-    EXPECT_EQ(host.messages()[0].icon, store::MessageIcon::Stop);
+    EXPECT_EQ(host.messages()[0].icon, core::MessageIcon::Stop);
     shell.ShowPage(kToolEvaluation);
     EXPECT_EQ(host.main().currentPage(names::高级选择夹1), kPageEvaluation);
 }

@@ -163,7 +163,7 @@ TEST_F(DetailControllerTest, ToolbarStepsThroughTheShownPagesHistoryAndExportsIt
     m_host.setNextSaveFile((m_dir.path() / "no-such-folder" / "x.html").string());
     detail->clickTool(names::工具条1, kToolExport);
     ASSERT_EQ(m_host.messages().size(), 1u);
-    EXPECT_EQ(m_host.messages()[0].icon, store::MessageIcon::Warning);
+    EXPECT_EQ(m_host.messages()[0].icon, core::MessageIcon::Warning);
 }
 
 TEST_F(DetailControllerTest, AOneCharacterNameShowsOnlyItsPagesAndTheSurnameBoxDecidesTheName)

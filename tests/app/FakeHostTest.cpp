@@ -1,5 +1,7 @@
 #include "app/testing/FakeHost.h"
 #include "app/ControlNames.h"
+#include "app/WindowLayouts.h"
+#include "app/testing/UnknownControlRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -48,8 +50,43 @@ TEST(FakeHost, PageAndRowChangesFireOnlyWhenTheyChange)
     w.setCurrentRow(超级列表框_记录列表, 5);
     EXPECT_EQ(rows, (std::vector<int>{1, -1}));
     EXPECT_TRUE(w.unknownControls().empty());
-    w.setText("编辑框_没有这个", "x");
-    EXPECT_EQ(w.unknownControls().count("编辑框_没有这个"), 1u);
+}
+
+TEST(FakeHost, EveryWindowOpensAsItsLayoutDescribes)
+{
+    FakeHost host;
+    for (const WindowLayout& layout : windowLayouts()) {
+        SCOPED_TRACE(std::string(layout.key));
+        Window* w =
+            layout.key == NestlingMain ? &host.main() : host.openWindow(layout.key, WindowMode::Modeless);
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(layoutDifferences(*w, layout), std::vector<std::string>{});
+    }
+    EXPECT_EQ(host.openWindow("NestlingNone", WindowMode::Modeless), nullptr);
+}
+
+// A handler bound to a control the window lacks, a write to it or a test's click on it is reported at
+// once (the Qt host reports the same faults); by default the report ends the program.
+TEST(FakeHost, AControlTheWindowLacksIsReported)
+{
+    FakeHost host;
+    Window* single = host.openWindow(NestlingContenSinglePage, WindowMode::Modeless);
+    ASSERT_NE(single, nullptr);
+    bool fired = false;
+    {
+        testing::UnknownControlRecorder recorder;
+        single->on(网页浏览框2, EventKind::Clicked, [&](const Event&) { fired = true; });
+        host.main().setText("编辑框_没有这个", "x");
+        host.main().click("按钮_没有这个");
+        EXPECT_EQ(recorder.names(),
+                  (std::vector<std::string>{"NestlingConten/网页浏览框2", "NestlingMain/编辑框_没有这个",
+                                            "NestlingMain/按钮_没有这个"}));
+        EXPECT_EQ(host.main().unknownControls().count("编辑框_没有这个"), 1u);
+        EXPECT_FALSE(host.main().exists("编辑框_没有这个")) << "a write does not make the control";
+    }
+    EXPECT_FALSE(fired);
+    EXPECT_DEATH(single->on(网页浏览框2, EventKind::Clicked, [](const Event&) {}),
+                 "window NestlingConten has no control 网页浏览框2");
 }
 
 TEST(FakeHost, PostedWorkRunsOnRequestInOrder)
@@ -84,8 +121,8 @@ TEST(FakeHost, WindowsMessagesAndClonedBoxes)
     EXPECT_EQ(host.findWindow(NestlingConten), nullptr);
 
     host.setNextAnswer(MessageAnswer::No);
-    EXPECT_EQ(host.messageBox({store::MessageIcon::Question, "提示", "?"}), MessageAnswer::No);
-    EXPECT_EQ(host.messageBox({store::MessageIcon::Information, "提示", "!"}), MessageAnswer::Ok);
+    EXPECT_EQ(host.messageBox({core::MessageIcon::Question, "提示", "?"}), MessageAnswer::No);
+    EXPECT_EQ(host.messageBox({core::MessageIcon::Information, "提示", "!"}), MessageAnswer::Ok);
     EXPECT_EQ(host.messages().size(), 2u);
 
     auto& w = host.main();

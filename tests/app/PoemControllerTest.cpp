@@ -144,7 +144,7 @@ TEST_F(PoemControllerTest, TickButtonsAndNoPoemChosen)
     ASSERT_EQ(m_host.messages().size(), 1u);
     EXPECT_EQ(m_host.messages()[0].text, "请选择一首诗词");
     EXPECT_EQ(m_host.messages()[0].caption, "提示");
-    EXPECT_EQ(m_host.messages()[0].icon, store::MessageIcon::None);
+    EXPECT_EQ(m_host.messages()[0].icon, core::MessageIcon::None);
     EXPECT_TRUE(m_poems.boxes().empty());
     EXPECT_TRUE(main().clonedBoxes().empty());
 }

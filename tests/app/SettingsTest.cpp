@@ -1,4 +1,4 @@
-#include "TempFolder.h"
+#include "ShellProgram.h"
 
 #include "app/ControlNames.h"
 #include "app/RecordsPage.h"
@@ -6,6 +6,7 @@
 #include "app/Shell.h"
 #include "app/testing/FakeHost.h"
 #include "store/NamingStore.h"
+#include "support/Fixture.h"
 #include "text/Gbk.h"
 #include "text/IniFile.h"
 
@@ -21,19 +22,8 @@ namespace {
 using namespace app::names;
 using testing::FakeHost;
 using testing::FakeWindow;
-using testing::TempFolder;
-
-struct Program
-{
-    explicit Program(const std::filesystem::path& root)
-        : shell(host, store, {root / "program", root / "config", root / "lock"})
-    {
-        shell.hooks().startDatabaseLoad = [] {};
-    }
-    FakeHost host;
-    store::NamingStore store;
-    Shell shell;
-};
+using Program = testing::ShellProgram;
+using testing_support::TempDir;
 
 void writeSettings(const std::filesystem::path& folder,
                    const std::vector<std::pair<std::string, std::string>>& values)
@@ -65,7 +55,7 @@ TEST(Settings, RestoreRulesOfSexAndNameLength)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored ? c.stored : "(missing)");
-        TempFolder temp;
+        TempDir temp;
         if (c.stored)
             writeSettings(temp.path() / "config", {{keys::性别, c.stored}, {keys::名字个数, c.stored}});
         Program p(temp.path());
@@ -77,7 +67,7 @@ TEST(Settings, RestoreRulesOfSexAndNameLength)
 
 TEST(Settings, RoundTripWithChineseValues)
 {
-    TempFolder temp;
+    TempDir temp;
     const std::string records = std::string(12000, 'x') + "|王 子涵;a;b;c;d;e;f|"; // longer than any old cut
     {
         Program p(temp.path());
@@ -122,7 +112,7 @@ TEST(Settings, RoundTripWithChineseValues)
 // its own day's once it is off; the choice is kept.
 TEST(Settings, LateZiRuleDrivesTheChartAndIsKept)
 {
-    TempFolder temp;
+    TempDir temp;
     const auto chartOf = [](FakeWindow& w) {
         w.click(单选框_自定义日期);
         w.selectItem(组合框_八字年份, 43); // 2013
@@ -154,7 +144,7 @@ TEST(Settings, LateZiRuleDrivesTheChartAndIsKept)
 // file, or one written by hand) have it on.
 TEST(Settings, TabooCharactersAreKept)
 {
-    TempFolder temp;
+    TempDir temp;
     writeSettings(temp.path() / "config", {{keys::避讳字, "明、华"}});
     {
         Program p(temp.path());
@@ -183,7 +173,7 @@ TEST(Settings, TabooCharactersAreKept)
 
 TEST(Settings, RecordsSurviveAStartWithoutTheirOwner)
 {
-    TempFolder temp;
+    TempDir temp;
     writeSettings(temp.path() / "config", {{keys::名字记录, "王 子涵;a;b;c;d;e;f|"}});
     {
         Program p(temp.path());
@@ -197,7 +187,7 @@ TEST(Settings, RecordsSurviveAStartWithoutTheirOwner)
 
 TEST(Settings, ExitStopsTheRunAndClosesTheStoreBeforeSaving)
 {
-    TempFolder temp;
+    TempDir temp;
     Program p(temp.path());
     ASSERT_TRUE(p.store.Open());
     std::vector<std::string> steps;
@@ -216,7 +206,7 @@ TEST(Settings, ExitStopsTheRunAndClosesTheStoreBeforeSaving)
 
 TEST(Settings, UnwritableFileIsReportedOnce)
 {
-    TempFolder temp;
+    TempDir temp;
     // The settings folder is a plain file, so nothing can be written below it.
     std::ofstream(temp.path() / "config") << "not a folder";
     Program p(temp.path());
@@ -247,7 +237,7 @@ TEST(Settings, AFileThatCannotBeReadIsSaidAndNeverOverwritten)
             continue;
         SCOPED_TRACE(static_cast<int>(fault));
         const bool folder = fault == Fault::Folder;
-        TempFolder temp;
+        TempDir temp;
         const auto file = temp.path() / "config" / kSettingsFileName;
         std::filesystem::create_directories(folder ? file : file.parent_path());
         if (!folder)
@@ -275,7 +265,7 @@ TEST(Settings, AFileThatCannotBeReadIsSaidAndNeverOverwritten)
 
 TEST(Settings, ARecordReachesTheFileWhenItIsMadeOrRemoved)
 {
-    TempFolder temp;
+    TempDir temp;
     Program p(temp.path());
     RecordsPage records(p.host);
     records.wire();

@@ -1,11 +1,10 @@
-#include "TempFolder.h"
+#include "ShellProgram.h"
 
 #include "app/BirthChartPage.h"
 #include "app/ControlNames.h"
 #include "app/DateLists.h"
-#include "app/Shell.h"
 #include "app/testing/FakeHost.h"
-#include "store/NamingStore.h"
+#include "support/Fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -18,36 +17,42 @@ namespace {
 using namespace app::names;
 using testing::FakeHost;
 using testing::FakeWindow;
-using testing::TempFolder;
 
-// One start of the program on the fake window system; the database load is replaced by a counter.
-struct Program
+using Program = testing::ShellProgram;
+
+// The program on the fake window system, in a temporary folder of its own; the tests of the start
+// start it themselves.
+class ShellStartUp : public ::testing::Test
 {
-    Program(const std::filesystem::path& root, const std::string& lockName = "nestling.lock")
-        : shell(host, store, {root / "program", root / "config", root / lockName})
-    {
-        shell.hooks().startDatabaseLoad = [this] { ++loads; };
-    }
+protected:
+    FakeWindow& main() { return m_program.host.main(); }
 
-    FakeHost host;
-    store::NamingStore store;
-    Shell shell;
-    int loads = 0;
+    testing_support::TempDir m_temp;
+    Program m_program{m_temp.path()};
 };
+
+// ... and started.
+class StartedShell : public ShellStartUp
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_program.shell.StartUp()); }
+};
+
+using ShowPage = StartedShell;
+using BirthChart = StartedShell;
+using ChangeSkin = ShellStartUp;
 
 std::string chartText(FakeHost& host)
 {
     return host.main().text(编辑框_八字信息);
 }
 
-TEST(ShellStartUp, FirstRunShowsTheDefaults)
+TEST_F(ShellStartUp, FirstRunShowsTheDefaults)
 {
-    TempFolder temp;
-    Program p(temp.path());
-    ASSERT_TRUE(p.shell.StartUp());
-    auto& w = p.host.main();
+    ASSERT_TRUE(m_program.shell.StartUp());
+    auto& w = main();
 
-    EXPECT_TRUE(p.host.mainShown());
+    EXPECT_TRUE(m_program.host.mainShown());
     EXPECT_EQ(w.title(), "嘉禾起名软件V23.0");
     EXPECT_EQ(w.text(编辑框_姓氏), "");
     EXPECT_EQ(w.currentText(组合框_性别), "男");
@@ -65,78 +70,72 @@ TEST(ShellStartUp, FirstRunShowsTheDefaults)
     EXPECT_EQ(w.rowCount(超级列表框_记录列表), 0);
 
     // The chart of 2013-1-1 hour 0.
-    EXPECT_EQ(chartText(p.host).rfind(
-                  "公历日期：2013年1月1日0时\r\n\r\n农历日期：壬辰年    冬月  二十日  庚子时", 0),
+    EXPECT_EQ(chartText(m_program.host)
+                  .rfind("公历日期：2013年1月1日0时\r\n\r\n农历日期：壬辰年    冬月  二十日  庚子时", 0),
               0u);
-    EXPECT_NE(chartText(p.host).find("八字四柱：壬辰年  壬子月  丁卯日  庚子时"), std::string::npos);
+    EXPECT_NE(chartText(m_program.host).find("八字四柱：壬辰年  壬子月  丁卯日  庚子时"), std::string::npos);
     EXPECT_EQ(w.text(八字五行标签), "水,土,水,水,火,木,金,水,");
     EXPECT_EQ(w.text(缺五行标签), "");
 
     EXPECT_EQ(w.statusPicture(状态条1), 0);
     EXPECT_EQ(w.statusText(状态条1), "高速生成,以好听为主,不考虑名字的五行数理等因素");
-    ASSERT_EQ(p.host.appliedSkins().size(), 1u);
-    EXPECT_EQ(p.host.appliedSkins()[0], startSkin());
-    EXPECT_EQ(p.shell.skinNumber(), 1);
-    EXPECT_EQ(p.loads, 1);
-    EXPECT_TRUE(p.host.messages().empty());
+    ASSERT_EQ(m_program.host.appliedSkins().size(), 1u);
+    EXPECT_EQ(m_program.host.appliedSkins()[0], startSkin());
+    EXPECT_EQ(m_program.shell.skinNumber(), 1);
+    EXPECT_EQ(m_program.loads, 1);
+    EXPECT_TRUE(m_program.host.messages().empty());
     EXPECT_TRUE(w.unknownControls().empty());
 }
 
-TEST(ShellStartUp, StepsRunInOrder)
+TEST_F(ShellStartUp, StepsRunInOrder)
 {
-    TempFolder temp;
-    std::filesystem::create_directories(temp.path() / "config");
-    std::ofstream(temp.path() / "config" / "config.dat")
+    std::filesystem::create_directories(m_temp.path() / "config");
+    std::ofstream(m_temp.path() / "config" / "config.dat")
         << "[\xc9\xe8\xd6\xc3]\r\n\xd0\xd5\xca\xcf=\xc0\xee\r\n"; // 设置 / 姓氏=李
-    Program p(temp.path());
     std::vector<std::string> steps;
-    p.shell.hooks().setLastRunSurname = [&](const std::string& s) { steps.push_back("surname:" + s); };
-    p.shell.hooks().restoreRecords = [&](const std::string&) { steps.push_back("records"); };
-    p.shell.hooks().resetGenerationSetting = [&] { steps.push_back("generation"); };
-    p.shell.hooks().startDatabaseLoad = [&] { steps.push_back("load"); };
-    ASSERT_TRUE(p.shell.StartUp());
+    m_program.shell.hooks().setLastRunSurname = [&](const std::string& s) {
+        steps.push_back("surname:" + s);
+    };
+    m_program.shell.hooks().restoreRecords = [&](const std::string&) { steps.push_back("records"); };
+    m_program.shell.hooks().resetGenerationSetting = [&] { steps.push_back("generation"); };
+    m_program.shell.hooks().startDatabaseLoad = [&] { steps.push_back("load"); };
+    ASSERT_TRUE(m_program.shell.StartUp());
     // LastRunSurname is taken before the settings restore the surname, so it is empty.
     EXPECT_EQ(steps, (std::vector<std::string>{"surname:", "records", "generation", "load"}));
-    EXPECT_EQ(p.host.main().text(编辑框_姓氏), "李");
+    EXPECT_EQ(m_program.host.main().text(编辑框_姓氏), "李");
 }
 
-TEST(ShellStartUp, SecondInstanceEndsBeforeAnyWindowShows)
+TEST_F(ShellStartUp, SecondInstanceEndsBeforeAnyWindowShows)
 {
-    TempFolder temp;
-    Program first(temp.path());
-    ASSERT_TRUE(first.shell.StartUp());
+    ASSERT_TRUE(m_program.shell.StartUp());
     {
-        Program second(temp.path());
+        Program second(m_temp.path());
         EXPECT_FALSE(second.shell.StartUp());
         EXPECT_FALSE(second.host.mainShown());
         EXPECT_TRUE(second.host.appliedSkins().empty());
         EXPECT_EQ(second.loads, 0);
     }
     // The first copy still runs and still holds the lock.
-    EXPECT_TRUE(first.host.mainShown());
+    EXPECT_TRUE(m_program.host.mainShown());
     SingleInstanceGuard third;
-    EXPECT_FALSE(third.acquire(temp.path() / "nestling.lock"));
-    first.shell.ExitApplication();
-    EXPECT_TRUE(first.host.quitCalled());
+    EXPECT_FALSE(third.acquire(m_temp.path() / "nestling.lock"));
+    m_program.shell.ExitApplication();
+    EXPECT_TRUE(m_program.host.quitCalled());
 }
 
-TEST(ShellStartUp, LockReleasedWithTheProgram)
+TEST_F(ShellStartUp, LockReleasedWithTheProgram)
 {
-    TempFolder temp;
     {
-        Program first(temp.path());
+        Program first(m_temp.path());
         ASSERT_TRUE(first.shell.StartUp());
     }
-    Program again(temp.path());
+    Program again(m_temp.path());
     EXPECT_TRUE(again.shell.StartUp());
 }
 
-TEST(ShowPage, BirthChartPageTakesTheNamingDateAndResetsItsOwn)
+TEST_F(ShowPage, BirthChartPageTakesTheNamingDateAndResetsItsOwn)
 {
-    TempFolder temp;
-    Program p(temp.path());
-    ASSERT_TRUE(p.shell.StartUp());
-    auto& w = p.host.main();
+    auto& w = main();
     w.selectItem(组合框_八字年份, 0);
     w.selectItem(组合框_年份, 2001 - 1970);
     w.selectItem(组合框_月份, 4);
@@ -163,39 +162,33 @@ TEST(ShowPage, BirthChartPageTakesTheNamingDateAndResetsItsOwn)
         EXPECT_EQ(w.items(组合框_八字年份).size(), 61u) << "refilled, not appended";
         EXPECT_EQ(w.items(组合框_八字时间).size(), 24u);
         // The chart under the naming date's label is that date's.
-        EXPECT_EQ(chartText(p.host).rfind("公历日期：2001年5月20日8时", 0), 0u);
+        EXPECT_EQ(chartText(m_program.host).rfind("公历日期：2001年5月20日8时", 0), 0u);
     }
 
     // With 自定义日期 chosen, showing the page keeps the chart of the last query.
     w.setChecked(单选框_自定义日期, true);
     w.click(按钮_八字查询);
-    const std::string custom = chartText(p.host);
+    const std::string custom = chartText(m_program.host);
     EXPECT_EQ(custom.rfind("公历日期：2013年1月1日0时", 0), 0u);
     w.setCurrentPage(高级选择夹1, kPageModes);
     w.setCurrentPage(高级选择夹1, kPageBirthChart);
-    EXPECT_EQ(chartText(p.host), custom);
+    EXPECT_EQ(chartText(m_program.host), custom);
 }
 
-TEST(ShowPage, BirthChartPageEmptiesTheChartOfANamingDateThatDoesNotExist)
+TEST_F(ShowPage, BirthChartPageEmptiesTheChartOfANamingDateThatDoesNotExist)
 {
-    TempFolder temp;
-    Program p(temp.path());
-    ASSERT_TRUE(p.shell.StartUp());
-    auto& w = p.host.main();
+    auto& w = main();
     w.selectItem(组合框_月份, 1);
     w.selectItem(组合框_日子, 29);
     w.setCurrentPage(高级选择夹1, kPageBirthChart);
     EXPECT_EQ(w.text(透明标签_起名日期), "2013年2月30日0时");
-    EXPECT_EQ(chartText(p.host), "");
-    EXPECT_TRUE(p.host.messages().empty()) << "the message is for 查询";
+    EXPECT_EQ(chartText(m_program.host), "");
+    EXPECT_TRUE(m_program.host.messages().empty()) << "the message is for 查询";
 }
 
-TEST(ShowPage, EvaluationPageCopiesTheSurnameAndFillsItsListsOnce)
+TEST_F(ShowPage, EvaluationPageCopiesTheSurnameAndFillsItsListsOnce)
 {
-    TempFolder temp;
-    Program p(temp.path());
-    ASSERT_TRUE(p.shell.StartUp());
-    auto& w = p.host.main();
+    auto& w = main();
     w.setText(编辑框_姓氏, "欧阳");
     EXPECT_EQ(w.currentText(组合框_评分年份), "2013") << "filled at start";
     w.setCurrentPage(高级选择夹1, kPageEvaluation);
@@ -225,57 +218,49 @@ TEST(ShowPage, EvaluationPageCopiesTheSurnameAndFillsItsListsOnce)
     EXPECT_EQ(w.currentText(组合框_评分分钟), "0");
 }
 
-TEST(ShowPage, ToolbarAndMenusReachTheirPagesAndWindows)
+TEST_F(ShowPage, ToolbarAndMenusReachTheirPagesAndWindows)
 {
-    TempFolder temp;
-    Program p(temp.path());
-    ASSERT_TRUE(p.shell.StartUp());
-    auto& w = p.host.main();
+    auto& w = main();
     w.clickTool(工具条1, kToolRecords);
     EXPECT_EQ(w.currentPage(高级选择夹1), kPageRecords);
     w.fire(菜单_模式选择, EventKind::Clicked);
     EXPECT_EQ(w.currentPage(高级选择夹1), kPageModes);
 
     w.clickTool(工具条1, kToolDictionary);
-    ASSERT_EQ(p.host.openedWindows().size(), 1u);
-    EXPECT_EQ(p.host.openedWindows()[0].name, NestlingWord);
-    EXPECT_EQ(p.host.openedWindows()[0].mode, WindowMode::Modal);
+    ASSERT_EQ(m_program.host.openedWindows().size(), 1u);
+    EXPECT_EQ(m_program.host.openedWindows()[0].name, NestlingWord);
+    EXPECT_EQ(m_program.host.openedWindows()[0].mode, WindowMode::Modal);
     EXPECT_EQ(w.currentPage(高级选择夹1), kPageModes);
 
     w.fire(菜单_关于软件, EventKind::Clicked);
-    EXPECT_EQ(p.host.openedWindows().back().name, AboutUs);
+    EXPECT_EQ(m_program.host.openedWindows().back().name, AboutUs);
 }
 
-TEST(ShowPage, HelpOpensTheManualInTheProgramsOwnBrowser)
+TEST_F(ShowPage, HelpOpensTheManualInTheProgramsOwnBrowser)
 {
-    TempFolder temp;
-    Program p(temp.path());
-    ASSERT_TRUE(p.shell.StartUp());
-    auto& w = p.host.main();
-    const std::filesystem::path manual = temp.path() / "program" / "Help" / "用户手册.mht";
+    auto& w = main();
+    const std::filesystem::path manual = m_temp.path() / "program" / "Help" / "用户手册.mht";
 
     w.fire(菜单_使用帮助, EventKind::Clicked);
-    ASSERT_EQ(p.host.messages().size(), 1u) << "a missing manual is said";
-    EXPECT_EQ(p.host.messages()[0].text, "找不到使用手册：" + manual.string());
-    EXPECT_EQ(p.host.find(NestlingConten), nullptr);
+    ASSERT_EQ(m_program.host.messages().size(), 1u) << "a missing manual is said";
+    EXPECT_EQ(m_program.host.messages()[0].text, "找不到使用手册：" + manual.string());
+    EXPECT_EQ(m_program.host.find(NestlingConten), nullptr);
 
     std::filesystem::create_directories(manual.parent_path());
     std::ofstream(manual) << "MIME-Version: 1.0";
     w.fire(菜单_使用帮助, EventKind::Clicked);
-    FakeWindow* help = p.host.find(NestlingConten);
+    FakeWindow* help = m_program.host.find(NestlingConten);
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(p.host.openedWindows().back().name, NestlingContenSinglePage);
+    EXPECT_EQ(m_program.host.openedWindows().back().name, NestlingContenSinglePage);
     EXPECT_EQ(help->title(), "使用帮助");
     EXPECT_EQ(help->browserFile(网页浏览框1), manual.string());
-    EXPECT_TRUE(p.host.desktopOpened().empty());
+    EXPECT_TRUE(m_program.host.desktopOpened().empty());
 }
 
-TEST(ShellStartUp, ModeRadiosShowTheirDescription)
+TEST_F(ShellStartUp, ModeRadiosShowTheirDescription)
 {
-    TempFolder temp;
-    Program p(temp.path());
-    ASSERT_TRUE(p.shell.StartUp());
-    auto& w = p.host.main();
+    ASSERT_TRUE(m_program.shell.StartUp());
+    auto& w = main();
     w.click(单选框_超吉起名);
     EXPECT_EQ(w.statusPicture(状态条1), 6);
     EXPECT_EQ(w.statusText(状态条1), "系统将在1000万个名字中提取超吉名字,起名时间较长,并且不考虑单字名");
@@ -284,37 +269,31 @@ TEST(ShellStartUp, ModeRadiosShowTheirDescription)
     EXPECT_FALSE(w.isChecked(单选框_超吉起名));
 }
 
-TEST(BirthChart, DateThatDoesNotExistShowsAMessageAndKeepsTheChart)
+TEST_F(BirthChart, DateThatDoesNotExistShowsAMessageAndKeepsTheChart)
 {
-    TempFolder temp;
-    Program p(temp.path());
-    ASSERT_TRUE(p.shell.StartUp());
-    auto& w = p.host.main();
+    auto& w = main();
     w.clickTool(工具条1, kToolBirthChart);
-    const std::string before = chartText(p.host);
+    const std::string before = chartText(m_program.host);
     w.click(单选框_自定义日期);
     w.selectItem(组合框_八字月份, 1);
     w.selectItem(组合框_八字日子, 29); // 2013-2-30
     w.click(按钮_八字查询);
-    ASSERT_EQ(p.host.messages().size(), 1u);
-    EXPECT_EQ(p.host.messages()[0].text, "请选择正确的日期");
-    EXPECT_EQ(p.host.messages()[0].caption, "提示");
-    EXPECT_EQ(chartText(p.host), before);
+    ASSERT_EQ(m_program.host.messages().size(), 1u);
+    EXPECT_EQ(m_program.host.messages()[0].text, "请选择正确的日期");
+    EXPECT_EQ(m_program.host.messages()[0].caption, "提示");
+    EXPECT_EQ(chartText(m_program.host), before);
 
     // The page's own date, before 立春 of 2013.
     w.selectItem(组合框_八字日子, 3); // 2013-2-4 hour 0
     w.click(按钮_八字查询);
     EXPECT_EQ(w.text(八字五行标签), "水,土,水,土,金,土,土,水,");
     EXPECT_EQ(w.text(缺五行标签), "木火");
-    EXPECT_NE(chartText(p.host).find("( 五行缺：木火 )"), std::string::npos);
+    EXPECT_NE(chartText(m_program.host).find("( 五行缺：木火 )"), std::string::npos);
 }
 
-TEST(BirthChart, NamingButtonFollowsEveryChartShown)
+TEST_F(BirthChart, NamingButtonFollowsEveryChartShown)
 {
-    TempFolder temp;
-    Program p(temp.path());
-    ASSERT_TRUE(p.shell.StartUp());
-    auto& w = p.host.main();
+    auto& w = main();
     // The start-up chart (2013-1-1 0时) lacks nothing.
     EXPECT_FALSE(w.isEnabled(按钮_按所缺五行起名));
     EXPECT_EQ(w.text(透明标签_五行说明), "八字五行齐全：金、木、水、火、土都有，不缺哪一行。");
@@ -344,7 +323,7 @@ TEST(BirthChart, NamingButtonFollowsEveryChartShown)
     EXPECT_EQ(w.text(透明标签_五行说明), "");
 }
 
-TEST(BirthChart, MissingElementsTextWritesTheLabel)
+TEST_F(BirthChart, MissingElementsTextWritesTheLabel)
 {
     FakeHost host;
     EXPECT_EQ(MissingElementsText(host.main(), "水,土,水,水,火,木,金,水,"), "五行不缺");
@@ -353,35 +332,33 @@ TEST(BirthChart, MissingElementsTextWritesTheLabel)
     EXPECT_EQ(host.main().text(缺五行标签), "木火土");
 }
 
-TEST(ChangeSkin, StepsThroughTheListOnceWithoutWrapping)
+TEST_F(ChangeSkin, StepsThroughTheListOnceWithoutWrapping)
 {
-    TempFolder temp;
-    Program p(temp.path());
-    ASSERT_TRUE(p.shell.StartUp());
-    auto& w = p.host.main();
+    ASSERT_TRUE(m_program.shell.StartUp());
+    auto& w = main();
     w.fire(菜单_更换皮肤, EventKind::Clicked);
-    ASSERT_EQ(p.host.appliedSkins().size(), 2u);
-    EXPECT_EQ(p.host.appliedSkins()[1], skinList()[0]) << "the first change is not the start skin again";
+    ASSERT_EQ(m_program.host.appliedSkins().size(), 2u);
+    EXPECT_EQ(m_program.host.appliedSkins()[1], skinList()[0])
+        << "the first change is not the start skin again";
     for (int click = 2; click <= 79; ++click)
         w.fire(菜单_更换皮肤, EventKind::Clicked);
-    ASSERT_EQ(p.host.appliedSkins().size(), 80u);
-    EXPECT_EQ(p.host.appliedSkins().back(), skinList().back());
+    ASSERT_EQ(m_program.host.appliedSkins().size(), 80u);
+    EXPECT_EQ(m_program.host.appliedSkins().back(), skinList().back());
     for (int click = 80; click <= 85; ++click)
         w.fire(菜单_更换皮肤, EventKind::Clicked);
-    EXPECT_EQ(p.host.appliedSkins().size(), 80u);
-    EXPECT_EQ(p.shell.skinNumber(), 86);
+    EXPECT_EQ(m_program.host.appliedSkins().size(), 80u);
+    EXPECT_EQ(m_program.shell.skinNumber(), 86);
 }
 
-TEST(ChangeSkin, EveryStartBeginsWithTheStartSkin)
+TEST_F(ChangeSkin, EveryStartBeginsWithTheStartSkin)
 {
-    TempFolder temp;
     {
-        Program p(temp.path());
+        Program p(m_temp.path());
         ASSERT_TRUE(p.shell.StartUp());
         p.host.main().fire(菜单_更换皮肤, EventKind::Clicked);
         p.shell.ExitApplication();
     }
-    Program p(temp.path());
+    Program p(m_temp.path());
     ASSERT_TRUE(p.shell.StartUp());
     ASSERT_EQ(p.host.appliedSkins().size(), 1u);
     EXPECT_EQ(p.host.appliedSkins()[0], startSkin());

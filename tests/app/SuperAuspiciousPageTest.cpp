@@ -283,7 +283,8 @@ TEST_F(SuperAuspiciousPageTest, PauseHoldsTheListAndANewSurnameEndsTheRun)
 TEST_F(SuperAuspiciousPageTest, NamingFromTheChartSuppliesTheMissingElement)
 {
     main().click(names::单选框_经典起名);
-    main().setText(names::缺五行标签, "木"); // as the chart of such a date writes it
+    main().setText(names::缺五行标签, "木");             // as the chart of such a date writes it
+    main().setEnabled(names::按钮_按所缺五行起名, true); // and as it enables the button
     main().click(names::按钮_按所缺五行起名);
     EXPECT_TRUE(main().isChecked(names::单选框_超吉起名));
     EXPECT_EQ(main().currentPage(names::高级选择夹1), kPageSuperAuspicious);
@@ -303,9 +304,10 @@ TEST_F(SuperAuspiciousPageTest, NamingFromTheChartWantsASurnameFirst)
 {
     main().setText(names::编辑框_姓氏, "");
     main().setText(names::缺五行标签, "木");
+    main().setEnabled(names::按钮_按所缺五行起名, true);
     main().click(names::按钮_按所缺五行起名);
     ASSERT_EQ(m_host.messages().size(), 1u);
-    EXPECT_EQ(m_host.messages()[0].text, kNoSurnameMessage);
+    EXPECT_EQ(m_host.messages()[0].text, kNamingNoSurnameMessage);
     EXPECT_FALSE(m_controller.running());
     EXPECT_EQ(main().currentPage(names::高级选择夹1), 0);
     EXPECT_EQ(panelState(main()), "Ce E|Ce E|-d D|-d D") << "the panel is left as the user set it";

@@ -30,12 +30,14 @@ TEST(Cli, CharPrintsTheDictionaryRow)
     testing_support::makeNamingFixture(db);
     const CliResult found = run({"char", "华", "--db", db});
     EXPECT_EQ(found.status, 0);
-    EXPECT_EQ(found.out, "华\t華\t6\t14\thuá\th\t十\t水\n");
+    EXPECT_EQ(found.out, "华\t華\t6\t14\thuá\th\t十\t水\t华：美丽有光彩。\n");
     const CliResult missing = run({"char", "龘", "--db", db});
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.out.empty());
     const CliResult batch = run({"char", "--batch", "--db", db}, "华\n涵\n");
-    EXPECT_EQ(batch.out, "华\t華\t6\t14\thuá\th\t十\t水\n涵\t涵\t11\t12\thán\th\t氵\t水\n");
+    EXPECT_EQ(
+        batch.out,
+        "华\t華\t6\t14\thuá\th\t十\t水\t华：美丽有光彩。\n涵\t涵\t11\t12\thán\th\t氵\t水\t涵：包容。\n");
 }
 
 TEST(Cli, LoadFailureAndBadRequestsExitNonZeroWithAMessage)

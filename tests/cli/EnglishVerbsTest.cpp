@@ -8,7 +8,7 @@ namespace {
 class EnglishVerbs : public ::testing::Test
 {
 protected:
-    void SetUp() override { testing_support::makeDatabase(db(), {"naming-schema.sql", "english-rows.sql"}); }
+    void SetUp() override { testing_support::makeDatabase(db(), {"english-rows.sql"}); }
     std::string db() const { return (m_dir.path() / "english.db").string(); }
 
     testing_support::TempDir m_dir;

@@ -31,8 +31,7 @@ TEST(ReportVerb, WritesTheDetailFilesAndPrintsTheEvaluationRow)
 {
     testing_support::TempDir dir;
     const std::string db = (dir.path() / "report.db").string();
-    testing_support::makeDatabase(
-        db, {"naming-schema.sql", "numerology-rows.sql", "report-texts.sql", "report-chars.sql"});
+    testing_support::makeDatabase(db, {"numerology-rows.sql", "report-texts.sql", "report-chars.sql"});
     const auto target = dir.path() / "D";
     const Outcome r = runCli({"report", "李", "明华", "--dir", target.string(), "--db", db}, dir.path());
     ASSERT_EQ(r.status, 0) << r.err;
@@ -57,8 +56,7 @@ TEST(ReportVerb, AReportThatCannotBeWrittenFailsAndABlankInsideIsRefused)
 {
     testing_support::TempDir dir;
     const std::string db = (dir.path() / "report.db").string();
-    testing_support::makeDatabase(
-        db, {"naming-schema.sql", "numerology-rows.sql", "report-texts.sql", "report-chars.sql"});
+    testing_support::makeDatabase(db, {"numerology-rows.sql", "report-texts.sql", "report-chars.sql"});
     const auto target = dir.path() / "D";
     std::filesystem::create_directories(target);
     std::ofstream(target / "data") << "a file where the data folder should be";

@@ -1,6 +1,6 @@
 // The naming records: any stored value restores, and restored records save and restore unchanged.
 #include "FuzzCheck.h"
-#include "reports/Records.h"
+#include "app/NamingRecords.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -9,9 +9,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view value(reinterpret_cast<const char*>(data), size);
-    const std::vector<reports::ListCells> records = reports::RestoreNamingRecords(value);
-    const std::string saved = reports::SaveNamingRecords(records);
-    const std::vector<reports::ListCells> again = reports::RestoreNamingRecords(saved);
+    const std::vector<reports::ListCells> records = app::RestoreNamingRecords(value);
+    const std::string saved = app::SaveNamingRecords(records);
+    const std::vector<reports::ListCells> again = app::RestoreNamingRecords(saved);
     // A record whose name text holds a lone CR or LF next to the line break cannot be told apart.
     bool plain = true;
     for (const reports::ListCells& row : records)

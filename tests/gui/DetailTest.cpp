@@ -2,23 +2,18 @@
 // database (skipped without one): generate a high-score list, double-click a name, look at the
 // detail window's pages, close it, open the name again and find it once in the records; export the
 // list and read the file back.
-#include "app/ControlNames.h"
-#include "app/Program.h"
+#include "RealProgram.h"
+
 #include "gui/Application.h"
-#include "gui/MainWindow.h"
 #include "gui/MessageBoxSeam.h"
 #include "gui/NameListView.h"
-#include "gui/QtHost.h"
 #include "gui/QtWindow.h"
-#include "store/LoadNamingDatabase.h"
 #include "text/Gbk.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QWebEngineView>
@@ -30,20 +25,9 @@ namespace n = app::names;
 
 namespace {
 
-class Silent : public store::MessageSink
-{
-public:
-    void showMessage(const store::Message&) override {}
-};
-
 QString qs(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-template <typename T> T* named(QWidget* root, std::string_view name)
-{
-    return root->findChild<T*>(qs(name));
 }
 
 std::string readFile(const std::filesystem::path& file)
@@ -53,22 +37,6 @@ std::string readFile(const std::filesystem::path& file)
     out << in.rdbuf();
     return out.str();
 }
-
-// The program as main() assembles it, on a temporary program folder.
-struct Program
-{
-    Program(store::NamingStore& store, const std::filesystem::path& root)
-        : host(window), app(host, store, {root / "program", root / "config", root / "nestling.lock"})
-    {
-        host.setDesktopOpening(false);
-        app.shell.hooks().startDatabaseLoad = [] {};
-        app.naming.setSeed(1);
-    }
-
-    gui::MainWindow window;
-    gui::QtHost host;
-    app::Program app;
-};
 
 void doubleClickRow(QWidget* window, std::string_view list, int row)
 {
@@ -101,17 +69,11 @@ private slots:
 
     void doubleClickOpensTheDetailRecordsOnceAndExports()
     {
-        const QByteArray db = qgetenv("NESTLING_DB");
-        if (db.isEmpty() || !QFile::exists(QString::fromUtf8(db)))
+        if (builtDatabase().empty())
             QSKIP("no built database");
-        QTemporaryDir dir;
-        const std::filesystem::path root = dir.path().toStdString();
-        std::filesystem::create_directory(root / "program");
-        store::NamingStore store;
-        Silent sink;
-        QCOMPARE(store::LoadNamingDatabase(store, db.toStdString(), sink), store::LoadState::Ready);
-        Program program(store, root);
-        QVERIFY(program.app.shell.StartUp());
+        RealProgram program(builtDatabase());
+        QVERIFY(program.loaded && program.started);
+        const std::filesystem::path& root = program.root;
         gui::MainWindow& window = program.window;
         app::Window& main = program.host.mainWindow();
 
@@ -189,7 +151,6 @@ private slots:
             QCOMPARE(line, expected + "\r");
         }
         QVERIFY(!std::getline(lines, line));
-        program.app.shell.ExitApplication();
     }
 };
 

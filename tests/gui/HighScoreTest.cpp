@@ -95,7 +95,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!shownText.isEmpty(), 30000);
         QCOMPARE(shownText, QString::fromUtf8(naming::kGenerationMessage));
         // Not a child of the window the run closes: over the main window.
-        QCOMPARE(boxOwner, QStringLiteral("NestlingMain"));
+        QCOMPARE(boxOwner, QString::fromStdString(std::string(n::NestlingMain)));
         QTRY_VERIFY_WITH_TIMEOUT(main.isEnabled(n::按钮_高分导出), 30000);
         QVERIFY(main.rowCount(n::超级列表框_高分起名) > 0);
         QCOMPARE(main.cell(n::超级列表框_高分起名, 0, 1).substr(3, 3), std::string("明"));

@@ -1,13 +1,16 @@
-#include "gui/MainWindow.h"
+#include "RealProgram.h"
+
 #include "app/ControlNames.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
 #include "app/Skins.h"
-#include "app/testing/FakeHost.h"
+#include "app/WindowLayouts.h"
+#include "app/testing/UnknownControlRecorder.h"
 #include "calendar/BirthChart.h"
 #include "calendar/ChartTables.h"
 #include "gui/Application.h"
 #include "gui/ElementChart.h"
+#include "gui/LayoutCheck.h"
 #include "gui/MessageBoxSeam.h"
 #include "gui/NameListView.h"
 #include "gui/QtHost.h"
@@ -23,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,33 +35,6 @@
 #include <thread>
 
 namespace n = app::names;
-
-namespace {
-
-// The real main window with the real logic, settings and lock in a scratch folder.
-struct Program
-{
-    explicit Program(const QTemporaryDir& dir)
-        : root(dir.path().toStdString()), host(window),
-          shell(host, store, {root / "program", root / "config", root / "nestling.lock"})
-    {
-        host.setDesktopOpening(false);
-        shell.hooks().startDatabaseLoad = [] {};
-    }
-
-    std::filesystem::path root;
-    store::NamingStore store;
-    gui::MainWindow window;
-    gui::QtHost host;
-    app::Shell shell;
-};
-
-template <typename T> T* named(QWidget* root, const char* name)
-{
-    return root->findChild<T*>(QString::fromUtf8(name));
-}
-
-} // namespace
 
 class MainWindowTest : public QObject
 {
@@ -69,36 +46,60 @@ private slots:
         gui::MessageBoxSeam::setAutomatic(true);
     }
 
-    void everyNamedControlExists()
+    // Every window is made as its layout rows describe it, and has no named control besides them.
+    void everyWindowIsAsItsLayoutDescribes()
     {
-        QTemporaryDir dir;
-        Program p(dir);
-        app::testing::FakeHost fake;
-        for (const std::string& name : fake.main().controlNames())
-            QVERIFY2(p.host.mainWindow().exists(name), name.c_str());
-        const std::string_view windows[] = {
-            n::NestlingWaiting, n::NestlingConten, n::NestlingContenSinglePage,
-            n::NestlingRead,    n::NestlingWord,   n::设置辈份,
-            n::设置避讳,        n::AboutUs};
-        for (std::string_view windowName : windows) {
-            app::Window* real = p.host.openWindow(windowName, app::WindowMode::Modeless);
-            QVERIFY(real);
-            app::testing::FakeWindow* model = static_cast<app::testing::FakeWindow*>(
-                fake.openWindow(windowName, app::WindowMode::Modeless));
-            QCOMPARE(real->title(), model->title());
-            for (const std::string& name : model->controlNames())
-                QVERIFY2(real->exists(name), (std::string(windowName) + " " + name).c_str());
-            real->close();
+        RealProgram p({}, false);
+        for (const app::WindowLayout& layout : app::windowLayouts()) {
+            auto* window =
+                layout.key == n::NestlingMain
+                    ? &p.host.main()
+                    : dynamic_cast<gui::QtWindow*>(p.host.openWindow(layout.key, app::WindowMode::Modeless));
+            QVERIFY2(window, layout.title.c_str());
+            std::string differences;
+            for (const std::string& difference : gui::layoutDifferences(*window, layout))
+                differences += std::string(layout.key) + " " + difference + "\n";
+            QVERIFY2(differences.empty(), differences.c_str());
+            if (window != &p.host.main())
+                window->close();
         }
+        // And the check sees a changed caption and a named widget no row describes.
+        auto* word =
+            dynamic_cast<gui::QtWindow*>(p.host.openWindow(n::NestlingWord, app::WindowMode::Modeless));
+        QVERIFY(word);
+        word->setText(n::按钮_查询, "找");
+        QPushButton extra(word->root());
+        extra.setObjectName(QStringLiteral("按钮_多余"));
+        const std::vector<std::string> expected = {"按钮_查询: caption \"找\", described \"查询\"",
+                                                   "按钮_多余: a QPushButton no layout row describes"};
+        QCOMPARE(gui::layoutDifferences(*word, *app::windowLayout(n::NestlingWord)), expected);
+        word->close();
+    }
+
+    // A handler bound to a control the window lacks is reported as in the fake (FakeHostTest), and so
+    // are a write to it and a read of it; the window's own name takes its Closed handler.
+    void aControlTheWindowLacksIsReported()
+    {
+        RealProgram p({}, false);
+        app::Window* single = p.host.openWindow(n::NestlingContenSinglePage, app::WindowMode::Modeless);
+        QVERIFY(single);
+        app::testing::UnknownControlRecorder recorder;
+        single->on(n::网页浏览框2, app::EventKind::Clicked, [](const app::Event&) {});
+        single->on(n::NestlingConten, app::EventKind::Closed, [](const app::Event&) {});
+        p.host.mainWindow().setText("编辑框_没有这个", "x");
+        QCOMPARE(p.host.mainWindow().text("编辑框_没有这个"), std::string());
+        QCOMPARE(recorder.names(),
+                 (std::vector<std::string>{"NestlingConten/网页浏览框2", "NestlingMain/编辑框_没有这个",
+                                           "NestlingMain/编辑框_没有这个"}));
+        single->close();
     }
 
     // The bars drawn beside the chart text count the chart's eight elements; the missing ones are marked.
     void elementChartDrawsTheChartsCounts()
     {
-        QTemporaryDir dir;
-        Program p(dir);
-        QVERIFY(p.shell.StartUp());
-        auto* chart = named<gui::ElementChartView>(&p.window, "图表_五行");
+        RealProgram p({}, false);
+        QVERIFY(p.program.shell.StartUp());
+        auto* chart = named<gui::ElementChartView>(&p.window, n::图表_五行);
         QVERIFY(chart);
         app::Window& main = p.host.mainWindow();
         main.setChecked(n::单选框_自定义日期, true);
@@ -112,7 +113,7 @@ private slots:
             main.setCurrentIndex(n::组合框_八字月份, d.month - 1);
             main.setCurrentIndex(n::组合框_八字日子, d.day - 1);
             main.setCurrentIndex(n::组合框_八字时间, d.hour);
-            p.shell.ShowBirthChart();
+            p.program.shell.ShowBirthChart();
             const std::string elements = main.text(n::八字五行标签);
             const auto expected = calendar::BuildBirthChartText(std::stoi(d.year), d.month, d.day, d.hour);
             QVERIFY(expected);
@@ -130,39 +131,38 @@ private slots:
 
     void startsSwitchesPagesAndSavesOnClose()
     {
-        QTemporaryDir dir;
-        Program p(dir);
-        QVERIFY(p.shell.StartUp());
+        RealProgram p({}, false);
+        QVERIFY(p.program.shell.StartUp());
         QVERIFY(QTest::qWaitForWindowExposed(&p.window));
         QCOMPARE(p.window.windowTitle(), QStringLiteral("嘉禾起名软件V23.0"));
-        QCOMPARE(named<QComboBox>(&p.window, "组合框_年份")->currentText(), QStringLiteral("2013"));
-        QVERIFY(named<QWidget>(&p.window, "编辑框_八字信息")
+        QCOMPARE(named<QComboBox>(&p.window, n::组合框_年份)->currentText(), QStringLiteral("2013"));
+        QVERIFY(named<QWidget>(&p.window, n::编辑框_八字信息)
                     ->property("plainText")
                     .toString()
                     .startsWith(QStringLiteral("公历日期：2013年1月1日0时")));
 
-        auto* tabs = named<QTabWidget>(&p.window, "高级选择夹1");
-        auto* toolbar = named<QToolBar>(&p.window, "工具条1");
+        auto* tabs = named<QTabWidget>(&p.window, n::高级选择夹1);
+        auto* toolbar = named<QToolBar>(&p.window, n::工具条1);
         QCOMPARE(tabs->count(), 12);
         toolbar->actions().at(app::kToolBirthChart)->trigger();
         QCOMPARE(tabs->currentIndex(), int(app::kPageBirthChart));
-        QCOMPARE(named<QLabel>(&p.window, "透明标签_起名日期")->text(), QStringLiteral("2013年1月1日0时"));
+        QCOMPARE(named<QLabel>(&p.window, n::透明标签_起名日期)->text(), QStringLiteral("2013年1月1日0时"));
 
-        named<QLineEdit>(&p.window, "编辑框_姓氏")->setText(QStringLiteral("张"));
+        named<QLineEdit>(&p.window, n::编辑框_姓氏)->setText(QStringLiteral("张"));
         for (int i = 0; i < 2; ++i)
-            named<QAction>(&p.window, "菜单_姓名评分")->trigger();
+            named<QAction>(&p.window, n::菜单_姓名评分)->trigger();
         QCOMPARE(tabs->currentIndex(), int(app::kPageEvaluation));
-        QCOMPARE(named<QComboBox>(&p.window, "组合框_评分分钟")->count(), 60);
-        QCOMPARE(named<QLineEdit>(&p.window, "编辑框_评分姓氏")->text(), QStringLiteral("张"));
+        QCOMPARE(named<QComboBox>(&p.window, n::组合框_评分分钟)->count(), 60);
+        QCOMPARE(named<QLineEdit>(&p.window, n::编辑框_评分姓氏)->text(), QStringLiteral("张"));
         toolbar->actions().at(app::kToolRecords)->trigger();
         QCOMPARE(tabs->currentIndex(), int(app::kPageRecords));
 
         // A mode radio shows its description in the status bar.
-        named<QAbstractButton>(&p.window, "单选框_高分起名")->click();
+        named<QAbstractButton>(&p.window, n::单选框_高分起名)->click();
         QCOMPARE(p.host.mainWindow().statusPicture(n::状态条1), 1);
 
         p.window.close();
-        QVERIFY(p.shell.hasExited());
+        QVERIFY(p.program.shell.hasExited());
         text::IniFile ini;
         QVERIFY(ini.load((p.root / "config" / app::kSettingsFileName).string()));
         QCOMPARE(QString::fromStdString(ini.value(app::kSettingsSection, app::keys::姓氏, "")),
@@ -173,12 +173,11 @@ private slots:
     // 关于 also closes with its button. Qt's own buttons speak Chinese.
     void dialogsOpenCentredAndClose()
     {
-        QTemporaryDir dir;
-        Program p(dir);
-        QVERIFY(p.shell.StartUp());
+        RealProgram p({}, false);
+        QVERIFY(p.program.shell.StartUp());
         // Within the offscreen screen (800 by 800), so no edge moves the dialog.
         p.window.setGeometry(60, 60, 640, 600);
-        for (const char* dialog : {"AboutUs", "设置辈份"}) {
+        for (n::Name dialog : {n::AboutUs, n::设置辈份}) {
             auto* opened = dynamic_cast<gui::QtWindow*>(p.host.openWindow(dialog, app::WindowMode::Modal));
             QVERIFY(opened && opened->root());
             QWidget* root = opened->root();
@@ -203,34 +202,32 @@ private slots:
 
     void invalidDateGoesThroughTheMessageSeam()
     {
-        QTemporaryDir dir;
-        Program p(dir);
-        QVERIFY(p.shell.StartUp());
+        RealProgram p({}, false);
+        QVERIFY(p.program.shell.StartUp());
         gui::MessageBoxSeam::clearRecorded();
         app::Window& w = p.host.mainWindow();
         w.setChecked(n::单选框_自定义日期, true);
         w.setCurrentIndex(n::组合框_八字月份, 1);
         w.setCurrentIndex(n::组合框_八字日子, 29);
-        named<QAbstractButton>(&p.window, "按钮_八字查询")->click();
+        named<QAbstractButton>(&p.window, n::按钮_八字查询)->click();
         QCOMPARE(gui::MessageBoxSeam::recorded().size(), std::size_t(1));
         QCOMPARE(QString::fromStdString(gui::MessageBoxSeam::recorded()[0].text),
                  QStringLiteral("请选择正确的日期"));
 
         // 2013-2-4 0时 lacks 木 and 火: naming from the chart becomes possible.
-        auto* fromChart = named<QAbstractButton>(&p.window, "按钮_按所缺五行起名");
+        auto* fromChart = named<QAbstractButton>(&p.window, n::按钮_按所缺五行起名);
         QVERIFY(!fromChart->isEnabled());
         w.setCurrentIndex(n::组合框_八字日子, 3);
-        named<QAbstractButton>(&p.window, "按钮_八字查询")->click();
+        named<QAbstractButton>(&p.window, n::按钮_八字查询)->click();
         QVERIFY(fromChart->isEnabled());
-        QCOMPARE(named<QLabel>(&p.window, "透明标签_五行说明")->text(),
+        QCOMPARE(named<QLabel>(&p.window, n::透明标签_五行说明)->text(),
                  QStringLiteral("八字五行缺木、火。可在名字中用属木、属火的字补足。"));
     }
 
     void workerRowsArriveInBatchesOnTheWindowThread()
     {
-        QTemporaryDir dir;
-        Program p(dir);
-        QVERIFY(p.shell.StartUp());
+        RealProgram p({}, false);
+        QVERIFY(p.program.shell.StartUp());
         constexpr int kBatches = 50;
         constexpr int kRowsPerBatch = 200;
         std::thread worker([&host = p.host] {
@@ -254,9 +251,8 @@ private slots:
 
     void secondaryWindowsReportTheirEvents()
     {
-        QTemporaryDir dir;
-        Program p(dir);
-        QVERIFY(p.shell.StartUp());
+        RealProgram p({}, false);
+        QVERIFY(p.program.shell.StartUp());
         app::Window* detail = p.host.openWindow(n::NestlingConten, app::WindowMode::Modeless);
         QVERIFY(detail);
         QVERIFY(detail->isPageVisible(n::高级选择夹1, 0));
@@ -270,7 +266,7 @@ private slots:
         detail->on(n::工具条1, app::EventKind::Clicked, [&](const app::Event& e) { tool = e.index; });
         detail->on(n::NestlingConten, app::EventKind::Closed, [&](const app::Event&) { closed = true; });
         auto* qtDetail = dynamic_cast<gui::QtWindow*>(detail);
-        named<QToolBar>(qtDetail->root(), "工具条1")->actions().at(app::kToolExit)->trigger();
+        named<QToolBar>(qtDetail->root(), n::工具条1)->actions().at(app::kToolExit)->trigger();
         QCOMPARE(tool, app::kToolExit);
         QCOMPARE(p.host.findWindow(n::NestlingConten), detail);
         detail->close();
@@ -280,16 +276,15 @@ private slots:
 
     void skinsChangeAndABrokenSkinLeavesTheLook()
     {
-        QTemporaryDir dir;
-        Program p(dir);
-        QVERIFY(p.shell.StartUp());
+        RealProgram p({}, false);
+        QVERIFY(p.program.shell.StartUp());
         QCOMPARE(gui::currentSkinName(), QString::fromStdString(app::startSkin().name));
         const QPalette before = QApplication::palette();
         app::Skin broken = app::skinList()[5];
         broken.text = broken.base; // unreadable: refused
         QVERIFY(!gui::applySkin(broken));
         QCOMPARE(QApplication::palette(), before);
-        named<QAction>(&p.window, "菜单_更换皮肤")->trigger();
+        named<QAction>(&p.window, n::菜单_更换皮肤)->trigger();
         QCOMPARE(gui::currentSkinName(), QString::fromStdString(app::skinList()[0].name));
         QVERIFY(QApplication::palette() != before);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-// The real window, its host and the whole window logic over the built database, started up: the
-// fixture of the GUI tests that run on the built database.
+// The real window, its host and the whole window logic in a temporary folder, on the built database
+// or on none: the program of the GUI tests.
 #include "app/ControlNames.h"
 #include "app/Program.h"
 #include "gui/MainWindow.h"
@@ -18,10 +18,10 @@
 #include <string>
 #include <string_view>
 
-class Silent : public store::MessageSink
+class Silent : public core::MessageSink
 {
 public:
-    void showMessage(const store::Message&) override {}
+    void showMessage(const core::Message&) override {}
 };
 
 template <typename T> inline T* named(QWidget* root, std::string_view name)
@@ -29,18 +29,21 @@ template <typename T> inline T* named(QWidget* root, std::string_view name)
     return root->findChild<T*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }
 
+// db: the database to load first (none: the program runs without one, as before its load ends);
+// start: run the start-up at once.
 struct RealProgram
 {
-    explicit RealProgram(const std::string& db)
+    explicit RealProgram(const std::string& db = {}, bool start = true)
         : root(dir.path().toStdString()), host(window),
           program(host, store, {root / "program", root / "config", root / "nestling.lock"})
     {
+        std::filesystem::create_directory(root / "program");
         Silent sink;
-        loaded = store::LoadNamingDatabase(store, db, sink) == store::LoadState::Ready;
+        loaded = !db.empty() && store::LoadNamingDatabase(store, db, sink) == store::LoadState::Ready;
         host.setDesktopOpening(false);
         program.shell.hooks().startDatabaseLoad = [] {};
         program.naming.setSeed(1);
-        started = program.shell.StartUp();
+        started = start && program.shell.StartUp();
     }
     ~RealProgram() { program.shell.ExitApplication(); }
 

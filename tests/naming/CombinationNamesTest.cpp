@@ -56,7 +56,7 @@ NamingRequest request(Mode mode, std::string surname)
 class Listener : public RunObserver
 {
 public:
-    void showMessage(const store::Message& message) override { messages.push_back(message.text); }
+    void showMessage(const core::Message& message) override { messages.push_back(message.text); }
     void rowsWritten(std::span<const NameRow> rows) override { streamed += rows.size(); }
     void listFinished(const std::vector<NameRow>& rows) override { finished = rows.size(); }
 

@@ -16,7 +16,7 @@ protected:
     void SetUp() override
     {
         const auto file = m_dir.path() / "english.db";
-        testing_support::makeDatabase(file, {"naming-schema.sql", "english-rows.sql"});
+        testing_support::makeDatabase(file, {"english-rows.sql"});
         ASSERT_TRUE(m_store.Open(file.string()));
     }
 

@@ -8,7 +8,7 @@
 void NamingFixture::SetUp()
 {
     const auto file = m_dir.path() / "naming.db";
-    testing_support::makeDatabase(file, {"naming-schema.sql", "numerology-rows.sql"});
+    testing_support::makeDatabase(file, {"numerology-rows.sql"});
     ASSERT_TRUE(m_store.Open(file.string()));
     std::set<std::string> characters;
     for (std::string_view list : {naming::BoysCharacters(), naming::GirlsCharacters()})
@@ -17,7 +17,8 @@ void NamingFixture::SetUp()
     for (const char* extra : {"李", "王", "欧", "阳", "明"})
         characters.insert(extra);
     static const char* const kElements[] = {"金", "木", "水", "火", "土"};
-    ASSERT_TRUE(m_store.Begin());
+    store::Transaction rows(m_store);
+    ASSERT_TRUE(rows.begun()) << rows.error();
     int id = 0;
     for (const std::string& c : characters) {
         ++id;
@@ -30,7 +31,8 @@ void NamingFixture::SetUp()
             {std::int64_t{id}, c, std::int64_t{traditional - 1}, std::int64_t{traditional}, element});
         ASSERT_TRUE(insert) << c;
     }
-    ASSERT_TRUE(m_store.Commit());
+    std::string error;
+    ASSERT_TRUE(rows.commit(&error)) << error;
 }
 
 void NamingFixture::addPoemRows()

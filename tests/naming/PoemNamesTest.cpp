@@ -19,7 +19,7 @@ protected:
 class RecordingObserver : public naming::RunObserver
 {
 public:
-    void showMessage(const store::Message& message) override { messages.push_back(message.text); }
+    void showMessage(const core::Message& message) override { messages.push_back(message.text); }
     std::vector<std::string> messages;
 };
 

@@ -17,10 +17,10 @@ namespace {
 
 using namespace naming;
 
-class QuietSink : public store::MessageSink
+class QuietSink : public core::MessageSink
 {
 public:
-    void showMessage(const store::Message&) override {}
+    void showMessage(const core::Message&) override {}
 };
 
 // Every formed name not holding the surname is listed (threshold 0, no row limit), and each row

@@ -12,8 +12,7 @@ protected:
     void SetUp() override
     {
         const auto file = m_dir.path() / "numerology.db";
-        testing_support::makeDatabase(file,
-                                      {"naming-schema.sql", "numerology-rows.sql", "numerology-chars.sql"});
+        testing_support::makeDatabase(file, {"numerology-rows.sql", "numerology-chars.sql"});
         ASSERT_TRUE(m_store.Open(file.string()));
     }
     testing_support::TempDir m_dir;

@@ -17,8 +17,7 @@ protected:
     void SetUp() override
     {
         const auto file = m_dir.path() / "report.db";
-        testing_support::makeDatabase(
-            file, {"naming-schema.sql", "numerology-rows.sql", "report-texts.sql", "report-chars.sql"});
+        testing_support::makeDatabase(file, {"numerology-rows.sql", "report-texts.sql", "report-chars.sql"});
         ASSERT_TRUE(m_store.Open(file.string()));
         std::filesystem::create_directory(m_program);
     }

@@ -15,8 +15,8 @@ using testing_support::TempDir;
 
 std::string lookupSurname(const NamingStore& store, const std::string& key)
 {
-    StoreQuery query = store.Query("select * from XW_百家姓 where 姓=?", {key});
-    return store.ColumnText(query, 1);
+    StoreQuery query = store.Query(selectSql(kSurnameTable, {surname::kSurname}, "where 姓=?"), {key});
+    return store.ColumnText(query, surname::kSurname);
 }
 
 TEST(LoadNamingDatabase, LoadsEveryTableAndIndexes)
@@ -49,11 +49,33 @@ TEST(LoadNamingDatabase, FolderWithApostropheLoads)
     EXPECT_EQ(lookupSurname(store, "李"), "李");
 }
 
+// A file whose 百家姓 table has one column more than the program's layout (rows in
+// extra-column-rows.sql), and one whose Poet table lacks the OrderId column.
+void makeExtraColumnFile(const std::filesystem::path& file)
+{
+    testing_support::makeDatabase(
+        file, testing_support::layoutsWithColumn(kSurnameTable, {"Extra", ColumnType::Integer, 10, 0, {}}, 1),
+        {"extra-column-rows.sql"});
+}
+
+void makeMissingColumnFile(const std::filesystem::path& file)
+{
+    testing_support::makeDatabase(file, testing_support::layoutsWithoutColumn(kPoetTable, poet::kOrder), {});
+}
+
+void makeTextFile(const std::filesystem::path& file)
+{
+    std::filesystem::create_directories(file.parent_path());
+    std::FILE* f = std::fopen(file.string().c_str(), "wb");
+    std::fputs("this is not a database file, only text that is long enough to have a header", f);
+    std::fclose(f);
+}
+
 struct FailureCase
 {
     const char* name;
-    std::vector<std::string> sql; // empty: no file at all; {"-"}: a file that is no database
-    std::string message;          // empty: the engine's own error text
+    void (*make)(const std::filesystem::path& file); // null: no file at all
+    std::string message;                             // empty: the engine's own error text
 
     friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -67,20 +89,14 @@ TEST_P(LoadFailure, ShowsOneStopMessageAndLeavesEveryLookupEmpty)
     const FailureCase& c = GetParam();
     TempDir dir;
     const auto file = dir.path() / "data" / "namedata.db";
-    if (c.sql == std::vector<std::string>{"-"}) {
-        std::filesystem::create_directories(file.parent_path());
-        std::FILE* f = std::fopen(file.string().c_str(), "wb");
-        std::fputs("this is not a database file, only text that is long enough to have a header", f);
-        std::fclose(f);
-    } else if (!c.sql.empty()) {
-        testing_support::makeDatabase(file, c.sql);
-    }
+    if (c.make)
+        c.make(file);
     NamingStore store;
     RecordingSink sink;
     EXPECT_EQ(LoadNamingDatabase(store, file, sink), LoadState::Failed);
     EXPECT_EQ(store.loadState(), LoadState::Failed);
     ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(sink.messages[0].icon, core::MessageIcon::Stop);
     EXPECT_EQ(sink.messages[0].caption, "信息：");
     if (c.message.empty())
         EXPECT_FALSE(sink.messages[0].text.empty());
@@ -88,28 +104,29 @@ TEST_P(LoadFailure, ShowsOneStopMessageAndLeavesEveryLookupEmpty)
         EXPECT_EQ(sink.messages[0].text, c.message);
     EXPECT_FALSE(store.isOpen());
     EXPECT_EQ(lookupSurname(store, "李"), "");
-    EXPECT_FALSE(std::filesystem::exists(file) && c.sql.empty()) << "a missing file must not be created";
+    EXPECT_FALSE(std::filesystem::exists(file) && !c.make) << "a missing file must not be created";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, LoadFailure,
-    ::testing::Values(FailureCase{"MissingFile", {}, kAttachFailedMessage},
-                      FailureCase{"NotADatabase", {"-"}, kAttachFailedMessage},
-                      FailureCase{"ExtraColumn", {"extra-column-schema.sql", "extra-column-rows.sql"}, ""},
-                      FailureCase{"MissingColumn", {"missing-column-schema.sql"}, ""}),
-    [](const ::testing::TestParamInfo<FailureCase>& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, LoadFailure,
+                         ::testing::Values(FailureCase{"MissingFile", nullptr, kAttachFailedMessage},
+                                           FailureCase{"NotADatabase", &makeTextFile, kAttachFailedMessage},
+                                           FailureCase{"ExtraColumn", &makeExtraColumnFile, ""},
+                                           FailureCase{"MissingColumn", &makeMissingColumnFile, ""}),
+                         [](const ::testing::TestParamInfo<FailureCase>& param) {
+                             return std::string(param.param.name);
+                         });
 
 TEST(LoadNamingDatabase, ExtraColumnRollsBackEarlierTables)
 {
     TempDir dir;
     const auto file = dir.path() / "namedata.db";
-    testing_support::makeDatabase(file, {"extra-column-schema.sql", "extra-column-rows.sql"});
+    makeExtraColumnFile(file);
     NamingStore store;
     RecordingSink sink;
     LoadNamingDatabase(store, file, sink);
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_NE(sink.messages[0].text.find("columns"), std::string::npos) << sink.messages[0].text;
-    StoreQuery query = store.Query("select * from XW_CNWord where 汉字=?", {std::string("李")});
+    StoreQuery query = store.Query("select 汉字 from XW_CNWord where 汉字=?", {std::string("李")});
     EXPECT_FALSE(query);
 }
 

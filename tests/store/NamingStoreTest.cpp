@@ -33,6 +33,9 @@ TEST(CreateTableSql, NamingTablesAndAttributeWords)
         "create table T (a Integer Primary Key AutoIncrement Not Null Default 0,b Text  Not Null)");
 }
 
+// Every column of a character's row.
+const std::string kCharacterRow = selectSql(kCharacterTable, cnword::kColumns, "where 汉字=?");
+
 class FixtureStore : public ::testing::Test
 {
 protected:
@@ -47,21 +50,32 @@ protected:
 
 TEST_F(FixtureStore, ChineseKeysAndTextsPassIntact)
 {
-    StoreQuery query = m_store.Query("select * from XW_CNWord where 汉字=?", {std::string("涵")});
+    StoreQuery query = m_store.Query(kCharacterRow, {std::string("涵")});
     ASSERT_TRUE(query);
-    EXPECT_EQ(m_store.ColumnText(query, 2), "涵");
-    EXPECT_EQ(m_store.ColumnInt(query, 6), 12);
-    EXPECT_EQ(m_store.ColumnText(query, 14), "涵：包容。");
+    EXPECT_EQ(m_store.ColumnText(query, cnword::kCharacter), "涵");
+    EXPECT_EQ(m_store.ColumnInt(query, cnword::kTraditionalStrokes), 12);
+    EXPECT_EQ(m_store.ColumnText(query, cnword::kBasic), "涵：包容。");
     EXPECT_FALSE(m_store.Step(query));
-    m_store.Finalize(query);
-    EXPECT_FALSE(query);
+}
+
+TEST_F(FixtureStore, ColumnsAreReadByNameWhateverTheirPlaceInTheSelection)
+{
+    StoreQuery query = m_store.Query(selectSql(kCharacterTable, {cnword::kBasic, cnword::kTraditionalStrokes},
+                                               "where " + cnword::kCharacter.equalsParameter()),
+                                     {std::string("涵")});
+    EXPECT_EQ(m_store.ColumnText(query, cnword::kBasic), "涵：包容。");
+    EXPECT_EQ(m_store.ColumnInt(query, cnword::kTraditionalStrokes), 12);
+    // A column the statement did not select reads as empty, like a missing row.
+    EXPECT_EQ(m_store.ColumnText(query, cnword::kCharacter), "");
+    EXPECT_EQ(m_store.ColumnInt(query, cnword::kSimplifiedStrokes), 0);
+    EXPECT_EQ(m_store.ColumnText(query, 2), "");
 }
 
 TEST_F(FixtureStore, MissingKeyGivesRowlessHandle)
 {
-    StoreQuery query = m_store.Query("select * from XW_CNWord where 汉字=?", {std::string("无")});
+    StoreQuery query = m_store.Query(kCharacterRow, {std::string("无")});
     ASSERT_TRUE(query);
-    for (int column = 0; column < 16; ++column) {
+    for (const Column column : cnword::kColumns) {
         EXPECT_EQ(m_store.ColumnText(query, column), "");
         EXPECT_EQ(m_store.ColumnInt(query, column), 0);
     }
@@ -72,71 +86,113 @@ TEST_F(FixtureStore, QuotesInKeysAreLookedUpLiterally)
 {
     for (const std::string key : {"a\"b", "it's"}) {
         SCOPED_TRACE(key);
-        StoreQuery query = m_store.Query("select * from XW_CNWord where 汉字=?", {key});
+        StoreQuery query = m_store.Query(kCharacterRow, {key});
         ASSERT_TRUE(query);
-        EXPECT_EQ(m_store.ColumnText(query, 2), key);
+        EXPECT_EQ(m_store.ColumnText(query, cnword::kCharacter), key);
     }
-    StoreQuery none = m_store.Query("select * from XW_CNWord where 汉字=?", {std::string("\"")});
+    StoreQuery none = m_store.Query(kCharacterRow, {std::string("\"")});
     ASSERT_TRUE(none);
-    EXPECT_EQ(m_store.ColumnText(none, 2), "");
+    EXPECT_EQ(m_store.ColumnText(none, cnword::kCharacter), "");
 }
 
 TEST_F(FixtureStore, NumericKeysAndRowListing)
 {
-    StoreQuery number = m_store.Query("select * from XW_八一灵动数 where Id=?", {std::int64_t{2}});
-    EXPECT_EQ(m_store.ColumnText(number, 1), "凶");
+    StoreQuery number =
+        m_store.Query(selectSql(kNumberTable, {number::kFortune}, "where Id=?"), {std::int64_t{2}});
+    EXPECT_EQ(m_store.ColumnText(number, number::kFortune), "凶");
 
     std::vector<std::string> titles;
-    StoreQuery poems =
-        m_store.Query("select * from XW_全唐诗 where 作者=? order by Id", {std::string("李白")});
+    StoreQuery poems = m_store.Query(selectSql(kPoemTable, {poem::kTitle}, "where 作者=? order by Id"),
+                                     {std::string("李白")});
     do {
-        titles.push_back(m_store.ColumnText(poems, 1));
+        titles.push_back(m_store.ColumnText(poems, poem::kTitle));
     } while (m_store.Step(poems));
     EXPECT_EQ(titles, (std::vector<std::string>{"静夜思", "月下独酌"}));
 }
 
 TEST_F(FixtureStore, ReusedStatementsStartAfreshAndStayApart)
 {
-    const char* sql = "select * from XW_CNWord where 汉字=?";
+    const std::string& sql = kCharacterRow;
+    const Column character = cnword::kCharacter;
     // Two queries of one text at once are two statements; a finished one is reused from its first row
     // with its new value, leaving nothing of the old position or binding.
     StoreQuery a = m_store.Query(sql, {std::string("涵")});
     StoreQuery b = m_store.Query(sql, {std::string("李")});
-    EXPECT_EQ(m_store.ColumnText(a, 2), "涵");
-    EXPECT_EQ(m_store.ColumnText(b, 2), "李");
+    EXPECT_EQ(m_store.ColumnText(a, character), "涵");
+    EXPECT_EQ(m_store.ColumnText(b, character), "李");
     EXPECT_FALSE(m_store.Step(a));
-    m_store.Finalize(a);
+    a = StoreQuery(); // gives the statement back
     for (const char* key : {"涵", "无", "李"}) {
         StoreQuery again = m_store.Query(sql, {std::string(key)});
         EXPECT_EQ(m_store.HasRow(again), std::string(key) != "无") << key;
-        EXPECT_EQ(m_store.ColumnText(again, 2), std::string(key) == "无" ? "" : key);
+        EXPECT_EQ(m_store.ColumnText(again, character), std::string(key) == "无" ? "" : key);
     }
-    EXPECT_EQ(m_store.ColumnText(b, 2), "李");
+    EXPECT_EQ(m_store.ColumnText(b, character), "李");
 
     // Statements given back after the close are finalized, and a reopened store prepares anew.
     EXPECT_TRUE(m_store.Close());
-    m_store.Finalize(b);
+    b = StoreQuery();
     ASSERT_TRUE(m_store.Open((m_dir.path() / "fixture.db").string()));
     StoreQuery reopened = m_store.Query(sql, {std::string("涵")});
-    EXPECT_EQ(m_store.ColumnText(reopened, 2), "涵");
+    EXPECT_EQ(m_store.ColumnText(reopened, character), "涵");
 }
 
 TEST_F(FixtureStore, BadStatementsAndClosedStoreReadAsEmpty)
 {
-    EXPECT_FALSE(m_store.Query("select * from no_such_table"));
+    const StoreQuery bad = m_store.Query("select Id from no_such_table");
+    EXPECT_FALSE(bad);
+    EXPECT_EQ(bad.error(), "no such table: no_such_table") << "a statement that does not prepare says why";
+    EXPECT_EQ(m_store.Query(kCharacterRow, {std::string("涵")}).error(), "");
     std::string error;
     EXPECT_FALSE(m_store.Execute("nonsense", &error));
     EXPECT_FALSE(error.empty());
 
-    StoreQuery open = m_store.Query("select * from XW_CNWord");
+    const std::string everyCharacter = selectSql(kCharacterTable, cnword::kColumns);
+    StoreQuery open = m_store.Query(everyCharacter);
     EXPECT_TRUE(m_store.Close());
-    EXPECT_EQ(m_store.ColumnText(open, 2), "");
+    EXPECT_EQ(m_store.ColumnText(open, cnword::kCharacter), "");
     EXPECT_FALSE(m_store.Step(open));
-    EXPECT_FALSE(m_store.Query("select * from XW_CNWord"));
+    EXPECT_FALSE(m_store.Query(everyCharacter));
     StoreQuery null;
-    EXPECT_EQ(m_store.ColumnInt(null, 0), 0);
+    EXPECT_EQ(m_store.ColumnInt(null, cnword::kId), 0);
     EXPECT_FALSE(m_store.Step(null));
-    m_store.Finalize(null);
+}
+
+TEST_F(FixtureStore, TransactionsCommitOrRollBackWhenTheyEnd)
+{
+    const auto surnames = [&] {
+        return m_store.ColumnInt(m_store.Query("select count(*) from " + std::string(kSurnameTable)), 0);
+    };
+    const int before = surnames();
+    const std::string insert = "insert into " + std::string(kSurnameTable) + " (姓) values ('测')";
+    {
+        Transaction abandoned(m_store);
+        ASSERT_TRUE(abandoned.begun());
+        ASSERT_TRUE(m_store.Execute(insert));
+        EXPECT_EQ(surnames(), before + 1);
+    }
+    EXPECT_EQ(surnames(), before) << "a transaction that is not committed rolls back";
+    {
+        Transaction kept(m_store);
+        ASSERT_TRUE(kept.begun());
+        ASSERT_TRUE(m_store.Execute(insert));
+        std::string error;
+        EXPECT_TRUE(kept.commit(&error)) << error;
+        EXPECT_FALSE(kept.commit(&error)) << "committed once";
+        EXPECT_EQ(error, "no transaction was begun");
+    }
+    EXPECT_EQ(surnames(), before + 1);
+
+    {
+        Transaction outer(m_store);
+        Transaction nested(m_store);
+        EXPECT_FALSE(nested.begun());
+        EXPECT_NE(nested.error().find("within a transaction"), std::string::npos) << nested.error();
+    }
+    m_store.Close();
+    Transaction closed(m_store);
+    EXPECT_FALSE(closed.begun());
+    EXPECT_FALSE(closed.error().empty());
 }
 
 TEST(NamingStore, OpenRefusesMissingFilesAndUnserializedEngines)

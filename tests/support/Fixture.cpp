@@ -39,25 +39,56 @@ std::string readFile(const std::filesystem::path& file)
 
 void makeDatabase(const std::filesystem::path& file, const std::vector<std::string>& sqlFiles)
 {
+    makeDatabase(file, store::namingTables(), sqlFiles);
+}
+
+void makeDatabase(const std::filesystem::path& file, const std::vector<store::TableLayout>& tables,
+                  const std::vector<std::string>& sqlFiles)
+{
     std::filesystem::create_directories(file.parent_path());
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(file.string().c_str(), &db), SQLITE_OK);
-    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-    for (const std::string& name : sqlFiles) {
-        const std::string sql = readFile(std::filesystem::path(NESTLING_TEST_DATA_DIR) / name);
-        ASSERT_FALSE(sql.empty()) << name;
+    const auto run = [db](const std::string& sql, const std::string& what) {
         char* message = nullptr;
         const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
-        EXPECT_EQ(rc, SQLITE_OK) << name << ": " << (message ? message : "");
+        EXPECT_EQ(rc, SQLITE_OK) << what << ": " << (message ? message : "");
         sqlite3_free(message);
+    };
+    run("BEGIN", "begin");
+    for (const store::TableLayout& table : tables)
+        run(store::createTableSql(table.name, table.columns), std::string(table.name));
+    for (const std::string& name : sqlFiles) {
+        const std::string sql = readFile(std::filesystem::path(NESTLING_TEST_DATA_DIR) / name);
+        EXPECT_FALSE(sql.empty()) << name;
+        run(sql, name);
     }
-    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    run("COMMIT", "commit");
     sqlite3_close(db);
+}
+
+std::vector<store::TableLayout> layoutsWithColumn(std::string_view table, store::ColumnDescriptor extra,
+                                                  size_t position)
+{
+    std::vector<store::TableLayout> tables = store::namingTables();
+    for (store::TableLayout& layout : tables)
+        if (layout.name == table)
+            layout.columns.insert(layout.columns.begin() + static_cast<std::ptrdiff_t>(position), extra);
+    return tables;
+}
+
+std::vector<store::TableLayout> layoutsWithoutColumn(std::string_view table, store::Column column)
+{
+    std::vector<store::TableLayout> tables = store::namingTables();
+    for (store::TableLayout& layout : tables)
+        if (layout.name == table)
+            std::erase_if(layout.columns,
+                          [&](const store::ColumnDescriptor& c) { return c.name == column.name; });
+    return tables;
 }
 
 void makeNamingFixture(const std::filesystem::path& file)
 {
-    makeDatabase(file, {"naming-schema.sql", "naming-rows.sql"});
+    makeDatabase(file, {"naming-rows.sql"});
 }
 
 } // namespace testing_support

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "store/MessageSink.h"
+#include "core/Message.h"
+#include "store/TableLayouts.h"
 
 #include <filesystem>
 #include <string>
@@ -22,8 +23,17 @@ private:
     std::filesystem::path m_path;
 };
 
-// Runs the SQL files of tests/data (in order) into a new database file.
+// Creates the nine naming tables of the program's layouts in a new database file, then runs the SQL
+// files of tests/data (rows, in order) into it.
 void makeDatabase(const std::filesystem::path& file, const std::vector<std::string>& sqlFiles);
+// The same with other tables in place of the program's (a damaged file).
+void makeDatabase(const std::filesystem::path& file, const std::vector<store::TableLayout>& tables,
+                  const std::vector<std::string>& sqlFiles);
+
+// The program's layouts with one column added to (`extra`) or dropped from (by its name) one table.
+std::vector<store::TableLayout> layoutsWithColumn(std::string_view table, store::ColumnDescriptor extra,
+                                                  size_t position);
+std::vector<store::TableLayout> layoutsWithoutColumn(std::string_view table, store::Column column);
 
 // The standard fixture: the nine tables with a few rows each.
 void makeNamingFixture(const std::filesystem::path& file);
@@ -31,11 +41,11 @@ void makeNamingFixture(const std::filesystem::path& file);
 std::string readFile(const std::filesystem::path& file);
 
 // Collects what would be shown to the user.
-class RecordingSink : public store::MessageSink
+class RecordingSink : public core::MessageSink
 {
 public:
-    void showMessage(const store::Message& message) override { messages.push_back(message); }
-    std::vector<store::Message> messages;
+    void showMessage(const core::Message& message) override { messages.push_back(message); }
+    std::vector<core::Message> messages;
 };
 
 } // namespace testing_support

@@ -12,7 +12,7 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
-from namedata import cnword, ename, fetch, poems, schema, sources, tables  # noqa: E402
+from namedata import cnword, coverage, ename, fetch, poems, schema, sources, tables  # noqa: E402
 from namedata.strict import strict_problems  # noqa: E402
 
 REPO = os.path.dirname(os.path.dirname(HERE))
@@ -28,6 +28,8 @@ class Context:
         uroot = fetcher.apt("unicode-data")
         self.unihan = sources.read_unihan(uroot, ["kRSKangXi", "kRSUnicode", "kTotalStrokes",
                                                   "kMandarin", "kHanyuPinyin"])
+        self.tgh = coverage.read_tgh(uroot)
+        self.more_chars = coverage.dictionary_chars(self.tgh, src)
         self.radical_strokes, self.radical_full, self.radical_simp = sources.read_radicals(
             uroot, self.unihan["kTotalStrokes"])
         self.wubi = sources.read_wubi(fetcher.apt("rime-data-wubi"))
@@ -76,9 +78,10 @@ def write_db(path, data):
     for name, cols in schema.TABLES:
         con.execute(schema.create_sql(name, cols))
         rows = data[name]
+        row_type = schema.row_type(name)
         for r in rows:
-            if len(r) != len(cols):
-                raise RuntimeError(f"{name}: row of {len(r)} cells, {len(cols)} expected: {r[:3]}")
+            if not isinstance(r, row_type):
+                raise RuntimeError(f"{name}: a row that is not a {name} row: {tuple(r)[:3]}")
         con.executemany(f"insert into {name} values ({','.join('?' * len(cols))})", rows)
     con.commit()
     con.close()
@@ -137,6 +140,7 @@ def main(argv=None):
 
     if args.strict:
         problems = strict_problems(args.src, chars, meanings, sn_rows, yr, sm, n81, sc)
+        problems += coverage.problems(ctx.tgh, args.src, meanings)
         if problems:
             kinds = {}
             for p in problems:
@@ -166,6 +170,8 @@ def main(argv=None):
           + ", ".join(f"{k} {v}" for k, v in poem_stats["dropped"].items()))
     print(f"  XW_百家姓: 郡望 for {sn_stats['郡望']}, texts from data-src for {sn_stats['data-src']}")
     print("  XW_EName: " + ", ".join(f"{k} {v}" for k, v in en_stats.items()))
+    for line in coverage.report(ctx.tgh, args.src, meanings, en_rows):
+        print(line)
     print("timings: " + ", ".join(f"{k} {v:.1f} s" for k, v in timings.items())
           + f"; total {time.time() - t_start:.1f} s")
     if warnings:

@@ -1,24 +1,28 @@
 #!/usr/bin/env python3
-"""Compose data-src/sancai.tsv: the 125 three-talent configurations.
+"""Compose data-src/sancai.tsv: the texts of the 125 three-talent configurations.
+
+The file is this script's output, committed so the database build needs no
+more than data-src/; edit the phrase tables below and run the script again
+rather than editing the file by hand. The build (tables.sancai) reads it and
+checks its fortune words against the rule.
 
 A key is the element of the heaven, person and earth grid, in that order.
 Each text is put together from phrases written per relation (heaven to person,
-person to earth), per element of the person grid and per fortune word.
-
-Fortune rule: let A be the relation heaven->person and B person->earth.
-Both generating -> 大吉; generating + same, or same + same -> 吉;
-one overcoming relation with the other generating or same -> 中 when the
-person overcomes the outer grid (heaven or earth), 凶 when the person grid is
-the one overcome; both overcoming -> 大凶.
+person to earth), per element of the person grid and per fortune word. The
+fortune word is the build's own rule, namedata.rules.sancai_fortune.
 
 Usage: python3 tools/namedata/compose_sancai.py [output path]
 """
 import os
 import sys
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from namedata.rules import GENERATES, OVERCOMES, sancai_fortune  # noqa: E402
+from namedata.tables import SANCAI_HEADER as COLUMNS  # noqa: E402
+
+# The rows run through the elements in the order of the generating cycle.
 ELEMENTS = "木火土金水"
-GENERATES = {"木": "火", "火": "土", "土": "金", "金": "水", "水": "木"}
-OVERCOMES = {"木": "土", "土": "水", "水": "火", "火": "金", "金": "木"}
 
 # Images of a pair, keyed by the generating / overcoming / shared element.
 GEN_IMAGE = {"木": "如薪添焰", "火": "如火烬成沃土", "土": "如土中蕴金",
@@ -72,19 +76,6 @@ def relation_b(p, e):
     if OVERCOMES[e] == p:
         return "EkP"
     return "PkE"
-
-
-def fortune(a, b):
-    kind = {"HgP": "生", "PgH": "生", "same": "同", "HkP": "克", "PkH": "克",
-            "EgP": "生", "PgE": "生", "EkP": "克", "PkE": "克"}
-    ka, kb = kind[a], kind[b]
-    if ka == "克" and kb == "克":
-        return "大凶"
-    if ka == "克" or kb == "克":
-        return "凶" if "HkP" in (a, b) or "EkP" in (a, b) else "中"
-    if ka == "生" and kb == "生":
-        return "大吉"
-    return "吉"
 
 
 def pair(x, y):
@@ -154,10 +145,10 @@ def outlook(a, b, f):
     if f == "吉":
         return "运势平顺，稳中有进"
     if f == "大凶":
-        return "成功与根基两受冲克，传统上认为多波折"
+        return "成功与根基两受冲克，多有波折"
     if f == "中":
         return "成功运稍有阻滞，宜谦和处上" if a == "PkH" else "基础运略显动摇，宜厚待下属"
-    return "成功运受压，努力难得认可" if a == "HkP" else "基础运不稳，易生意外变动"
+    return "成功运受压，努力难得认可" if a == "HkP" else "基础运不稳，境遇易有变动"
 
 
 CHAR_A = {"HgP": "受天格相生，尊重长辈，为人谦和有礼",
@@ -168,92 +159,134 @@ CHAR_A = {"HgP": "受天格相生，尊重长辈，为人谦和有礼",
 CHAR_B = {"EgP": "得地格相生，心态安稳，处世从容",
           "PgE": "生助地格，待人宽厚，乐于照顾晚辈",
           "same": "与地格比和，性情稳定，重视家庭",
-          "EkP": "受地格所克，遇事易焦虑，缺乏安全感",
-          "PkE": "克制地格，对人要求严格，有时失之苛刻"}
+          "EkP": "受地格所克，心中常少一分安稳",
+          "PkE": "克制地格，对晚辈要求严格，有时失之苛刻"}
 
-WILL_A = {"HgP": "志向得到支持，能坚持到底",
-          "PgH": "意志坚定，但精力常被外务分散",
-          "same": "意志坚强，认定目标不轻易改变",
-          "HkP": "意志易受外力压制而动摇",
-          "PkH": "意志强硬，敢于挑战权威"}
-WILL_B = {"EgP": "有家庭为后盾，遇挫可重新振作",
-          "PgE": "为家人与目标甘愿付出",
-          "same": "做事能持之以恒",
-          "EkP": "遇到挫折容易灰心",
-          "PkE": "有时急于求成"}
+WILL_A = {"HgP": "上有扶持，志向易得伸展",
+          "PgH": "心力常分给上位与外务",
+          "same": "上下同气，认定的目标少有动摇",
+          "HkP": "上方压力较重，志向实现得多费周折",
+          "PkH": "不惧权威，敢向上争取"}
+WILL_B = {"EgP": "根基有靠，受挫也能重新振作",
+          "PgE": "为家人与所守之事甘愿付出",
+          "same": "根基稳定，做事能持之以恒",
+          "EkP": "根基多扰，遇挫时有亲友鼓励更好",
+          "PkE": "对自己要求偏高，宜放缓脚步"}
+
+WILL_P = {"木": "志向如树木向上，韧性足", "火": "志气如火，起势快",
+          "土": "心志如山，沉稳执着", "金": "意志如金，决断分明",
+          "水": "心志如水，遇阻善于绕行"}
 
 CAREER_A = {"HgP": "易得上司长辈提携，事业顺势而上",
             "PgH": "勤勉肯干，但功劳常归于他人",
             "same": "独立性强，宜自主创业或独当一面",
-            "HkP": "常受上级压制，努力不易得到认可",
+            "HkP": "上级要求严格，成绩须慢慢积累才被看见",
             "PkH": "有开拓魄力，但与上司易生摩擦"}
 CAREER_B = {"EgP": "部属同伴得力，基础牢固",
             "PgE": "能培养后辈，团队稳定",
             "same": "根基平稳，守成有余",
-            "EkP": "根基不稳，须防意外变动",
+            "EkP": "根基多变，宜稳扎稳打",
             "PkE": "对下属宜宽严相济，以免失去人心"}
 
 FAMILY_A = {"HgP": "得长辈疼爱", "PgH": "孝敬父母长辈", "same": "与长辈性情相近",
-            "HkP": "与长辈观念不合", "PkH": "与长辈易有顶撞"}
-FAMILY_B = {"EgP": "家庭和睦，家人是坚实的后盾",
-            "PgE": "对家庭尽心尽力，是家中支柱",
-            "same": "家庭关系平稳，彼此相安",
-            "EkP": "家中易生纷扰，需多包容",
-            "PkE": "在家中较为强势，宜多听取家人意见"}
+            "HkP": "与长辈观念常有不同", "PkH": "对长辈说话宜多些委婉"}
+FAMILY_B = {"EgP": "家人是坚实的后盾",
+            "PgE": "是家中出力最多的支柱",
+            "same": "家人之间平稳相安",
+            "EkP": "家中琐事较多，彼此包容便好",
+            "PkE": "家中大事常由己定，不妨多听家人意见"}
+
+FAMILY_P = {"木": "待家人仁厚", "火": "在家热心张罗", "土": "持家踏实可靠",
+            "金": "持家讲规矩", "水": "在家体贴善解人意"}
 
 MARRIAGE_B = {"EgP": "配偶贤能，能助己成事",
-              "PgE": "对配偶体贴照顾，婚姻稳定",
-              "same": "夫妻性情相近，相处融洽",
-              "EkP": "夫妻易生口角，宜彼此体谅",
-              "PkE": "对配偶要求偏多，宜多尊重"}
+              "PgE": "对配偶体贴照顾",
+              "same": "彼此平和融洽",
+              "EkP": "相处中多些体谅与耐心",
+              "PkE": "对配偶宜多些尊重、少些要求"}
 
-CHILDREN_B = {"EgP": "子女孝顺懂事，晚年可得其力",
-              "PgE": "肯为子女操心付出，子女成才可期",
-              "same": "与子女关系亲近，家风和顺",
-              "EkP": "子女较难管教，需耐心引导",
-              "PkE": "管教子女偏严，宜多鼓励少责备"}
-CHILDREN_F = {"大吉": "后代多福", "吉": "后代平安", "中": "家教需多用心",
-              "凶": "多花时间陪伴为好", "大凶": "以身作则最为要紧"}
+MARRIAGE_A = {"HgP": "婚事多得长辈祝福", "PgH": "婚后仍多顾念双方长辈",
+              "same": "夫妻志趣相投", "HkP": "小家宜少受外界干扰",
+              "PkH": "夫妻相处少争高下"}
 
-SOCIAL_A = {"HgP": "与上级和长者相处融洽", "PgH": "乐于帮助他人，人缘不错",
-            "same": "交友讲求志同道合", "HkP": "在人群中常感拘束",
-            "PkH": "锋芒外露，易与人争执"}
+CHILDREN_B = {"EgP": "子女孝顺懂事",
+              "PgE": "肯为子女操心付出",
+              "same": "与子女关系亲近",
+              "EkP": "子女需要更多耐心引导",
+              "PkE": "对子女期望偏高，多鼓励少责备为好"}
+CHILDREN_P = {"木": "以仁厚教子", "火": "以热情感染子女", "土": "以踏实为子女作榜样",
+              "金": "教子讲原则", "水": "善于启发子女"}
+
+CHILDREN_A = {"HgP": "家中长幼有序", "PgH": "上下两代都要照顾",
+              "same": "家风代代相承", "HkP": "外面的压力少带回家",
+              "PkH": "在子女面前收起好胜之心，家中更和乐"}
+
+SOCIAL_A = {"HgP": "与上级和长者相处融洽", "PgH": "乐于帮助他人",
+            "same": "喜与志同道合者往来", "HkP": "在长辈上司面前常感拘束",
+            "PkH": "在上司面前锋芒易露"}
 SOCIAL_B = {"EgP": "身边朋友真诚可靠", "PgE": "肯为朋友出力",
-            "same": "交友圈子稳定", "EkP": "须防小人与是非",
+            "same": "老友相交长久", "EkP": "须防小人与是非",
             "PkE": "对待平辈晚辈宜更谦和"}
 
-SPIRIT_F = {"大吉": "心情舒畅，精神饱满", "吉": "心境平和，精神状态稳定",
-            "中": "时有烦恼，需适时自我调节", "凶": "常有压力与不安，需注意排解",
-            "大凶": "内心多焦虑紧张，需适时倾诉放松"}
+SOCIAL_P = {"木": "待友真诚", "火": "交游广阔", "土": "交友重信",
+            "金": "交友讲义气", "水": "善于结交"}
+
+SPIRIT_A = {"HgP": "心有所依", "PgH": "常为他人操心", "same": "心境自主",
+            "HkP": "时感上方压力", "PkH": "心气高，不甘人后"}
+
+SPIRIT_B = {"EgP": "内心安定", "PgE": "在付出中感到充实", "same": "情绪平稳",
+            "EkP": "易为琐事烦心", "PkE": "对人对己要求偏高"}
 
 WEALTH_A = {"HgP": "常有长辈或上级带来的机会", "PgH": "钱财多为他人付出",
-            "same": "靠自身本事求财", "HkP": "求财多受掣肘",
-            "PkH": "敢闯敢拼，偶有意外之财"}
+            "same": "财路靠自身本事", "HkP": "进财多受掣肘",
+            "PkH": "敢于争取机会"}
 WEALTH_B = {"EgP": "根基稳固，积蓄可观", "PgE": "收支宜有计划",
-            "same": "收入平稳", "EkP": "须防破财与投资失利",
-            "PkE": "财来财去，宜多储蓄"}
+            "same": "收入平稳", "EkP": "投资宜稳，量力而行",
+            "PkE": "钱财宜多留余地"}
+
+WEALTH_P = {"木": "求财重长远", "火": "求财敢作敢为", "土": "求财稳扎稳打",
+            "金": "理财精明有度", "水": "求财善抓时机"}
 
 OLD_B = {"EgP": "晚年有家人照应，生活安乐",
          "PgE": "晚年仍为家人操劳，但心中充实",
          "same": "晚年平稳，衣食无忧",
-         "EkP": "晚年宜防家事烦扰与变动",
+         "EkP": "晚年宜少揽家事烦扰",
          "PkE": "晚年宜放下掌控，安享天伦"}
-OLD_F = {"大吉": "总体晚景安泰", "吉": "总体晚景平顺", "中": "宜及早为晚年储备",
-         "凶": "宜早作安排，减少变数", "大凶": "宜提前规划，注重保健"}
+OLD_A = {"HgP": "福荫绵长", "PgH": "一生付出终得回报", "same": "自得其乐",
+         "HkP": "心境越老越宽", "PkH": "锋芒渐收"}
 
-HEALTH_ADVICE = {"中": "注意劳逸结合", "凶": "定期体检为好", "大凶": "定期体检，并防意外"}
+OLD_P = {"木": "宜舒展心境", "火": "宜放慢脚步", "土": "宜常出门走动",
+         "金": "宜宽以待人", "水": "宜清静养神"}
+
+BALANCE = {"木": "若能兼听他人之言，更见其长", "火": "遇事稍缓一步，更显从容",
+           "土": "多些变通，便更通达", "金": "刚中带柔，更得人心",
+           "水": "定下心来，所长方能成事"}
+
+HEALTH_ADVICE = {"中": "劳逸有度", "凶": "起居有常", "大凶": "起居有常、凡事稳当"}
 
 REL_A = {"HgP": "与上位者关系融洽", "PgH": "对上位者尊敬有加", "same": "与上位者平等相处",
-         "HkP": "与上位者关系紧张", "PkH": "对上位者不够顺从"}
-REL_B = {"EgP": "下属晚辈乐于相助", "PgE": "对下属晚辈关照周到", "same": "与同辈相处融洽",
-         "EkP": "易受下属晚辈拖累", "PkE": "对下属晚辈要求过严"}
-REL_F = {"大吉": "人缘极佳", "吉": "人缘较好", "中": "人际时有摩擦",
-         "凶": "人际多受牵制", "大凶": "人际关系多有波折"}
+         "HkP": "上位者管束较多", "PkH": "对上位者不肯轻易让步"}
+REL_B = {"EgP": "下属晚辈乐于相助", "PgE": "对下属晚辈关照周到", "same": "与同辈往来和睦",
+         "EkP": "易受下属晚辈拖累", "PkE": "对下属晚辈要求偏高"}
+REL_P = {"木": "待人仁厚", "火": "待人热情", "土": "待人诚恳", "金": "待人直率",
+         "水": "待人灵活"}
 
 EFFECT_A = {"HgP": "得上方滋养而更显谦逊", "PgH": "因多付出而更富责任感",
             "same": "主见更强", "HkP": "受压而易趋于内敛", "PkH": "好胜之心愈盛"}
 EFFECT_B = {"EgP": "内心安定从容", "PgE": "待人更加宽厚", "same": "性情稳定少变",
-            "EkP": "情绪易起伏", "PkE": "对人易显严厉"}
+            "EkP": "内心易生不安", "PkE": "对晚辈易显严厉"}
+
+
+BASE_A = {"HgP": "天格{h}相生，上方亦有助力",
+          "PgH": "还要生助天格{h}，心力宜分配得当",
+          "same": "天格亦属{h}，上下气势一贯",
+          "HkP": "天格{h}相克，更需稳住根本",
+          "PkH": "人格克天格{h}，宜少树敌、稳住后方"}
+SUCCESS_B = {"EgP": "有地格{e}相生作后盾",
+             "PgE": "又须照顾地格{e}，宜量力",
+             "same": "地格亦属{e}，后方安稳",
+             "EkP": "地格{e}来克，后方需多照料",
+             "PkE": "人格克地格{e}，宜善待下属"}
 
 
 def health(a, b, h, p, e, f):
@@ -271,15 +304,16 @@ def health(a, b, h, p, e, f):
         clashes.append(f"人格{p}克地格{e}")
         hurt.append(e)
     if not clashes:
-        return f"三才无克，传统上认为身心较为安泰，平日注意{ORGAN[p]}保养即可。"
-    organs = "、".join(dict.fromkeys(ORGAN[x] for x in hurt))
-    return f"{'，'.join(clashes)}，传统上认为宜多留意{organs}，{HEALTH_ADVICE[f]}。"
+        return (f"人格{p}五行应{ORGAN[p]}；天{h}、人{p}、地{e}之间无克，"
+                f"寓意身心安泰，平日养护即可。")
+    organs = "、".join(f"{x}应{ORGAN[x]}" for x in dict.fromkeys(hurt))
+    return f"{h}{p}{e}：{'，'.join(clashes)}；{organs}，宜多顾护，{HEALTH_ADVICE[f]}。"
 
 
 def compose(h, p, e):
     a, b = relation_a(h, p), relation_b(p, e)
-    f = fortune(a, b)
     key = h + p + e
+    f = sancai_fortune(key)
     row = {
         "三才": key,
         "吉凶": f,
@@ -287,37 +321,36 @@ def compose(h, p, e):
         "解释二": f"{key}配置，{A_SHORT[a]}，{B_SHORT[b]}，属{f}。",
         "总论": f"{overview(h, p, e)}。{outlook(a, b, f)}。",
         "性格": f"人格属{p}，{TRAIT[p]}。{CHAR_A[a]}；{CHAR_B[b]}。宜{GUARD[p]}。",
-        "意志": f"{WILL_A[a]}；{WILL_B[b]}。",
-        "事业": f"{CAREER_A[a]}；{CAREER_B[b]}。传统上宜{FIELD[p]}。",
-        "家庭": f"{FAMILY_A[a]}；{FAMILY_B[b]}。",
-        "婚姻": f"人格属{p}，{MARRIAGE_NOTE[p]}；{MARRIAGE_B[b]}。",
-        "子女": f"{CHILDREN_B[b]}，{CHILDREN_F[f]}。",
-        "社交": f"{SOCIAL_A[a]}；{SOCIAL_B[b]}。",
-        "精神": f"{SPIRIT_F[f]}，{SPIRIT_TIP[p]}。",
-        "财运": f"{WEALTH_A[a]}；{WEALTH_B[b]}。",
+        "意志": f"{WILL_P[p]}；{WILL_A[a]}；{WILL_B[b]}。",
+        "事业": f"{CAREER_A[a]}；{CAREER_B[b]}。五行上宜{FIELD[p]}。",
+        "家庭": f"{FAMILY_P[p]}，{FAMILY_A[a]}；{FAMILY_B[b]}。",
+        "婚姻": f"人格属{p}，{MARRIAGE_NOTE[p]}；{MARRIAGE_A[a]}，{MARRIAGE_B[b]}。",
+        "子女": f"{CHILDREN_P[p]}，{CHILDREN_B[b]}；{CHILDREN_A[a]}。",
+        "社交": f"{SOCIAL_P[p]}，{SOCIAL_A[a]}；{SOCIAL_B[b]}。",
+        "精神": f"{SPIRIT_A[a]}，{SPIRIT_B[b]}；{SPIRIT_TIP[p]}。",
+        "财运": f"{WEALTH_P[p]}，{WEALTH_A[a]}；{WEALTH_B[b]}。",
         "健康": health(a, b, h, p, e, f),
-        "老运": f"{OLD_B[b]}；{OLD_F[f]}。",
+        "老运": f"{OLD_B[b]}；{OLD_A[a]}，{OLD_P[p]}。",
         "对基础运的影响": {
-            "EgP": f"地格{e}生人格{p}，基础稳固，易得家人与下属支持。",
-            "PgE": f"人格{p}生地格{e}，基础尚稳，但须付出较多心力。",
-            "same": f"人格与地格同属{p}，基础平稳，境遇变化不大。",
-            "EkP": f"地格{e}克人格{p}，基础不稳，传统上认为易有意外变动。",
-            "PkE": f"人格{p}克地格{e}，基础略有动摇，宜脚踏实地。"}[b],
+            "EgP": f"地格{e}生人格{p}，基础稳固，得家人下属支持",
+            "PgE": f"人格{p}生地格{e}，基础尚稳，须多付心力",
+            "same": f"人格与地格同属{p}，基础平稳，境遇少变",
+            "EkP": f"地格{e}克人格{p}，基础不稳，易有变动",
+            "PkE": f"人格{p}克地格{e}，基础略有动摇，宜脚踏实地"}[b]
+        + "；" + BASE_A[a].format(h=h) + "。",
         "对成功运的影响": {
-            "HgP": f"天格{h}生人格{p}，成功运顺畅，努力易见成果。",
-            "PgH": f"人格{p}生天格{h}，成功需多付出，但终可有成。",
-            "same": f"天格与人格同属{p}，成功运平稳，宜凭自身实力。",
-            "HkP": f"天格{h}克人格{p}，成功运受阻，须加倍努力。",
-            "PkH": f"人格{p}克天格{h}，成功运时有阻滞，宜谦和处事。"}[a],
-        "对人际关系的影响": f"{REL_A[a]}，{REL_B[b]}，{REL_F[f]}。",
-        "对性格的影响": f"人格属{p}，本性{STRENGTH[p]}；此配置下{EFFECT_A[a]}，{EFFECT_B[b]}；宜{GUARD[p]}。",
+            "HgP": f"天格{h}生人格{p}，成功运顺畅，努力易见成果",
+            "PgH": f"人格{p}生天格{h}，成功需多付出，终可有成",
+            "same": f"天格与人格同属{p}，成功运平稳，宜凭自身实力",
+            "HkP": f"天格{h}克人格{p}，成功运受阻，须加倍努力",
+            "PkH": f"人格{p}克天格{h}，成功运时有阻滞，宜谦和处事"}[a]
+        + "；" + SUCCESS_B[b].format(e=e) + "。",
+        "对人际关系的影响": f"人格{p}{REL_P[p]}；{REL_A[a]}，{REL_B[b]}。",
+        "对性格的影响": f"人格属{p}，本性{STRENGTH[p]}；此配置下{EFFECT_A[a]}，{EFFECT_B[b]}；{BALANCE[p]}。",
     }
     return row
 
 
-COLUMNS = ["三才", "吉凶", "解释一", "解释二", "总论", "性格", "意志", "事业", "家庭",
-           "婚姻", "子女", "社交", "精神", "财运", "健康", "老运", "对基础运的影响",
-           "对成功运的影响", "对人际关系的影响", "对性格的影响"]
 LIMITS = {"解释一": 70, "解释二": 40, "总论": 46, "性格": 100, "对性格的影响": 75}
 
 

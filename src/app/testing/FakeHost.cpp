@@ -1,15 +1,46 @@
 #include "app/testing/FakeHost.h"
 
+#include "app/UnknownControl.h"
+
 #include <algorithm>
 
 namespace app::testing {
 
 // ---------------------------------------------------------------- FakeWindow
 
-FakeWindow::FakeWindow(FakeHost& host, std::string layoutKey)
-    : m_host(host), m_name(layoutKey.substr(0, layoutKey.find(':')))
+FakeWindow::FakeWindow(FakeHost& host, const WindowLayout& layout)
+    : m_host(host), m_name(layout.window), m_title(layout.title)
 {
-    declareWindowLayout(*this, layoutKey);
+    for (const ControlSpec& spec : layout.controls) {
+        FakeControl& c = declare(spec.name);
+        c.kind = spec.kind;
+        c.text = spec.caption;
+        c.checked = spec.checked;
+        c.enabled = spec.enabled;
+        c.visible = spec.visible;
+        c.radioGroup = spec.group;
+        c.color = spec.color.value_or(Rgb{});
+        switch (spec.kind) {
+        case ControlKind::Combo:
+            c.items = spec.items;
+            c.currentIndex = spec.items.empty() ? -1 : 0;
+            break;
+        case ControlKind::List:
+            c.headers = spec.items;
+            break;
+        case ControlKind::Pages:
+            c.pageCaptions = spec.items;
+            for (std::size_t i = 0; i < spec.items.size(); ++i)
+                c.pageVisible.push_back(i == 0 || !spec.firstPageOnly);
+            break;
+        case ControlKind::Toolbar:
+            for (std::size_t i = 0; i < spec.items.size(); ++i)
+                c.toolEnabled[static_cast<int>(2 * i)] = true;
+            break;
+        default:
+            break;
+        }
+    }
 }
 
 FakeControl& FakeWindow::declare(std::string_view control)
@@ -36,15 +67,18 @@ FakeControl& FakeWindow::at(ControlName control)
 {
     if (FakeControl* c = find(control))
         return *c;
-    m_unknown.insert(std::string(control));
-    return declare(control);
+    get(control);
+    m_blank = FakeControl{};
+    return m_blank;
 }
 
 const FakeControl* FakeWindow::get(ControlName control) const
 {
     const FakeControl* c = find(control);
-    if (!c)
+    if (!c && control != m_name) {
         m_unknown.insert(std::string(control));
+        reportUnknownControl({m_name, std::string(control)});
+    }
     return c;
 }
 
@@ -418,6 +452,7 @@ std::string FakeWindow::cloneCheckBox(ControlName templateBox, ControlName conta
     get(container);
     const std::string name = std::string(templateBox) + "_" + std::to_string(++m_cloneCounter);
     FakeControl& c = declare(name);
+    c.kind = ControlKind::Check;
     c.text = caption;
     c.checked = checked;
     c.container = container;
@@ -431,6 +466,7 @@ std::string FakeWindow::cloneCheckBox(ControlName templateBox, ControlName conta
 
 void FakeWindow::destroyControl(ControlName control)
 {
+    get(control);
     if (auto it = m_controls.find(control); it != m_controls.end())
         m_controls.erase(it);
     std::erase(m_cloneOrder, std::string(control));
@@ -451,6 +487,7 @@ std::vector<std::string> FakeWindow::clonedBoxes() const
 
 void FakeWindow::on(ControlName control, EventKind kind, Handler handler)
 {
+    get(control);
     m_handlers[{std::string(control), kind}] = std::move(handler);
 }
 
@@ -464,6 +501,7 @@ void FakeWindow::close()
 
 bool FakeWindow::fire(std::string_view control, EventKind kind, int index)
 {
+    get(control);
     auto it = m_handlers.find({std::string(control), kind});
     if (it == m_handlers.end())
         return false;
@@ -474,14 +512,17 @@ bool FakeWindow::fire(std::string_view control, EventKind kind, int index)
 
 void FakeWindow::click(std::string_view control)
 {
-    if (FakeControl* c = find(control); c && (!c->enabled || !c->visible))
+    FakeControl* c = find(control);
+    if (!c) {
+        get(control);
         return;
-    if (FakeControl* c = find(control)) {
-        if (!c->radioGroup.empty())
-            setChecked(control, true);
-        else if (control.starts_with("选择框"))
-            c->checked = !c->checked;
     }
+    if (!c->enabled || !c->visible)
+        return;
+    if (!c->radioGroup.empty())
+        setChecked(control, true);
+    else if (c->kind == ControlKind::Check)
+        c->checked = !c->checked;
     fire(control, EventKind::Clicked);
 }
 
@@ -528,21 +569,24 @@ void FakeWindow::closeByUser()
 
 // ---------------------------------------------------------------- FakeHost
 
-FakeHost::FakeHost() : m_main(std::make_unique<FakeWindow>(*this, "NestlingMain")) {}
+FakeHost::FakeHost() : m_main(std::make_unique<FakeWindow>(*this, *windowLayout(names::NestlingMain))) {}
 
 FakeHost::~FakeHost() = default;
 
 Window* FakeHost::openWindow(std::string_view windowName, WindowMode mode, Window* owner)
 {
-    m_windows.push_back(std::make_unique<FakeWindow>(*this, std::string(windowName)));
+    const WindowLayout* layout = windowLayout(windowName);
+    if (!layout)
+        return nullptr;
+    m_windows.push_back(std::make_unique<FakeWindow>(*this, *layout));
     m_opened.push_back(
-        {std::string(windowName), mode, owner ? owner->windowName() : std::string("NestlingMain")});
+        {std::string(windowName), mode, owner ? owner->windowName() : std::string(names::NestlingMain)});
     return m_windows.back().get();
 }
 
 FakeWindow* FakeHost::find(std::string_view windowName)
 {
-    if (windowName == "NestlingMain")
+    if (windowName == names::NestlingMain)
         return m_main.get();
     for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it)
         if (!(*it)->isClosed() && (*it)->windowName() == windowName)
@@ -555,7 +599,7 @@ Window* FakeHost::findWindow(std::string_view windowName)
     return find(windowName);
 }
 
-MessageAnswer FakeHost::messageBox(const store::Message& message)
+MessageAnswer FakeHost::messageBox(const core::Message& message)
 {
     m_messages.push_back(message);
     if (m_answers.empty())

@@ -5,6 +5,7 @@
 // recorded and answered from a queue, and posted work runs when the test says so (or at once).
 #include "app/Controls.h"
 #include "app/Skins.h"
+#include "app/WindowLayouts.h"
 
 #include <deque>
 #include <map>
@@ -18,6 +19,7 @@ namespace app::testing {
 
 struct FakeControl
 {
+    ControlKind kind = ControlKind::Label;
     std::string text;
     Rgb color;
     std::vector<std::string> items;
@@ -50,8 +52,9 @@ class FakeHost;
 class FakeWindow : public Window
 {
 public:
-    // layoutKey: a window name, or a form key such as names::NestlingContenSinglePage.
-    FakeWindow(FakeHost& host, std::string layoutKey);
+    // Builds the window's controls from its layout (a window name, or a form key such as
+    // names::NestlingContenSinglePage).
+    FakeWindow(FakeHost& host, const WindowLayout& layout);
 
     // --- Window ---
     std::string windowName() const override { return m_name; }
@@ -115,21 +118,21 @@ public:
     void close() override;
 
     // --- for tests ---
-    // Declares a control (the window layouts do this for every control the real window has).
-    FakeControl& declare(std::string_view control);
+    // The state of a control, or null when the window has none of that name.
     FakeControl* find(std::string_view control);
     const FakeControl* find(std::string_view control) const;
     bool isClosed() const { return m_closed; }
     // Every control the window has (declared or made at run time).
     std::vector<std::string> controlNames() const;
-    // Names written or read that the window does not have: a handler addressing a wrong control.
+    // Names addressed that the window does not have (each is reported as an UnknownControl first).
     const std::set<std::string>& unknownControls() const { return m_unknown; }
     // Controls made by cloneCheckBox that still exist, in creation order.
     std::vector<std::string> clonedBoxes() const;
     // The last pop-up menu shown.
     const std::string& lastPopUp() const { return m_lastPopUp; }
 
-    // User actions: each changes the state as the real control would, then fires the event.
+    // User actions: each changes the state as the real control would, then fires the event. A
+    // control the window does not have is reported, as the window logic's calls are.
     bool fire(std::string_view control, EventKind kind, int index = -1);
     void click(std::string_view control); // buttons; radios get checked; check boxes toggle
     void clickTool(std::string_view toolbar, int index);
@@ -143,6 +146,8 @@ public:
     void closeByUser(); // Closed event, then the window is gone
 
 private:
+    FakeControl& declare(std::string_view control);
+    // The control to change or read; a name the window lacks is reported and answers from a blank.
     FakeControl& at(ControlName control);
     const FakeControl* get(ControlName control) const;
 
@@ -154,6 +159,7 @@ private:
     std::vector<std::string> m_cloneOrder;
     mutable std::set<std::string> m_unknown;
     std::string m_lastPopUp;
+    FakeControl m_blank;
     int m_cloneCounter = 0;
     bool m_closed = false;
 };
@@ -169,7 +175,7 @@ public:
     void showMainWindow() override { m_mainShown = true; }
     Window* openWindow(std::string_view windowName, WindowMode mode, Window* owner = nullptr) override;
     Window* findWindow(std::string_view windowName) override;
-    MessageAnswer messageBox(const store::Message& message) override;
+    MessageAnswer messageBox(const core::Message& message) override;
     bool openWithDesktop(const std::string& file) override;
     std::optional<std::string> chooseSaveFile(const std::string& suggestedName,
                                               const std::string& filter) override;
@@ -192,7 +198,7 @@ public:
     };
     const std::vector<OpenedWindow>& openedWindows() const { return m_opened; }
 
-    const std::vector<store::Message>& messages() const { return m_messages; }
+    const std::vector<core::Message>& messages() const { return m_messages; }
     void clearMessages() { m_messages.clear(); }
     // The answers the next message boxes give (Ok once the queue is empty).
     void setNextAnswer(MessageAnswer answer) { m_answers.push_back(answer); }
@@ -221,7 +227,7 @@ private:
     std::unique_ptr<FakeWindow> m_main;
     std::vector<std::unique_ptr<FakeWindow>> m_windows;
     std::vector<OpenedWindow> m_opened;
-    std::vector<store::Message> m_messages;
+    std::vector<core::Message> m_messages;
     std::deque<MessageAnswer> m_answers;
     std::vector<std::string> m_desktop;
     std::deque<std::optional<std::string>> m_saveFiles;
@@ -237,9 +243,5 @@ private:
     bool m_desktopResult = true;
     bool m_skinFails = false;
 };
-
-// Declares the controls of a window with their form state (items, checked radios, radio groups,
-// list headers, page counts), as the Qt window has them.
-void declareWindowLayout(FakeWindow& window, std::string_view windowName);
 
 } // namespace app::testing

@@ -1,22 +1,25 @@
-#include "gui/pages/Pages.h"
-
+#include "gui/LayoutWidgets.h"
 #include "gui/NameListView.h"
 #include "gui/Widgets.h"
+#include "gui/pages/Pages.h"
 
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace gui {
 
+namespace n = app::names;
+
 HighScorePage::HighScorePage(QWidget* parent) : QWidget(parent)
 {
+    LayoutWidgets make(n::NestlingMain, this);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(makeListGroup(this, "姓名列表(双击姓名可查看详细解释)",
-                                    makeList(this, "超级列表框_高分起名", nameColumns())));
+    layout->addWidget(makeFrameGroup(this, kNameListTitle, make.list(this, n::超级列表框_高分起名)));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(makeButton(this, "按钮_高分暂停", "暂停"));
-    buttons->addWidget(makeButton(this, "按钮_再生成一次", "不满意?再生成一次"));
-    buttons->addWidget(makeButton(this, "按钮_高分导出", "导出列表"));
+    buttons->addWidget(make.button(this, n::按钮_高分暂停));
+    buttons->addWidget(make.button(this, n::按钮_再生成一次));
+    buttons->addWidget(make.button(this, n::按钮_高分导出));
     layout->addLayout(buttons);
 }
 

@@ -1,10 +1,14 @@
 #pragma once
 
-// The twelve pages of the main page control 高级选择夹1, one class each. A page only builds its
-// named controls; what they do is the window logic's (src/app), bound by control name.
+// The twelve pages of the main page control 高级选择夹1, one class each. A page only places its named
+// controls, made from the main window's layout rows; what they do is the window logic's (src/app),
+// bound by control name.
 #include <QWidget>
 
 namespace gui {
+
+// The title of the group box round a list of names.
+inline constexpr const char* kNameListTitle = "姓名列表(双击姓名可查看详细解释)";
 
 #define NESTLING_PAGE(ClassName)                                                                             \
     class ClassName : public QWidget                                                                         \

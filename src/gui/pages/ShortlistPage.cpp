@@ -1,29 +1,30 @@
-#include "gui/pages/Pages.h"
-
+#include "gui/LayoutWidgets.h"
 #include "gui/NameListView.h"
 #include "gui/Widgets.h"
-#include "reports/Comparison.h"
+#include "gui/pages/Pages.h"
 
+#include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace gui {
 
+namespace n = app::names;
+
 ShortlistPage::ShortlistPage(QWidget* parent) : QWidget(parent)
 {
+    LayoutWidgets make(n::NestlingMain, this);
     auto* layout = new QVBoxLayout(this);
-    QLabel* hint = makeLabel(this, "", "透明标签_收藏说明");
+    QLabel* hint = make.label(this, n::透明标签_收藏说明);
     hint->setWordWrap(true);
     layout->addWidget(hint);
-    QStringList headers;
-    for (const std::string& header : reports::comparisonHeaders())
-        headers << qs(header);
-    layout->addWidget(makeListGroup(this, "收藏的名字(并排比较;双击姓名可查看详细解释)",
-                                    makeList(this, "超级列表框_收藏列表", headers)),
+    layout->addWidget(makeFrameGroup(this, "收藏的名字(并排比较;双击姓名可查看详细解释)",
+                                     make.list(this, n::超级列表框_收藏列表)),
                       1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(makeButton(this, "按钮_收藏删除", "删除选中"));
-    buttons->addWidget(makeButton(this, "按钮_收藏导出", "导出列表"));
+    buttons->addWidget(make.button(this, n::按钮_收藏删除));
+    buttons->addWidget(make.button(this, n::按钮_收藏导出));
     layout->addLayout(buttons);
 }
 

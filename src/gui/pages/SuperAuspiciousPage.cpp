@@ -1,37 +1,35 @@
-#include "gui/pages/Pages.h"
-
+#include "gui/LayoutWidgets.h"
 #include "gui/NameListView.h"
 #include "gui/Widgets.h"
+#include "gui/pages/Pages.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace gui {
 namespace {
 
-QGroupBox* filterPanel(QWidget* parent)
+namespace n = app::names;
+
+// Four rows: the limiter, then its five element boxes.
+QGroupBox* filterPanel(LayoutWidgets& make, QWidget* parent)
 {
     QGroupBox* panel = makeGroup(parent, "请设置五行筛选条件");
     auto* grid = new QGridLayout(panel);
-    const std::pair<const char*, const char*> limiters[] = {
-        {"选择框_第二个字五行限定", "第二个字五行限定"},
-        {"选择框_第三个字五行限定", "第三个字五行限定"},
-        {"选择框_所有字必带五行", "所有字必须带五行(含姓)"},
-        {"选择框_所有字不能带五行", "所有字不能带五行(含姓)"},
+    const n::Name rows[4][6] = {
+        {n::选择框_第二个字五行限定, n::选择框_金0, n::选择框_木0, n::选择框_水0, n::选择框_火0,
+         n::选择框_土0},
+        {n::选择框_第三个字五行限定, n::选择框_金1, n::选择框_木1, n::选择框_水1, n::选择框_火1,
+         n::选择框_土1},
+        {n::选择框_所有字必带五行, n::选择框_金2, n::选择框_木2, n::选择框_水2, n::选择框_火2, n::选择框_土2},
+        {n::选择框_所有字不能带五行, n::选择框_金3, n::选择框_木3, n::选择框_水3, n::选择框_火3,
+         n::选择框_土3},
     };
-    const char* const elements[] = {"金", "木", "水", "火", "土"};
-    for (int row = 0; row < 4; ++row) {
-        // In the form, row 2 (all characters must carry the elements) is on with all five elements.
-        QCheckBox* limiter = makeCheck(panel, limiters[row].first, limiters[row].second, row == 2);
-        limiter->setEnabled(row >= 2);
-        grid->addWidget(limiter, row, 0);
-        for (int i = 0; i < 5; ++i) {
-            const std::string name = std::string("选择框_") + elements[i] + std::to_string(row);
-            QCheckBox* box = makeCheck(panel, name, elements[i], row == 2);
-            box->setEnabled(row == 2);
-            grid->addWidget(box, row, i + 1);
-        }
-    }
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 6; ++column)
+            grid->addWidget(make.check(panel, rows[row][column]), row, column);
     return panel;
 }
 
@@ -39,9 +37,10 @@ QGroupBox* filterPanel(QWidget* parent)
 
 SuperAuspiciousPage::SuperAuspiciousPage(QWidget* parent) : QWidget(parent)
 {
+    LayoutWidgets make(n::NestlingMain, this);
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
-    left->addWidget(filterPanel(this));
+    left->addWidget(filterPanel(make, this));
     QGroupBox* why = makeGroup(this, "超“吉”筛选原理");
     auto* whyLayout = new QVBoxLayout(why);
     QLabel* text = makeLabel(
@@ -53,15 +52,12 @@ SuperAuspiciousPage::SuperAuspiciousPage(QWidget* parent) : QWidget(parent)
     whyLayout->addWidget(text);
     left->addWidget(why);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(makeButton(this, "按钮_超吉生成", "生成"));
-    buttons->addWidget(makeButton(this, "按钮_超吉暂停", "暂停"));
-    buttons->addWidget(makeButton(this, "按钮_超吉导出", "导出"));
+    for (n::Name button : {n::按钮_超吉生成, n::按钮_超吉暂停, n::按钮_超吉导出})
+        buttons->addWidget(make.button(this, button));
     left->addLayout(buttons);
     left->addStretch();
     layout->addLayout(left, 2);
-    layout->addWidget(makeListGroup(this, "姓名列表(双击姓名可查看详细解释)",
-                                    makeList(this, "超级列表框_超吉起名", nameColumns())),
-                      3);
+    layout->addWidget(makeFrameGroup(this, kNameListTitle, make.list(this, n::超级列表框_超吉起名)), 3);
 }
 
 } // namespace gui

@@ -1,5 +1,6 @@
 #include "app/ControlNames.h"
 #include "gui/Icons.h"
+#include "gui/LayoutWidgets.h"
 #include "gui/Widgets.h"
 #include "gui/windows/SecondaryWindows.h"
 
@@ -11,13 +12,13 @@ namespace gui {
 
 AboutWindow::AboutWindow(QWidget* parent) : BaseWindow(parent)
 {
-    setObjectName(QStringLiteral("AboutUs"));
-    setWindowTitle(QStringLiteral("关于软件"));
+    LayoutWidgets make(app::names::AboutUs, this);
+    make.nameWindow(this);
     auto* central = new QWidget(this);
     auto* row = new QHBoxLayout(central);
-    QLabel* picture = makeLabel(central, "", "图片框1");
+    auto* picture = new QLabel(central);
     picture->setPixmap(productPicture(96));
-    row->addWidget(picture);
+    row->addWidget(make.picture(picture, app::names::图片框1));
     auto* text = new QVBoxLayout;
     QLabel* product = makeLabel(central, app::kProductName);
     QFont big = product->font();
@@ -25,7 +26,7 @@ AboutWindow::AboutWindow(QWidget* parent) : BaseWindow(parent)
     big.setBold(true);
     product->setFont(big);
     text->addWidget(product);
-    text->addWidget(makeLabel(central, "版本：V23.0"));
+    text->addWidget(makeLabel(central, std::string("版本：") + app::kVersion));
     text->addWidget(makeLabel(central, "宝宝起名、姓名评分、生辰八字与育儿知识。"));
     text->addStretch();
     auto* buttons = new QHBoxLayout;

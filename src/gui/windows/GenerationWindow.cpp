@@ -1,41 +1,43 @@
-#include "gui/Widgets.h"
+#include "gui/LayoutWidgets.h"
 #include "gui/windows/SecondaryWindows.h"
 
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace gui {
 
 GenerationWindow::GenerationWindow(QWidget* parent) : BaseWindow(parent)
 {
-    setObjectName(QStringLiteral("设置辈份"));
-    setWindowTitle(QStringLiteral("设置辈份"));
+    namespace n = app::names;
     auto* central = new QWidget(this);
+    LayoutWidgets make(n::设置辈份, central);
+    make.nameWindow(this);
     auto* layout = new QVBoxLayout(central);
-    auto* group = new QButtonGroup(central);
     auto* grid = new QGridLayout;
-    grid->addWidget(makeRadio(central, group, "单选框_不设置辈份", "不设置辈份", true), 0, 0, 1, 2);
-    grid->addWidget(makeRadio(central, group, "单选框_设置第二个字", "第  二  个字设定为"), 1, 0);
-    QLineEdit* second = makeEdit(central, "编辑框_第二个字", "志");
-    second->setMaximumWidth(60);
-    grid->addWidget(second, 1, 1);
-    grid->addWidget(makeLabel(central, "设定第二个字如李\"志\"强的\"志\"", "透明标签1"), 1, 2);
-    grid->addWidget(makeRadio(central, group, "单选框_设置第三个字", "第  三  个字设定为"), 2, 0);
-    QLineEdit* third = makeEdit(central, "编辑框_第三个字", "强");
-    third->setMaximumWidth(60);
-    grid->addWidget(third, 2, 1);
-    grid->addWidget(makeLabel(central, "设定第三个字如李志\"强\"的\"强\"", "透明标签2"), 2, 2);
+    grid->addWidget(make.radio(central, n::单选框_不设置辈份), 0, 0, 1, 2);
+    const n::Name rows[2][3] = {{n::单选框_设置第二个字, n::编辑框_第二个字, n::透明标签1},
+                                {n::单选框_设置第三个字, n::编辑框_第三个字, n::透明标签2}};
+    for (int row = 1; row <= 2; ++row) {
+        const auto& [radio, edit, example] = rows[row - 1];
+        grid->addWidget(make.radio(central, radio), row, 0);
+        QLineEdit* character = make.edit(central, edit);
+        character->setMaximumWidth(60);
+        grid->addWidget(character, row, 1);
+        grid->addWidget(make.label(central, example), row, 2);
+    }
     layout->addLayout(grid);
-    QLabel* advice =
-        makeLabel(central, "高分模式下建议不设置辈份,设置后生成名字较少,且很难取得高分名字", "透明标签3");
+    QLabel* advice = make.label(central, n::透明标签3);
     advice->setWordWrap(true);
     layout->addWidget(advice);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(makeButton(central, "按钮_辈份确定", "确定"));
-    buttons->addWidget(makeButton(central, "按钮_辈份取消", "取消"));
+    buttons->addWidget(make.button(central, n::按钮_辈份确定));
+    buttons->addWidget(make.button(central, n::按钮_辈份取消));
     layout->addLayout(buttons);
     setCentralWidget(central);
     resize(430, 180);

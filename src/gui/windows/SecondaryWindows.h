@@ -1,9 +1,18 @@
 #pragma once
 
-// The secondary windows, one class each. Like the pages, they only build their named controls.
+// The secondary windows, one class each. Like the pages, they only place their named controls.
 #include "gui/BaseWindow.h"
 
+class QVBoxLayout;
+
 namespace gui {
+
+class LayoutWidgets;
+
+// The frame of the windows that show our pages (name detail, reading): names the window, adds the
+// browser toolbar, the status bar and the thin line under the toolbar; returns the central widget's
+// layout, where the window places its views.
+QVBoxLayout* buildBrowserFrame(BaseWindow* window, LayoutWidgets& make);
 
 // NestlingWaiting "请稍等": the animation, the text and a progress bar shown when a run reports how
 // far it is.

@@ -1,7 +1,8 @@
-#include "gui/Widgets.h"
+#include "gui/LayoutWidgets.h"
 #include "gui/windows/SecondaryWindows.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
@@ -9,20 +10,16 @@ namespace gui {
 
 WaitingWindow::WaitingWindow(QWidget* parent) : BaseWindow(parent)
 {
-    setObjectName(QStringLiteral("NestlingWaiting"));
-    setWindowTitle(QStringLiteral("请稍等"));
+    namespace n = app::names;
+    LayoutWidgets make(n::NestlingWaiting, this);
+    make.nameWindow(this);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     auto* row = new QHBoxLayout;
-    auto* spinner = new SpinnerWidget(central);
-    spinner->setObjectName(QStringLiteral("图片框1"));
-    row->addWidget(spinner);
-    row->addWidget(makeLabel(central, "正在生成,请稍等一下......", "标签_请稍等"), 1);
+    row->addWidget(make.picture(new SpinnerWidget(central), n::图片框1));
+    row->addWidget(make.label(central, n::标签_请稍等), 1);
     layout->addLayout(row);
-    auto* progress = new QProgressBar(central);
-    progress->setObjectName(QStringLiteral("进度条1"));
-    progress->hide();
-    layout->addWidget(progress);
+    layout->addWidget(make.progress(central, n::进度条1));
     setCentralWidget(central);
     resize(340, 110);
 }

@@ -1,21 +1,25 @@
+#include "gui/LayoutWidgets.h"
 #include "gui/Widgets.h"
 #include "gui/windows/SecondaryWindows.h"
 
 #include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace gui {
 
 WordWindow::WordWindow(QWidget* parent) : BaseWindow(parent)
 {
-    setObjectName(QStringLiteral("NestlingWord"));
-    setWindowTitle(QStringLiteral("汉字查询"));
+    namespace n = app::names;
+    LayoutWidgets make(n::NestlingWord, this);
+    make.nameWindow(this);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(makeLabel(central, "请输入要查询的汉字:"));
     auto* row = new QHBoxLayout;
-    row->addWidget(makeEdit(central, "编辑框1"), 1);
-    row->addWidget(makeButton(central, "按钮_查询", "查询"));
+    row->addWidget(make.edit(central, n::编辑框1), 1);
+    row->addWidget(make.button(central, n::按钮_查询));
     layout->addLayout(row);
     setCentralWidget(central);
     resize(320, 100);

@@ -5,8 +5,10 @@ import os
 import re
 from collections import Counter
 
-from . import rules
+from . import rules, schema, senses
 from .sources import gbk_ok, read_tsv
+
+Row = schema.row_type("XW_CNWord")
 
 
 def gb2312_chars():
@@ -116,17 +118,15 @@ def clean_text(s):
 
 
 # definitions of people, places and works: left out of the word list
-_PROPER = re.compile(r"(人|族)。|人之一|^(唐|宋|元|明|清|汉|晋|隋|周|秦|战国|春秋|西汉|东汉|北宋|南宋|三国|"
+_PROPER = re.compile(r"(人|族)。|人之一|^(唐|宋|元|明|清|汉|晋|隋|周|秦)(代|朝|初|末|时|人|，)|^(战国|春秋|西汉|东汉|北宋|南宋|三国|"
                      r"五代|近代|现代|当代|古代)|运动员|演员|作家|画家|诗人|词人|学家|首都|城市|省会|国名|"
                      r"地名|人名|书名|曲名|诗集|总集|小说|电影|神话|帝王|皇帝|年号|剧本|建立者|，字|^即|^见|^同“|^亦作|^也作|詈|骂|"
                      r"贬义|王八|死")
-_NUM = re.compile(r"^\s*(\d+\.|[①-⑩])\s*")
 
 
 def first_sense(definition):
-    d = definition.replace("\r", "\n")
-    d = re.split(r"\n|(?=[②-⑩])|\s(?=\d+\.)", d)[0]
-    d = _NUM.sub("", d).strip()
+    """The word's modern sense (see senses.py), cut to 60 characters."""
+    d = senses.modern_sense(definition)
     d = d.replace("<", "").replace(">", "")
     if len(d) > 60:
         cut = d[:60]
@@ -193,7 +193,8 @@ def build(ctx):
     """Return (rows, stats)."""
     src = ctx.src
     uh = ctx.unihan
-    chars = sorted(set(gb2312_chars()) | list_chars(src), key=gbk_code)
+    chars = sorted(set(gb2312_chars()) | list_chars(src) | set(getattr(ctx, "more_chars", ())),
+                   key=gbk_code)
     ov = read_overrides(src)
     meanings = read_meanings(src)
     trad_auto = dict(zip(chars, ctx.opencc([c for c in chars], "s2t.json")))
@@ -243,6 +244,7 @@ def build(ctx):
             stats["基本解释"]["CC-CEDICT" if basic else "none"] += 1
         det = detailed(c, ctx.explanation_dir, ctx.freq, ctx.unsuitable_words)
         stats["详细解释"]["cnchar-data" if det else "none"] += 1
-        rows.append((i, gbk_code(c), c, c, t, simp_strokes, kx, py1, py2, ini, fin, rad, el, wb,
-                     basic, det))
+        rows.append(Row(Id=i, code=gbk_code(c), 汉字=c, 简体=c, 繁体=t, 简体笔画数=simp_strokes,
+                        繁体笔画数=kx, 拼音1=py1, 拼音2=py2, 声母=ini, 韵母=fin, 部首=rad, 五行属性=el,
+                        五笔=wb, 基本解释=basic, 详细解释=det))
     return rows, stats, chars, meanings

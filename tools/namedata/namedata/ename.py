@@ -4,8 +4,10 @@ import os
 import re
 import subprocess
 
-from . import translit
+from . import schema, translit
 from .sources import read_tsv
+
+Row = schema.row_type("XW_EName")
 
 DIGRAPHS = ("sh", "ch", "th", "zh")
 
@@ -41,6 +43,20 @@ def espeak_phones(names):
                                capture_output=True, check=True)
             lines.append(r.stdout.decode("utf-8").strip())
     return {n: translit.ipa_to_phones(l) for n, l in zip(names, lines)}
+
+
+ADDED_SEX = {"男": 1, "女": 2, "男女": 3}
+
+
+def read_added_names(src):
+    """Names parents choose today that the packaged lists lack: name -> sex bits (1 male, 2 female)."""
+    out = {}
+    for r in read_tsv(os.path.join(src, "english", "added-names.tsv"), 2):
+        if r[0] and r[1] in ADDED_SEX:
+            out[r[0]] = ADDED_SEX[r[1]]
+        elif r[0]:
+            raise RuntimeError(f"data-src/english/added-names.tsv: {r[0]}: sex must be 男, 女 or 男女")
+    return out
 
 
 def load_table(src):
@@ -148,6 +164,8 @@ def build(ctx, warn):
         sex[n] = 1
     for n in female:
         sex[n] = 3 if sex.get(n) == 1 else 2
+    for n, s in read_added_names(ctx.src).items():
+        sex[n] = sex.get(n, 0) | s
     names = sorted(sex, key=lambda n: (n.lower(), n))
     cmu = read_cmudict(os.path.join(ctx.cmudict_dir, "data/dict.txt"), names)
     phones, n_espeak = phones_for(names, cmu)
@@ -173,7 +191,8 @@ def build(ctx, warn):
         source[how] += 1
         m = meanings.get(n, ["", "", "", ""])
         letters = sum(1 for ch in n if ch.isalpha())
-        rows.append((i, low[:1], e2, n, str(letters), sex[n], word, m[3], m[2], m[1]))
+        rows.append(Row(Id=i, EIndex=low[:1], EIndex2=e2, Name=n, NameLength=str(letters), Sex=sex[n],
+                        Cnword=word, Morphology=m[3], Languag=m[2], Mean=m[1]))
     held = {n: f for n, f in ref.items() if held_out(n)}
     tuning = {n: f for n, f in ref.items() if not held_out(n)}
     if not meanings:

@@ -49,6 +49,7 @@ APT = {
         "usr/share/unicode/Unihan_RadicalStrokeCounts.txt.bz2",
         "usr/share/unicode/Unihan_IRGSources.txt.bz2",
         "usr/share/unicode/Unihan_Readings.txt.bz2",
+        "usr/share/unicode/Unihan_OtherMappings.txt.bz2",
         "usr/share/unicode/Unihan_Variants.txt.bz2",
     ]),
     "rime-data-wubi": ("0.0~git20200908.f1876f0-3",

@@ -4,7 +4,7 @@ import json
 import os
 import re
 
-from . import cnword, rules
+from . import cnword, rules, schema
 from .sources import gbk_ok, is_gbk_hanzi
 
 
@@ -69,10 +69,12 @@ def build(ctx):
             dropped["non-GBK or placeholder"] += 1
             continue
         kept.append((title, author, text))
-    rows = [(i, t, a, x, name_characters(x, name_chars), len(x)) for i, (t, a, x) in enumerate(kept, 1)]
+    Poem, Poet = schema.row_type("XW_全唐诗"), schema.row_type("XW_Poet")
+    rows = [Poem(Id=i, 标题=t, 作者=a, 内容=x, 首字母=name_characters(x, name_chars), 内容长度=len(x))
+            for i, (t, a, x) in enumerate(kept, 1)]
     counts = {}
-    for _i, _t, a, *_ in rows:
-        counts[a] = counts.get(a, 0) + 1
+    for r in rows:
+        counts[r.作者] = counts.get(r.作者, 0) + 1
     order = sorted(counts.items(), key=lambda kv: (-kv[1], kv[0].encode("gbk")))
-    poets = [(i, a, str(n), i) for i, (a, n) in enumerate(order, 1)]
+    poets = [Poet(Id=i, Poet=a, PoemCount=str(n), OrderId=i) for i, (a, n) in enumerate(order, 1)]
     return rows, poets, {"source poems": len(poems), "dropped": dropped}

@@ -1,52 +1,50 @@
-"""The nine table layouts of namedata.db, in their fixed order."""
+"""The nine table layouts of namedata.db, in their fixed order, read from data-src/tables.txt: the
+one file that gives them, which the program's build reads as well.
 
-I = ("Integer", 10)
+TABLES holds (name, [(column, (type, length)), ...]) per table; row_type(name) is the named tuple
+of one row of the table, its fields the column names in table order, so the table builders fill
+every column by its name."""
+import collections
+import os
+
+LAYOUT_FILE = os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(os.path.dirname(
+    os.path.abspath(__file__))))), "data-src", "tables.txt")
 
 
-def V(n):
-    return ("VarChar", n)
+def read_layouts(path=LAYOUT_FILE):
+    """The tables of the layout file: a "table NAME CONSTANT NAMESPACE" line, then one line a column
+    ("NAME TYPE LENGTH CONSTANT"); a table without column lines has the columns of the table
+    before it."""
+    tables = []
+    with open(path, encoding="utf-8") as f:
+        for number, line in enumerate(f, 1):
+            words = line.split()
+            if not words or words[0].startswith("#"):
+                continue
+            if words[0] == "table" and len(words) == 4:
+                tables.append((words[1], []))
+            elif line[0] in " \t" and len(words) == 4 and words[2].isdigit() and tables:
+                tables[-1][1].append((words[0], (words[1], int(words[2]))))
+            else:
+                raise RuntimeError(f"{path}:{number}: malformed line {line.rstrip()!r}")
+    for i, (name, cols) in enumerate(tables):
+        if not cols:
+            if i == 0:
+                raise RuntimeError(f"{path}: table {name} has no columns")
+            tables[i] = (name, tables[i - 1][1])
+    return tables
 
 
-ARTICLE = [("ID", I), ("分类ID", V(50)), ("分类标题", V(20)), ("标题", V(100)), ("内容", V(2000))]
+TABLES = read_layouts()
+_ROW_TYPES = {name: collections.namedtuple("Row_" + name, [c for c, _ in cols]) for name, cols in TABLES}
 
-TABLES = [
-    ("XW_CNWord", [
-        ("Id", I), ("code", I), ("汉字", V(2)), ("简体", V(2)), ("繁体", V(2)),
-        ("简体笔画数", I), ("繁体笔画数", I), ("拼音1", V(20)), ("拼音2", V(20)),
-        ("声母", V(1)), ("韵母", V(3)), ("部首", V(1)), ("五行属性", V(2)), ("五笔", V(4)),
-        ("基本解释", V(700)), ("详细解释", V(700))]),
-    ("XW_三才配置", [
-        ("Id", I), ("三才", V(6)), ("吉凶", V(4)), ("解释一", V(140)), ("解释二", V(80)),
-        ("总论", V(92)), ("性格", V(200)), ("意志", V(100)), ("事业", V(100)), ("家庭", V(100)),
-        ("婚姻", V(100)), ("子女", V(100)), ("社交", V(100)), ("精神", V(100)), ("财运", V(100)),
-        ("健康", V(100)), ("老运", V(100)), ("对基础运的影响", V(100)), ("对成功运的影响", V(100)),
-        ("对人际关系的影响", V(100)), ("对性格的影响", V(150))]),
-    ("XW_八一灵动数", [
-        ("Id", I), ("吉凶", V(4)), ("解释一", V(100)), ("解释二", V(100)), ("解释三", V(1000)),
-        ("基业", V(1000)), ("家庭", V(1000)), ("健康", V(1000)), ("含义", V(1000)),
-        ("数理暗示", V(1000))]),
-    ("XW_EName", [
-        ("Id", I), ("EIndex", V(1)), ("EIndex2", V(2)), ("Name", V(20)), ("NameLength", V(10)),
-        ("Sex", I), ("Cnword", V(50)), ("Morphology", V(20)), ("Languag", V(20)), ("Mean", V(20))]),
-    ("XW_Poet", [("Id", I), ("Poet", V(10)), ("PoemCount", V(10)), ("OrderId", I)]),
-    ("XW_全唐诗", [("Id", I), ("标题", V(30)), ("作者", V(10)), ("内容", V(1000)),
-                 ("首字母", V(400)), ("内容长度", I)]),
-    ("XW_育儿百科", ARTICLE),
-    ("XW_算命风水", ARTICLE),
-    ("XW_百家姓", [("Id", I), ("姓", V(8)), ("姓氏起源", V(1000)), ("聚集地", V(1000)),
-                ("历史名人", V(1000))]),
-]
 
-COLUMN_COUNTS = [16, 21, 10, 10, 4, 6, 5, 5, 5]
+def row_type(name):
+    """The named tuple of a row of the table: Row(Id=1, 汉字="涵", ...)."""
+    return _ROW_TYPES[name]
 
 
 def create_sql(name, columns):
     return "create table %s (%s)" % (
         name, ",".join("%s %s(%d)" % (c, t, n) for c, (t, n) in columns))
 
-
-def columns_of(name):
-    for n, cols in TABLES:
-        if n == name:
-            return cols
-    raise KeyError(name)

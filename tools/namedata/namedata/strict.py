@@ -29,15 +29,15 @@ def strict_problems(src, chars, meanings, surname_rows, yr, sm, n81, sancai):
             problems.append(f"character {c}: no meaning in data-src/meanings")
     written = {r[0]: r for r in read_tsv(os.path.join(src, "surnames.tsv"), 4)}
     for r in surname_rows:
-        w = written.get(r[1], ["", "", "", ""])
+        w = written.get(r.姓, ["", "", "", ""])
         for label, v in zip(("姓氏起源", "聚集地", "历史名人"), w[1:4]):
             if not v:
-                problems.append(f"surname {r[1]}: {label} empty in data-src/surnames.tsv")
+                problems.append(f"surname {r.姓}: {label} empty in data-src/surnames.tsv")
     for table, rows in (("XW_育儿百科", yr), ("XW_算命风水", sm)):
         per = {}
         for r in rows:
-            if r[3] and r[4]:
-                per[r[2]] = per.get(r[2], 0) + 1
+            if r.标题 and r.内容:
+                per[r.分类标题] = per.get(r.分类标题, 0) + 1
         for cat in ARTICLE_CATEGORIES[table]:
             if per.get(cat, 0) < 3:
                 problems.append(f"{table} {cat}: {per.get(cat, 0)} articles, at least 3 needed")
@@ -50,9 +50,9 @@ def strict_problems(src, chars, meanings, surname_rows, yr, sm, n81, sancai):
         if got != want:
             problems.append(f"data-src/lists/{name}: {got} entries, {want} expected")
     for r in n81:
-        if not all(r[2:]):
-            problems.append(f"XW_八一灵动数 {r[0]}: empty text")
+        if not all(r[r._fields.index("解释一"):]):
+            problems.append(f"XW_八一灵动数 {r.Id}: empty text")
     for r in sancai:
-        if not all(r[3:]):
-            problems.append(f"XW_三才配置 {r[1]}: empty text")
+        if not all(r[r._fields.index("解释一"):]):
+            problems.append(f"XW_三才配置 {r.三才}: empty text")
     return problems

@@ -4,7 +4,7 @@ import json
 import os
 import re
 
-from . import rules
+from . import rules, schema
 from .sources import read_tsv
 
 NUMBERS_HEADER = ["Id", "吉凶", "解释一", "解释二", "解释三", "基业", "家庭", "含义", "健康", "数理暗示"]
@@ -12,6 +12,10 @@ SANCAI_HEADER = ["三才", "吉凶", "解释一", "解释二", "总论", "性格
                  "社交", "精神", "财运", "健康", "老运", "对基础运的影响", "对成功运的影响",
                  "对人际关系的影响", "对性格的影响"]
 FORTUNES = ("大吉", "吉", "中", "凶", "大凶")
+
+Number = schema.row_type("XW_八一灵动数")
+Talent = schema.row_type("XW_三才配置")
+Surname = schema.row_type("XW_百家姓")
 
 
 def read_fortunes(path):
@@ -52,15 +56,17 @@ def numbers81(src, fortunes, warn):
         if r is None:
             if rows is not None:
                 warn(f"data-src/numbers81.tsv has no row {n}")
-            out.append((n, fortunes[n], "", "", "", "", "", "", "", ""))
+            out.append(Number(n, fortunes[n], *[""] * 8))
             continue
         word = r[1] or fortunes[n]
         if word != fortunes[n]:
             warn(f"numbers81.tsv row {n}: fortune {word} differs from 81-fortunes.tsv ({fortunes[n]})")
         if word not in FORTUNES:
             raise RuntimeError(f"numbers81.tsv row {n}: fortune word {word!r}")
-        # file order: 解释一 解释二 解释三 基业 家庭 含义 健康 数理暗示 -> same positions 2..9
-        out.append((n, word, r[2], r[3], r[4], r[5], r[6], r[7], r[8], r[9]))
+        # The file's 含义 text goes into the 健康 column and its 健康 text into 含义: the report
+        # labels the two columns crossed, so each label shows its own text.
+        out.append(Number(Id=n, 吉凶=word, 解释一=r[2], 解释二=r[3], 解释三=r[4], 基业=r[5], 家庭=r[6],
+                          健康=r[7], 含义=r[8], 数理暗示=r[9]))
     return out
 
 
@@ -88,7 +94,7 @@ def sancai(src, warn):
                      f"the file's word is kept")
                 word = r[1]
             cells = r[2:20]
-        out.append(tuple([i, k, word] + cells))
+        out.append(Talent(Id=i, 三才=k, 吉凶=word, **dict(zip(SANCAI_HEADER[2:], cells))))
     return out
 
 
@@ -152,7 +158,7 @@ def surnames(ctx, warn):
             region = f"郡望：{places[n]}"
         if n in texts:
             from_file += 1
-        rows.append((i, n, origin_text, region, famous))
+        rows.append(Surname(Id=i, 姓=n, 姓氏起源=origin_text, 聚集地=region, 历史名人=famous))
     return rows, {"郡望": sum(1 for n in order if n in places), "data-src": from_file}
 
 
@@ -184,4 +190,5 @@ def articles(src, table):
             if not title:
                 continue
             rows.append((category_id(table, cat), cat, title, body.strip()))
-    return [(i,) + r for i, r in enumerate(rows, 1)]
+    Article = schema.row_type(table)
+    return [Article(i, *r) for i, r in enumerate(rows, 1)]

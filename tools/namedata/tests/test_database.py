@@ -4,7 +4,7 @@ import sqlite3
 import unittest
 
 import _paths  # noqa: F401
-from namedata import poems, schema
+from namedata import coverage, poems, schema
 from namedata.cnword import list_chars
 
 DB = os.environ.get("NAMEDATA_DB")
@@ -20,7 +20,7 @@ class BuiltDatabase(unittest.TestCase):
         tables = [r[0] for r in self.con.execute(
             "select name from sqlite_master where type='table' order by rowid")]
         self.assertEqual(tables, [n for n, _ in schema.TABLES])
-        for (name, cols), count in zip(schema.TABLES, schema.COLUMN_COUNTS):
+        for (name, cols), count in zip(schema.TABLES, [16, 21, 10, 10, 4, 6, 5, 5, 5]):
             sql = self.con.execute("select sql from sqlite_master where name=?", (name,)).fetchone()[0]
             want = schema.create_sql(name, cols)   # sqlite keeps the text, upper-casing the verb
             self.assertEqual(sql.lower()[:13] + sql[13:], want)
@@ -40,6 +40,10 @@ class BuiltDatabase(unittest.TestCase):
         self.assertGreater(n("XW_Poet"), 3000)
         self.assertTrue(480 <= n("XW_百家姓") <= 520)
         self.assertGreater(n("XW_EName"), 8000)
+        self.assertGreaterEqual(n("XW_EName", "where Mean <> ''"), 4000)
+        basic = dict(self.con.execute("select 汉字, 基本解释 from XW_CNWord"))
+        english = [c for c in coverage.naming_chars(_paths.SRC) if basic[c].startswith("（英文释义）")]
+        self.assertEqual(english, [])
         self.assertEqual({r[0] for r in self.con.execute("select distinct 吉凶 from XW_三才配置")},
                          {"大吉", "吉", "中", "凶", "大凶"})
 

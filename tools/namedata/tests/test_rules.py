@@ -157,3 +157,33 @@ class CommonWords(unittest.TestCase):
         self.assertIn("【阳光】", text)
         self.assertIn("【阳台】", text)
         self.assertNotIn("痿", text)
+
+    def test_modern_sense_comes_first(self):
+        cases = [
+            ("1.指月光满天。 \n2.今天的下一天。 \n3.不远的将来;未来。", "今天的下一天。"),
+            ("1.亦作\"山岗\"。\n2.较低的山。", "较低的山。"),
+            ("①犹天命。②先天具有的品质或性情。", "先天具有的品质或性情。"),
+            ("1.清楚;明确。 \n2.确实。", "清楚;明确。"),
+            ("1.古代称年轻的君主。", "古代称年轻的君主。"),  # nothing modern: the first sense stays
+        ]
+        for definition, want in cases:
+            with self.subTest(definition=definition):
+                self.assertEqual(cnword.first_sense(definition), want)
+
+
+class AddedEnglishNames(unittest.TestCase):
+    """Names missing from the packaged lists are added with their sex; a bad sex stops the build."""
+
+    def test_sexes_and_bad_rows(self):
+        import tempfile
+        from namedata import ename
+        with tempfile.TemporaryDirectory() as d:
+            os.makedirs(os.path.join(d, "english"))
+            path = os.path.join(d, "english", "added-names.tsv")
+            with open(path, "w", encoding="utf-8") as f:
+                f.write("# comment\nLuna\t女\nAiden\t男\nSage\t男女\n")
+            self.assertEqual(ename.read_added_names(d), {"Luna": 2, "Aiden": 1, "Sage": 3})
+            with open(path, "a", encoding="utf-8") as f:
+                f.write("Kai\tboy\n")
+            with self.assertRaisesRegex(RuntimeError, "Kai"):
+                ename.read_added_names(d)

@@ -3,6 +3,7 @@ import tempfile
 import unittest
 
 import _paths  # noqa: F401
+from namedata import coverage, schema
 from namedata.strict import ARTICLE_CATEGORIES, strict_problems
 
 
@@ -24,11 +25,13 @@ class StrictTexts(unittest.TestCase):
     def problems(self, root, meanings, articles=3):
         def rows(table):
             cats = [c for c in ARTICLE_CATEGORIES[table] for _ in range(articles)]
-            return [(i, "", cat, f"t{i}", "<p>x</p>") for i, cat in enumerate(cats)]
+            Article = schema.row_type(table)
+            return [Article(i, "", cat, f"t{i}", "<p>x</p>") for i, cat in enumerate(cats)]
         yr, sm = rows("XW_育儿百科"), rows("XW_算命风水")
-        n81 = [(1, "大吉", "a", "b", "c", "d", "e", "f", "g", "h")]
-        sancai = [(1, "木火土", "大吉") + ("x",) * 18]
-        return strict_problems(root, None, meanings, [(1, "李")], yr, sm, n81, sancai)
+        n81 = [schema.row_type("XW_八一灵动数")(1, "大吉", "a", "b", "c", "d", "e", "f", "g", "h")]
+        sancai = [schema.row_type("XW_三才配置")(1, "木火土", "大吉", *("x",) * 18)]
+        surnames = [schema.row_type("XW_百家姓")(1, "李", "", "", "")]
+        return strict_problems(root, None, meanings, surnames, yr, sm, n81, sancai)
 
     def test_complete_texts_pass(self):
         with tempfile.TemporaryDirectory() as root:
@@ -46,6 +49,33 @@ class StrictTexts(unittest.TestCase):
                 meanings = self.make_src(root, **kwargs)
                 problems = self.problems(root, meanings, articles)
                 self.assertTrue(any(expected in p for p in problems), problems)
+
+
+class ChineseMeanings(unittest.TestCase):
+    """Level-1 and list characters need a Chinese meaning; classic names need one and a 寓意
+    for each of their characters."""
+
+    def test_missing_meanings_and_morals_are_named(self):
+        tgh = {"明": 1, "华": 2, "彧": 3000, "丏": 5000, "𫓧": 6000}
+        meanings = {"明": "明：亮。<BR>寓意光明。", "华": "华：繁盛。"}
+        with tempfile.TemporaryDirectory() as root:
+            os.makedirs(os.path.join(root, "lists"))
+            for name in coverage.NAMING_LISTS:
+                text = "明华,彧明" if name.startswith("classic-two") else "明"
+                with open(os.path.join(root, "lists", name), "w", encoding="utf-8") as f:
+                    f.write(text + "\n")
+            self.assertEqual(coverage.dictionary_chars(tgh, root), set("明华彧丏"))
+            problems = coverage.problems(tgh, root, meanings)
+            self.assertEqual(sum("character 彧" in p for p in problems), 1, problems)
+            self.assertTrue(any(p.startswith("classic 明华: 华") for p in problems), problems)
+            self.assertTrue(any(p.startswith("classic 彧明: 彧") for p in problems), problems)
+            self.assertFalse(any("丏" in p for p in problems), problems)
+            meanings["彧"] = "彧：有文采。<BR>寓意文采斐然。"
+            meanings["华"] += "<BR>寓意才华出众。"
+            self.assertEqual(coverage.problems(tgh, root, meanings), [])
+            lines = coverage.report(tgh, root, meanings, [(1,) + ("",) * 8 + ("brave",)])
+            self.assertIn("3 of 3 required", lines[0])
+            self.assertIn("4 of 4", lines[1])
 
 
 if __name__ == "__main__":

@@ -1,19 +1,20 @@
-#include "reports/Evaluation.h"
+#include "app/Evaluation.h"
 
+#include "core/Message.h"
 #include "numerology/SplitCharacters.h"
 #include "text/NameInput.h"
 
 #include <algorithm>
 
-namespace reports {
+namespace app {
 
 std::string_view EvaluationMessage(EvaluationOutcome outcome) noexcept
 {
     switch (outcome) {
     case EvaluationOutcome::MissingSurname:
-        return "请输入姓氏";
+        return core::kNoSurnameMessage;
     case EvaluationOutcome::MissingGivenName:
-        return "请输入名字";
+        return core::kNoGivenNameMessage;
     case EvaluationOutcome::TooLong:
         return "姓氏和名字最多各两个字";
     case EvaluationOutcome::BlankInName:
@@ -25,11 +26,11 @@ std::string_view EvaluationMessage(EvaluationOutcome outcome) noexcept
     return {};
 }
 
-ListCells EvaluationRow(int number, std::string_view surname, std::string_view given,
-                        const NameReport& report)
+reports::ListCells EvaluationRow(int number, std::string_view surname, std::string_view given,
+                                 const reports::NameReport& report)
 {
     return {std::to_string(number),
-            JoinNameCell(surname, given),
+            reports::JoinNameCell(surname, given),
             std::to_string(report.simplifiedTotal()),
             std::to_string(report.grids.total),
             report.elements(),
@@ -56,16 +57,17 @@ std::optional<EvaluationOutcome> RefuseEvaluation(std::string_view surname, std:
 }
 
 EvaluationOutcome EvaluateName(const store::NamingStore& store, const std::filesystem::path& programFolder,
-                               std::string_view surname, std::string_view given, std::vector<ListCells>& rows)
+                               std::string_view surname, std::string_view given,
+                               std::vector<reports::ListCells>& rows)
 {
     if (const auto refused = RefuseEvaluation(surname, given))
         return *refused;
-    const NameReport report = BuildNameReport(store, programFolder, surname, given);
-    const std::string cell = JoinNameCell(surname, given);
-    if (std::any_of(rows.begin(), rows.end(), [&](const ListCells& row) { return row[1] == cell; }))
+    const reports::NameReport report = reports::BuildNameReport(store, programFolder, surname, given);
+    const std::string cell = reports::JoinNameCell(surname, given);
+    if (std::any_of(rows.begin(), rows.end(), [&](const reports::ListCells& row) { return row[1] == cell; }))
         return EvaluationOutcome::AlreadyListed;
     rows.push_back(EvaluationRow(static_cast<int>(rows.size()) + 1, surname, given, report));
     return EvaluationOutcome::Added;
 }
 
-} // namespace reports
+} // namespace app

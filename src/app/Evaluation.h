@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/NameDetail.h"
+#include "reports/NameReport.h"
 #include "store/NamingStore.h"
 
 #include <filesystem>
@@ -8,20 +9,17 @@
 #include <string_view>
 #include <vector>
 
-namespace reports {
+namespace app {
 
 enum class EvaluationOutcome
 {
-    MissingSurname,   // nothing written, "请输入姓氏"
-    MissingGivenName, // nothing written, "请输入名字"
+    MissingSurname,   // nothing written, core::kNoSurnameMessage
+    MissingGivenName, // nothing written, core::kNoGivenNameMessage
     TooLong,          // nothing written: more than two surname or given-name characters have no 外格
     BlankInName,      // nothing written: a blank inside the surname or the given name
     AlreadyListed,    // report written, no row added
     Added,            // report written, row appended
 };
-
-// Title of every message box the evaluation and the exports show.
-inline constexpr std::string_view kMessageTitle = "提示";
 
 // The text of the message box for an outcome; empty for AlreadyListed and Added.
 std::string_view EvaluationMessage(EvaluationOutcome outcome) noexcept;
@@ -33,15 +31,15 @@ std::optional<EvaluationOutcome> RefuseEvaluation(std::string_view surname, std:
 // The row of the evaluation list for a name: number, surname CR LF given name, the simplified and the
 // traditional totals, the elements, the five grids, the three-talent key and the score, all from the
 // report of the name.
-ListCells EvaluationRow(int number, std::string_view surname, std::string_view given,
-                        const NameReport& report);
+reports::ListCells EvaluationRow(int number, std::string_view surname, std::string_view given,
+                                 const reports::NameReport& report);
 
 // The click on 按钮_评分 over the rows of 超级列表框_评分列表: checks the two texts (only the empty text
 // is empty; blanks are content), builds the report (data/temp.html) and appends the name's row unless a
-// row already holds the same name cell. The shell shows EvaluationMessage(outcome) titled kMessageTitle
+// row already holds the same name cell. The shell shows EvaluationMessage(outcome) titled core::kMessageTitle
 // when it is not empty.
 EvaluationOutcome EvaluateName(const store::NamingStore& store, const std::filesystem::path& programFolder,
                                std::string_view surname, std::string_view given,
-                               std::vector<ListCells>& rows);
+                               std::vector<reports::ListCells>& rows);
 
-} // namespace reports
+} // namespace app

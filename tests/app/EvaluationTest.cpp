@@ -1,18 +1,18 @@
-#include "ReportFixture.h"
+#include "reports/ReportFixture.h"
 
-#include "reports/Evaluation.h"
+#include "app/Evaluation.h"
 #include "reports/ReportFiles.h"
 
 namespace {
 
-using reports::EvaluationOutcome;
+using app::EvaluationOutcome;
 
 class EvaluationTest : public ReportFixture
 {
 protected:
     EvaluationOutcome evaluate(const std::string& surname, const std::string& given)
     {
-        return reports::EvaluateName(m_store, m_program, surname, given, m_rows);
+        return app::EvaluateName(m_store, m_program, surname, given, m_rows);
     }
     std::vector<reports::ListCells> m_rows;
 };
@@ -33,11 +33,11 @@ TEST_F(EvaluationTest, RefusedInputsWriteNothingAndSayWhy)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.surname + "/" + c.given);
         EXPECT_EQ(evaluate(c.surname, c.given), c.outcome);
-        EXPECT_EQ(reports::EvaluationMessage(c.outcome), c.message);
+        EXPECT_EQ(app::EvaluationMessage(c.outcome), c.message);
     }
     EXPECT_TRUE(m_rows.empty());
     EXPECT_FALSE(std::filesystem::exists(reports::ReportFile(m_program)));
-    EXPECT_EQ(reports::kMessageTitle, "提示");
+    EXPECT_EQ(std::string_view(core::kMessageTitle), "提示");
 }
 
 TEST_F(EvaluationTest, RowsComeFromTheReportAndANameIsListedOnce)

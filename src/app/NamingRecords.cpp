@@ -1,13 +1,13 @@
-#include "reports/Records.h"
+#include "app/NamingRecords.h"
 
 #include "text/Utf8.h"
 
 #include <algorithm>
 
-namespace reports {
+namespace app {
 namespace {
 
-bool selectable(const std::vector<ListCells>& records, int selected)
+bool selectable(const std::vector<reports::ListCells>& records, int selected)
 {
     return selected >= 0 && static_cast<size_t>(selected) < records.size() &&
            !records[static_cast<size_t>(selected)][1].empty();
@@ -15,30 +15,31 @@ bool selectable(const std::vector<ListCells>& records, int selected)
 
 } // namespace
 
-bool AddNamingRecord(std::vector<ListCells>& records, std::string_view surname, std::string_view given,
-                     const ListCells& sourceRow)
+bool AddNamingRecord(std::vector<reports::ListCells>& records, std::string_view surname,
+                     std::string_view given, const reports::ListCells& sourceRow)
 {
     const std::string name = std::string(surname) + std::string(given);
-    const bool known = std::any_of(records.begin(), records.end(), [&](const ListCells& row) {
-        return text::replaceAll(row[1], kLineBreak, "") == name;
+    const bool known = std::any_of(records.begin(), records.end(), [&](const reports::ListCells& row) {
+        return text::replaceAll(row[1], reports::kLineBreak, "") == name;
     });
     if (known)
         return false;
-    ListCells row = sourceRow;
+    reports::ListCells row = sourceRow;
     row[0] = std::to_string(records.size() + 1);
-    row[1] = JoinNameCell(surname, given);
+    row[1] = reports::JoinNameCell(surname, given);
     records.push_back(std::move(row));
     return true;
 }
 
-std::optional<SplitName> OpenNamingRecord(const std::vector<ListCells>& records, int selected)
+std::optional<reports::SplitName> OpenNamingRecord(const std::vector<reports::ListCells>& records,
+                                                   int selected)
 {
     if (!selectable(records, selected))
         return std::nullopt;
-    return SplitNameCell(records[static_cast<size_t>(selected)][1]);
+    return reports::SplitNameCell(records[static_cast<size_t>(selected)][1]);
 }
 
-bool DeleteNamingRecord(std::vector<ListCells>& records, int selected)
+bool DeleteNamingRecord(std::vector<reports::ListCells>& records, int selected)
 {
     if (!selectable(records, selected))
         return false;
@@ -48,13 +49,13 @@ bool DeleteNamingRecord(std::vector<ListCells>& records, int selected)
     return true;
 }
 
-std::string SaveNamingRecords(const std::vector<ListCells>& records)
+std::string SaveNamingRecords(const std::vector<reports::ListCells>& records)
 {
     std::string value;
-    for (const ListCells& row : records) {
+    for (const reports::ListCells& row : records) {
         // The name's line break is the one bare blank of the value; what the format gives a meaning
         // (a blank, ";", "|" and the escape itself) is escaped inside the texts.
-        const std::vector<std::string> name = text::splitText(row[1], kLineBreak);
+        const std::vector<std::string> name = text::splitText(row[1], reports::kLineBreak);
         for (size_t i = 0; i < name.size(); ++i)
             value += (i ? " " : "") + EscapeRecordText(name[i]);
         for (size_t cell = 2; cell < row.size(); ++cell)
@@ -76,18 +77,18 @@ std::string EscapeRecordText(std::string_view text)
     return out;
 }
 
-std::vector<ListCells> RestoreNamingRecords(std::string_view value)
+std::vector<reports::ListCells> RestoreNamingRecords(std::string_view value)
 {
     // "a|b|" gives rows a and b; "a||b" gives a, an empty row and b; "" gives none. A backslash before
     // a blank, ";", "|" or a backslash makes it plain text; any other backslash is itself.
-    std::vector<ListCells> records;
-    ListCells row;
+    std::vector<reports::ListCells> records;
+    reports::ListCells row;
     size_t cell = 1;
     bool pending = false; // a row has begun
     const auto finishRow = [&] {
         row[0] = std::to_string(records.size() + 1);
         records.push_back(std::move(row));
-        row = ListCells{};
+        row = reports::ListCells{};
         cell = 1;
         pending = false;
     };
@@ -102,7 +103,7 @@ std::vector<ListCells> RestoreNamingRecords(std::string_view value)
             std::string_view("\\ ;|").find(value[i + 1]) != std::string_view::npos) {
             append(value.substr(++i, 1));
         } else if (c == ' ') {
-            append(kLineBreak);
+            append(reports::kLineBreak);
         } else if (c == ';') {
             ++cell;
             pending = true;
@@ -117,4 +118,4 @@ std::vector<ListCells> RestoreNamingRecords(std::string_view value)
     return records;
 }
 
-} // namespace reports
+} // namespace app

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace store {
+namespace core {
 
 enum class MessageIcon
 {
@@ -29,4 +29,13 @@ public:
     virtual void showMessage(const Message& message) = 0;
 };
 
-} // namespace store
+// The title of every message box of the naming modes and the pages (the start-up load's failures
+// have their own, store::kLoadCaption).
+inline constexpr const char* kMessageTitle = "提示";
+
+// An empty surname or given name, wherever a name is asked for. The 起名 button alone words the
+// first with an exclamation mark (app::kNamingNoSurnameMessage).
+inline constexpr const char* kNoSurnameMessage = "请输入姓氏";
+inline constexpr const char* kNoGivenNameMessage = "请输入名字";
+
+} // namespace core

@@ -1,0 +1,101 @@
+"""Which characters the dictionary must hold and which need a Chinese meaning.
+
+The dictionary holds GB2312, every character of the 通用规范汉字表 that has a GBK code
+(Unihan kTGH) and every character of every naming list.  A Chinese meaning is required for
+level 1 of that table (kTGH index up to 3 500) and for every list character; the rarer
+characters may keep the English gloss, marked as such.
+"""
+import bz2
+import os
+
+from .sources import gbk_ok
+
+LEVEL_1 = 3500
+# every list a naming mode takes characters or names from (the nickname mode uses boys/girls)
+NAMING_LISTS = ("boys.txt", "girls.txt", "classic-one-boys.txt", "classic-one-girls.txt",
+                "classic-two-boys.txt", "classic-two-girls.txt")
+CLASSIC_TWO = ("classic-two-boys.txt", "classic-two-girls.txt")
+
+
+def read_tgh(unicode_root):
+    """{char: index in the 通用规范汉字表} from Unihan kTGH ("2013:1234")."""
+    out = {}
+    path = os.path.join(unicode_root, "usr/share/unicode/Unihan_OtherMappings.txt.bz2")
+    with bz2.open(path, "rt", encoding="utf-8") as f:
+        for line in f:
+            if "\tkTGH\t" not in line:
+                continue
+            cp, _field, value = line.rstrip("\n").split("\t", 2)
+            out[chr(int(cp[2:], 16))] = int(value.split()[0].split(":", 1)[1])
+    if len(out) < 8000:
+        raise RuntimeError(f"Unihan kTGH: {len(out)} characters, the table has 8 105")
+    return out
+
+
+def _read_list(src, name):
+    with open(os.path.join(src, "lists", name), encoding="utf-8") as f:
+        return f.read()
+
+
+def classic_names(src):
+    """Every two-character classic name of both lists, in file order."""
+    out = []
+    for name in CLASSIC_TWO:
+        text = _read_list(src, name).replace("，", ",")
+        out += [e.strip() for e in text.split(",") if e.strip()]
+    return out
+
+
+def naming_chars(src):
+    """Every character of every naming list."""
+    chars = set()
+    for name in NAMING_LISTS:
+        chars.update(c for c in _read_list(src, name) if not c.isspace() and c not in ",，")
+    return chars
+
+
+def dictionary_chars(tgh, src):
+    """The characters the dictionary adds to GB2312: the GBK ones of the table and the lists'."""
+    return {c for c in tgh if gbk_ok(c)} | naming_chars(src)
+
+
+def needs_chinese(tgh, src):
+    """Characters that must have a Chinese meaning: level 1 and every list character."""
+    return {c for c, n in tgh.items() if n <= LEVEL_1} | naming_chars(src)
+
+
+def has_moral(meaning_text):
+    """A written meaning ("字：释义<BR>寓意") carries a 寓意."""
+    return "<BR>" in meaning_text and bool(meaning_text.split("<BR>", 1)[1].strip())
+
+
+def problems(tgh, src, meanings):
+    """The --strict complaints about Chinese meanings."""
+    out = []
+    for c in sorted(needs_chinese(tgh, src), key=lambda c: (tgh.get(c, 99999), c)):
+        if c not in meanings:
+            level = "level-1" if tgh.get(c, 99999) <= LEVEL_1 else "list"
+            out.append(f"character {c}: {level} character without a Chinese meaning in data-src/meanings")
+    for name in classic_names(src):
+        lacking = [c for c in name if c not in meanings or not has_moral(meanings[c])]
+        if lacking:
+            out.append(f"classic {name}: {''.join(lacking)} without a Chinese meaning and 寓意")
+    return out
+
+
+def report(tgh, src, meanings, en_rows):
+    """The coverage report's lines on meanings."""
+    need = needs_chinese(tgh, src)
+    level1 = {c for c, n in tgh.items() if n <= LEVEL_1}
+    lists = naming_chars(src)
+    names = classic_names(src)
+    full = sum(1 for n in names if all(c in meanings and has_moral(meanings[c]) for c in n))
+    mean_col = 9
+    with_mean = sum(1 for r in en_rows if r[mean_col])
+    return [
+        f"  characters with a Chinese meaning: {len(need & set(meanings))} of {len(need)} required "
+        f"(level 1: {len(level1 & set(meanings))} of {len(level1)}, list characters: "
+        f"{len(lists & set(meanings))} of {len(lists)}); {len(meanings)} written in all",
+        f"  classic names whose characters all have a Chinese meaning and a 寓意: {full} of {len(names)}",
+        f"  English names with a meaning: {with_mean} of {len(en_rows)}",
+    ]
