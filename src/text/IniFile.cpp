@@ -139,8 +139,10 @@ bool isUtf8Text(std::string_view s)
 // The file's text in UTF-8, whatever of the accepted encodings it is in; none for binary bytes.
 std::optional<std::string> decodeText(std::string_view bytes)
 {
+    // A byte that is no UTF-8 after the mark reads as U+FFFD, as it would be written (it has no GBK
+    // form of its own).
     if (bytes.starts_with("\xEF\xBB\xBF"))
-        return std::string(bytes.substr(3));
+        return validUtf8(bytes.substr(3));
     if (bytes.starts_with("\xFF\xFE"))
         return fromUtf16(bytes.substr(2), false);
     if (bytes.starts_with("\xFE\xFF"))
