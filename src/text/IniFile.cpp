@@ -165,13 +165,14 @@ std::optional<std::string> decodeText(std::string_view bytes)
     return fromGbk(bytes);
 }
 
-// "[name]" alone on its line (blanks and a ";" comment may follow): the section's name.
+// "[name]" alone on its line (blanks and a ";" comment may follow): the section's name. A name holds
+// no "=": "[key=value]" is a key starting with "[" whose value ends with "]", as such a key is written.
 std::optional<std::string_view> sectionHeader(std::string_view trimmed)
 {
     if (trimmed.empty() || trimmed.front() != '[')
         return std::nullopt;
     const size_t close = trimmed.find(']');
-    if (close == std::string_view::npos)
+    if (close == std::string_view::npos || trimmed.substr(0, close).find('=') != std::string_view::npos)
         return std::nullopt;
     const std::string_view rest = trimBlanks(trimmed.substr(close + 1));
     if (!rest.empty() && rest.front() != ';')

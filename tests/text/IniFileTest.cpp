@@ -143,10 +143,13 @@ TEST(IniFile, AKeyStartingWithABracketIsNoSection)
     EXPECT_EQ(ini.value("设置", "[备注]"), "手写的键");
     EXPECT_EQ(ini.value("设置", "姓氏"), "李");
     EXPECT_EQ(ini.value("其他", "k"), "v");
-    // And such a key survives a save.
+    // And such a key survives a save, also when its value ends with "]" (found by the INI fuzzer).
+    ini.setValue("设置", "[旧", "值]");
     text::IniFile back;
     back.parse(ini.serialize());
     EXPECT_EQ(back.value("设置", "[备注]"), "手写的键");
+    EXPECT_EQ(back.value("设置", "[旧"), "值]");
+    EXPECT_EQ(back.sections(), (std::vector<std::string>{"设置", "其他"}));
 }
 
 TEST(IniFile, TellsAMissingFileFromOneThatCannotBeRead)
