@@ -14,6 +14,10 @@ namespace app {
 
 class RecordsPage;
 
+// Says that a page file could not be written to the data folder (full disk, no write permission), so the
+// caller shows no window over the page the file still holds from an earlier name or character.
+void sayPageNotWritten(Host& host, const std::filesystem::path& programFolder);
+
 // The name detail window NestlingConten: a double-click on a name in one of the seven name lists of
 // the main window writes the name's report (data/temp.html), a page per character (temp1.html ..
 // temp4.html) and the surname page (temp5.html), and opens a detail window on them. Each page's
