@@ -39,7 +39,7 @@ struct ElementFilterRow
     std::string elements;
 };
 
-// The four rows as the form starts: all characters must carry one of the five elements.
+// The four rows as the window opens them: all characters must carry one of the five elements.
 struct ElementFilter
 {
     ElementFilterRow second;                   // 第二个字五行限定

@@ -39,7 +39,7 @@ public:
 };
 
 // One naming run: candidate preparation, name forming and listing for the mode of the request. The
-// run owns its CandidateList, CharacterCache and NameList; only one run goes at a time.
+// run owns its candidates, their records and the formed names; only one run goes at a time.
 class NamingRun
 {
 public:
