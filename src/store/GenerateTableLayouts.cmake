@@ -1,4 +1,4 @@
-# Turns data-src/tables.txt (the nine table layouts of namedata.db) into the program's table
+# Turns data-src/tables.txt (the table layouts of namedata.db) into the program's table
 # constants and layouts:
 #
 #   cmake -DINPUT=tables.txt -DHEADER=TableColumns.h -DSOURCE=NamingTables.cpp -P GenerateTableLayouts.cmake
