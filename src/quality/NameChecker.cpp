@@ -5,8 +5,8 @@
 namespace quality {
 namespace {
 
-// Reads the value once the store is loaded; before that (or after a failed load) an empty value
-// stands in and nothing is kept, so a later call reads the filled tables.
+// Reads the value from an open store (a lookup made while the store loads waits for the load); before
+// the store is opened an empty value stands in and nothing is kept, so a later call reads the tables.
 template <typename T, typename Make>
 const T& loadOnce(std::mutex& mutex, std::shared_ptr<const T>& slot, const store::NamingStore& store,
                   Make make)
@@ -15,7 +15,7 @@ const T& loadOnce(std::mutex& mutex, std::shared_ptr<const T>& slot, const store
     std::lock_guard lock(mutex);
     if (slot)
         return *slot;
-    if (store.loadState() != store::LoadState::Ready)
+    if (!store.isOpen())
         return kEmpty;
     slot = std::make_shared<const T>(make(store));
     return *slot;

@@ -15,7 +15,7 @@ namespace quality {
 // The name check over one store: the word and character data and the poem index are read on first
 // use (the index takes a moment, so lists that never ask for a source never build it) and kept. Safe
 // to use from the window thread and a naming worker at once. Nothing is kept while the store is not
-// loaded yet, so an early call does not leave the check empty for good.
+// open yet, so an early call does not leave the check empty for good.
 class NameChecker
 {
 public:

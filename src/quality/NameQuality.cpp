@@ -39,6 +39,8 @@ std::string_view levelText(int level) noexcept
         return "二级字";
     case 3:
         return "三级字";
+    case kUnknownLevel:
+        return "字级不详";
     default:
         return "规范字表外";
     }

@@ -31,13 +31,14 @@ struct Warning
 
 // Levels of the 通用规范汉字表: 1 up to 3 500, 2 up to 6 500, 3 beyond; 0 for a character it lacks.
 inline constexpr int kNotListed = 0;
+inline constexpr int kUnknownLevel = -1; // a database without the level table
 inline constexpr int kRareLevel = 3;
 // A level 3 character, or one the table lacks, is a 生僻字: hard to read and type.
 constexpr bool isRareLevel(int level) noexcept
 {
     return level == kNotListed || level >= kRareLevel;
 }
-// "一级字", "二级字", "三级字" or "规范字表外".
+// "一级字", "二级字", "三级字", "规范字表外" or, for an unknown level, "字级不详".
 std::string_view levelText(int level) noexcept;
 
 struct CharacterReading

@@ -186,11 +186,11 @@ NameQuality QualityData::check(std::string_view surname, std::string_view given)
         if (const CharacterInfo* c = info(characters[i])) {
             reading.pinyin = c->pinyin;
             reading.tone = c->tone;
-            // Without the level table nothing is called rare.
-            reading.level = c->level < 0 ? 1 : c->level;
-        } else if (!m_hasLevels) {
-            reading.level = 1;
+            reading.level = c->level;
         }
+        // Without the level table no level is known, and nothing is called rare.
+        if (!m_hasLevels)
+            reading.level = kUnknownLevel;
         out.characters.push_back(std::move(reading));
     }
     scan(std::span(characters).first(count), surnameCount,
