@@ -54,7 +54,7 @@ class UnluckyWords(unittest.TestCase):
 
 class Levels(unittest.TestCase):
     def test_tgh_levels_and_name_readings(self):
-        self.assertEqual(quality.tgh_levels({"一": "2013:1", "彧": "2013:3501", "燊": "2013:6501"}),
+        self.assertEqual(quality.tgh_levels({"一": 1, "彧": 3501, "燊": 6501}),
                          {"一": 1, "彧": 2, "燊": 3})
         unihan = {"kMandarin": {"子": "zi", "长": "zhǎng cháng"},
                   "kHanyuPinyin": {"子": "10.12:zǐ,zi"}}
