@@ -1,9 +1,9 @@
 // Times the name check on the real database (data/namedata.db beside the executable, or NESTLING_DB):
 // building the poem line index, finding the source line of a two-character name in it, and marking
 // a name list row (what every naming run does for each row it writes).
+#include "RealDatabase.h"
 #include "naming/CharacterLists.h"
 #include "quality/NameChecker.h"
-#include "store/LoadNamingDatabase.h"
 #include "text/Utf8.h"
 
 #include <benchmark/benchmark.h>
@@ -12,24 +12,7 @@
 
 namespace {
 
-class NullSink : public store::MessageSink
-{
-public:
-    void showMessage(const store::Message&) override {}
-};
-
-const store::NamingStore* loadedStore()
-{
-    static store::NamingStore namingStore;
-    static const bool ready = [] {
-        const char* env = std::getenv("NESTLING_DB");
-        const auto file =
-            env ? std::filesystem::path(env) : store::defaultDatabaseFile(store::programFolder());
-        NullSink sink;
-        return store::LoadNamingDatabase(namingStore, file, sink) == store::LoadState::Ready;
-    }();
-    return ready ? &namingStore : nullptr;
-}
+using bench::loadedStore;
 
 // The given names of the classic two-character lists: ordinary names, most with a source line.
 const std::vector<std::string>& classicNames()
