@@ -11,8 +11,6 @@
 namespace quality {
 namespace {
 
-constexpr int kTitleColumn = 1, kPoetColumn = 2, kTextColumn = 3;
-constexpr int kPoetNameColumn = 1, kPoetOrderColumn = 3;
 constexpr char32_t kPlaneSize = 0x10000;
 
 // The code point of one UTF-8 character of the Basic Multilingual Plane; 0 for anything else.
@@ -36,24 +34,27 @@ bool isBreak(std::string_view c)
 PoemIndex PoemIndex::build(const store::NamingStore& store)
 {
     std::unordered_map<std::string, std::uint32_t> poetRank;
-    store::StoreQuery p = store.Query("select * from " + std::string(store::kPoetTable));
+    static const std::string poets =
+        store::selectSql(store::kPoetTable, {store::poet::kPoet, store::poet::kOrder}, "");
+    store::StoreQuery p = store.Query(poets);
     while (store.HasRow(p)) {
-        poetRank.emplace(store.ColumnText(p, kPoetNameColumn),
-                         static_cast<std::uint32_t>(std::max(store.ColumnInt(p, kPoetOrderColumn), 0)));
+        poetRank.emplace(store.ColumnText(p, store::poet::kPoet),
+                         static_cast<std::uint32_t>(std::max(store.ColumnInt(p, store::poet::kOrder), 0)));
         store.Step(p);
     }
-    store.Finalize(p);
 
     PoemIndex index;
-    store::StoreQuery q = store.Query("select * from " + std::string(store::kPoemTable));
+    namespace col = store::poem;
+    static const std::string poems =
+        store::selectSql(store::kPoemTable, {col::kTitle, col::kAuthor, col::kText}, "");
+    store::StoreQuery q = store.Query(poems);
     while (store.HasRow(q)) {
-        std::string poet = store.ColumnText(q, kPoetColumn);
+        std::string poet = store.ColumnText(q, col::kAuthor);
         const auto rank = poetRank.find(poet);
-        index.addPoem(store.ColumnText(q, kTitleColumn), std::move(poet), store.ColumnText(q, kTextColumn),
+        index.addPoem(store.ColumnText(q, col::kTitle), std::move(poet), store.ColumnText(q, col::kText),
                       rank == poetRank.end() ? UINT32_MAX : rank->second);
         store.Step(q);
     }
-    store.Finalize(q);
     index.finish();
     return index;
 }

@@ -14,7 +14,6 @@ namespace {
 constexpr std::string_view kWordKind = "谐音";
 constexpr std::string_view kLevelKind = "字级";
 constexpr std::string_view kPoorKind = "忌用字";
-constexpr int kKindColumn = 1, kWordColumn = 2, kPinyinColumn = 3, kLevelColumn = 4, kReasonColumn = 5;
 // Windows of the full name that are compared with the words: two to four characters.
 constexpr size_t kShortestWindow = 2, kLongestWindow = 4;
 // From this length on a window that sounds like a word with other tones still counts: three
@@ -49,30 +48,33 @@ std::uint64_t windowKey(std::span<const std::uint16_t> syllables)
 QualityData QualityData::load(const store::NamingStore& store)
 {
     QualityData data;
-    store::StoreQuery q = store.Query("select * from " + std::string(store::kNameCheckTable));
+    namespace col = store::namecheck;
+    static const std::string sql = store::selectSql(
+        store::kNameCheckTable, {col::kKind, col::kWord, col::kPinyin, col::kLevel, col::kReason}, "");
+    store::StoreQuery q = store.Query(sql);
     std::vector<std::pair<std::string, std::string>> poor;
     while (store.HasRow(q)) {
-        const std::string kind = store.ColumnText(q, kKindColumn);
+        const std::string kind = store.ColumnText(q, col::kKind);
         if (kind == kWordKind)
-            data.addWord(store.ColumnText(q, kWordColumn), store.ColumnText(q, kPinyinColumn),
-                         store.ColumnText(q, kReasonColumn));
+            data.addWord(store.ColumnText(q, col::kWord), store.ColumnText(q, col::kPinyin),
+                         store.ColumnText(q, col::kReason));
         else if (kind == kLevelKind)
-            data.addCharacter(store.ColumnText(q, kWordColumn), store.ColumnText(q, kPinyinColumn),
-                              store.ColumnInt(q, kLevelColumn));
+            data.addCharacter(store.ColumnText(q, col::kWord), store.ColumnText(q, col::kPinyin),
+                              store.ColumnInt(q, col::kLevel));
         else if (kind == kPoorKind)
-            poor.emplace_back(store.ColumnText(q, kWordColumn), store.ColumnText(q, kReasonColumn));
+            poor.emplace_back(store.ColumnText(q, col::kWord), store.ColumnText(q, col::kReason));
         store.Step(q);
     }
-    store.Finalize(q);
     if (data.m_characters.empty()) {
         // An older database: the readings of the character table, no levels.
-        store::StoreQuery c = store.Query("select * from " + std::string(store::kCharacterTable));
+        static const std::string characters =
+            store::selectSql(store::kCharacterTable, {store::cnword::kCharacter, store::cnword::kPinyin}, "");
+        store::StoreQuery c = store.Query(characters);
         while (store.HasRow(c)) {
             data.addCharacter(store.ColumnText(c, store::cnword::kCharacter),
                               store.ColumnText(c, store::cnword::kPinyin), -1);
             store.Step(c);
         }
-        store.Finalize(c);
     }
     for (auto& [character, reason] : poor)
         data.addPoorCharacter(character, std::move(reason));

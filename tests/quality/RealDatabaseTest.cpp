@@ -16,10 +16,10 @@ namespace {
 
 using namespace quality;
 
-class QuietSink : public store::MessageSink
+class QuietSink : public core::MessageSink
 {
 public:
-    void showMessage(const store::Message& /*message*/) override {}
+    void showMessage(const core::Message& /*message*/) override {}
 };
 
 class RealDatabase : public ::testing::Test
