@@ -100,7 +100,8 @@ void DetailController::OpenNameDetail(ControlName list)
 
 Window* DetailController::openDetail(std::string_view surname, std::string_view given)
 {
-    const reports::NameDetail detail = reports::WriteNameDetail(m_store, m_programFolder, surname, given);
+    const reports::NameDetail detail =
+        reports::WriteNameDetail(m_store, m_programFolder, surname, given, m_checker);
     if (!detail.written) {
         // The files still hold an earlier name: showing them under this name's title would mislead.
         sayPageNotWritten(m_host, m_programFolder);

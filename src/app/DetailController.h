@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Controls.h"
+#include "quality/NameChecker.h"
 
 #include <filesystem>
 #include <functional>
@@ -40,6 +41,10 @@ public:
     // surname CR LF given name; a cell without the line break opens nothing.
     void OpenNameDetail(ControlName list);
 
+    // The name check the reports use (kept by the naming controller); without one each report reads
+    // its own.
+    void setChecker(const quality::NameChecker* checker) { m_checker = checker; }
+
     // Writes the name's files and opens its detail window (null when no window could be opened).
     Window* openDetail(std::string_view surname, std::string_view given);
 
@@ -50,6 +55,7 @@ private:
     const store::NamingStore& m_store;
     std::filesystem::path m_programFolder;
     RecordsPage& m_records;
+    const quality::NameChecker* m_checker = nullptr;
 };
 
 } // namespace app

@@ -56,6 +56,7 @@ SettingsRead RestoreSettings(Window& main, const std::filesystem::path& file,
     main.setText(names::编辑框_组合的字, read(keys::组合的字));
     main.setText(names::编辑框_英文名字, read(keys::英文名字));
     main.setText(names::编辑框_评分名字, read(keys::评分名字));
+    main.setChecked(names::选择框_过滤生僻字, read(keys::过滤生僻字) == "1");
     if (restoreRecords)
         restoreRecords(read(keys::名字记录));
     switch (result) {
@@ -86,6 +87,7 @@ bool SaveSettings(const Window& main, const std::filesystem::path& file, const s
     write(keys::组合的字, main.text(names::编辑框_组合的字));
     write(keys::英文名字, main.text(names::编辑框_英文名字));
     write(keys::评分名字, main.text(names::编辑框_评分名字));
+    write(keys::过滤生僻字, main.isChecked(names::选择框_过滤生僻字) ? "1" : "0");
     write(keys::名字记录, records);
 
     std::error_code ec;

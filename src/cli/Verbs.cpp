@@ -12,6 +12,7 @@ std::span<const Verb> allVerbs()
         Verb{"chart", "nestling-cli chart YYYY-M-D H", false, true, &runChart},
         Verb{"lunar", "nestling-cli lunar YYYY-M-D [--format F]", false, true, &runLunar},
         Verb{"char", "nestling-cli char TEXT", true, true, &runChar},
+        Verb{"check", "nestling-cli check SURNAME GIVEN", true, true, &runCheck},
         Verb{"score", "nestling-cli score SURNAME GIVEN [--json]", true, true, &runScore},
         Verb{"generate", "nestling-cli generate --mode high-score --surname S --sex 男|女 --length 1|2 "
                          "[--seed N] [--generation second:字|third:字] [--export FILE]; "

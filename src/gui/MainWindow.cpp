@@ -7,6 +7,7 @@
 #include "gui/Widgets.h"
 #include "gui/pages/Pages.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -66,7 +67,9 @@ MainWindow::MainWindow(QWidget* parent) : BaseWindow(parent)
 QWidget* MainWindow::buildInputGroup(LayoutWidgets& make, QWidget* parent)
 {
     QGroupBox* group = make.group(parent, n::分组框1);
-    auto* row = new QHBoxLayout(group);
+    auto* rows = new QVBoxLayout(group);
+    auto* row = new QHBoxLayout;
+    rows->addLayout(row);
     row->addWidget(makeLabel(group, "姓氏:"));
     QLineEdit* surname = make.edit(group, n::编辑框_姓氏);
     // Room for a two-character surname (欧阳, 司马) with the frame, at any font size.
@@ -91,6 +94,11 @@ QWidget* MainWindow::buildInputGroup(LayoutWidgets& make, QWidget* parent)
         row->addWidget(makeLabel(group, unit));
     }
     row->addStretch();
+    // A second line, so the window stays narrow enough for small screens.
+    auto* options = new QHBoxLayout;
+    rows->addLayout(options);
+    options->addWidget(make.check(group, n::选择框_过滤生僻字));
+    options->addStretch();
     return group;
 }
 

@@ -55,7 +55,8 @@ FormedNames FormNames(const store::NamingStore& store, Candidates& candidates, i
                       const ProgressSink& progress = {});
 
 // Called with each batch of newly written rows, in order.
-using RowBatchSink = std::function<void(std::span<const NameRow>)>;
+// The rows may still be changed by the sink (the run marks them for the name check).
+using RowBatchSink = std::function<void(std::span<NameRow>)>;
 
 struct ListingLimits
 {

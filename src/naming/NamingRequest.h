@@ -74,6 +74,8 @@ struct NamingRequest
     NicknameStyle nicknameStyle = NicknameStyle::Doubled;
     // Poem mode: the captions of the ticked character boxes, in poem order.
     std::vector<std::string> poemCharacters;
+    // 过滤生僻字和不雅谐音: names the name check marks are left out of the list.
+    bool hideMarked = false;
 };
 
 } // namespace naming

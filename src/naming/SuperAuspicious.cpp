@@ -124,7 +124,7 @@ RunOutcome NamingRun::runSuperAuspicious()
                                kSuperAuspiciousRows};
     m_rows = ListSuperAuspiciousNames(
         m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
-        [this](std::span<const NameRow> batch) { m_observer.rowsWritten(batch); }, progress, &m_stats);
+        [this](std::span<NameRow> batch) { deliverRows(batch); }, progress, &m_stats);
     return finishList();
 }
 

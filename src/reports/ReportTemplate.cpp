@@ -1,6 +1,7 @@
 #include "reports/ReportTemplate.h"
 
 #include "reports/Placeholders.h"
+#include "reports/QualitySection.h"
 #include "reports/ReportFiles.h"
 
 #include <array>
@@ -55,6 +56,7 @@ std::string FillReportTemplate(std::string_view templateText, const NameReport& 
     values["{性格}"] = talents.temper;
     values["{总分建议}"] = report.comment;
     values["{评分总分}"] = std::to_string(report.score);
+    values["{名字品鉴}"] = report.quality ? QualitySectionHtml(*report.quality) : std::string();
     return FillPlaceholders(templateText, values);
 }
 
