@@ -3,9 +3,9 @@
 // arithmetic on plain arrays), a full high-score run for 李, 男, two characters, and whole
 // super-auspicious runs for 李 with the default panel. Times are CPU times of the working thread, as
 // the machines are shared; names formed and names scored are counted apart.
+#include "RealDatabase.h"
 #include "naming/NamingRun.h"
 #include "naming/SuperAuspicious.h"
-#include "store/LoadNamingDatabase.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,24 +17,7 @@
 
 namespace {
 
-class NullSink : public core::MessageSink
-{
-public:
-    void showMessage(const core::Message&) override {}
-};
-
-const store::NamingStore* loadedStore()
-{
-    static store::NamingStore namingStore;
-    static const bool ready = [] {
-        const char* env = std::getenv("NESTLING_DB");
-        const auto file =
-            env ? std::filesystem::path(env) : store::defaultDatabaseFile(store::programFolder());
-        NullSink sink;
-        return store::LoadNamingDatabase(namingStore, file, sink) == store::LoadState::Ready;
-    }();
-    return ready ? &namingStore : nullptr;
-}
+using bench::loadedStore;
 
 double threadCpuSeconds()
 {

@@ -22,7 +22,7 @@ for entry in "${harnesses[@]}"; do
     echo "== $name, $seconds s"
     extra=()
     [ "$workers" -gt 1 ] && extra=(-fork="$workers")
-    "bin/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    "bin/$name" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 -print_final_stats=1 \
         "${extra[@]}" "$corpus" "../../tests/fuzz/corpus/${entry#*:}" 2>&1 |
         grep -E "stat::number_of_executed_units|ERROR|SUMMARY|check failed|Done [0-9]+ runs" || true
     test "${PIPESTATUS[0]}" -eq 0

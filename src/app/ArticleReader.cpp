@@ -80,8 +80,11 @@ void ArticleReader::ShowArticle(Window& window)
         {title});
     const std::string content = m_store.ColumnText(query, col::kContent);
     const std::filesystem::path file = reports::ReportFile(m_programFolder);
-    // A page that cannot be written leaves the view on what the file held before.
-    reports::WriteGbkFile(file, ArticlePage(title, content));
+    // A page that cannot be written is said; the view is not sent to what the file still holds.
+    if (!reports::WriteGbkFile(file, ArticlePage(title, content))) {
+        sayPageNotWritten(m_host, m_programFolder);
+        return;
+    }
     window.navigate(names::网页浏览框1, file.string());
 }
 

@@ -40,11 +40,15 @@ Window* CharacterQuery::QueryCharacter(Window& queryWindow)
             return nullptr;
         }
     }
-    const std::string caption = reports::QueryCharacter(m_store, m_programFolder, typed);
+    const std::optional<std::string> caption = reports::QueryCharacter(m_store, m_programFolder, typed);
+    if (!caption) {
+        sayPageNotWritten(m_host, m_programFolder);
+        return nullptr;
+    }
     Window* result = m_host.openWindow(names::NestlingContenSinglePage, WindowMode::Modeless, &queryWindow);
     if (!result)
         return nullptr;
-    result->setTitle(caption);
+    result->setTitle(*caption);
     result->navigate(names::网页浏览框1, reports::ReportFile(m_programFolder).string());
     wireBrowserToolbar(m_host, *result, [](const Window&) { return names::网页浏览框1; });
     return result;

@@ -13,7 +13,8 @@ namespace app {
 
 // The character query window NestlingWord ("汉字查询", opened modally by the shell from the toolbar
 // and the menu 新华字典): 按钮_查询 looks the whole text of 编辑框1 up, writes its page to
-// data/temp.html and opens a one-page result window (owned by the query window) on it.
+// data/temp.html and opens a one-page result window (owned by the query window) on it. A page that
+// cannot be written is said, and no window is opened over what the file still holds.
 class CharacterQuery
 {
 public:

@@ -26,6 +26,7 @@ inline constexpr Name 分组框1 = "分组框1";
 inline constexpr Name 编辑框_姓氏 = "编辑框_姓氏";
 inline constexpr Name 组合框_性别 = "组合框_性别";
 inline constexpr Name 组合框_名字个数 = "组合框_名字个数";
+inline constexpr Name 选择框_过滤生僻字 = "选择框_过滤生僻字";
 inline constexpr Name 组合框_年份 = "组合框_年份";
 inline constexpr Name 组合框_月份 = "组合框_月份";
 inline constexpr Name 组合框_日子 = "组合框_日子";

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace app {
@@ -19,11 +20,19 @@ class Skin;
 
 using ControlName = std::string_view;
 
-// One row of a list view: its text cells (eight for the name lists) and its picture index.
+// One row of a list view: its text cells (eight for the name lists), its picture index and the tip
+// shown over its first cell (why a name is marked).
 struct ListRow
 {
+    ListRow() = default;
+    ListRow(std::vector<std::string> rowCells, int rowImage = 0, std::string rowTip = {})
+        : cells(std::move(rowCells)), image(rowImage), tip(std::move(rowTip))
+    {
+    }
+
     std::vector<std::string> cells;
     int image = 0;
+    std::string tip;
 
     bool operator==(const ListRow&) const = default;
 };

@@ -52,6 +52,13 @@ const NameList* nameListOf(ControlName list)
 
 } // namespace
 
+void sayPageNotWritten(Host& host, const std::filesystem::path& programFolder)
+{
+    host.messageBox({core::MessageIcon::Warning, core::kMessageTitle,
+                     "无法写入报告文件（" + reports::DataFolder(programFolder).string() +
+                         "）。\r\n请检查磁盘空间和该文件夹的写入权限。"});
+}
+
 DetailController::DetailController(Host& host, const store::NamingStore& store,
                                    std::filesystem::path programFolder, RecordsPage& records)
     : m_host(host), m_store(store), m_programFolder(std::move(programFolder)), m_records(records)
@@ -111,12 +118,11 @@ void DetailController::OpenNameDetail(ControlName list)
 
 Window* DetailController::openDetail(std::string_view surname, std::string_view given)
 {
-    const reports::NameDetail detail = reports::WriteNameDetail(m_store, m_programFolder, surname, given);
+    const reports::NameDetail detail =
+        reports::WriteNameDetail(m_store, m_programFolder, surname, given, m_checker);
     if (!detail.written) {
         // The files still hold an earlier name: showing them under this name's title would mislead.
-        m_host.messageBox({core::MessageIcon::Warning, core::kMessageTitle,
-                           "无法写入报告文件（" + reports::DataFolder(m_programFolder).string() +
-                               "）。\r\n请检查磁盘空间和该文件夹的写入权限。"});
+        sayPageNotWritten(m_host, m_programFolder);
         return nullptr;
     }
     Window* window = m_host.openWindow(names::NestlingConten, WindowMode::Modeless, &m_host.mainWindow());

@@ -2,6 +2,7 @@
 
 #include "app/ControlNames.h"
 #include "app/Controls.h"
+#include "quality/NameChecker.h"
 #include "reports/NameDetail.h"
 
 #include <filesystem>
@@ -25,6 +26,9 @@ std::span<const names::Name> nameLists();
 // the surname is the text of 编辑框_姓氏, in the evaluation and record lists the cell is surname CR LF
 // given name. None for another list, a row that is not there or holds no name.
 std::optional<reports::SplitName> nameOfListRow(const Window& main, ControlName list, int row);
+// Says that a page file could not be written to the data folder (full disk, no write permission), so the
+// caller shows no window over the page the file still holds from an earlier name or character.
+void sayPageNotWritten(Host& host, const std::filesystem::path& programFolder);
 
 // The name detail window NestlingConten: a double-click on a name in one of the seven name lists of
 // the main window writes the name's report (data/temp.html), a page per character (temp1.html ..
@@ -48,6 +52,10 @@ public:
     // surname CR LF given name; a cell without the line break opens nothing.
     void OpenNameDetail(ControlName list);
 
+    // The name check the reports use (kept by the naming controller); without one each report reads
+    // its own.
+    void setChecker(const quality::NameChecker* checker) { m_checker = checker; }
+
     // Writes the name's files and opens its detail window (null when no window could be opened).
     Window* openDetail(std::string_view surname, std::string_view given);
 
@@ -63,6 +71,7 @@ private:
     std::filesystem::path m_programFolder;
     RecordsPage& m_records;
     DetailOpened m_detailOpened;
+    const quality::NameChecker* m_checker = nullptr;
 };
 
 } // namespace app

@@ -105,14 +105,28 @@ constexpr const char* kPause = "暂停";
 constexpr const char* kContinue = "继续";
 constexpr int kModeToolButton = 0;
 
-std::vector<ListRow> toListRows(std::span<const naming::NameRow> rows)
+// The list rows of a run's rows; a marked name gets its picture and the tip saying why.
+std::vector<ListRow> toListRows(std::span<const naming::NameRow> rows, const quality::NameChecker& checker,
+                                const std::string& surname)
 {
     std::vector<ListRow> out;
     out.reserve(rows.size());
-    for (const naming::NameRow& row : rows)
+    for (const naming::NameRow& row : rows) {
         out.push_back(toListRow(row.cells()));
+        if (row.marks != 0) {
+            const std::string_view given =
+                std::string_view(row.name).substr(std::min(surname.size(), row.name.size()));
+            out.back().image = kMarkedRowImage;
+            out.back().tip = checker.check(surname, given, false).markText();
+        }
+    }
     return out;
 }
+
+// The name lists of the runs, which the filter box clears of marked names.
+constexpr std::array<names::Name, 5> kNameLists = {names::超级列表框_高分起名, names::超级列表框_超吉起名,
+                                                   names::超级列表框_诗名列表, names::超级列表框_组合列表,
+                                                   names::超级列表框_小名列表};
 
 } // namespace
 
@@ -149,7 +163,10 @@ ControlName listOfMode(naming::Mode mode)
 class NamingController::Observer : public naming::RunObserver
 {
 public:
-    Observer(NamingController& owner, std::uint64_t runId) : m_owner(owner), m_runId(runId) {}
+    Observer(NamingController& owner, std::uint64_t runId, std::string surname)
+        : m_owner(owner), m_runId(runId), m_surname(std::move(surname))
+    {
+    }
 
     void showMessage(const core::Message& message) override
     {
@@ -168,7 +185,7 @@ public:
     {
         const bool first = !m_wroteRows;
         m_wroteRows = true;
-        post([rows = toListRows(rows), first](NamingController& c) {
+        post([rows = toListRows(rows, m_owner.m_checker, m_surname), first](NamingController& c) {
             Window& main = c.m_host.mainWindow();
             const RunPage& page = runPageOf(c.m_runMode);
             main.appendRows(page.list, rows);
@@ -183,7 +200,7 @@ public:
 
     void listFinished(const std::vector<naming::NameRow>& rows) override
     {
-        post([rows = toListRows(rows)](NamingController& c) {
+        post([rows = toListRows(rows, m_owner.m_checker, m_surname)](NamingController& c) {
             Window& main = c.m_host.mainWindow();
             const RunPage& page = runPageOf(c.m_runMode);
             main.setRows(page.list, rows);
@@ -218,10 +235,12 @@ private:
 
     NamingController& m_owner;
     std::uint64_t m_runId;
+    std::string m_surname;
     bool m_wroteRows = false;
 };
 
-NamingController::NamingController(Host& host, const store::NamingStore& store) : m_host(host), m_store(store)
+NamingController::NamingController(Host& host, const store::NamingStore& store)
+    : m_host(host), m_store(store), m_checker(store)
 {
 }
 
@@ -244,6 +263,7 @@ void NamingController::wire()
             [this](const Event&) { NameFromMissingElements(); });
     WireElementFilterPanel(main);
     main.on(names::标签_设置辈份, EventKind::Clicked, [this](const Event&) { OpenGenerationDialog(); });
+    main.on(names::选择框_过滤生僻字, EventKind::Clicked, [this](const Event&) { FilterMarkedNames(); });
     colourGenerationLabel();
 }
 
@@ -258,6 +278,7 @@ naming::NamingRequest NamingController::readRequest(naming::Mode mode) const
     request.generation = m_generation;
     request.avoid = avoidedForRun(main);
     request.seed = m_seed;
+    request.hideMarked = main.isChecked(names::选择框_过滤生僻字);
     if (mode == naming::Mode::SuperAuspicious)
         request.elements = ReadElementFilter(main);
     return request;
@@ -476,14 +497,14 @@ void NamingController::startRun(naming::NamingRequest request)
     m_control = std::make_unique<naming::RunControl>();
     if (m_runHook)
         m_runHook(*m_control);
-    m_observer = std::make_unique<Observer>(*this, runId);
+    m_observer = std::make_unique<Observer>(*this, runId, request.surname);
     m_finished = false;
     m_thread = std::thread(
         [this, request = std::move(request), control = m_control.get(), observer = m_observer.get()] {
             // Nothing may escape the thread (it would end the program): what failed is said, and the
             // run ends as stopped.
             try {
-                naming::NamingRun run(m_store, request, *observer, *control);
+                naming::NamingRun run(m_store, request, *observer, *control, &m_checker);
                 run.run();
             } catch (const std::exception& error) {
                 observer->showMessage({core::MessageIcon::Warning, core::kMessageTitle,
@@ -491,6 +512,27 @@ void NamingController::startRun(naming::NamingRequest request)
                 observer->runEnded(naming::RunOutcome::Stopped);
             }
         });
+}
+
+void NamingController::FilterMarkedNames()
+{
+    Window& main = m_host.mainWindow();
+    if (!main.isChecked(names::选择框_过滤生僻字))
+        return;
+    for (names::Name list : kNameLists) {
+        // One replacement of the rows: a list may hold 100 000 of them.
+        std::vector<ListRow> kept;
+        bool removed = false;
+        for (int row = 0, count = main.rowCount(list); row < count; ++row) {
+            ListRow value = main.row(list, row);
+            if (value.image == kMarkedRowImage)
+                removed = true;
+            else
+                kept.push_back(std::move(value));
+        }
+        if (removed)
+            main.setRows(list, kept);
+    }
 }
 
 void NamingController::OpenGenerationDialog()

@@ -2,6 +2,7 @@
 
 #include "app/Controls.h"
 #include "naming/NamingRun.h"
+#include "quality/NameChecker.h"
 
 #include <atomic>
 #include <cstdint>
@@ -22,6 +23,8 @@ namespace app {
 inline constexpr const char* kNamingNoSurnameMessage = "请输入姓氏!";
 inline constexpr const char* kBadSurnameMessage = "姓氏应是一个或两个汉字，例如“李”或“欧阳”。";
 inline constexpr const char* kLongCombinationMessage = "要组合的字最多200个。";
+// The picture of a name list row the name check marks (a warning or a rare character).
+inline constexpr int kMarkedRowImage = 1;
 
 // True when the text can be a surname: one or two Chinese characters.
 bool IsSurname(std::string_view text);
@@ -73,6 +76,11 @@ public:
     // Waits for the current run's thread to end (its posted work may still be pending).
     void waitForRun();
 
+    // 选择框_过滤生僻字: checking it takes the marked names out of every name list at once; the runs
+    // that follow leave them out.
+    void FilterMarkedNames();
+    const quality::NameChecker& checker() const { return m_checker; }
+
     const std::string& lastRunSurname() const { return m_lastRunSurname; }
     void setLastRunSurname(std::string surname) { m_lastRunSurname = std::move(surname); }
     naming::GenerationSetting& generation() { return m_generation; }
@@ -97,6 +105,7 @@ private:
 
     Host& m_host;
     const store::NamingStore& m_store;
+    quality::NameChecker m_checker;
     std::string m_lastRunSurname;
     naming::GenerationSetting m_generation;
     std::optional<std::uint64_t> m_seed;

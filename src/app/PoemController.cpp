@@ -1,6 +1,7 @@
 #include "app/PoemController.h"
 
 #include "app/ControlNames.h"
+#include "app/DetailController.h"
 #include "app/NamingController.h"
 #include "reports/ReportFiles.h"
 #include "text/Utf8.h"
@@ -119,9 +120,13 @@ void PoemController::ShowPoem()
         return;
     const std::optional<naming::Poem> poem = selectedPoem();
     const std::filesystem::path file = reports::ReportFile(m_programFolder);
-    // A page that cannot be written leaves the view on what the file held before.
-    reports::WriteGbkFile(file, PoemPage(selectedPoet(), main.cell(names::超级列表框_诗词残, row, kTitleCell),
-                                         poem ? poem->text : std::string()));
+    // A page that cannot be written is said; the view is not sent to what the file still holds.
+    if (!reports::WriteGbkFile(file,
+                               PoemPage(selectedPoet(), main.cell(names::超级列表框_诗词残, row, kTitleCell),
+                                        poem ? poem->text : std::string()))) {
+        sayPageNotWritten(m_host, m_programFolder);
+        return;
+    }
     main.navigate(names::网页浏览框1, file.string());
 }
 

@@ -22,6 +22,7 @@ Program::Program(Host& host, store::NamingStore& store, ShellPaths paths)
     records.hook(hooks);
     // A record is the user's own data: it reaches the disk when it is made or removed, not only at exit.
     records.onChanged([this] { shell.SaveSettingsNow(); });
+    details.setChecker(&naming.checker());
     details.wire();
     evaluation.wire();
     exports.wire();

@@ -60,6 +60,7 @@ SettingsRead RestoreSettings(Window& main, const std::filesystem::path& file,
     main.setText(names::编辑框_评分名字, read(keys::评分名字));
     main.setChecked(names::选择框_23点后算次日, read(keys::晚子时算次日) != "0");
     showAvoided(main, read(keys::避讳字), read(keys::排除避讳字) != "0");
+    main.setChecked(names::选择框_过滤生僻字, read(keys::过滤生僻字) == "1");
     if (restoreRecords)
         restoreRecords(read(keys::名字记录));
     if (restoreShortlist)
@@ -93,6 +94,7 @@ bool SaveSettings(const Window& main, const std::filesystem::path& file, const s
     write(keys::组合的字, main.text(names::编辑框_组合的字));
     write(keys::英文名字, main.text(names::编辑框_英文名字));
     write(keys::评分名字, main.text(names::编辑框_评分名字));
+    write(keys::过滤生僻字, main.isChecked(names::选择框_过滤生僻字) ? "1" : "0");
     write(keys::名字记录, records);
     write(keys::晚子时算次日, main.isChecked(names::选择框_23点后算次日) ? "1" : "0");
     write(keys::避讳字, main.text(names::透明标签_避讳字));

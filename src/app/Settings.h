@@ -20,6 +20,7 @@ inline constexpr const char* 名字个数 = "名字个数";
 inline constexpr const char* 组合的字 = "组合的字";
 inline constexpr const char* 英文名字 = "英文名字";
 inline constexpr const char* 评分名字 = "评分名字";
+inline constexpr const char* 过滤生僻字 = "过滤生僻字"; // "1": the name lists hide marked names
 inline constexpr const char* 名字记录 = "名字记录";
 // Added after the seven keys above: a file without them reads as the program always behaved.
 inline constexpr const char* 晚子时算次日 = "23点后算次日"; // "1" (or missing) on, "0" off
@@ -43,7 +44,7 @@ enum class SettingsRead
     Unreadable, // the file exists but cannot be read or decoded: it must not be overwritten
 };
 
-// Reads 姓氏, 性别, 名字个数, 组合的字, 英文名字, 评分名字 in this order into the main window's
+// Reads 姓氏, 性别, 名字个数, 组合的字, 英文名字, 评分名字, 过滤生僻字 in this order into the main window's
 // controls, then the later options (23点后算次日, 避讳字, 排除避讳字), then hands 名字记录 to
 // `restoreRecords`. A missing file or key reads as empty text, so the text boxes are emptied and the
 // drop-downs fall back to their first item. The file is read in GBK, UTF-8 or UTF-16 (see
@@ -52,7 +53,7 @@ SettingsRead RestoreSettings(Window& main, const std::filesystem::path& file,
                              const std::function<void(const std::string&)>& restoreRecords,
                              const std::function<void(const std::string&)>& restoreShortlist = {});
 
-// Writes the seven keys in their order and the later options, keeping any other content of the file, its
+// Writes the eight keys in their order and the later options, keeping any other content of the file, its
 // permissions (a new file is the owner's alone) and a symbolic link. False when the file (or its folder)
 // cannot be written, when it is read-only, and when it exists but cannot be read (it is then left untouched).
 // `shortlist`, when given, is written as 名字收藏; without it the file's value stays as it is.

@@ -82,36 +82,36 @@ std::filesystem::path Shell::helpFile() const
 
 bool Shell::StartUp()
 {
-    // 3. Single instance: a second copy ends before anything is shown.
+    // Single instance: a second copy ends before anything is shown.
     if (!m_guard.acquire(m_paths.lockFile))
         return false;
     m_started = true;
     Window& main = m_host.mainWindow();
     wireMainWindow();
 
-    // 4. The start skin; the next change applies skin 1 of the list.
+    // The start skin; the next change applies skin 1 of the list.
     m_host.applySkin(startSkin());
     m_skins.reset();
 
-    // 5. Visible, with its title.
+    // Visible, with its title.
     main.setTitle(kMainTitle);
     m_host.showMainWindow();
 
-    // 6. The input group's dates: 2013-1-1 0:00, and the same on the chart and evaluation pages, so
+    // The input group's dates: 2013-1-1 0:00, and the same on the chart and evaluation pages, so
     // their custom dates can be chosen however the pages are reached.
     fillInputDates();
 
-    // 7. The chart of that date.
+    // The chart of that date.
     ShowBirthChart();
 
-    // 8. The surname is still empty here.
+    // The surname is still empty here.
     if (m_hooks.setLastRunSurname)
         m_hooks.setLastRunSurname(main.text(names::编辑框_姓氏));
 
-    // 9. The classic mode's picture and description.
+    // The classic mode's picture and description.
     showModeDescription(names::单选框_经典起名);
 
-    // 10. The settings, then the records. A file that is there but cannot be read (another user's,
+    // The settings, then the records. A file that is there but cannot be read (another user's,
     // not text) holds records this session cannot see: it is said, and never written over.
     const SettingsRead read = RestoreSettings(
         main, settingsFile(),
@@ -133,11 +133,11 @@ bool Shell::StartUp()
                  "\r\n为了不丢失其中的设置和起名记录，本次运行不会改写它，本次的设置和记录也不会保存。"});
     }
 
-    // 11. No generation character.
+    // No generation character.
     if (m_hooks.resetGenerationSetting)
         m_hooks.resetGenerationSetting();
 
-    // 12. The database load, on its own thread; the window is usable meanwhile.
+    // The database load, on its own thread; the window is usable meanwhile.
     if (m_hooks.startDatabaseLoad) {
         m_hooks.startDatabaseLoad();
     } else {

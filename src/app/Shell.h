@@ -26,11 +26,11 @@ struct ShellPaths
 // What other parts of the program plug into start-up and exit. Every hook may stay empty.
 struct ShellHooks
 {
-    // Exit step 1: stop a naming run that is still going (and wait for its thread).
+    // First thing at exit: stop a naming run that is still going (and wait for its thread).
     std::function<void()> stopNamingRun;
-    // Start-up step 8: the surname the high-score and super-auspicious lists were last reset for.
+    // At start: the surname the high-score and super-auspicious lists were last reset for, as restored.
     std::function<void(const std::string&)> setLastRunSurname;
-    // Start-up step 11: the generation-character setting starts off.
+    // At start: the generation-character setting starts off, whatever the last session left.
     std::function<void()> resetGenerationSetting;
     // The naming records: restored from and saved into 名字记录. Until they are set, the stored value
     // is kept as it was read, so a start and exit never lose it.
@@ -43,7 +43,8 @@ struct ShellHooks
     std::function<void()> shortlistShown;
     // The character query window the shell opened (toolbar or menu 新华字典), for its handlers.
     std::function<void(Window&)> dictionaryOpened;
-    // Start-up step 12. Empty: LoadNamingDatabase on a thread of the shell's own.
+    // The last thing start-up does: load the database. Empty: LoadNamingDatabase on a thread of the
+    // shell's own.
     std::function<void()> startDatabaseLoad;
 };
 
@@ -58,8 +59,9 @@ public:
 
     ShellHooks& hooks() { return m_hooks; }
 
-    // Start-up steps 3 to 12, run once the main window exists. False when another copy of the program
-    // runs: nothing was shown and the process should end.
+    // Everything start-up does once the main window exists: the single-copy check, skin, title, dates,
+    // chart, settings and records, and the database load. False when another copy of the program runs:
+    // nothing was shown and the process should end.
     bool StartUp();
 
     // The toolbar and 操作菜单 action: 0 modes, 2 birth chart, 4 evaluation, 6 records, 8 dictionary.

@@ -72,6 +72,8 @@ std::vector<ControlSpec> mainWindow()
         {.kind = K::Combo, .name = 组合框_性别, .items = {"男", "女"}},
         {.kind = K::Combo, .name = 组合框_名字个数, .items = {"一字", "二字"}},
         {.kind = K::ClickLabel, .name = 标签_设置辈份, .caption = "▽", .color = Rgb{0x60, 0x60, 0x60}, .tip = std::string(设置辈份)},
+        {.kind = K::Check, .name = 选择框_过滤生僻字, .caption = "过滤生僻字和不雅谐音",
+         .tip = "起名列表中不显示含生僻字或有不雅谐音、字义的名字"},
         {.kind = K::Combo, .name = 组合框_年份},
         {.kind = K::Combo, .name = 组合框_月份},
         {.kind = K::Combo, .name = 组合框_日子},

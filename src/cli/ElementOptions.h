@@ -9,7 +9,7 @@ namespace cli {
 
 // The element options of `generate --mode super`, one per row of the filter panel: --second and
 // --third check the position limiters with those element boxes, --must and --must-not the
-// all-character limiters. Without any of them the panel stays as the form starts it. An element
+// all-character limiters. Without any of them the panel stays as the window opens it. An element
 // text holding anything but 金木水火土 is reported on `err` and gives false.
 // --from-chart YYYY-M-D H sets the options instead from the elements that birth chart lacks, as the
 // birth-chart page's 按所缺五行起名 does, and says on `err` what it set; it stands alone, beside none of

@@ -37,40 +37,6 @@ constexpr std::array kModes = {
     ModeName{"super", naming::Mode::SuperAuspicious},
 };
 
-// A JSON string: quotes, backslashes and control characters escaped, bytes that are no UTF-8 as
-// U+FFFD, so any input gives a valid document.
-std::string jsonString(std::string_view s)
-{
-    std::string out = "\"";
-    for (char c : text::validUtf8(s)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20 || byte == 0x7F) {
-            static constexpr char kHex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
-// A surname or given name from the command line, trimmed; false (and the reason said) when it is no
-// name of one or two Chinese characters.
-bool readName(std::string_view typed, bool surname, std::string& name, std::ostream& err)
-{
-    name = text::trimName(typed);
-    const text::NameProblem problem = text::checkName(name);
-    if (problem == text::NameProblem::None)
-        return true;
-    err << text::nameProblemMessage(problem, surname) << '\n';
-    return false;
-}
-
 // Relays what the window would show to stderr.
 class StderrObserver : public naming::RunObserver
 {
@@ -121,6 +87,36 @@ bool parseStyle(std::string_view value, naming::NicknameStyle& style)
 }
 
 } // namespace
+
+std::string jsonString(std::string_view s)
+{
+    std::string out = "\"";
+    for (char c : text::validUtf8(s)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20 || byte == 0x7F) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+bool readName(std::string_view typed, bool surname, std::string& name, std::ostream& err)
+{
+    name = text::trimName(typed);
+    const text::NameProblem problem = text::checkName(name);
+    if (problem == text::NameProblem::None)
+        return true;
+    err << text::nameProblemMessage(problem, surname) << '\n';
+    return false;
+}
 
 const numerology::FortuneTables& ScoringCache::fortunes()
 {
@@ -174,7 +170,9 @@ int runScore(Context& context, const Arguments& args, std::ostream& out, std::os
             << ",\"fortunes\":[";
         for (size_t i = 0; i < r.fortunes.size(); ++i)
             out << (i ? "," : "") << jsonString(r.fortunes[i]);
-        out << "],\"score\":" << r.score << "}\n";
+        out << "],\"score\":" << r.score;
+        writeQualityJson(context.scoring.checker().check(surname, given), out);
+        out << "}\n";
         return 0;
     }
     out << surname << given << '\t' << r.simplifiedTotal << '\t' << r.grids.total << '\t' << r.elements

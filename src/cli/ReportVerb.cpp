@@ -25,7 +25,8 @@ int runReport(Context& context, const Arguments& args, std::ostream& out, std::o
     const std::filesystem::path folder = args.option("dir").value_or(context.programFolder.string());
     std::error_code ec;
     std::filesystem::create_directories(reports::DataFolder(folder), ec);
-    const reports::NameDetail detail = reports::WriteNameDetail(context.store, folder, surname, given);
+    const reports::NameDetail detail =
+        reports::WriteNameDetail(context.store, folder, surname, given, &context.scoring.checker());
     if (!detail.written) {
         err << "无法写入报告文件: " << reports::DataFolder(folder).string() << '\n';
         return 1;

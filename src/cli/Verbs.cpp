@@ -12,6 +12,7 @@ std::span<const Verb> allVerbs()
         Verb{"chart", "nestling-cli chart YYYY-M-D H [--late-zi next-day|same-day]", false, true, &runChart},
         Verb{"lunar", "nestling-cli lunar YYYY-M-D [--format F]", false, true, &runLunar},
         Verb{"char", "nestling-cli char TEXT", true, true, &runChar},
+        Verb{"check", "nestling-cli check SURNAME GIVEN", true, true, &runCheck},
         Verb{"score", "nestling-cli score SURNAME GIVEN [--json]", true, true, &runScore},
         Verb{"compare", "nestling-cli compare SURNAME GIVEN1 [GIVEN2 ...]", true, true, &runCompare},
         Verb{"generate", "nestling-cli generate --mode high-score --surname S --sex 男|女 --length 1|2 "

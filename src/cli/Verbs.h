@@ -4,6 +4,7 @@
 #include "naming/NamingRequest.h"
 #include "numerology/CharacterRecord.h"
 #include "numerology/FortuneTables.h"
+#include "quality/NameChecker.h"
 #include "store/NamingStore.h"
 
 #include <filesystem>
@@ -20,14 +21,17 @@ namespace cli {
 class ScoringCache
 {
 public:
-    explicit ScoringCache(const store::NamingStore& store) : m_store(store) {}
+    explicit ScoringCache(const store::NamingStore& store) : m_store(store), m_checker(store) {}
 
     const numerology::FortuneTables& fortunes();
     // The record of a character given in its GBK form (as SplitGbkCharacters cuts it).
     const numerology::CharacterRecord& character(const std::string& gbk);
+    // The name check, its data read on first use.
+    const quality::NameChecker& checker() const { return m_checker; }
 
 private:
     const store::NamingStore& m_store;
+    quality::NameChecker m_checker;
     std::optional<numerology::FortuneTables> m_fortunes;
     std::unordered_map<std::string, numerology::CharacterRecord> m_characters;
 };
@@ -60,6 +64,7 @@ const Verb* findVerb(std::string_view name);
 // Verb implementations, one file each.
 int runChar(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runCompare(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
+int runCheck(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runScore(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runGenerate(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runTables(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
@@ -72,6 +77,15 @@ int runSpeak(Context& context, const Arguments& args, std::ostream& out, std::os
 int runPoets(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runPoems(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runPoem(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
+
+// A JSON string: quotes, backslashes and control characters escaped, bytes that are no UTF-8 as
+// U+FFFD, so any input gives a valid document.
+std::string jsonString(std::string_view s);
+// A surname or given name from the command line, trimmed; false (and the reason said) when it is no
+// name of one or two Chinese characters.
+bool readName(std::string_view typed, bool surname, std::string& name, std::ostream& err);
+// The name check's fields of `score --json`, each preceded by a comma.
+void writeQualityJson(const quality::NameQuality& quality, std::ostream& out);
 
 // generate --mode poem: the ticked characters of --poet/--title [--id] [--chars]; an exit status.
 int fillPoemRequest(Context& context, const Arguments& args, naming::NamingRequest& request,

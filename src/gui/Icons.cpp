@@ -50,7 +50,29 @@ QIcon listIcon(int index)
         p.drawEllipse(QRectF(2, 2, 8, 8));
         return QIcon(pixmap);
     }();
-    return index == 0 ? icon : QIcon();
+    // A name the name check marks: an amber triangle with an exclamation mark.
+    static const QIcon marked = [] {
+        QPixmap pixmap(12, 12);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(QColor(0xf0, 0xa0, 0x20));
+        p.setPen(Qt::NoPen);
+        const QPointF corners[] = {{6, 0.5}, {11.5, 11}, {0.5, 11}};
+        p.drawPolygon(corners, 3);
+        p.setPen(QPen(Qt::white, 1.6));
+        p.drawLine(QPointF(6, 4), QPointF(6, 7.5));
+        p.drawPoint(QPointF(6, 9.3));
+        return QIcon(pixmap);
+    }();
+    switch (index) {
+    case 0:
+        return icon;
+    case 1:
+        return marked;
+    default:
+        return QIcon();
+    }
 }
 
 QIcon toolIcon(int index)

@@ -47,6 +47,22 @@ QStringList qtList(const std::vector<std::string>& items)
     return list;
 }
 
+// Asking a view for its page or settings makes the page; so the settings wait for the first show.
+class LazyBrowser : public QWebEngineView
+{
+public:
+    using QWebEngineView::QWebEngineView;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        prepareBrowser(this);
+        QWebEngineView::showEvent(event);
+    }
+};
+
+constexpr const char* kPrepared = "nestlingPrepared";
+
 } // namespace
 
 LayoutWidgets::LayoutWidgets(std::string_view layoutKey, QObject* owner)
@@ -166,14 +182,21 @@ NameListView* LayoutWidgets::list(QWidget* parent, Name name)
 
 QWebEngineView* LayoutWidgets::browser(QWidget* parent, Name name)
 {
-    auto* view = finish(new QWebEngineView(parent), spec(name, ControlKind::Browser));
+    auto* view = finish(new LazyBrowser(parent), spec(name, ControlKind::Browser));
+    view->setMinimumSize(120, 80);
+    return view;
+}
+
+void prepareBrowser(QWebEngineView* view)
+{
+    if (view->property(kPrepared).toBool())
+        return;
+    view->setProperty(kPrepared, true);
     QWebEngineSettings* s = view->settings();
     s->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
     s->setDefaultTextEncoding(QStringLiteral("GBK"));
-    view->setMinimumSize(120, 80);
-    return view;
 }
 
 QTabWidget* LayoutWidgets::pages(QWidget* parent, Name name)

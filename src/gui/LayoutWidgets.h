@@ -58,7 +58,10 @@ public:
     QPushButton* button(QWidget* parent, app::names::Name name);
     QGroupBox* group(QWidget* parent, app::names::Name name);
     NameListView* list(QWidget* parent, app::names::Name name);
-    // A browser view for our own local pages: JavaScript and remote access off.
+    // A browser view for our own local pages: JavaScript and remote access off. The view starts
+    // without a page: the page, and with the first one the web engine and its helper processes, is
+    // made when the view is first shown or given a file (prepareBrowser), so hidden views cost nothing
+    // at window start.
     QWebEngineView* browser(QWidget* parent, app::names::Name name);
     QTabWidget* pages(QWidget* parent, app::names::Name name);
     // Adds the next page of a page control, with its caption; hidden when the row says so.
@@ -82,5 +85,8 @@ private:
     QObject* m_owner;
     QHash<QString, QButtonGroup*> m_groups;
 };
+
+// Makes a browser view's page with our settings, once; before the view loads anything.
+void prepareBrowser(QWebEngineView* view);
 
 } // namespace gui

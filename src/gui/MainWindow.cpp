@@ -94,13 +94,15 @@ QWidget* MainWindow::buildInputGroup(LayoutWidgets& make, QWidget* parent)
         row->addWidget(makeLabel(group, unit));
     }
     row->addStretch();
-    // The taboo characters on a row of their own: the first row is as wide as a small screen allows.
-    auto* avoidRow = new QHBoxLayout;
-    rows->addLayout(avoidRow);
-    // The taboo characters: set from 操作菜单 → 设置避讳字; the box is enabled once there are some.
-    avoidRow->addWidget(make.check(group, n::选择框_排除避讳字));
-    avoidRow->addWidget(make.label(group, n::透明标签_避讳字));
-    avoidRow->addStretch();
+    // A second line, so the window stays narrow enough for small screens: the rare-character filter and
+    // the taboo characters (set from 操作菜单 → 设置避讳字; the box is enabled once there are some).
+    auto* options = new QHBoxLayout;
+    rows->addLayout(options);
+    options->addWidget(make.check(group, n::选择框_过滤生僻字));
+    options->addSpacing(12);
+    options->addWidget(make.check(group, n::选择框_排除避讳字));
+    options->addWidget(make.label(group, n::透明标签_避讳字));
+    options->addStretch();
     return group;
 }
 

@@ -3,6 +3,7 @@
 
 #include "gui/BaseWindow.h"
 #include "gui/Icons.h"
+#include "gui/LayoutWidgets.h"
 #include "gui/NameListView.h"
 #include "gui/RowTableModel.h"
 #include "gui/Widgets.h"
@@ -249,6 +250,7 @@ void QtWindow::navigate(app::ControlName browser, const std::string& file)
 {
     if (auto* view = widget<QWebEngineView>(browser)) {
         view->setProperty("nestlingFile", qs(file));
+        prepareBrowser(view);
         view->setUrl(QUrl::fromLocalFile(qs(file)));
     }
 }

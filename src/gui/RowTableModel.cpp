@@ -39,6 +39,10 @@ QVariant RowTableModel::data(const QModelIndex& index, int role) const
         if (column == 0 && row.image >= 0)
             return listIcon(row.image);
         return {};
+    case Qt::ToolTipRole:
+        if (!row.tip.empty())
+            return qs(row.tip);
+        return {};
     default:
         return {};
     }

@@ -57,6 +57,10 @@ RunOutcome NamingRun::runClassic()
     std::vector<std::string> entries = ClassicEntries(m_request.sex, m_request.givenLength);
     std::erase_if(entries, [this](const std::string& given) { return holdsAvoided(given, m_request.avoid); });
     ShuffleList(entries, m_seeder);
+    if (m_request.hideMarked)
+        std::erase_if(entries, [this](const std::string& given) {
+            return m_checker->marks(m_request.surname, given) != 0;
+        });
     m_text = ClassicText(m_request.surname, entries, m_request.givenLength);
     if (!m_control.checkpoint())
         return RunOutcome::Stopped;

@@ -11,7 +11,7 @@ namespace naming {
 // order 金木水火土) into every super-auspicious name. One missing element: the first given-name
 // character carries it (第二个字五行限定 with that element alone, the third-character limiter off).
 // Two or more: both given-name characters are of the missing elements (所有字必带五行 with exactly
-// those). Nothing missing: the filter as the form starts it.
+// those). Nothing missing: the filter as the window opens it.
 ElementFilter FilterForMissingElements(std::string_view missing);
 
 // The status-bar line once the filter is set: "已按八字所缺五行（木火）设置筛选条件".

@@ -180,7 +180,7 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
     size_t delivered = 0;
     const auto deliver = [&] {
         if (sink && delivered < rows.size())
-            sink(std::span<const NameRow>(rows).subspan(delivered));
+            sink(std::span<NameRow>(rows).subspan(delivered));
         delivered = rows.size();
     };
     // Returns false when the listing is to end (the rows are full or a stop was asked for).

@@ -15,7 +15,7 @@
 
 namespace naming {
 
-// The candidate characters of one run with their records, in CandidateList order.
+// The candidate characters of one run with their records, in the order the run took them.
 struct Candidates
 {
     std::vector<std::string> characters;
@@ -39,14 +39,14 @@ struct FormedName
 
 struct FormedNames
 {
-    std::vector<FormedName> names; // NameList, in forming order
+    std::vector<FormedName> names; // in forming order
     std::string fixedCharacter;    // the generation character, when one is used
     std::string fixedGbk;
 
     std::string givenName(const Candidates& candidates, const FormedName& name) const;
 };
 
-// Looks every candidate up once (LookUpCandidate) and forms the given names: for two characters
+// Looks every candidate up once in the dictionary and forms the given names: for two characters
 // every usable a with every candidate b, or the generation character with every usable candidate;
 // for one character every usable candidate. Returns early, with what was formed, when stopped.
 // `progress` (optional) hears how many candidates were looked up, now and then.
@@ -56,7 +56,8 @@ FormedNames FormNames(const store::NamingStore& store, Candidates& candidates, i
                       const ProgressSink& progress = {});
 
 // Called with each batch of newly written rows, in order.
-using RowBatchSink = std::function<void(std::span<const NameRow>)>;
+// The rows may still be changed by the sink (the run marks them for the name check).
+using RowBatchSink = std::function<void(std::span<NameRow>)>;
 
 struct ListingLimits
 {

@@ -1,6 +1,8 @@
 #include "naming/NameRow.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 namespace naming {
 
@@ -21,7 +23,53 @@ NameRow MakeNameRow(int number, std::string fullName, numerology::NameScoreResul
     return {number, std::move(fullName), std::move(score)};
 }
 
-void FinishNameList(std::vector<NameRow>& rows)
+namespace {
+
+// The first character of the given name, the key that takes turns.
+std::string_view firstGiven(const NameRow& row, size_t surnameBytes)
+{
+    const std::string_view name = std::string_view(row.name).substr(std::min(surnameBytes, row.name.size()));
+    if (name.empty())
+        return name;
+    const auto lead = static_cast<unsigned char>(name[0]);
+    const size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    return name.substr(0, std::min(length, name.size()));
+}
+
+// Reorders rows [first, last) of one score: unmarked before marked, each part round robin by the
+// first given character.
+void interleave(std::vector<NameRow>& rows, size_t first, size_t last, size_t surnameBytes)
+{
+    if (last - first < 2)
+        return;
+    std::vector<NameRow> ordered;
+    ordered.reserve(last - first);
+    for (const bool marked : {false, true}) {
+        std::vector<std::vector<size_t>> groups;
+        std::unordered_map<std::string_view, size_t> groupOf;
+        for (size_t i = first; i < last; ++i) {
+            if ((rows[i].marks != 0) != marked)
+                continue;
+            const auto [it, added] = groupOf.emplace(firstGiven(rows[i], surnameBytes), groups.size());
+            if (added)
+                groups.emplace_back();
+            groups[it->second].push_back(i);
+        }
+        for (size_t round = 0, placed = 1; placed != 0; ++round) {
+            placed = 0;
+            for (const std::vector<size_t>& group : groups)
+                if (round < group.size()) {
+                    ordered.push_back(std::move(rows[group[round]]));
+                    ++placed;
+                }
+        }
+    }
+    std::move(ordered.begin(), ordered.end(), rows.begin() + static_cast<std::ptrdiff_t>(first));
+}
+
+} // namespace
+
+void FinishNameList(std::vector<NameRow>& rows, size_t surnameBytes)
 {
     // Scores are 0..100: a counting sort by score, highest first, keeps equal scores in their order.
     // It gives each row its place, then the rows are put there in place, by cycles of swaps, so no
@@ -51,6 +99,13 @@ void FinishNameList(std::vector<NameRow>& rows)
                 std::swap(rows[i], rows[target]);
                 std::swap(place[i], place[target]);
             }
+    }
+    for (size_t first = 0; first < rows.size();) {
+        size_t last = first + 1;
+        while (last < rows.size() && rows[last].score.score == rows[first].score.score)
+            ++last;
+        interleave(rows, first, last, surnameBytes);
+        first = last;
     }
     int number = 1;
     for (NameRow& row : rows)

@@ -39,7 +39,7 @@ struct ElementFilterRow
     std::string elements;
 };
 
-// The four rows as the form starts: all characters must carry one of the five elements.
+// The four rows as the window opens them: all characters must carry one of the five elements.
 struct ElementFilter
 {
     ElementFilterRow second;                   // 第二个字五行限定
@@ -76,6 +76,8 @@ struct NamingRequest
     NicknameStyle nicknameStyle = NicknameStyle::Doubled;
     // Poem mode: the captions of the ticked character boxes, in poem order.
     std::vector<std::string> poemCharacters;
+    // 过滤生僻字和不雅谐音: names the name check marks are left out of the list.
+    bool hideMarked = false;
 };
 
 } // namespace naming

@@ -3,6 +3,9 @@
 #include "naming/CharacterLists.h"
 #include "numerology/SplitCharacters.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace naming {
 namespace {
 
@@ -22,10 +25,34 @@ std::vector<std::string> CharacterListFor(const std::string& sex)
 }
 
 NamingRun::NamingRun(const store::NamingStore& store, NamingRequest request, RunObserver& observer,
-                     RunControl& control)
+                     RunControl& control, const quality::NameChecker* checker)
     : m_store(store), m_request(std::move(request)), m_observer(observer), m_control(control),
-      m_seeder(seederFor(m_request))
+      m_seeder(seederFor(m_request)), m_checker(checker)
 {
+    if (!m_checker) {
+        m_ownChecker = std::make_unique<quality::NameChecker>(m_store);
+        m_checker = m_ownChecker.get();
+    }
+}
+
+void NamingRun::deliverRows(std::span<NameRow> batch)
+{
+    const size_t surnameBytes = m_request.surname.size();
+    bool anyMarked = false;
+    for (NameRow& row : batch) {
+        row.marks = m_checker->marks(
+            m_request.surname, std::string_view(row.name).substr(std::min(surnameBytes, row.name.size())));
+        anyMarked = anyMarked || row.marks != 0;
+    }
+    if (!m_request.hideMarked || !anyMarked) {
+        m_observer.rowsWritten(batch);
+        return;
+    }
+    std::vector<NameRow> shown;
+    std::copy_if(batch.begin(), batch.end(), std::back_inserter(shown),
+                 [](const NameRow& row) { return row.marks == 0; });
+    if (!shown.empty())
+        m_observer.rowsWritten(shown);
 }
 
 void NamingRun::message(core::MessageIcon icon, const char* text)
@@ -121,8 +148,7 @@ RunOutcome NamingRun::listFormedNames(ListingLimits limits)
     const numerology::FortuneTables fortunes(m_store);
     m_rows = ListScoredNames(
         m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
-        [this](std::span<const NameRow> batch) { m_observer.rowsWritten(batch); }, {}, &m_stats,
-        m_request.avoid);
+        [this](std::span<NameRow> batch) { deliverRows(batch); }, {}, &m_stats, m_request.avoid);
     return finishList();
 }
 
@@ -130,7 +156,9 @@ RunOutcome NamingRun::finishList()
 {
     if (m_control.stopped())
         return RunOutcome::Stopped;
-    FinishNameList(m_rows);
+    if (m_request.hideMarked)
+        std::erase_if(m_rows, [](const NameRow& row) { return row.marks != 0; });
+    FinishNameList(m_rows, m_request.surname.size());
     m_observer.listFinished(m_rows);
     return RunOutcome::Finished;
 }

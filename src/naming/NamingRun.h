@@ -6,7 +6,9 @@
 #include "naming/NamingRequest.h"
 #include "naming/RunControl.h"
 #include "naming/Shuffle.h"
+#include "quality/NameChecker.h"
 
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -39,12 +41,13 @@ public:
 };
 
 // One naming run: candidate preparation, name forming and listing for the mode of the request. The
-// run owns its CandidateList, CharacterCache and NameList; only one run goes at a time.
+// run owns its candidates, their records and the formed names; only one run goes at a time.
 class NamingRun
 {
 public:
+    // `checker` marks the rows (a warning, a rare character); without one the run reads its own.
     NamingRun(const store::NamingStore& store, NamingRequest request, RunObserver& observer,
-              RunControl& control);
+              RunControl& control, const quality::NameChecker* checker = nullptr);
 
     RunOutcome run();
 
@@ -70,6 +73,8 @@ private:
     // Sorts and renumbers the written rows and hands them to the observer, unless the run was stopped.
     RunOutcome finishList();
     void progress(size_t done, size_t total) { m_observer.progress(done, total); }
+    // Marks a batch of new rows and hands the rows the list shows to the observer.
+    void deliverRows(std::span<NameRow> batch);
     void message(core::MessageIcon icon, const char* text);
 
     const store::NamingStore& m_store;
@@ -82,6 +87,8 @@ private:
     std::vector<NameRow> m_rows;
     ListingStats m_stats;
     std::string m_text; // the classic mode's text
+    std::unique_ptr<quality::NameChecker> m_ownChecker;
+    const quality::NameChecker* m_checker = nullptr;
 };
 
 // The characters of the built-in list for the sex ("男": boys', else girls').

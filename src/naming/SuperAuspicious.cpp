@@ -125,8 +125,7 @@ RunOutcome NamingRun::runSuperAuspicious()
                                kSuperAuspiciousRows};
     m_rows = ListSuperAuspiciousNames(
         m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
-        [this](std::span<const NameRow> batch) { m_observer.rowsWritten(batch); }, progress, &m_stats,
-        m_request.avoid);
+        [this](std::span<NameRow> batch) { deliverRows(batch); }, progress, &m_stats, m_request.avoid);
     return finishList();
 }
 

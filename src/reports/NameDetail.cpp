@@ -34,10 +34,12 @@ std::string GivenFromListName(std::string_view nameCell, std::string_view surnam
 }
 
 NameDetail WriteNameDetail(const store::NamingStore& store, const std::filesystem::path& programFolder,
-                           std::string_view surname, std::string_view given)
+                           std::string_view surname, std::string_view given,
+                           const quality::NameChecker* checker)
 {
     NameDetail detail;
     detail.report = ComputeNameReport(store, surname, given);
+    detail.report.quality = CheckNameForReport(store, checker, surname, given);
     detail.written =
         WriteGbkFile(ReportFile(programFolder), FillReportTemplate(NameReportTemplate(), detail.report));
     detail.caption = std::string(surname) + std::string(given) + std::string(kDetailCaption);

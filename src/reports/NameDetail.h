@@ -51,6 +51,7 @@ inline constexpr std::string_view kSurnamePageCaption = "姓氏起源";
 // (data/temp5.html). A file that could not be written still holds an earlier name's page, so a caller
 // must not show the set when `written` is false.
 NameDetail WriteNameDetail(const store::NamingStore& store, const std::filesystem::path& programFolder,
-                           std::string_view surname, std::string_view given);
+                           std::string_view surname, std::string_view given,
+                           const quality::NameChecker* checker = nullptr);
 
 } // namespace reports

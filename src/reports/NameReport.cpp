@@ -148,10 +148,21 @@ std::string_view ScoreComment(int score) noexcept
     return "你的名字很不好！强烈建议你换个名字试试，也许人生会因此而改变的。";
 }
 
+quality::NameQuality CheckNameForReport(const store::NamingStore& store, const quality::NameChecker* checker,
+                                        std::string_view surname, std::string_view given)
+{
+    if (checker)
+        return checker->check(surname, given);
+    const quality::NameChecker own(store);
+    return own.check(surname, given);
+}
+
 NameReport BuildNameReport(const store::NamingStore& store, const std::filesystem::path& programFolder,
-                           std::string_view surname, std::string_view given)
+                           std::string_view surname, std::string_view given,
+                           const quality::NameChecker* checker)
 {
     NameReport report = ComputeNameReport(store, surname, given);
+    report.quality = CheckNameForReport(store, checker, surname, given);
     WriteGbkFile(ReportFile(programFolder), FillReportTemplate(NameReportTemplate(), report));
     return report;
 }

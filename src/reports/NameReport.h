@@ -1,10 +1,12 @@
 #pragma once
 
 #include "numerology/FiveGrids.h"
+#include "quality/NameChecker.h"
 #include "store/NamingStore.h"
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -56,6 +58,8 @@ struct NameReport
     int weightedHundredths = 0; // the weighted sum of the six fortunes, in hundredths
     int score = 0;              // its integer part
     std::string comment;
+    // The 名字品鉴 section (readings, tones, warnings, rare characters, source); none leaves it out.
+    std::optional<quality::NameQuality> quality;
 
     int simplifiedTotal() const;
     std::string elements() const; // the characters' elements, surname first
@@ -71,9 +75,16 @@ NameReport ComputeNameReport(const store::NamingStore& store, std::string_view s
 // The comment under the score: five bands, 90 and above down to below 60.
 std::string_view ScoreComment(int score) noexcept;
 
-// Computes the report, fills the 名字评分 template and writes data/temp.html (a failed write is not
-// reported: the window then shows whatever the file held). Returns the report; its score is `score`.
+// The name check of surname + given name for the report, with the source line. `checker` keeps its
+// data between reports; without one the check reads its own (the poem index takes a moment).
+quality::NameQuality CheckNameForReport(const store::NamingStore& store, const quality::NameChecker* checker,
+                                        std::string_view surname, std::string_view given);
+
+// Computes the report with its name check, fills the 名字评分 template and writes data/temp.html (a
+// failed write is not reported: the window then shows whatever the file held). Returns the report;
+// its score is `score`.
 NameReport BuildNameReport(const store::NamingStore& store, const std::filesystem::path& programFolder,
-                           std::string_view surname, std::string_view given);
+                           std::string_view surname, std::string_view given,
+                           const quality::NameChecker* checker = nullptr);
 
 } // namespace reports

@@ -103,6 +103,7 @@ table { border-collapse: separate; }
   <tr class="tdbgcolor"><td width="20%">外格{外格}有以下数理暗示</td><td>{外格数理暗示}</td></tr>
 </table>
 <div class="divh"></div>
+{名字品鉴}
 <table class="tablebgcolor" cellspacing="1" cellpadding="0" align="center">
   <tr class="tdbgcolor">
     <td><span class="fontcolor1">总评及建议：</span><br>&nbsp;&nbsp;{总分建议}</td>

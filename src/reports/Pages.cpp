@@ -56,10 +56,11 @@ bool WriteSurnamePage(const store::NamingStore& store, const std::filesystem::pa
     return WriteGbkFile(SurnamePageFile(programFolder), SurnamePageHtml(store, surname));
 }
 
-std::string QueryCharacter(const store::NamingStore& store, const std::filesystem::path& programFolder,
-                           std::string_view text)
+std::optional<std::string> QueryCharacter(const store::NamingStore& store,
+                                          const std::filesystem::path& programFolder, std::string_view text)
 {
-    WriteGbkFile(ReportFile(programFolder), CharacterPageHtml(store, text));
+    if (!WriteGbkFile(ReportFile(programFolder), CharacterPageHtml(store, text)))
+        return std::nullopt;
     return " 汉字[ " + std::string(text) + " ]的详细解释";
 }
 

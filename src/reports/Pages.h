@@ -3,6 +3,7 @@
 #include "store/NamingStore.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,8 +27,9 @@ bool WriteSurnamePage(const store::NamingStore& store, const std::filesystem::pa
                       std::string_view surname);
 
 // The character query: the whole typed text (not split, not trimmed) is the key; its page goes to
-// data/temp.html. Returns the result window's caption, " 汉字[ " + text + " ]的详细解释".
-std::string QueryCharacter(const store::NamingStore& store, const std::filesystem::path& programFolder,
-                           std::string_view text);
+// data/temp.html. Returns the result window's caption, " 汉字[ " + text + " ]的详细解释", or nothing
+// when the page could not be written (the file may still hold an earlier query's page).
+std::optional<std::string> QueryCharacter(const store::NamingStore& store,
+                                          const std::filesystem::path& programFolder, std::string_view text);
 
 } // namespace reports

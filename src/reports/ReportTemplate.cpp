@@ -1,6 +1,7 @@
 #include "reports/ReportTemplate.h"
 
 #include "reports/Placeholders.h"
+#include "reports/QualitySection.h"
 #include "reports/ReportFiles.h"
 #include "reports/ScoreChart.h"
 
@@ -57,6 +58,7 @@ std::string FillReportTemplate(std::string_view templateText, const NameReport& 
     values["{总分建议}"] = report.comment;
     values["{评分总分}"] = std::to_string(report.score);
     values["{评分图}"] = ScoreChartSvg(report);
+    values["{名字品鉴}"] = report.quality ? QualitySectionHtml(*report.quality) : std::string();
     return FillPlaceholders(templateText, values);
 }
 

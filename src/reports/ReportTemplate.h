@@ -8,7 +8,8 @@
 namespace reports {
 
 // The 名字评分 page: character table, grid overview, notice, the five grids, the three talents, their
-// effects, the hints and the score. A UTF-8 text with {...} placeholders; written out as GBK.
+// effects, the hints, the 名字品鉴 section and the score. A UTF-8 text with {...} placeholders; written out
+// as GBK.
 std::string_view NameReportTemplate() noexcept;
 
 // Replaces every placeholder of the report page by its value. The characters of the name, which the

@@ -16,7 +16,7 @@ inline constexpr const char* kAttachFailedMessage = "将磁盘数据库附加到
 std::filesystem::path defaultDatabaseFile(const std::filesystem::path& programFolder);
 
 // Copies the naming database file (normally `data/namedata.db` in the program folder) into a fresh in-memory
-// database held by `store`: open, declare the nine tables, attach the file, copy every table inside one
+// database held by `store`: open, declare the tables, attach the file, copy every table inside one
 // transaction, detach and index. Any failure is shown through `sink` (stop icon, caption "信息："), leaves
 // the store closed so every later lookup reads as empty, and ends the load. Returns the final state (Ready or
 // Failed); the store's loadState() follows the same steps while the load runs.

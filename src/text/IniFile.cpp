@@ -139,8 +139,10 @@ bool isUtf8Text(std::string_view s)
 // The file's text in UTF-8, whatever of the accepted encodings it is in; none for binary bytes.
 std::optional<std::string> decodeText(std::string_view bytes)
 {
+    // A byte that is no UTF-8 after the mark reads as U+FFFD, as it would be written (it has no GBK
+    // form of its own).
     if (bytes.starts_with("\xEF\xBB\xBF"))
-        return std::string(bytes.substr(3));
+        return validUtf8(bytes.substr(3));
     if (bytes.starts_with("\xFF\xFE"))
         return fromUtf16(bytes.substr(2), false);
     if (bytes.starts_with("\xFE\xFF"))
@@ -163,13 +165,14 @@ std::optional<std::string> decodeText(std::string_view bytes)
     return fromGbk(bytes);
 }
 
-// "[name]" alone on its line (blanks and a ";" comment may follow): the section's name.
+// "[name]" alone on its line (blanks and a ";" comment may follow): the section's name. A name holds
+// no "=": "[key=value]" is a key starting with "[" whose value ends with "]", as such a key is written.
 std::optional<std::string_view> sectionHeader(std::string_view trimmed)
 {
     if (trimmed.empty() || trimmed.front() != '[')
         return std::nullopt;
     const size_t close = trimmed.find(']');
-    if (close == std::string_view::npos)
+    if (close == std::string_view::npos || trimmed.substr(0, close).find('=') != std::string_view::npos)
         return std::nullopt;
     const std::string_view rest = trimBlanks(trimmed.substr(close + 1));
     if (!rest.empty() && rest.front() != ';')

@@ -30,7 +30,8 @@ public:
     // (with a byte-order mark, or plain text with every other byte zero) as an editor may save it;
     // CR LF, LF or CR line ends. GBK is told from UTF-8 by its bytes not being well-formed UTF-8, which
     // holds for every file this program writes (its section 设置 alone breaks UTF-8). A line is a section
-    // header when it is "[name]" alone; a hand-written key starting with "[" ("[备注]=...") stays a key.
+    // header when it is "[name]" alone, the name without "="; a hand-written key starting with "["
+    // ("[备注]=...", "[旧=值]") stays a key.
     // False (and an empty object) when the bytes are no text (zero bytes outside UTF-16).
     bool parse(std::string_view bytes);
 

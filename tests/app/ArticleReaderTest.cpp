@@ -62,6 +62,18 @@ TEST_F(ArticleReaderTest, MenuItemOpensItsCategoryAndShowsTheFirstArticle)
     EXPECT_NE(page().find("趁睡着时剪"), std::string::npos);
 }
 
+TEST_F(ArticleReaderTest, APageThatCannotBeWrittenIsSaidAndTheViewNotSentToTheOldFile)
+{
+    m_host.main().click("菜单_护理保健");
+    ASSERT_NE(reader(), nullptr);
+    const std::size_t shown = reader()->find(names::网页浏览框1)->history.size();
+    std::filesystem::permissions(m_dir.path() / "data" / "temp.html", std::filesystem::perms::owner_read);
+    reader()->selectRow(names::超级列表框_文章阅读, 1);
+    EXPECT_EQ(reader()->find(names::网页浏览框1)->history.size(), shown);
+    ASSERT_EQ(m_host.messages().size(), 1u);
+    EXPECT_NE(m_host.messages()[0].text.find("无法写入报告文件"), std::string::npos);
+}
+
 TEST_F(ArticleReaderTest, TheLastOpenedTableServesLaterClicks)
 {
     m_reader.OpenArticleCategory("算命风水", "起名知识");

@@ -12,7 +12,7 @@ namespace {
 
 using testing::FakeHost;
 
-// Start-up step 12 as the program runs it: LoadNamingDatabase on a thread of its own.
+// The database load at the end of start-up as the program runs it: LoadNamingDatabase on a thread of its own.
 TEST(StartUpLoad, LoadsTheDatabaseBesideTheProgramOnItsOwnThread)
 {
     testing_support::TempDir temp;

@@ -195,4 +195,25 @@ TEST_F(CharacterQueryTest, ATextWithoutADictionaryRowIsSaidNotShownAsAnEmptyPage
     }
 }
 
+TEST_F(CharacterQueryTest, APageThatCannotBeWrittenIsSaidAndNoStalePageIsShown)
+{
+    main().click(names::菜单_新华字典);
+    FakeWindow* word = m_host.find(names::NestlingWord);
+    ASSERT_NE(word, nullptr);
+    word->setText(names::编辑框1, "明");
+    word->click(names::按钮_查询);
+    ASSERT_NE(m_host.find(names::NestlingConten), nullptr);
+    const std::size_t opened = m_host.openedWindows().size();
+    // The page of 明 stays and cannot be replaced: querying 华 must not show it under 华's title.
+    std::filesystem::permissions(reports::ReportFile(m_program), std::filesystem::perms::owner_read);
+    m_host.clearMessages();
+    word->setText(names::编辑框1, "华");
+    word->click(names::按钮_查询);
+    EXPECT_EQ(m_host.openedWindows().size(), opened) << "no window over the stale page";
+    ASSERT_EQ(m_host.messages().size(), 1u);
+    EXPECT_EQ(m_host.messages()[0].caption, "提示");
+    EXPECT_NE(m_host.messages()[0].text.find("无法写入报告文件"), std::string::npos);
+    EXPECT_NE(readPage(reports::ReportFile(m_program)).find("亮，光明。"), std::string::npos);
+}
+
 } // namespace

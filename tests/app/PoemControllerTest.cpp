@@ -106,6 +106,17 @@ TEST_F(PoemControllerTest, ASharedTitleShowsAndUsesTheChosenPoetsPoem)
     EXPECT_EQ(main().clonedBoxes(), m_poems.boxes()) << "the boxes of the earlier poem are gone";
 }
 
+TEST_F(PoemControllerTest, APageThatCannotBeWrittenIsSaidAndTheViewNotSentToTheOldFile)
+{
+    choose("李白", 1);
+    const std::size_t shown = main().find(names::网页浏览框1)->history.size();
+    std::filesystem::permissions(m_dir.path() / "data" / "temp.html", std::filesystem::perms::owner_read);
+    main().selectRow(names::超级列表框_诗词残, 2);
+    EXPECT_EQ(main().find(names::网页浏览框1)->history.size(), shown);
+    ASSERT_EQ(m_host.messages().size(), 1u);
+    EXPECT_NE(m_host.messages()[0].text.find("无法写入报告文件"), std::string::npos);
+}
+
 TEST_F(PoemControllerTest, BoxesGoInRowsOfFifteen)
 {
     choose("孟浩然", 0);

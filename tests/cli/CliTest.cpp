@@ -12,7 +12,7 @@ CliResult run(const std::vector<std::string>& words, const std::string& input = 
     return runCliWords(words, input);
 }
 
-TEST(Cli, TablesListsTheNineTablesInOrder)
+TEST(Cli, TablesListsTheTablesInOrder)
 {
     testing_support::TempDir dir;
     const auto db = (dir.path() / "fixture.db").string();
@@ -20,7 +20,7 @@ TEST(Cli, TablesListsTheNineTablesInOrder)
     const CliResult r = run({"tables", "--db", db});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "XW_CNWord\t6\nXW_三才配置\t1\nXW_八一灵动数\t2\nXW_EName\t1\nXW_Poet\t1\n"
-                     "XW_全唐诗\t2\nXW_育儿百科\t1\nXW_算命风水\t1\nXW_百家姓\t2\n");
+                     "XW_全唐诗\t2\nXW_育儿百科\t1\nXW_算命风水\t1\nXW_百家姓\t2\nXW_名字品鉴\t0\n");
 }
 
 TEST(Cli, CharPrintsTheDictionaryRow)

@@ -250,3 +250,35 @@ TEST(ShuffleList, PermutesReproducibly)
 }
 
 } // namespace
+
+namespace {
+
+naming::NameRow scoredRow(const char* name, int score, std::uint8_t marks = 0)
+{
+    naming::NameRow row;
+    row.name = name;
+    row.score.score = score;
+    row.marks = marks;
+    return row;
+}
+
+// Equal scores: unmarked names first, the first given-name characters taking turns in the order they
+// first appear; higher scores first as before; the numbers follow the new order.
+TEST(FinishNameList, EqualScoresTakeTurnsAndMarkedNamesGoLast)
+{
+    std::vector<naming::NameRow> rows = {scoredRow("李安一", 100),    scoredRow("李安二", 100),
+                                         scoredRow("李安三", 100),    scoredRow("李博一", 100),
+                                         scoredRow("李妖一", 100, 1), scoredRow("李博二", 100),
+                                         scoredRow("李成一", 100),    scoredRow("李低", 80),
+                                         scoredRow("李高", 100, 2),   scoredRow("李安四", 95)};
+    naming::FinishNameList(rows, std::string("李").size());
+    std::vector<std::string> names;
+    for (const naming::NameRow& row : rows)
+        names.push_back(row.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"李安一", "李博一", "李成一", "李安二", "李博二", "李安三",
+                                               "李妖一", "李高", "李安四", "李低"}));
+    for (size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(rows[i].number, static_cast<int>(i) + 1);
+}
+
+} // namespace

@@ -121,6 +121,14 @@ TEST(IniFile, ReadsTheEncodingsAndLineEndsAnEditorMayLeave)
     EXPECT_EQ(withZero.value("s", "k"), "ab");
     text::IniFile again;
     EXPECT_TRUE(again.parse(withZero.serialize()));
+    // A byte that is no UTF-8 after the mark reads as U+FFFD, so the key is found again once written
+    // (found by the INI fuzzer).
+    text::IniFile badByte;
+    ASSERT_TRUE(badByte.parse("\xEF\xBB\xBF[s]\r\nk\xFF=\xE5v\r\n"));
+    EXPECT_EQ(badByte.value("s", "k\uFFFD"), "\uFFFDv");
+    text::IniFile badByteAgain;
+    ASSERT_TRUE(badByteAgain.parse(badByte.serialize()));
+    EXPECT_EQ(badByteAgain.value("s", "k\uFFFD"), "\uFFFDv");
     text::IniFile binary;
     EXPECT_FALSE(binary.parse(std::string("\x7F"
                                           "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0",
@@ -135,10 +143,13 @@ TEST(IniFile, AKeyStartingWithABracketIsNoSection)
     EXPECT_EQ(ini.value("设置", "[备注]"), "手写的键");
     EXPECT_EQ(ini.value("设置", "姓氏"), "李");
     EXPECT_EQ(ini.value("其他", "k"), "v");
-    // And such a key survives a save.
+    // And such a key survives a save, also when its value ends with "]" (found by the INI fuzzer).
+    ini.setValue("设置", "[旧", "值]");
     text::IniFile back;
     back.parse(ini.serialize());
     EXPECT_EQ(back.value("设置", "[备注]"), "手写的键");
+    EXPECT_EQ(back.value("设置", "[旧"), "值]");
+    EXPECT_EQ(back.sections(), (std::vector<std::string>{"设置", "其他"}));
 }
 
 TEST(IniFile, TellsAMissingFileFromOneThatCannotBeRead)

@@ -1,5 +1,5 @@
-"""The nine table layouts of namedata.db, in their fixed order, read from data-src/tables.txt: the
-one file that gives them, which the program's build reads as well.
+"""The table layouts of namedata.db (the nine naming tables and XW_名字品鉴), in their fixed order,
+read from data-src/tables.txt: the one file that gives them, which the program's build reads as well.
 
 TABLES holds (name, [(column, (type, length)), ...]) per table; row_type(name) is the named tuple
 of one row of the table, its fields the column names in table order, so the table builders fill

@@ -1,0 +1,103 @@
+#include "quality/NameQuality.h"
+
+#include "quality/Pinyin.h"
+
+namespace quality {
+
+std::string_view kindName(WarningKind kind) noexcept
+{
+    switch (kind) {
+    case WarningKind::Homophone:
+        return "homophone";
+    case WarningKind::Meaning:
+        return "meaning";
+    case WarningKind::Character:
+        return "character";
+    }
+    return "";
+}
+
+std::string Warning::text() const
+{
+    switch (kind) {
+    case WarningKind::Homophone:
+        return "读音近似“" + word + "”（" + reason + "）";
+    case WarningKind::Meaning:
+        return "字面即“" + word + "”（" + reason + "）";
+    case WarningKind::Character:
+        return "“" + word + "”字不宜入名：" + reason;
+    }
+    return {};
+}
+
+std::string_view levelText(int level) noexcept
+{
+    switch (level) {
+    case 1:
+        return "一级字";
+    case 2:
+        return "二级字";
+    case 3:
+        return "三级字";
+    case kUnknownLevel:
+        return "字级不详";
+    default:
+        return "规范字表外";
+    }
+}
+
+std::string NameQuality::pingze() const
+{
+    std::string out;
+    for (const CharacterReading& c : characters)
+        out += quality::pingze(c.tone);
+    return out;
+}
+
+std::string NameQuality::toneHint() const
+{
+    if (characters.size() < 2)
+        return {};
+    bool sameTone = characters.front().tone != 0;
+    for (const CharacterReading& c : characters)
+        sameTone = sameTone && c.tone == characters.front().tone;
+    if (sameTone)
+        return "全名都是第" + std::to_string(characters.front().tone) +
+               "声，读来平板，可换一个声调不同的字。";
+    const std::string pattern = pingze();
+    if (pattern.find("仄仄仄") != std::string::npos)
+        return "三个仄声字相连，读来拗口，可换一个平声字。";
+    return {};
+}
+
+std::vector<const CharacterReading*> NameQuality::rare() const
+{
+    std::vector<const CharacterReading*> out;
+    for (const CharacterReading& c : characters)
+        if (c.given && isRareLevel(c.level))
+            out.push_back(&c);
+    return out;
+}
+
+std::uint8_t NameQuality::marks() const
+{
+    std::uint8_t out = kNoMark;
+    if (!warnings.empty())
+        out |= kWarned;
+    if (!rare().empty())
+        out |= kRare;
+    return out;
+}
+
+std::string NameQuality::markText() const
+{
+    std::string out;
+    for (const Warning& w : warnings)
+        out += (out.empty() ? "" : "\n") + w.text();
+    for (const CharacterReading* c : rare())
+        out += (out.empty() ? "" : "\n") +
+               ("生僻字“" + c->character + "”（" + std::string(levelText(c->level)) + "）");
+    return out;
+}
+
+} // namespace quality

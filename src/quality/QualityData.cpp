@@ -1,0 +1,227 @@
+#include "quality/QualityData.h"
+
+#include "quality/Pinyin.h"
+#include "store/NamingStore.h"
+#include "store/TableLayouts.h"
+#include "text/Utf8.h"
+
+#include <algorithm>
+#include <array>
+
+namespace quality {
+namespace {
+
+constexpr std::string_view kWordKind = "谐音";
+constexpr std::string_view kLevelKind = "字级";
+constexpr std::string_view kPoorKind = "忌用字";
+// Windows of the full name that are compared with the words: two to four characters.
+constexpr size_t kShortestWindow = 2, kLongestWindow = 4;
+// From this length on a window that sounds like a word with other tones still counts: three
+// syllables in a row are heard as the word, and chance matches of that length are rare.
+constexpr size_t kTonelessWindow = 3;
+constexpr size_t kMaxCharacters = 8;
+
+// The characters of a name as views into its text (at most kMaxCharacters).
+size_t splitCharacters(std::string_view text, std::array<std::string_view, kMaxCharacters>& out, size_t at)
+{
+    size_t i = 0;
+    while (i < text.size() && at < out.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        length = std::min(length, text.size() - i);
+        out[at++] = text.substr(i, length);
+        i += length;
+    }
+    return at;
+}
+
+std::uint64_t windowKey(std::span<const std::uint16_t> syllables)
+{
+    std::uint64_t key = 0;
+    for (std::uint16_t s : syllables)
+        key = (key << 16) | s;
+    return key;
+}
+
+} // namespace
+
+QualityData QualityData::load(const store::NamingStore& store)
+{
+    QualityData data;
+    namespace col = store::namecheck;
+    static const std::string sql = store::selectSql(
+        store::kNameCheckTable, {col::kKind, col::kWord, col::kPinyin, col::kLevel, col::kReason}, "");
+    store::StoreQuery q = store.Query(sql);
+    std::vector<std::pair<std::string, std::string>> poor;
+    while (store.HasRow(q)) {
+        const std::string kind = store.ColumnText(q, col::kKind);
+        if (kind == kWordKind)
+            data.addWord(store.ColumnText(q, col::kWord), store.ColumnText(q, col::kPinyin),
+                         store.ColumnText(q, col::kReason));
+        else if (kind == kLevelKind)
+            data.addCharacter(store.ColumnText(q, col::kWord), store.ColumnText(q, col::kPinyin),
+                              store.ColumnInt(q, col::kLevel));
+        else if (kind == kPoorKind)
+            poor.emplace_back(store.ColumnText(q, col::kWord), store.ColumnText(q, col::kReason));
+        store.Step(q);
+    }
+    if (data.m_characters.empty()) {
+        // An older database: the readings of the character table, no levels.
+        static const std::string characters =
+            store::selectSql(store::kCharacterTable, {store::cnword::kCharacter, store::cnword::kPinyin}, "");
+        store::StoreQuery c = store.Query(characters);
+        while (store.HasRow(c)) {
+            data.addCharacter(store.ColumnText(c, store::cnword::kCharacter),
+                              store.ColumnText(c, store::cnword::kPinyin), -1);
+            store.Step(c);
+        }
+    }
+    for (auto& [character, reason] : poor)
+        data.addPoorCharacter(character, std::move(reason));
+    return data;
+}
+
+std::uint16_t QualityData::syllableId(const std::string& plain)
+{
+    const auto found = m_syllables.find(plain);
+    if (found != m_syllables.end())
+        return found->second;
+    const auto id = static_cast<std::uint16_t>(m_syllables.size() + 1); // 0 is no reading
+    m_syllables.emplace(plain, id);
+    return id;
+}
+
+void QualityData::addCharacter(std::string character, std::string_view markedPinyin, int level)
+{
+    CharacterInfo& info = m_characters[std::move(character)];
+    if (!markedPinyin.empty()) {
+        const Syllable s = parseMarkedSyllable(markedPinyin);
+        info.pinyin = std::string(markedPinyin);
+        info.syllable = s.plain.empty() ? 0 : syllableId(s.plain);
+        info.tone = static_cast<std::uint8_t>(s.tone);
+    }
+    info.level = static_cast<std::int8_t>(std::clamp(level, -1, 3));
+    m_hasLevels = m_hasLevels || level >= 0;
+}
+
+void QualityData::addWord(std::string_view word, std::string_view numberedPinyin, std::string reason)
+{
+    const std::vector<std::string> parts = text::splitText(numberedPinyin, " ");
+    if (parts.size() != text::utf8Length(word) || parts.size() < kShortestWindow ||
+        parts.size() > kLongestWindow)
+        return;
+    std::vector<std::uint16_t> ids;
+    Word entry{std::string(word), {}, std::move(reason)};
+    for (const std::string& part : parts) {
+        const Syllable s = parseNumberedSyllable(part);
+        ids.push_back(syllableId(s.plain));
+        entry.tones.push_back(static_cast<std::uint8_t>(s.tone));
+    }
+    m_words[windowKey(ids)].push_back(std::move(entry));
+    ++m_wordCount;
+}
+
+void QualityData::addPoorCharacter(std::string_view character, std::string reason)
+{
+    CharacterInfo& info = m_characters[std::string(character)];
+    info.poor = static_cast<std::int32_t>(m_poorReasons.size());
+    m_poorReasons.push_back(std::move(reason));
+}
+
+const QualityData::CharacterInfo* QualityData::info(std::string_view character) const
+{
+    const auto found = m_characters.find(character);
+    return found == m_characters.end() ? nullptr : &found->second;
+}
+
+bool QualityData::scan(std::span<const std::string_view> characters, size_t surnameCount,
+                       const Finding& found) const
+{
+    std::array<const CharacterInfo*, kMaxCharacters> infos{};
+    std::array<std::uint16_t, kMaxCharacters> syllables{};
+    for (size_t i = 0; i < characters.size(); ++i) {
+        infos[i] = info(characters[i]);
+        syllables[i] = infos[i] ? infos[i]->syllable : 0;
+    }
+    for (size_t length = kShortestWindow; length <= std::min(kLongestWindow, characters.size()); ++length)
+        for (size_t first = 0; first + length <= characters.size(); ++first) {
+            if (first + length <= surnameCount) // the surname alone
+                continue;
+            const auto window = std::span(syllables).subspan(first, length);
+            if (std::find(window.begin(), window.end(), 0) != window.end())
+                continue;
+            const auto words = m_words.find(windowKey(window));
+            if (words == m_words.end())
+                continue;
+            for (const Word& word : words->second) {
+                std::string written;
+                for (size_t i = 0; i < length; ++i)
+                    written += characters[first + i];
+                bool sameTones = true;
+                for (size_t i = 0; i < length; ++i)
+                    sameTones = sameTones && (word.tones[i] == 5 || word.tones[i] == infos[first + i]->tone);
+                if (written == word.text) {
+                    if (!found(WarningKind::Meaning, word.text, word.reason))
+                        return false;
+                } else if (sameTones || length >= kTonelessWindow) {
+                    if (!found(WarningKind::Homophone, word.text, word.reason))
+                        return false;
+                }
+            }
+        }
+    for (size_t i = surnameCount; i < characters.size(); ++i)
+        if (infos[i] && infos[i]->poor >= 0 &&
+            !found(WarningKind::Character, std::string(characters[i]),
+                   m_poorReasons[static_cast<size_t>(infos[i]->poor)]))
+            return false;
+    return true;
+}
+
+NameQuality QualityData::check(std::string_view surname, std::string_view given) const
+{
+    std::array<std::string_view, kMaxCharacters> characters{};
+    const size_t surnameCount = splitCharacters(surname, characters, 0);
+    const size_t count = splitCharacters(given, characters, surnameCount);
+    NameQuality out;
+    for (size_t i = 0; i < count; ++i) {
+        CharacterReading reading{std::string(characters[i]), {}, 0, kNotListed, i >= surnameCount};
+        if (const CharacterInfo* c = info(characters[i])) {
+            reading.pinyin = c->pinyin;
+            reading.tone = c->tone;
+            reading.level = c->level;
+        }
+        // Without the level table no level is known, and nothing is called rare.
+        if (!m_hasLevels)
+            reading.level = kUnknownLevel;
+        out.characters.push_back(std::move(reading));
+    }
+    scan(std::span(characters).first(count), surnameCount,
+         [&out](WarningKind kind, const std::string& word, const std::string& reason) {
+             Warning w{kind, word, reason};
+             if (std::find(out.warnings.begin(), out.warnings.end(), w) == out.warnings.end())
+                 out.warnings.push_back(std::move(w));
+             return true;
+         });
+    return out;
+}
+
+std::uint8_t QualityData::marks(std::string_view surname, std::string_view given) const
+{
+    std::array<std::string_view, kMaxCharacters> characters{};
+    const size_t surnameCount = splitCharacters(surname, characters, 0);
+    const size_t count = splitCharacters(given, characters, surnameCount);
+    std::uint8_t out = kNoMark;
+    if (m_hasLevels)
+        for (size_t i = surnameCount; i < count; ++i) {
+            const CharacterInfo* c = info(characters[i]);
+            if (!c || isRareLevel(c->level))
+                out |= kRare;
+        }
+    const bool clean = scan(std::span(characters).first(count), surnameCount,
+                            [](WarningKind, const std::string&, const std::string&) { return false; });
+    if (!clean)
+        out |= kWarned;
+    return out;
+}
+
+} // namespace quality

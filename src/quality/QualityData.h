@@ -1,0 +1,79 @@
+#pragma once
+
+#include "quality/NameQuality.h"
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace store {
+class NamingStore;
+}
+
+namespace quality {
+
+// The rows of XW_名字品鉴 by 类别: 谐音 (an unlucky word, its reading with tone digits, the reason),
+// 字级 (a character, its name reading with tone marks, its level in the 通用规范汉字表) and 忌用字 (a
+// character poor in a name, with the reason).
+// The unlucky words, the characters' readings and levels and the characters poor in a name, read once
+// from the store. A database without the name check's table gives readings from XW_CNWord and no
+// levels: nothing is then called rare.
+class QualityData
+{
+public:
+    QualityData() = default;
+    static QualityData load(const store::NamingStore& store);
+
+    // Readings, levels and warnings of surname + given name (no source line).
+    NameQuality check(std::string_view surname, std::string_view given) const;
+    // The marks of a name list row, without building the texts: the same findings as check().
+    std::uint8_t marks(std::string_view surname, std::string_view given) const;
+
+    bool hasLevels() const { return m_hasLevels; }
+    size_t wordCount() const { return m_wordCount; }
+
+    // Building blocks, for the loader and for tests.
+    void addCharacter(std::string character, std::string_view markedPinyin, int level);
+    void addWord(std::string_view word, std::string_view numberedPinyin, std::string reason);
+    void addPoorCharacter(std::string_view character, std::string reason);
+
+private:
+    struct CharacterInfo
+    {
+        std::string pinyin; // with tone mark
+        std::uint16_t syllable = 0;
+        std::uint8_t tone = 0;
+        std::int8_t level = -1; // -1 unknown
+        std::int32_t poor = -1; // index into m_poorReasons
+    };
+    struct Word
+    {
+        std::string text;
+        std::vector<std::uint8_t> tones;
+        std::string reason;
+    };
+    struct Hash
+    {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
+    };
+    using Finding = std::function<bool(WarningKind, const std::string& word, const std::string& reason)>;
+
+    std::uint16_t syllableId(const std::string& plain);
+    const CharacterInfo* info(std::string_view character) const;
+    // Calls `found` for every finding until it returns false; returns false when stopped.
+    bool scan(std::span<const std::string_view> characters, size_t surnameCount, const Finding& found) const;
+
+    std::unordered_map<std::string, CharacterInfo, Hash, std::equal_to<>> m_characters;
+    std::unordered_map<std::string, std::uint16_t> m_syllables;
+    std::unordered_map<std::uint64_t, std::vector<Word>> m_words; // by the readings without tones
+    std::vector<std::string> m_poorReasons;
+    size_t m_wordCount = 0;
+    bool m_hasLevels = false;
+};
+
+} // namespace quality

@@ -1,0 +1,127 @@
+#include "quality/Pinyin.h"
+#include "quality/QualityData.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace quality;
+
+// A small dictionary: readings as the database gives them (子 with its name reading zǐ), a few
+// unlucky words and phrases, one poor character.
+QualityData smallData()
+{
+    QualityData d;
+    const std::pair<const char*, const char*> readings[] = {
+        {"杜", "dù"},   {"子", "zǐ"},    {"腾", "téng"}, {"范", "fàn"},  {"统", "tǒng"},  {"沈", "shěn"},
+        {"京", "jīng"}, {"兵", "bīng"},  {"王", "wáng"}, {"思", "sī"},   {"乡", "xiāng"}, {"李", "lǐ"},
+        {"流", "liú"},  {"产", "chǎn"},  {"奴", "nú"},   {"明", "míng"}, {"刘", "liú"},   {"饭", "fàn"},
+        {"桶", "tǒng"}, {"上", "shàng"}, {"官", "guān"}, {"司", "sī"},   {"马", "mǎ"},    {"张", "zhāng"}};
+    for (const auto& [c, p] : readings)
+        d.addCharacter(c, p, 1);
+    d.addCharacter("彧", "yù", 2);
+    d.addCharacter("燊", "shēn", 3);
+    d.addWord("肚子疼", "du4 zi5 teng2", "病痛");
+    d.addWord("饭桶", "fan4 tong3", "骂人话");
+    d.addWord("神经病", "shen2 jing1 bing4", "骂人话");
+    d.addWord("流产", "liu2 chan3", "病痛");
+    d.addWord("司马", "si1 ma3", "测试");
+    d.addPoorCharacter("奴", "本义是奴仆");
+    return d;
+}
+
+TEST(Pinyin, MarksAndDigits)
+{
+    EXPECT_EQ(parseMarkedSyllable("lǜ"), (Syllable{"lv", 4}));
+    EXPECT_EQ(parseMarkedSyllable("zhāng"), (Syllable{"zhang", 1}));
+    EXPECT_EQ(parseMarkedSyllable("zi"), (Syllable{"zi", 5}));
+    EXPECT_EQ(parseMarkedSyllable("nǚ"), (Syllable{"nv", 3}));
+    EXPECT_EQ(parseNumberedSyllable("lv4"), (Syllable{"lv", 4}));
+    EXPECT_EQ(parseNumberedSyllable("zi5"), (Syllable{"zi", 5}));
+    EXPECT_EQ(pingze(1), "平");
+    EXPECT_EQ(pingze(2), "平");
+    EXPECT_EQ(pingze(3), "仄");
+    EXPECT_EQ(pingze(5), "仄");
+}
+
+TEST(NameQuality, WarningsOfTeasingAndOrdinaryNames)
+{
+    const QualityData d = smallData();
+    struct Case
+    {
+        const char* surname;
+        const char* given;
+        std::vector<Warning> expected;
+    };
+    const Case cases[] = {
+        // The neutral tone of the word matches any tone of the name.
+        {"杜", "子腾", {{WarningKind::Homophone, "肚子疼", "病痛"}}},
+        {"范", "统", {{WarningKind::Homophone, "饭桶", "骂人话"}}},
+        // Three syllables that sound like the word with other tones still count.
+        {"沈", "京兵", {{WarningKind::Homophone, "神经病", "骂人话"}}},
+        // Written as the word itself: a meaning, not a homophone.
+        {"李", "流产", {{WarningKind::Meaning, "流产", "病痛"}}},
+        {"刘", "产", {{WarningKind::Homophone, "流产", "病痛"}}},
+        {"饭", "桶", {{WarningKind::Meaning, "饭桶", "骂人话"}}},
+        {"王", "奴", {{WarningKind::Character, "奴", "本义是奴仆"}}},
+        {"王", "思乡", {}},
+        {"李", "明", {}},
+        {"张", "思明", {}},
+        // The surname alone is never warned, only windows that hold a given-name character.
+        {"司马", "明", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.surname) + c.given);
+        EXPECT_EQ(d.check(c.surname, c.given).warnings, c.expected);
+        EXPECT_EQ((d.marks(c.surname, c.given) & kWarned) != 0, !c.expected.empty());
+    }
+}
+
+TEST(NameQuality, ReadingsTonesAndRareCharacters)
+{
+    const QualityData d = smallData();
+    const NameQuality q = d.check("杜", "子腾");
+    ASSERT_EQ(q.characters.size(), 3u);
+    EXPECT_EQ(q.characters[1].pinyin, "zǐ");
+    EXPECT_EQ(q.characters[1].tone, 3);
+    EXPECT_EQ(q.pingze(), "仄仄平");
+    EXPECT_TRUE(q.rare().empty());
+
+    // Level 2 is not rare; level 3 and a character the table lacks are, in the given name only.
+    EXPECT_EQ(d.marks("李", "彧"), kNoMark);
+    const NameQuality rare = d.check("李", "燊鑫");
+    ASSERT_EQ(rare.rare().size(), 2u);
+    EXPECT_EQ(rare.rare()[0]->level, 3);
+    EXPECT_EQ(rare.rare()[1]->level, kNotListed);
+    EXPECT_EQ(rare.marks(), kRare);
+    EXPECT_EQ(d.marks("李", "燊鑫"), kRare);
+    EXPECT_EQ(rare.markText(), "生僻字“燊”（三级字）\n生僻字“鑫”（规范字表外）");
+    EXPECT_EQ(d.marks("燊", "明"), kNoMark);
+}
+
+TEST(NameQuality, ToneHints)
+{
+    const QualityData d = smallData();
+    EXPECT_EQ(d.check("王", "思乡").toneHint(), ""); // 平平平 with tones 2 1 1
+    EXPECT_NE(d.check("张", "思乡").toneHint().find("第1声"), std::string::npos);
+    EXPECT_NE(d.check("李", "统产").toneHint().find("第3声"), std::string::npos);
+    EXPECT_NE(d.check("杜", "饭统").toneHint().find("仄"), std::string::npos); // 仄仄仄
+}
+
+TEST(NameQuality, WithoutTheLevelTableNothingIsRare)
+{
+    QualityData d;
+    d.addCharacter("李", "lǐ", -1);
+    d.addCharacter("燊", "shēn", -1);
+    EXPECT_EQ(d.marks("李", "燊"), kNoMark);
+    EXPECT_TRUE(d.check("李", "燊鑫").rare().empty());
+}
+
+TEST(NameQuality, WarningTexts)
+{
+    EXPECT_EQ((Warning{WarningKind::Homophone, "饭桶", "骂人话"}).text(), "读音近似“饭桶”（骂人话）");
+    EXPECT_EQ((Warning{WarningKind::Meaning, "流产", "病痛"}).text(), "字面即“流产”（病痛）");
+    EXPECT_EQ((Warning{WarningKind::Character, "奴", "本义是奴仆"}).text(), "“奴”字不宜入名：本义是奴仆");
+}
+
+} // namespace

