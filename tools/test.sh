@@ -13,7 +13,6 @@ ctest --preset ci -j"$(nproc)"
 # The installed tree: install into a temporary prefix and run the installed programs.
 tools/check-install.sh build/ci
 
-
 # The core suites under the address and undefined-behaviour sanitizers, with the narrow suppressions of
 # tools/sanitizers/. Only the core test programs are built: the window tests under the sanitizers are
 # a separate, longer run (`ctest --preset asan` on a full asan build).
@@ -22,9 +21,3 @@ core_tests=(nestling_text_tests nestling_store_tests nestling_calendar_tests nes
 cmake --preset asan
 cmake --build --preset asan -j"$(nproc)" --target "${core_tests[@]}"
 ctest --preset asan-core -j"$(nproc)"
-
-# A smoke run of every libFuzzer harness (NESTLING_FUZZ_SECONDS, 20 s each: a regression on the seeds
-# or near them fails); tools/fuzz.sh runs them long.
-cmake --preset fuzz
-cmake --build --preset fuzz -j"$(nproc)"
-ctest --preset fuzz -j"$(nproc)"
