@@ -128,8 +128,8 @@ QTabWidget* MainWindow::buildPages(LayoutWidgets& make, QWidget* parent)
 void MainWindow::buildMenus(LayoutWidgets& make)
 {
     QMenu* operations = make.menu(menuBar(), n::操作菜单);
-    for (n::Name item : {n::菜单_模式选择, n::菜单_生辰八字, n::菜单_姓名评分, n::菜单_起名记录, n::菜单_新华字典,
-                         n::菜单_名字收藏})
+    for (n::Name item : {n::菜单_模式选择, n::菜单_生辰八字, n::菜单_姓名评分, n::菜单_起名记录,
+                         n::菜单_新华字典, n::菜单_名字收藏})
         make.menuItem(operations, item);
     operations->addSeparator();
     make.menuItem(operations, n::菜单_避讳字);
