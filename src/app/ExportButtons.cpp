@@ -32,27 +32,28 @@ void ExportButtons::ExportSuperAuspiciousList()
 
 void ExportButtons::ExportClassicNames()
 {
-    finish(reports::ExportClassicNames(m_host.mainWindow().text(names::编辑框_经典名字), m_programFolder));
+    sayExported(m_host, reports::ExportClassicNames(m_host.mainWindow().text(names::编辑框_经典名字),
+                                                    m_programFolder));
 }
 
 void ExportButtons::exportList(ControlName list, const std::filesystem::path& file)
 {
     // Even 100 000 rows are read and joined in a fraction of a second, so the window is not kept
     // responsive row by row.
-    finish(reports::ExportNameList(readRows(m_host.mainWindow(), list), file));
+    sayExported(m_host, reports::ExportNameList(readRows(m_host.mainWindow(), list), file));
 }
 
-void ExportButtons::finish(const reports::ExportResult& result)
+void sayExported(Host& host, const reports::ExportResult& result)
 {
     if (!result.ok()) {
-        m_host.messageBox({core::MessageIcon::Warning, core::kMessageTitle, result.error});
+        host.messageBox({core::MessageIcon::Warning, core::kMessageTitle, result.error});
         return;
     }
     const std::string file = result.file.string();
-    Window& main = m_host.mainWindow();
+    Window& main = host.mainWindow();
     main.setStatus(names::状态条1, main.statusPicture(names::状态条1), "列表已导出到：" + file);
-    if (!m_host.openWithDesktop(file))
-        m_host.messageBox(
+    if (!host.openWithDesktop(file))
+        host.messageBox(
             {core::MessageIcon::Information, core::kMessageTitle,
              "列表已导出到：\r\n" + file + "\r\n\r\n桌面上没有可以打开它的程序，请用文本编辑器打开。"});
 }

@@ -15,6 +15,9 @@ namespace app {
 // data/ClassNameList.txt (GBK). A written file is opened with the desktop's default program; a file
 // that cannot be written is named in a message box and nothing is opened, so an older file is never
 // shown as if it were the export.
+// Says how an export went: the error, or the file in the status bar, opened with the desktop's program.
+void sayExported(Host& host, const reports::ExportResult& result);
+
 class ExportButtons
 {
 public:
@@ -27,7 +30,6 @@ public:
 
 private:
     void exportList(ControlName list, const std::filesystem::path& file);
-    void finish(const reports::ExportResult& result);
 
     Host& m_host;
     std::filesystem::path m_programFolder;

@@ -2,6 +2,7 @@
 
 #include "app/ControlNames.h"
 #include "app/DetailController.h"
+#include "app/ExportButtons.h"
 #include "app/Shell.h"
 #include "reports/Comparison.h"
 #include "reports/Export.h"
@@ -104,19 +105,8 @@ void ShortlistPage::ExportShortlist()
     for (size_t i = 0; i < m_entries.size(); ++i)
         rows.push_back(reports::comparisonRow(m_store, static_cast<int>(i) + 1, m_entries[i].surname,
                                               m_entries[i].given));
-    const reports::ExportResult result = reports::ExportText(
-        reports::comparisonText(rows), reports::DataFolder(m_programFolder) / kShortlistFileName);
-    if (!result.ok()) {
-        m_host.messageBox({core::MessageIcon::Warning, core::kMessageTitle, result.error});
-        return;
-    }
-    const std::string file = result.file.string();
-    Window& main = m_host.mainWindow();
-    main.setStatus(names::状态条1, main.statusPicture(names::状态条1), "列表已导出到：" + file);
-    if (!m_host.openWithDesktop(file))
-        m_host.messageBox(
-            {core::MessageIcon::Information, core::kMessageTitle,
-             "列表已导出到：\r\n" + file + "\r\n\r\n桌面上没有可以打开它的程序，请用文本编辑器打开。"});
+    sayExported(m_host, reports::ExportText(reports::comparisonText(rows),
+                                            reports::DataFolder(m_programFolder) / kShortlistFileName));
 }
 
 void ShortlistPage::wireDetailWindow(Window& detail, std::string_view surname, std::string_view given)
