@@ -4,6 +4,7 @@
 #include "text/Gbk.h"
 #include "text/Utf8.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 
@@ -107,33 +108,13 @@ std::string fromUtf16(std::string_view bytes, bool bigEndian)
     return out;
 }
 
-// True for well-formed UTF-8 holding at least one character beyond ASCII: GBK text of any length
-// practically never is.
+// True for well-formed UTF-8 (no surrogates, no overlong forms) holding at least one character beyond
+// ASCII: GBK text of any length practically never is.
 bool isUtf8Text(std::string_view s)
 {
-    bool wide = false;
-    for (size_t i = 0; i < s.size();) {
-        const auto lead = static_cast<unsigned char>(s[i]);
-        size_t n = 1;
-        if (lead < 0x80)
-            n = 1;
-        else if (lead >= 0xC2 && lead < 0xE0)
-            n = 2;
-        else if (lead >= 0xE0 && lead < 0xF0)
-            n = 3;
-        else if (lead >= 0xF0 && lead < 0xF5)
-            n = 4;
-        else
-            return false;
-        if (i + n > s.size())
-            return false;
-        for (size_t k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
-                return false;
-        wide = wide || n > 1;
-        i += n;
-    }
-    return wide;
+    const bool wide =
+        std::any_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return wide && validUtf8(s) == s;
 }
 
 // The file's text in UTF-8, whatever of the accepted encodings it is in; none for binary bytes.

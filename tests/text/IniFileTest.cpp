@@ -129,6 +129,15 @@ TEST(IniFile, ReadsTheEncodingsAndLineEndsAnEditorMayLeave)
     text::IniFile badByteAgain;
     ASSERT_TRUE(badByteAgain.parse(badByte.serialize()));
     EXPECT_EQ(badByteAgain.value("s", "k\uFFFD"), "\uFFFDv");
+    // A surrogate spelt in UTF-8 bytes (ED AD 90) makes the file no UTF-8: it is read as GBK, and
+    // whatever the text, it is well-formed UTF-8 (found by the INI fuzzer).
+    text::IniFile surrogate;
+    ASSERT_TRUE(surrogate.parse("[\xE8\xAE\xBE\xE7\xBD\xAE]\r\nk=\"\xE7\x8E\x8B \xED\xAD\x90\"\r\n"));
+    for (const std::string& section : surrogate.sections())
+        for (const std::string& key : surrogate.keys(section)) {
+            EXPECT_EQ(text::validUtf8(key), key);
+            EXPECT_EQ(text::validUtf8(*surrogate.value(section, key)), *surrogate.value(section, key));
+        }
     text::IniFile binary;
     EXPECT_FALSE(binary.parse(std::string("\x7F"
                                           "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0",

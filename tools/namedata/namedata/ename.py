@@ -117,7 +117,7 @@ def cedict_names(cedict, names):
         if not re.fullmatch(r"[\u4e00-\u9fff]{2,}", s):
             continue
         for g in glosses:
-            if "name" not in g.lower():
+            if not re.search(r"\bname\b", g.lower()):   # "(name)", not "(Japanese surname)"
                 continue
             bare = re.sub(r"\s*\([^)]*\)\s*", "", g).strip()
             if bare in names:
