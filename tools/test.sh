@@ -21,3 +21,8 @@ core_tests=(nestling_text_tests nestling_store_tests nestling_calendar_tests nes
 cmake --preset asan
 cmake --build --preset asan -j"$(nproc)" --target "${core_tests[@]}"
 ctest --preset asan-core -j"$(nproc)"
+
+# Each libFuzzer harness for a short smoke run (20 s), so a regression in the readers fails here.
+cmake --preset fuzz
+cmake --build --preset fuzz -j"$(nproc)"
+ctest --preset fuzz -j"$(nproc)"
