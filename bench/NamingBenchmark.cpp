@@ -38,7 +38,7 @@ const BoysPairs& boysPairs(const store::NamingStore& namingStore)
 {
     static const BoysPairs pairs = [&] {
         BoysPairs out;
-        for (std::string& c : naming::CharacterListFor("男"))
+        for (std::string& c : naming::characterListFor("男"))
             out.candidates.add(std::move(c));
         out.candidates.add("李");
         naming::RunControl control;
@@ -82,7 +82,7 @@ struct Floor
             const int g1 = traditional[static_cast<size_t>(name.first)];
             const int g2 = traditional[static_cast<size_t>(name.second)];
             const numerology::FiveGrids grids = numerology::ComputeFiveGrids(s1, s2, g1, g2, {1, 2});
-            const int key = numerology::ThreeTalentKeyNumber(grids);
+            const int key = numerology::threeTalentKeyNumber(grids);
             sum += (5 * f(grids.heaven) + 30 * f(grids.person) + 20 * f(grids.earth) + 20 * f(grids.total) +
                     10 * f(grids.outer) + 15 * talentFactor[static_cast<size_t>(key)]) /
                    100;

@@ -18,8 +18,8 @@ using bench::loadedStore;
 const std::vector<std::string>& classicNames()
 {
     static const std::vector<std::string> names = [] {
-        std::vector<std::string> out = text::splitText(naming::ClassicTwoCharacterBoys(), ",");
-        for (std::string& name : text::splitText(naming::ClassicTwoCharacterGirls(), ","))
+        std::vector<std::string> out = text::splitText(naming::classicTwoCharacterBoys(), ",");
+        for (std::string& name : text::splitText(naming::classicTwoCharacterGirls(), ","))
             out.push_back(std::move(name));
         return out;
     }();

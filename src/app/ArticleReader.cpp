@@ -21,10 +21,10 @@ constexpr std::string_view kTemplate =
 
 } // namespace
 
-std::string ArticlePage(const std::string& title, const std::string& content)
+std::string articlePage(const std::string& title, const std::string& content)
 {
     // One pass: a title or an article that itself holds "{文章内容}" or "{文章标题}" keeps that text.
-    return reports::FillPlaceholders(kTemplate, {{"{文章标题}", title}, {"{文章内容}", content}});
+    return reports::fillPlaceholders(kTemplate, {{"{文章标题}", title}, {"{文章内容}", content}});
 }
 
 ArticleReader::ArticleReader(Host& host, const store::NamingStore& store, std::filesystem::path programFolder)
@@ -79,9 +79,9 @@ void ArticleReader::ShowArticle(Window& window)
         store::selectSql("XW_" + m_table, {col::kContent}, "where " + col::kTitle.equalsParameter()),
         {title});
     const std::string content = m_store.ColumnText(query, col::kContent);
-    const std::filesystem::path file = reports::ReportFile(m_programFolder);
+    const std::filesystem::path file = reports::reportFile(m_programFolder);
     // A page that cannot be written is said; the view is not sent to what the file still holds.
-    if (!reports::WriteGbkFile(file, ArticlePage(title, content))) {
+    if (!reports::writeGbkFile(file, articlePage(title, content))) {
         sayPageNotWritten(m_host, m_programFolder);
         return;
     }

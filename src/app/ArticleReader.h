@@ -37,6 +37,6 @@ private:
 };
 
 // The article page: the title in its <title> and heading, the content inserted as it is.
-std::string ArticlePage(const std::string& title, const std::string& content);
+std::string articlePage(const std::string& title, const std::string& content);
 
 } // namespace app

@@ -26,7 +26,7 @@ void ShowBirthChart(Host& host, ChartDateMessage invalidDate)
     const int day = toInt(main.currentText(custom ? names::组合框_八字日子 : names::组合框_日子));
     const int hour = toInt(main.currentText(custom ? names::组合框_八字时间 : names::组合框_时间));
 
-    const auto chart = calendar::BuildBirthChartText(year, month, day, hour, lateZiRule(main));
+    const auto chart = calendar::buildBirthChartText(year, month, day, hour, lateZiRule(main));
     if (!chart && invalidDate == ChartDateMessage::Quiet) {
         for (names::Name output : {names::八字五行标签, names::缺五行标签, names::编辑框_八字信息,
                                    names::透明标签_五行说明, names::图表_五行})

@@ -40,7 +40,7 @@ void wireBrowserToolbar(Host& host, Window& window, std::function<ControlName(co
                       w->browserGo(browser, BrowserStep::Forward);
                       break;
                   case kToolExport:
-                      ExportShownPage(*h, *w, browser);
+                      exportShownPage(*h, *w, browser);
                       break;
                   case kToolPrint:
                       w->print(browser);
@@ -54,7 +54,7 @@ void wireBrowserToolbar(Host& host, Window& window, std::function<ControlName(co
               });
 }
 
-void ExportShownPage(Host& host, Window& window, ControlName browser)
+void exportShownPage(Host& host, Window& window, ControlName browser)
 {
     const std::string shown = window.browserFile(browser);
     std::string bytes;

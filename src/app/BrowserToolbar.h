@@ -13,6 +13,6 @@ namespace app {
 void wireBrowserToolbar(Host& host, Window& window, std::function<ControlName(const Window&)> shownBrowser);
 
 // 导出: asks for a file and copies the page shown in `browser` there; says where it went, or why not.
-void ExportShownPage(Host& host, Window& window, ControlName browser);
+void exportShownPage(Host& host, Window& window, ControlName browser);
 
 } // namespace app

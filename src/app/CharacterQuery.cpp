@@ -49,7 +49,7 @@ Window* CharacterQuery::QueryCharacter(Window& queryWindow)
     if (!result)
         return nullptr;
     result->setTitle(*caption);
-    result->navigate(names::网页浏览框1, reports::ReportFile(m_programFolder).string());
+    result->navigate(names::网页浏览框1, reports::reportFile(m_programFolder).string());
     wireBrowserToolbar(m_host, *result, [](const Window&) { return names::网页浏览框1; });
     return result;
 }

@@ -23,11 +23,11 @@ CombinationPages::CombinationPages(Host& host, NamingController& naming) : m_hos
 void CombinationPages::wire()
 {
     Window& main = m_host.mainWindow();
-    main.on(names::按钮_组合起名, EventKind::Clicked, [this](const Event&) { GenerateCombination(); });
-    main.on(names::按钮_起小名, EventKind::Clicked, [this](const Event&) { GenerateNicknames(); });
+    main.on(names::按钮_组合起名, EventKind::Clicked, [this](const Event&) { generateCombination(); });
+    main.on(names::按钮_起小名, EventKind::Clicked, [this](const Event&) { generateNicknames(); });
 }
 
-void CombinationPages::GenerateCombination()
+void CombinationPages::generateCombination()
 {
     Window& main = m_host.mainWindow();
     naming::NamingRequest request = m_naming.readRequest(naming::Mode::Combination);
@@ -36,7 +36,7 @@ void CombinationPages::GenerateCombination()
     m_naming.startRun(std::move(request));
 }
 
-void CombinationPages::GenerateNicknames()
+void CombinationPages::generateNicknames()
 {
     Window& main = m_host.mainWindow();
     naming::NamingRequest request = m_naming.readRequest(naming::Mode::Nickname);

@@ -15,8 +15,8 @@ public:
     CombinationPages(Host& host, NamingController& naming);
 
     void wire();
-    void GenerateCombination(); // 按钮_组合起名
-    void GenerateNicknames();   // 按钮_起小名
+    void generateCombination(); // 按钮_组合起名
+    void generateNicknames();   // 按钮_起小名
 
 private:
     Host& m_host;

@@ -55,7 +55,7 @@ const NameList* nameListOf(ControlName list)
 void sayPageNotWritten(Host& host, const std::filesystem::path& programFolder)
 {
     host.messageBox({core::MessageIcon::Warning, core::kMessageTitle,
-                     "无法写入报告文件（" + reports::DataFolder(programFolder).string() +
+                     "无法写入报告文件（" + reports::dataFolder(programFolder).string() +
                          "）。\r\n请检查磁盘空间和该文件夹的写入权限。"});
 }
 
@@ -93,9 +93,9 @@ std::optional<reports::SplitName> nameOfListRow(const Window& main, ControlName 
     if (cell.empty())
         return std::nullopt;
     if (entry->brokenNameCell)
-        return reports::SplitNameCell(cell);
+        return reports::splitNameCell(cell);
     std::string surname = main.text(names::编辑框_姓氏);
-    std::string given = reports::GivenFromListName(cell, surname);
+    std::string given = reports::givenFromListName(cell, surname);
     return reports::SplitName{std::move(surname), std::move(given)};
 }
 
@@ -119,7 +119,7 @@ void DetailController::OpenNameDetail(ControlName list)
 Window* DetailController::openDetail(std::string_view surname, std::string_view given)
 {
     const reports::NameDetail detail =
-        reports::WriteNameDetail(m_store, m_programFolder, surname, given, m_checker);
+        reports::writeNameDetail(m_store, m_programFolder, surname, given, m_checker);
     if (!detail.written) {
         // The files still hold an earlier name: showing them under this name's title would mislead.
         sayPageNotWritten(m_host, m_programFolder);
@@ -130,7 +130,7 @@ Window* DetailController::openDetail(std::string_view surname, std::string_view 
         return nullptr;
     window->setTitle(detail.caption);
     wireDetailWindow(*window);
-    window->navigate(kPageBrowsers[0], reports::ReportFile(m_programFolder).string());
+    window->navigate(kPageBrowsers[0], reports::reportFile(m_programFolder).string());
     for (size_t i = 0; i < detail.characters.size() && i < kMaxCharacterPages; ++i) {
         const int page = static_cast<int>(i) + 1;
         window->setPageVisible(names::高级选择夹1, page, true);
@@ -149,8 +149,8 @@ void DetailController::wireDetailWindow(Window& window)
         if (e.index < 1 || e.index > kSurnamePage)
             return;
         const std::filesystem::path file = e.index == kSurnamePage
-                                               ? reports::SurnamePageFile(folder)
-                                               : reports::CharacterPageFile(folder, e.index);
+                                               ? reports::surnamePageFile(folder)
+                                               : reports::characterPageFile(folder, e.index);
         w->navigate(browserOfPage(e.index), file.string());
     });
     wireBrowserToolbar(m_host, window, [](const Window& shown) {

@@ -43,14 +43,14 @@ naming::ElementFilterRow readRow(const Window& main, const PanelRow& row)
 
 } // namespace
 
-void WireElementFilterPanel(Window& main)
+void wireElementFilterPanel(Window& main)
 {
     for (const PanelRow& row : kRows)
         main.on(row.limiter, EventKind::Clicked,
-                [&main, limiter = row.limiter](const Event&) { ApplyElementFilterRule(main, limiter); });
+                [&main, limiter = row.limiter](const Event&) { applyElementFilterRule(main, limiter); });
 }
 
-void ApplyElementFilterRule(Window& main, ControlName limiter)
+void applyElementFilterRule(Window& main, ControlName limiter)
 {
     for (size_t i = 0; i < kRows.size(); ++i) {
         const PanelRow& row = kRows[i];
@@ -74,7 +74,7 @@ void ApplyElementFilterRule(Window& main, ControlName limiter)
     }
 }
 
-void SetElementFilter(Window& main, const naming::ElementFilter& filter)
+void setElementFilter(Window& main, const naming::ElementFilter& filter)
 {
     const std::array<const naming::ElementFilterRow*, 4> rows = {&filter.second, &filter.third, &filter.must,
                                                                  &filter.mustNot};
@@ -91,7 +91,7 @@ void SetElementFilter(Window& main, const naming::ElementFilter& filter)
     }
 }
 
-naming::ElementFilter ReadElementFilter(const Window& main)
+naming::ElementFilter readElementFilter(const Window& main)
 {
     return {readRow(main, kRows[0]), readRow(main, kRows[1]), readRow(main, kRows[2]),
             readRow(main, kRows[3])};

@@ -9,19 +9,19 @@
 namespace app {
 
 // Registers the rules on the clicks of the four limiter boxes.
-void WireElementFilterPanel(Window& main);
+void wireElementFilterPanel(Window& main);
 
 // The rule for one limiter box, after its check state changed: checked, it unchecks and disables the
 // two limiters of the other kind and enables its own element boxes; unchecked, it disables its element
 // boxes and, when its partner of the same kind is unchecked too, enables the other kind's limiters.
-void ApplyElementFilterRule(Window& main, ControlName limiter);
+void applyElementFilterRule(Window& main, ControlName limiter);
 
 // Sets the panel to hold `filter` (one the panel can hold: no position limiter beside an
 // all-character one): limiters and element boxes checked as it says, and enabled as the rules leave
 // them - a row's element boxes with its limiter, the other kind's limiters shut while one is checked.
-void SetElementFilter(Window& main, const naming::ElementFilter& filter);
+void setElementFilter(Window& main, const naming::ElementFilter& filter);
 
 // The panel as a run reads it when it starts.
-naming::ElementFilter ReadElementFilter(const Window& main);
+naming::ElementFilter readElementFilter(const Window& main);
 
 } // namespace app

@@ -45,7 +45,7 @@ std::vector<ListRow> toListRows(const std::vector<naming::EnglishNameRow>& rows)
 
 } // namespace
 
-void ShowEnglishPage(Window& main)
+void showEnglishPage(Window& main)
 {
     main.setText(names::编辑框_英文姓氏, main.text(names::编辑框_姓氏));
     main.clearRows(names::超级列表框_英文列表);
@@ -119,12 +119,12 @@ EnglishController::~EnglishController()
 void EnglishController::wire()
 {
     Window& main = m_host.mainWindow();
-    main.on(names::按钮_英文起名, EventKind::Clicked, [this](const Event&) { Generate(); });
+    main.on(names::按钮_英文起名, EventKind::Clicked, [this](const Event&) { generate(); });
     main.on(names::超级列表框_英文列表, EventKind::DoubleClicked,
             [this](const Event&) { SpeakEnglishName(); });
 }
 
-void EnglishController::Generate()
+void EnglishController::generate()
 {
     Window& main = m_host.mainWindow();
     if (main.text(names::编辑框_英文姓氏).empty()) {
@@ -173,7 +173,7 @@ void EnglishController::SpeakEnglishName()
         job.cancel->store(true);
     const std::uint64_t id = ++m_voiceId;
     const std::filesystem::path wavFile =
-        reports::DataFolder(m_programFolder) / ("voice" + std::to_string(id % kVoiceFiles) + ".wav");
+        reports::dataFolder(m_programFolder) / ("voice" + std::to_string(id % kVoiceFiles) + ".wav");
     VoiceJob job{{}, std::make_shared<std::atomic<bool>>(false), std::make_shared<std::atomic<bool>>(false)};
     job.thread = std::thread(
         [this, id, name, endpoint = dictionaryEndpoint(), wavFile, cancel = job.cancel, done = job.done] {
@@ -188,10 +188,10 @@ void EnglishController::speakOnWorker(std::uint64_t id, const std::string& name,
 {
     std::string address;
     if (!endpoint.empty()) {
-        if (auto page = HttpGet(naming::DictionarySearchUrl(endpoint, name), m_fetchTimeoutMs, &cancel))
-            address = naming::ResolveSoundLink(naming::ExtractSoundLink(*page), endpoint);
+        if (auto page = httpGet(naming::dictionarySearchUrl(endpoint, name), m_fetchTimeoutMs, &cancel))
+            address = naming::resolveSoundLink(naming::extractSoundLink(*page), endpoint);
     }
-    if (address.empty() && !cancel && naming::WriteOfflineVoice(name, wavFile))
+    if (address.empty() && !cancel && naming::writeOfflineVoice(name, wavFile))
         address = wavFile.string();
     if (address.empty() || cancel)
         return;

@@ -21,7 +21,7 @@ namespace app {
 inline constexpr const char* kDictionaryEndpointKey = "词典地址";
 
 // 按钮_起名 in the English mode: copies the surname to page 5, empties its list and shows the page.
-void ShowEnglishPage(Window& main);
+void showEnglishPage(Window& main);
 
 // Page 5 "起英文名": 按钮_英文起名 runs the English search on a worker thread; a double-click on a
 // listed name speaks it. The voice is fetched on a worker thread too: the link of the dictionary's page
@@ -38,7 +38,7 @@ public:
 
     void wire();
 
-    void Generate();         // 按钮_英文起名
+    void generate();         // 按钮_英文起名
     void SpeakEnglishName(); // double-click in 超级列表框_英文列表
 
     // The endpoint read from the settings file at each double-click.

@@ -8,7 +8,7 @@
 
 namespace app {
 
-std::string_view EvaluationMessage(EvaluationOutcome outcome) noexcept
+std::string_view evaluationMessage(EvaluationOutcome outcome) noexcept
 {
     switch (outcome) {
     case EvaluationOutcome::MissingSurname:
@@ -26,20 +26,20 @@ std::string_view EvaluationMessage(EvaluationOutcome outcome) noexcept
     return {};
 }
 
-reports::ListCells EvaluationRow(int number, std::string_view surname, std::string_view given,
+reports::ListCells evaluationRow(int number, std::string_view surname, std::string_view given,
                                  const reports::NameReport& report)
 {
     return {std::to_string(number),
-            reports::JoinNameCell(surname, given),
+            reports::joinNameCell(surname, given),
             std::to_string(report.simplifiedTotal()),
             std::to_string(report.grids.total),
             report.elements(),
-            numerology::GridsText(report.grids),
+            numerology::gridsText(report.grids),
             report.threeTalents.key,
             std::to_string(report.score)};
 }
 
-std::optional<EvaluationOutcome> RefuseEvaluation(std::string_view surname, std::string_view given)
+std::optional<EvaluationOutcome> refuseEvaluation(std::string_view surname, std::string_view given)
 {
     if (surname.empty())
         return EvaluationOutcome::MissingSurname;
@@ -60,13 +60,13 @@ EvaluationOutcome EvaluateName(const store::NamingStore& store, const std::files
                                std::string_view surname, std::string_view given,
                                std::vector<reports::ListCells>& rows)
 {
-    if (const auto refused = RefuseEvaluation(surname, given))
+    if (const auto refused = refuseEvaluation(surname, given))
         return *refused;
     const reports::NameReport report = reports::BuildNameReport(store, programFolder, surname, given);
-    const std::string cell = reports::JoinNameCell(surname, given);
+    const std::string cell = reports::joinNameCell(surname, given);
     if (std::any_of(rows.begin(), rows.end(), [&](const reports::ListCells& row) { return row[1] == cell; }))
         return EvaluationOutcome::AlreadyListed;
-    rows.push_back(EvaluationRow(static_cast<int>(rows.size()) + 1, surname, given, report));
+    rows.push_back(evaluationRow(static_cast<int>(rows.size()) + 1, surname, given, report));
     return EvaluationOutcome::Added;
 }
 

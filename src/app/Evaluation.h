@@ -22,21 +22,21 @@ enum class EvaluationOutcome
 };
 
 // The text of the message box for an outcome; empty for AlreadyListed and Added.
-std::string_view EvaluationMessage(EvaluationOutcome outcome) noexcept;
+std::string_view evaluationMessage(EvaluationOutcome outcome) noexcept;
 
 // The checks of the evaluation page, made before anything is written: the refusing outcome, or none
 // when the name may be evaluated. The caller trims blanks at both ends first (text::trimName).
-std::optional<EvaluationOutcome> RefuseEvaluation(std::string_view surname, std::string_view given);
+std::optional<EvaluationOutcome> refuseEvaluation(std::string_view surname, std::string_view given);
 
 // The row of the evaluation list for a name: number, surname CR LF given name, the simplified and the
 // traditional totals, the elements, the five grids, the three-talent key and the score, all from the
 // report of the name.
-reports::ListCells EvaluationRow(int number, std::string_view surname, std::string_view given,
+reports::ListCells evaluationRow(int number, std::string_view surname, std::string_view given,
                                  const reports::NameReport& report);
 
 // The click on 按钮_评分 over the rows of 超级列表框_评分列表: checks the two texts (only the empty text
 // is empty; blanks are content), builds the report (data/temp.html) and appends the name's row unless a
-// row already holds the same name cell. The shell shows EvaluationMessage(outcome) titled core::kMessageTitle
+// row already holds the same name cell. The shell shows evaluationMessage(outcome) titled core::kMessageTitle
 // when it is not empty.
 EvaluationOutcome EvaluateName(const store::NamingStore& store, const std::filesystem::path& programFolder,
                                std::string_view surname, std::string_view given,

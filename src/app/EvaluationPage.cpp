@@ -26,7 +26,7 @@ void EvaluationPage::EvaluateName()
     const app::EvaluationOutcome outcome =
         app::EvaluateName(m_store, m_programFolder, text::trimName(main.text(names::编辑框_评分姓氏)),
                           text::trimName(main.text(names::编辑框_评分名字)), rows);
-    if (const std::string_view message = app::EvaluationMessage(outcome); !message.empty()) {
+    if (const std::string_view message = app::evaluationMessage(outcome); !message.empty()) {
         m_host.messageBox({core::MessageIcon::Information, core::kMessageTitle, std::string(message)});
         return;
     }

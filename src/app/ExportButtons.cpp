@@ -15,19 +15,19 @@ ExportButtons::ExportButtons(Host& host, std::filesystem::path programFolder)
 void ExportButtons::wire()
 {
     Window& main = m_host.mainWindow();
-    main.on(names::按钮_高分导出, EventKind::Clicked, [this](const Event&) { ExportHighScoreList(); });
-    main.on(names::按钮_超吉导出, EventKind::Clicked, [this](const Event&) { ExportSuperAuspiciousList(); });
+    main.on(names::按钮_高分导出, EventKind::Clicked, [this](const Event&) { exportHighScoreList(); });
+    main.on(names::按钮_超吉导出, EventKind::Clicked, [this](const Event&) { exportSuperAuspiciousList(); });
     main.on(names::按钮_经典导出, EventKind::Clicked, [this](const Event&) { ExportClassicNames(); });
 }
 
-void ExportButtons::ExportHighScoreList()
+void ExportButtons::exportHighScoreList()
 {
-    exportList(names::超级列表框_高分起名, reports::NameListFile(m_programFolder));
+    exportList(names::超级列表框_高分起名, reports::nameListFile(m_programFolder));
 }
 
-void ExportButtons::ExportSuperAuspiciousList()
+void ExportButtons::exportSuperAuspiciousList()
 {
-    exportList(names::超级列表框_超吉起名, reports::SuperNameListFile(m_programFolder));
+    exportList(names::超级列表框_超吉起名, reports::superNameListFile(m_programFolder));
 }
 
 void ExportButtons::ExportClassicNames()

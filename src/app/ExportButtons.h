@@ -24,8 +24,8 @@ public:
     ExportButtons(Host& host, std::filesystem::path programFolder);
 
     void wire();
-    void ExportHighScoreList();
-    void ExportSuperAuspiciousList();
+    void exportHighScoreList();
+    void exportSuperAuspiciousList();
     void ExportClassicNames();
 
 private:

@@ -33,7 +33,7 @@ int checkCancel(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
 
 } // namespace
 
-std::optional<std::string> HttpGet(const std::string& url, int timeoutMs, const std::atomic<bool>* cancel)
+std::optional<std::string> httpGet(const std::string& url, int timeoutMs, const std::atomic<bool>* cancel)
 {
     static std::once_flag initialised;
     std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });

@@ -10,7 +10,7 @@ namespace app {
 // thread's). The body of a 2xx answer, or nothing: no answer within `timeoutMs`, another status, a
 // body over a few megabytes, another scheme, or `cancel` set while it waits (checked often, so a
 // cancelled fetch ends quickly).
-std::optional<std::string> HttpGet(const std::string& url, int timeoutMs,
+std::optional<std::string> httpGet(const std::string& url, int timeoutMs,
                                    const std::atomic<bool>* cancel = nullptr);
 
 } // namespace app

@@ -130,7 +130,7 @@ constexpr std::array<names::Name, 5> kNameLists = {names::超级列表框_高分
 
 } // namespace
 
-bool IsSurname(std::string_view text)
+bool isSurname(std::string_view text)
 {
     const std::vector<std::string> characters = text::utf8Characters(text);
     return !characters.empty() && characters.size() <= 2 &&
@@ -246,24 +246,24 @@ NamingController::NamingController(Host& host, const store::NamingStore& store)
 
 NamingController::~NamingController()
 {
-    StopRun();
+    stopRun();
 }
 
 void NamingController::wire()
 {
     Window& main = m_host.mainWindow();
-    main.on(names::按钮_起名, EventKind::Clicked, [this](const Event&) { StartNaming(); });
-    main.on(names::按钮_再生成一次, EventKind::Clicked, [this](const Event&) { Regenerate(); });
-    main.on(names::按钮_高分暂停, EventKind::Clicked, [this](const Event&) { TogglePause(); });
-    main.on(names::按钮_超吉生成, EventKind::Clicked, [this](const Event&) { GenerateSuperAuspicious(); });
+    main.on(names::按钮_起名, EventKind::Clicked, [this](const Event&) { startNaming(); });
+    main.on(names::按钮_再生成一次, EventKind::Clicked, [this](const Event&) { regenerate(); });
+    main.on(names::按钮_高分暂停, EventKind::Clicked, [this](const Event&) { togglePause(); });
+    main.on(names::按钮_超吉生成, EventKind::Clicked, [this](const Event&) { generateSuperAuspicious(); });
     main.on(names::按钮_超吉暂停, EventKind::Clicked,
-            [this](const Event&) { TogglePause(naming::Mode::SuperAuspicious); });
-    main.on(names::按钮_经典生成, EventKind::Clicked, [this](const Event&) { GenerateClassic(); });
+            [this](const Event&) { togglePause(naming::Mode::SuperAuspicious); });
+    main.on(names::按钮_经典生成, EventKind::Clicked, [this](const Event&) { generateClassic(); });
     main.on(names::按钮_按所缺五行起名, EventKind::Clicked,
-            [this](const Event&) { NameFromMissingElements(); });
-    WireElementFilterPanel(main);
-    main.on(names::标签_设置辈份, EventKind::Clicked, [this](const Event&) { OpenGenerationDialog(); });
-    main.on(names::选择框_过滤生僻字, EventKind::Clicked, [this](const Event&) { FilterMarkedNames(); });
+            [this](const Event&) { nameFromMissingElements(); });
+    wireElementFilterPanel(main);
+    main.on(names::标签_设置辈份, EventKind::Clicked, [this](const Event&) { openGenerationDialog(); });
+    main.on(names::选择框_过滤生僻字, EventKind::Clicked, [this](const Event&) { filterMarkedNames(); });
     colourGenerationLabel();
 }
 
@@ -280,7 +280,7 @@ naming::NamingRequest NamingController::readRequest(naming::Mode mode) const
     request.seed = m_seed;
     request.hideMarked = main.isChecked(names::选择框_过滤生僻字);
     if (mode == naming::Mode::SuperAuspicious)
-        request.elements = ReadElementFilter(main);
+        request.elements = readElementFilter(main);
     return request;
 }
 
@@ -300,7 +300,7 @@ std::optional<std::string> NamingController::checkedSurname()
     return surname;
 }
 
-void NamingController::StartNaming()
+void NamingController::startNaming()
 {
     Window& main = m_host.mainWindow();
     const std::optional<std::string> checked = checkedSurname();
@@ -316,11 +316,11 @@ void NamingController::StartNaming()
         return;
     }
     if (mode == naming::Mode::Classic) {
-        GenerateClassic();
+        generateClassic();
         return;
     }
     if (mode == naming::Mode::English) {
-        ShowEnglishPage(main);
+        showEnglishPage(main);
         return;
     }
     if (auto start = mode ? m_modeStarts.find(*mode) : m_modeStarts.end(); start != m_modeStarts.end()) {
@@ -338,7 +338,7 @@ void NamingController::StartNaming()
     if (mode != naming::Mode::HighScore)
         return;
     if (surname != m_lastRunSurname) {
-        StopRun();
+        stopRun();
         main.clearRows(names::超级列表框_高分起名);
         main.setText(names::按钮_高分暂停, kPause);
         main.setEnabled(names::按钮_再生成一次, true);
@@ -350,9 +350,9 @@ void NamingController::StartNaming()
     main.setCurrentPage(names::高级选择夹1, kPageHighScore);
 }
 
-void NamingController::Regenerate()
+void NamingController::regenerate()
 {
-    StopRun();
+    stopRun();
     Window& main = m_host.mainWindow();
     main.clearRows(names::超级列表框_高分起名);
     main.setText(names::按钮_高分暂停, kPause);
@@ -370,10 +370,10 @@ void NamingController::openSuperAuspiciousPage(const std::string& surname)
         m_lastRunSurname = surname;
     }
     main.setCurrentPage(names::高级选择夹1, kPageSuperAuspicious);
-    ApplyElementFilterRule(main, names::选择框_所有字必带五行);
+    applyElementFilterRule(main, names::选择框_所有字必带五行);
 }
 
-void NamingController::GenerateSuperAuspicious()
+void NamingController::generateSuperAuspicious()
 {
     Window& main = m_host.mainWindow();
     main.clearRows(names::超级列表框_超吉起名);
@@ -381,7 +381,7 @@ void NamingController::GenerateSuperAuspicious()
     startRun(readRequest(naming::Mode::SuperAuspicious));
 }
 
-void NamingController::NameFromMissingElements()
+void NamingController::nameFromMissingElements()
 {
     Window& main = m_host.mainWindow();
     const std::string missing = main.text(names::缺五行标签);
@@ -390,22 +390,22 @@ void NamingController::NameFromMissingElements()
     const std::optional<std::string> surname = checkedSurname();
     if (!surname)
         return;
-    SetElementFilter(main, naming::FilterForMissingElements(missing));
+    setElementFilter(main, naming::filterForMissingElements(missing));
     main.setChecked(names::单选框_超吉起名, true);
     openSuperAuspiciousPage(*surname);
-    GenerateSuperAuspicious();
+    generateSuperAuspicious();
     // The super-auspicious mode's picture, with what was set instead of the mode's description.
     for (const ModeDescription& mode : kModeDescriptions)
         if (mode.radio == names::单选框_超吉起名)
-            main.setStatus(names::状态条1, mode.picture, naming::MissingElementsFilterMessage(missing));
+            main.setStatus(names::状态条1, mode.picture, naming::missingElementsFilterMessage(missing));
 }
 
-void NamingController::GenerateClassic()
+void NamingController::generateClassic()
 {
     startRun(readRequest(naming::Mode::Classic));
 }
 
-void NamingController::TogglePause(naming::Mode mode)
+void NamingController::togglePause(naming::Mode mode)
 {
     const RunPage& page = runPageOf(mode);
     Window& main = m_host.mainWindow();
@@ -425,7 +425,7 @@ void NamingController::TogglePause(naming::Mode mode)
     main.setText(page.pauseButton, pausing ? kContinue : kPause);
 }
 
-void NamingController::StopRun()
+void NamingController::stopRun()
 {
     ++m_runId;
     if (m_control)
@@ -438,7 +438,7 @@ void NamingController::StopRun()
 void NamingController::abandonRun()
 {
     const bool wasRunning = running();
-    StopRun();
+    stopRun();
     if (!wasRunning)
         return;
     // What the run would have posted at its end is dropped with it, so its page is released here.
@@ -514,7 +514,7 @@ void NamingController::startRun(naming::NamingRequest request)
         });
 }
 
-void NamingController::FilterMarkedNames()
+void NamingController::filterMarkedNames()
 {
     Window& main = m_host.mainWindow();
     if (!main.isChecked(names::选择框_过滤生僻字))
@@ -535,7 +535,7 @@ void NamingController::FilterMarkedNames()
     }
 }
 
-void NamingController::OpenGenerationDialog()
+void NamingController::openGenerationDialog()
 {
     Window* dialog = m_host.openWindow(names::设置辈份, WindowMode::Modal);
     if (!dialog)

@@ -27,7 +27,7 @@ inline constexpr const char* kLongCombinationMessage = "要组合的字最多200
 inline constexpr int kMarkedRowImage = 1;
 
 // True when the text can be a surname: one or two Chinese characters.
-bool IsSurname(std::string_view text);
+bool isSurname(std::string_view text);
 
 // The list view a run of the mode fills; empty for the modes without a name list of that kind.
 ControlName listOfMode(naming::Mode mode);
@@ -49,18 +49,18 @@ public:
     // the super-auspicious and classic pages and the element filter panel.
     void wire();
 
-    void StartNaming(); // 按钮_起名
-    void Regenerate();  // 按钮_再生成一次
+    void startNaming(); // 按钮_起名
+    void regenerate();  // 按钮_再生成一次
     // 按钮_高分暂停, 按钮_超吉暂停: pause or continue that mode's run.
-    void TogglePause(naming::Mode mode = naming::Mode::HighScore);
-    void GenerateSuperAuspicious(); // 按钮_超吉生成
-    void GenerateClassic();         // 按钮_经典生成, 按钮_起名 in the classic mode
+    void togglePause(naming::Mode mode = naming::Mode::HighScore);
+    void generateSuperAuspicious(); // 按钮_超吉生成
+    void generateClassic();         // 按钮_经典生成, 按钮_起名 in the classic mode
     // 按钮_按所缺五行起名: sets the element filter panel so that every name supplies what the chart
     // shown lacks (缺五行标签), switches to the super-auspicious mode and starts its run.
-    void NameFromMissingElements();
-    void StopRun(); // stops a run that is going and waits for its thread
+    void nameFromMissingElements();
+    void stopRun(); // stops a run that is going and waits for its thread
 
-    void OpenGenerationDialog();
+    void openGenerationDialog();
 
     // What 按钮_起名 does for a mode whose page has its own start button (the run starts there).
     void setModeStart(naming::Mode mode, std::function<void()> start)
@@ -78,7 +78,7 @@ public:
 
     // 选择框_过滤生僻字: checking it takes the marked names out of every name list at once; the runs
     // that follow leave them out.
-    void FilterMarkedNames();
+    void filterMarkedNames();
     const quality::NameChecker& checker() const { return m_checker; }
 
     const std::string& lastRunSurname() const { return m_lastRunSurname; }

@@ -26,7 +26,7 @@ bool AddNamingRecord(std::vector<reports::ListCells>& records, std::string_view 
         return false;
     reports::ListCells row = sourceRow;
     row[0] = std::to_string(records.size() + 1);
-    row[1] = reports::JoinNameCell(surname, given);
+    row[1] = reports::joinNameCell(surname, given);
     records.push_back(std::move(row));
     return true;
 }
@@ -36,7 +36,7 @@ std::optional<reports::SplitName> OpenNamingRecord(const std::vector<reports::Li
 {
     if (!selectable(records, selected))
         return std::nullopt;
-    return reports::SplitNameCell(records[static_cast<size_t>(selected)][1]);
+    return reports::splitNameCell(records[static_cast<size_t>(selected)][1]);
 }
 
 bool DeleteNamingRecord(std::vector<reports::ListCells>& records, int selected)
@@ -57,15 +57,15 @@ std::string SaveNamingRecords(const std::vector<reports::ListCells>& records)
         // (a blank, ";", "|" and the escape itself) is escaped inside the texts.
         const std::vector<std::string> name = text::splitText(row[1], reports::kLineBreak);
         for (size_t i = 0; i < name.size(); ++i)
-            value += (i ? " " : "") + EscapeRecordText(name[i]);
+            value += (i ? " " : "") + escapeRecordText(name[i]);
         for (size_t cell = 2; cell < row.size(); ++cell)
-            value += ';' + EscapeRecordText(row[cell]);
+            value += ';' + escapeRecordText(row[cell]);
         value += '|';
     }
     return value;
 }
 
-std::string EscapeRecordText(std::string_view text)
+std::string escapeRecordText(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());

@@ -27,9 +27,9 @@ bool DeleteNamingRecord(std::vector<reports::ListCells>& records, int selected);
 
 // The settings value 名字记录: per row, cell 1 with each CR LF as one space, ";" before each of cells 2
 // to 7, then "|". For example 王 子涵;a;b;c;d;e;f| A blank, ";", "|" or backslash inside a text is
-// kept by a backslash in front of it (EscapeRecordText), so every record comes back as it was saved.
+// kept by a backslash in front of it (escapeRecordText), so every record comes back as it was saved.
 std::string SaveNamingRecords(const std::vector<reports::ListCells>& records);
-std::string EscapeRecordText(std::string_view text);
+std::string escapeRecordText(std::string_view text);
 
 // Reads such a value back, however long it is: every bare space becomes CR LF; pieces between "|" are rows
 // (an empty piece between two "|" is a row, an empty rest after the last "|" is not); each row's

@@ -25,12 +25,12 @@ std::optional<std::int64_t> parseId(const std::string& text)
 
 } // namespace
 
-std::string PoemPage(const std::string& poet, const std::string& title, const std::string& text)
+std::string poemPage(const std::string& poet, const std::string& title, const std::string& text)
 {
-    const std::string heading = reports::HtmlEscape(poet) + ":" + reports::HtmlEscape(title);
+    const std::string heading = reports::htmlEscape(poet) + ":" + reports::htmlEscape(title);
     return "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\"><title>" +
            heading + "</title></head><body><b>" + heading + "</b><br><br>" +
-           text::replaceAll(reports::HtmlEscape(text), "。", "。<br>") + "</body><html>";
+           text::replaceAll(reports::htmlEscape(text), "。", "。<br>") + "</body><html>";
 }
 
 PoemController::PoemController(Host& host, const store::NamingStore& store,
@@ -41,7 +41,7 @@ PoemController::PoemController(Host& host, const store::NamingStore& store,
 
 void PoemController::wire()
 {
-    m_naming.setModeStart(naming::Mode::Poem, [this] { StartPoemMode(); });
+    m_naming.setModeStart(naming::Mode::Poem, [this] { startPoemMode(); });
     Window& main = m_host.mainWindow();
     main.on(names::超级列表框_诗人列表, EventKind::CurrentRowChanged, [this](const Event&) {
         if (!m_filling)
@@ -52,13 +52,13 @@ void PoemController::wire()
             ShowPoem();
     });
     main.on(names::按钮2, EventKind::Clicked, [this](const Event&) { UsePoem(); });
-    main.on(names::按钮3, EventKind::Clicked, [this](const Event&) { SetAllTicks(true); });
-    main.on(names::按钮6, EventKind::Clicked, [this](const Event&) { InvertTicks(); });
-    main.on(names::按钮4, EventKind::Clicked, [this](const Event&) { SetAllTicks(false); });
-    main.on(names::按钮_诗词起名, EventKind::Clicked, [this](const Event&) { GeneratePoemNames(); });
+    main.on(names::按钮3, EventKind::Clicked, [this](const Event&) { setAllTicks(true); });
+    main.on(names::按钮6, EventKind::Clicked, [this](const Event&) { invertTicks(); });
+    main.on(names::按钮4, EventKind::Clicked, [this](const Event&) { setAllTicks(false); });
+    main.on(names::按钮_诗词起名, EventKind::Clicked, [this](const Event&) { generatePoemNames(); });
 }
 
-void PoemController::StartPoemMode()
+void PoemController::startPoemMode()
 {
     LoadPoets();
     LoadPoems();
@@ -70,7 +70,7 @@ void PoemController::StartPoemMode()
 void PoemController::LoadPoets()
 {
     std::vector<ListRow> rows;
-    for (std::string& poet : naming::LoadPoetNames(m_store))
+    for (std::string& poet : naming::loadPoetNames(m_store))
         rows.push_back({{std::to_string(rows.size() + 1), std::move(poet)}, 0});
     Window& main = m_host.mainWindow();
     m_filling = true;
@@ -83,7 +83,7 @@ void PoemController::LoadPoets()
 void PoemController::LoadPoems()
 {
     std::vector<ListRow> rows;
-    for (naming::PoemEntry& poem : naming::LoadPoemEntries(m_store, selectedPoet()))
+    for (naming::PoemEntry& poem : naming::loadPoemEntries(m_store, selectedPoet()))
         rows.push_back(
             {{std::to_string(rows.size() + 1), std::move(poem.title), std::to_string(poem.id)}, 0});
     Window& main = m_host.mainWindow();
@@ -108,7 +108,7 @@ std::optional<naming::Poem> PoemController::selectedPoem() const
     const int row = main.currentRow(names::超级列表框_诗词残);
     if (row < 0)
         return std::nullopt;
-    return naming::FindPoem(m_store, selectedPoet(), main.cell(names::超级列表框_诗词残, row, kTitleCell),
+    return naming::findPoem(m_store, selectedPoet(), main.cell(names::超级列表框_诗词残, row, kTitleCell),
                             parseId(main.cell(names::超级列表框_诗词残, row, kIdCell)));
 }
 
@@ -119,10 +119,10 @@ void PoemController::ShowPoem()
     if (row < 0)
         return;
     const std::optional<naming::Poem> poem = selectedPoem();
-    const std::filesystem::path file = reports::ReportFile(m_programFolder);
+    const std::filesystem::path file = reports::reportFile(m_programFolder);
     // A page that cannot be written is said; the view is not sent to what the file still holds.
-    if (!reports::WriteGbkFile(file,
-                               PoemPage(selectedPoet(), main.cell(names::超级列表框_诗词残, row, kTitleCell),
+    if (!reports::writeGbkFile(file,
+                               poemPage(selectedPoet(), main.cell(names::超级列表框_诗词残, row, kTitleCell),
                                         poem ? poem->text : std::string()))) {
         sayPageNotWritten(m_host, m_programFolder);
         return;
@@ -147,10 +147,10 @@ void PoemController::UsePoem()
         return;
     }
     const naming::Poem poem = selectedPoem().value_or(naming::Poem{});
-    for (const std::string& character : naming::PoemBoxCharacters(poem.text)) {
-        const BoxPlace place = PoemBoxPlace(static_cast<int>(m_boxes.size()));
+    for (const std::string& character : naming::poemBoxCharacters(poem.text)) {
+        const BoxPlace place = poemBoxPlace(static_cast<int>(m_boxes.size()));
         std::string box = main.cloneCheckBox(names::选择框1, names::分组框_诗词字符, character,
-                                             naming::StartsTicked(character, poem.marked), place.x, place.y,
+                                             naming::startsTicked(character, poem.marked), place.x, place.y,
                                              kBoxWidth, kBoxHeight);
         if (!box.empty())
             m_boxes.push_back(std::move(box));
@@ -158,14 +158,14 @@ void PoemController::UsePoem()
     main.setCurrentPage(names::高级选择夹2, kPoemPageCharacters);
 }
 
-void PoemController::SetAllTicks(bool ticked)
+void PoemController::setAllTicks(bool ticked)
 {
     Window& main = m_host.mainWindow();
     for (const std::string& box : m_boxes)
         main.setChecked(box, ticked);
 }
 
-void PoemController::InvertTicks()
+void PoemController::invertTicks()
 {
     Window& main = m_host.mainWindow();
     for (const std::string& box : m_boxes)
@@ -182,7 +182,7 @@ std::vector<std::string> PoemController::tickedCharacters() const
     return ticked;
 }
 
-void PoemController::GeneratePoemNames()
+void PoemController::generatePoemNames()
 {
     // One run at a time: a run of another mode (also a paused one) keeps its list.
     if (m_naming.running()) {

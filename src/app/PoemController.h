@@ -33,13 +33,13 @@ struct BoxPlace
     int y = 0;
 };
 // The place of the i-th box (0-based) inside 分组框_诗词字符.
-constexpr BoxPlace PoemBoxPlace(int index) noexcept
+constexpr BoxPlace poemBoxPlace(int index) noexcept
 {
     return {(index % kBoxesPerRow) * kBoxStepX, (index / kBoxesPerRow) * kBoxStepY};
 }
 
 // The browser page of a poem: poet, title and text HTML-escaped, a line break after every "。".
-std::string PoemPage(const std::string& poet, const std::string& title, const std::string& text);
+std::string poemPage(const std::string& poet, const std::string& title, const std::string& text);
 
 // Page 2 诗词起名 of the main window: choose a poet and a poem (选取诗词), tick the characters of the
 // poem (诗词取名) and list the names built from them (生成名字). The poem list carries each poem's
@@ -55,14 +55,14 @@ public:
     // Registers the handlers of the page and the poem mode's part of 按钮_起名.
     void wire();
 
-    void StartPoemMode(); // 按钮_起名 with 诗词起名 chosen: the lists, then page 2
+    void startPoemMode(); // 按钮_起名 with 诗词起名 chosen: the lists, then page 2
     void LoadPoets();
     void LoadPoems();
     void ShowPoem();
     void UsePoem();                // 按钮2
-    void SetAllTicks(bool ticked); // 按钮3 全选, 按钮4 全清
-    void InvertTicks();            // 按钮6
-    void GeneratePoemNames();      // 按钮_诗词起名
+    void setAllTicks(bool ticked); // 按钮3 全选, 按钮4 全清
+    void invertTicks();            // 按钮6
+    void generatePoemNames();      // 按钮_诗词起名
 
     // PoemCharacterBoxes: the names of the boxes of the poem taken over, in reading order.
     const std::vector<std::string>& boxes() const { return m_boxes; }

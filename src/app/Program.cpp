@@ -15,13 +15,13 @@ Program::Program(Host& host, store::NamingStore& store, ShellPaths paths)
     ShellHooks& hooks = shell.hooks();
     naming.wire();
     combination.wire();
-    hooks.stopNamingRun = [this] { naming.StopRun(); };
+    hooks.stopNamingRun = [this] { naming.stopRun(); };
     hooks.setLastRunSurname = [this](const std::string& surname) { naming.setLastRunSurname(surname); };
     hooks.resetGenerationSetting = [this] { naming.resetGeneration(); };
     records.wire();
     records.hook(hooks);
     // A record is the user's own data: it reaches the disk when it is made or removed, not only at exit.
-    records.onChanged([this] { shell.SaveSettingsNow(); });
+    records.onChanged([this] { shell.saveSettingsNow(); });
     details.setChecker(&naming.checker());
     details.wire();
     evaluation.wire();
@@ -32,7 +32,7 @@ Program::Program(Host& host, store::NamingStore& store, ShellPaths paths)
     poems.wire();
     shortlist.wire();
     shortlist.hook(hooks);
-    shortlist.onChanged([this] { shell.SaveSettingsNow(); });
+    shortlist.onChanged([this] { shell.saveSettingsNow(); });
     details.onDetailOpened([this](Window& window, const std::string& surname, const std::string& given) {
         shortlist.wireDetailWindow(window, surname, given);
     });

@@ -26,7 +26,7 @@ inline constexpr const char* 名字记录 = "名字记录";
 inline constexpr const char* 晚子时算次日 = "23点后算次日"; // "1" (or missing) on, "0" off
 inline constexpr const char* 避讳字 = "避讳字";             // the taboo characters, e.g. 明华
 inline constexpr const char* 排除避讳字 = "排除避讳字";     // "0" off; on otherwise once there are some
-inline constexpr const char* 名字收藏 = "名字收藏";         // the shortlist (SaveShortlist)
+inline constexpr const char* 名字收藏 = "名字收藏";         // the shortlist (saveShortlist)
 } // namespace keys
 
 // $XDG_CONFIG_HOME/nestling, or ~/.config/nestling.

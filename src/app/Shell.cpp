@@ -80,7 +80,7 @@ std::filesystem::path Shell::helpFile() const
     return m_paths.programFolder / "Help" / "用户手册.mht";
 }
 
-bool Shell::StartUp()
+bool Shell::startUp()
 {
     // Single instance: a second copy ends before anything is shown.
     if (!m_guard.acquire(m_paths.lockFile))
@@ -185,13 +185,13 @@ void Shell::wireMainWindow()
     for (const auto& [item, index] : pageItems)
         main.on(item, EventKind::Clicked, [this, index = index](const Event&) { ShowPage(index); });
     main.on(names::菜单_避讳字, EventKind::Clicked,
-            [this](const Event&) { OpenAvoidedDialog(m_host, [this] { SaveSettingsNow(); }); });
+            [this](const Event&) { openAvoidedDialog(m_host, [this] { saveSettingsNow(); }); });
     main.on(names::菜单_名字收藏, EventKind::Clicked, [this](const Event&) { showMainPage(kPageShortlist); });
     main.on(names::菜单_退出程序, EventKind::Clicked, [this](const Event&) { ExitApplication(); });
     main.on(names::NestlingMain, EventKind::Closed, [this](const Event&) { ExitApplication(); });
     main.on(names::菜单_更换皮肤, EventKind::Clicked, [this](const Event&) { ChangeSkin(); });
-    main.on(names::菜单_使用帮助, EventKind::Clicked, [this](const Event&) { OpenHelp(); });
-    main.on(names::菜单_关于软件, EventKind::Clicked, [this](const Event&) { OpenAbout(); });
+    main.on(names::菜单_使用帮助, EventKind::Clicked, [this](const Event&) { openHelp(); });
+    main.on(names::菜单_关于软件, EventKind::Clicked, [this](const Event&) { openAbout(); });
     main.on(names::按钮_八字查询, EventKind::Clicked, [this](const Event&) { ShowBirthChart(); });
     // The 23:00 rule changes the chart shown at once, as a new query would.
     main.on(names::选择框_23点后算次日, EventKind::Clicked, [this](const Event&) { ShowBirthChart(); });
@@ -275,7 +275,7 @@ void Shell::ExitApplication()
     m_host.quit();
 }
 
-void Shell::SaveSettingsNow()
+void Shell::saveSettingsNow()
 {
     if (m_started && !m_exited)
         saveSettings();
@@ -307,7 +307,7 @@ void Shell::ChangeSkin()
         m_host.applySkin(*skin);
 }
 
-void Shell::OpenHelp()
+void Shell::openHelp()
 {
     // The manual is a web archive, which the desktop rarely opens; the program's own browser reads it.
     const std::filesystem::path manual = helpFile();
@@ -326,7 +326,7 @@ void Shell::OpenHelp()
     window->navigate(names::网页浏览框1, manual.string());
 }
 
-void Shell::OpenAbout()
+void Shell::openAbout()
 {
     m_host.openWindow(names::AboutUs, WindowMode::Modal, &m_host.mainWindow());
 }

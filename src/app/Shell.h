@@ -62,7 +62,7 @@ public:
     // Everything start-up does once the main window exists: the single-copy check, skin, title, dates,
     // chart, settings and records, and the database load. False when another copy of the program runs:
     // nothing was shown and the process should end.
-    bool StartUp();
+    bool startUp();
 
     // The toolbar and 操作菜单 action: 0 modes, 2 birth chart, 4 evaluation, 6 records, 8 dictionary.
     void ShowPage(int index);
@@ -71,10 +71,10 @@ public:
     // Saves the settings and records now (a record was added or deleted, the session ends, a signal
     // asks the program to stop), so a kill or crash later loses nothing. Nothing before start-up,
     // after exit, or when the file could not be read at start.
-    void SaveSettingsNow();
+    void saveSettingsNow();
     void ChangeSkin();
-    void OpenHelp();
-    void OpenAbout();
+    void openHelp();
+    void openAbout();
 
     void ShowBirthChart();
 

@@ -41,7 +41,7 @@ bool removeFromShortlist(std::vector<ShortlistEntry>& list, std::string_view sur
     return list.size() != before;
 }
 
-std::string SaveShortlist(const std::vector<ShortlistEntry>& list)
+std::string saveShortlist(const std::vector<ShortlistEntry>& list)
 {
     std::string value;
     for (const ShortlistEntry& entry : list)
@@ -49,7 +49,7 @@ std::string SaveShortlist(const std::vector<ShortlistEntry>& list)
     return value;
 }
 
-std::vector<ShortlistEntry> RestoreShortlist(std::string_view value)
+std::vector<ShortlistEntry> restoreShortlist(std::string_view value)
 {
     std::vector<ShortlistEntry> list;
     std::vector<std::string> fields(1);

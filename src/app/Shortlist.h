@@ -24,9 +24,9 @@ bool inShortlist(const std::vector<ShortlistEntry>& list, std::string_view surna
 // The settings value 名字收藏: per name the surname, ";", the given name, then "|" (李;明华|欧阳;华|).
 // A ";", "|" or backslash inside a name is kept by a backslash in front of it, line breaks are dropped;
 // the value is never cut, however many names it holds.
-std::string SaveShortlist(const std::vector<ShortlistEntry>& list);
+std::string saveShortlist(const std::vector<ShortlistEntry>& list);
 // Reads such a value back: every "|"-ended piece with a surname and a given name is a name, pieces
 // without one are skipped, a name held twice is kept once.
-std::vector<ShortlistEntry> RestoreShortlist(std::string_view value);
+std::vector<ShortlistEntry> restoreShortlist(std::string_view value);
 
 } // namespace app

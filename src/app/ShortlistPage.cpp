@@ -42,27 +42,27 @@ void ShortlistPage::wire()
     }
     main.on(names::菜单_加入收藏, EventKind::Clicked,
             [this](const Event&) { addListRow(m_menuList, m_menuRow); });
-    main.on(names::按钮_收藏删除, EventKind::Clicked, [this](const Event&) { RemoveSelected(); });
-    main.on(names::按钮_收藏导出, EventKind::Clicked, [this](const Event&) { ExportShortlist(); });
+    main.on(names::按钮_收藏删除, EventKind::Clicked, [this](const Event&) { removeSelected(); });
+    main.on(names::按钮_收藏导出, EventKind::Clicked, [this](const Event&) { exportShortlist(); });
 }
 
 void ShortlistPage::hook(ShellHooks& hooks)
 {
-    hooks.restoreShortlist = [this](const std::string& value) { RestoreValue(value); };
-    hooks.saveShortlist = [this] { return SaveValue(); };
+    hooks.restoreShortlist = [this](const std::string& value) { restoreValue(value); };
+    hooks.saveShortlist = [this] { return saveValue(); };
     hooks.shortlistShown = [this] { refresh(); };
 }
 
 void ShortlistPage::addListRow(ControlName list, int row)
 {
     if (const auto name = nameOfListRow(m_host.mainWindow(), list, row))
-        AddToShortlist(name->surname, name->given);
+        addToShortlist(name->surname, name->given);
 }
 
-bool ShortlistPage::AddToShortlist(std::string_view surname, std::string_view given)
+bool ShortlistPage::addToShortlist(std::string_view surname, std::string_view given)
 {
     Window& main = m_host.mainWindow();
-    if (!addToShortlist(m_entries, surname, given)) {
+    if (!app::addToShortlist(m_entries, surname, given)) {
         if (!surname.empty() && !given.empty())
             main.setStatus(names::状态条1, main.statusPicture(names::状态条1),
                            fullName(surname, given) + " 已在名字收藏中");
@@ -75,15 +75,15 @@ bool ShortlistPage::AddToShortlist(std::string_view surname, std::string_view gi
     return true;
 }
 
-bool ShortlistPage::RemoveFromShortlist(std::string_view surname, std::string_view given)
+bool ShortlistPage::removeFromShortlist(std::string_view surname, std::string_view given)
 {
-    if (!removeFromShortlist(m_entries, surname, given))
+    if (!app::removeFromShortlist(m_entries, surname, given))
         return false;
     changed();
     return true;
 }
 
-void ShortlistPage::RemoveSelected()
+void ShortlistPage::removeSelected()
 {
     const int row = m_host.mainWindow().currentRow(names::超级列表框_收藏列表);
     if (row < 0 || row >= static_cast<int>(m_entries.size())) {
@@ -92,10 +92,10 @@ void ShortlistPage::RemoveSelected()
         return;
     }
     const ShortlistEntry entry = m_entries[static_cast<size_t>(row)];
-    RemoveFromShortlist(entry.surname, entry.given);
+    removeFromShortlist(entry.surname, entry.given);
 }
 
-void ShortlistPage::ExportShortlist()
+void ShortlistPage::exportShortlist()
 {
     if (m_entries.empty()) {
         m_host.messageBox({core::MessageIcon::Information, core::kMessageTitle, "名字收藏中还没有名字。"});
@@ -105,8 +105,8 @@ void ShortlistPage::ExportShortlist()
     for (size_t i = 0; i < m_entries.size(); ++i)
         rows.push_back(reports::comparisonRow(m_store, static_cast<int>(i) + 1, m_entries[i].surname,
                                               m_entries[i].given));
-    sayExported(m_host, reports::ExportText(reports::comparisonText(rows),
-                                            reports::DataFolder(m_programFolder) / kShortlistFileName));
+    sayExported(m_host, reports::exportText(reports::comparisonText(rows),
+                                            reports::dataFolder(m_programFolder) / kShortlistFileName));
 }
 
 void ShortlistPage::wireDetailWindow(Window& detail, std::string_view surname, std::string_view given)
@@ -115,9 +115,9 @@ void ShortlistPage::wireDetailWindow(Window& detail, std::string_view surname, s
     detail.on(names::按钮_加入收藏, EventKind::Clicked,
               [this, &detail, surname = std::string(surname), given = std::string(given)](const Event&) {
                   if (inShortlist(m_entries, surname, given))
-                      RemoveFromShortlist(surname, given);
+                      removeFromShortlist(surname, given);
                   else
-                      AddToShortlist(surname, given);
+                      addToShortlist(surname, given);
                   showStar(detail, inShortlist(m_entries, surname, given));
               });
 }
@@ -127,9 +127,9 @@ void ShortlistPage::showStar(Window& detail, bool starred)
     detail.setText(names::按钮_加入收藏, starred ? kStarOn : kStarOff);
 }
 
-void ShortlistPage::RestoreValue(const std::string& value)
+void ShortlistPage::restoreValue(const std::string& value)
 {
-    m_entries = RestoreShortlist(value);
+    m_entries = restoreShortlist(value);
     // The rows are computed when the page is shown: the database may still be loading now.
     m_host.mainWindow().clearRows(names::超级列表框_收藏列表);
 }

@@ -36,10 +36,10 @@ public:
     void onChanged(std::function<void()> changed) { m_changed = std::move(changed); }
 
     // Adds a name (true) unless it is there already; says so in the status bar either way.
-    bool AddToShortlist(std::string_view surname, std::string_view given);
-    bool RemoveFromShortlist(std::string_view surname, std::string_view given);
-    void RemoveSelected();  // 按钮_收藏删除
-    void ExportShortlist(); // 按钮_收藏导出
+    bool addToShortlist(std::string_view surname, std::string_view given);
+    bool removeFromShortlist(std::string_view surname, std::string_view given);
+    void removeSelected();  // 按钮_收藏删除
+    void exportShortlist(); // 按钮_收藏导出
     // The name of `row` in a list of names (the generated lists, the evaluation and record lists).
     void addListRow(ControlName list, int row);
 
@@ -47,8 +47,8 @@ public:
     void wireDetailWindow(Window& detail, std::string_view surname, std::string_view given);
 
     const std::vector<ShortlistEntry>& entries() const { return m_entries; }
-    std::string SaveValue() const { return SaveShortlist(m_entries); }
-    void RestoreValue(const std::string& value);
+    std::string saveValue() const { return saveShortlist(m_entries); }
+    void restoreValue(const std::string& value);
     // Recomputes the rows of the list from the database.
     void refresh();
 

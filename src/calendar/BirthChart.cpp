@@ -40,7 +40,7 @@ std::string MissingElementsText(std::string_view elementsText)
     return missing.empty() ? std::string("五行不缺") : "五行缺：" + missing;
 }
 
-std::string MissingElementsSummary(std::string_view missing)
+std::string missingElementsSummary(std::string_view missing)
 {
     if (missing.empty())
         return "八字五行齐全：金、木、水、火、土都有，不缺哪一行。";
@@ -59,7 +59,7 @@ std::string MissingElementsSummary(std::string_view missing)
     return "八字五行缺" + elements + "。可在名字中用" + kinds + "的字补足。";
 }
 
-std::optional<BirthChartText> BuildBirthChartText(int year, int month, int day, int hour, LateZi lateZi)
+std::optional<BirthChartText> buildBirthChartText(int year, int month, int day, int hour, LateZi lateZi)
 {
     const DateTime birth{year, month, day, hour, 0, 0};
     const PillarIndexes pillars = FourPillars(birth, lateZi);
@@ -69,9 +69,9 @@ std::optional<BirthChartText> BuildBirthChartText(int year, int month, int day, 
 
     BirthChartText chart;
     for (int n : indexes)
-        chart.elementsLabel += ElementPair(n);
+        chart.elementsLabel += elementPair(n);
     chart.missingLabel = missingElements(chart.elementsLabel);
-    chart.summary = MissingElementsSummary(chart.missingLabel);
+    chart.summary = missingElementsSummary(chart.missingLabel);
 
     const std::string hourPillar = CycleText(pillars.hour);
     std::string& text = chart.text;
@@ -89,10 +89,10 @@ std::optional<BirthChartText> BuildBirthChartText(int year, int month, int day, 
     for (std::size_t i = 0; i < indexes.size(); ++i) {
         if (i > 0)
             text += "  ";
-        text += NayinName(indexes[i]);
+        text += nayinName(indexes[i]);
     }
     text += kBreak;
-    text += ZodiacAdvice(StemBranchOf(pillars.year).branch);
+    text += zodiacAdvice(StemBranchOf(pillars.year).branch);
     return chart;
 }
 

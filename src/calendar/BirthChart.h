@@ -22,14 +22,14 @@ struct BirthChartText
     // separator (木火), empty when none is missing. The sentence the text shows is MissingElementsText.
     std::string missingLabel;
     // One line in plain words beside the chart: what is missing and how a name can supply it
-    // (MissingElementsSummary).
+    // (missingElementsSummary).
     std::string summary;
 };
 
 // Year, month, day and hour as chosen in the combos; nullopt when the date does not exist (2月30日).
 // Also nullopt for an hour outside 0 to 23 or a date outside 1901-02-19 to 2048-12-31, which the combos
 // (1970 to 2030) never offer. `lateZi` says which day a birth from 23:00 belongs to.
-std::optional<BirthChartText> BuildBirthChartText(int year, int month, int day, int hour,
+std::optional<BirthChartText> buildBirthChartText(int year, int month, int day, int hour,
                                                   LateZi lateZi = LateZi::NextDay);
 
 inline constexpr const char* kInvalidDateMessage = "请选择正确的日期"; // titled core::kMessageTitle
@@ -48,6 +48,6 @@ std::string MissingElementsText(std::string_view elementsText);
 // The missing elements (as missingElements gives them) said in plain words:
 // "八字五行缺木、火。可在名字中用属木、属火的字补足。", or, with none missing,
 // "八字五行齐全：金、木、水、火、土都有，不缺哪一行。".
-std::string MissingElementsSummary(std::string_view missing);
+std::string missingElementsSummary(std::string_view missing);
 
 } // namespace calendar

@@ -132,7 +132,7 @@ std::string_view branchElement(int branch) noexcept
     return entryAt(kBranchElements, branch);
 }
 
-std::string ElementPair(int n)
+std::string elementPair(int n)
 {
     const StemBranch pillar = StemBranchOf(n);
     if (pillar.stem == 0)
@@ -144,14 +144,14 @@ std::string ElementPair(int n)
     return pair;
 }
 
-std::string_view NayinName(int n) noexcept
+std::string_view nayinName(int n) noexcept
 {
     if (n < 1 || n > 60)
         return {};
     return kNayin[static_cast<std::size_t>((n - 1) / 2)];
 }
 
-std::string_view ZodiacAdvice(int branch) noexcept
+std::string_view zodiacAdvice(int branch) noexcept
 {
     return entryAt(kZodiacAdvice, branch);
 }

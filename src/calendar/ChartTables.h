@@ -15,13 +15,13 @@ std::string_view branchElement(int branch) noexcept;
 
 // The elements of a pillar's stem and branch, each followed by a comma: 甲子 gives "木,水,". Empty unless
 // 1 <= n <= 60.
-std::string ElementPair(int n);
+std::string elementPair(int n);
 
 // The nayin shared by indexes 2k - 1 and 2k (甲子 and 乙丑: 海中金); empty unless 1 <= n <= 60.
-std::string_view NayinName(int n) noexcept;
+std::string_view nayinName(int n) noexcept;
 
 // Advice on name radicals for a child of the branch's zodiac animal, with CR LF line breaks; empty outside
 // 1 to 12.
-std::string_view ZodiacAdvice(int branch) noexcept;
+std::string_view zodiacAdvice(int branch) noexcept;
 
 } // namespace calendar

@@ -26,12 +26,12 @@ std::string_view nameAt(const std::array<std::string_view, N>& names, int number
 
 } // namespace
 
-std::string_view StemName(int stem) noexcept
+std::string_view stemName(int stem) noexcept
 {
     return nameAt(kStems, stem);
 }
 
-std::string_view BranchName(int branch) noexcept
+std::string_view branchName(int branch) noexcept
 {
     return nameAt(kBranches, branch);
 }
@@ -53,8 +53,8 @@ std::string CycleText(int n)
     const StemBranch pair = StemBranchOf(n);
     if (pair.stem == 0)
         return {};
-    std::string text(StemName(pair.stem));
-    text += BranchName(pair.branch);
+    std::string text(stemName(pair.stem));
+    text += branchName(pair.branch);
     return text;
 }
 

@@ -16,8 +16,8 @@ struct StemBranch
 };
 
 // One character each; empty outside the range.
-std::string_view StemName(int stem) noexcept;
-std::string_view BranchName(int branch) noexcept;
+std::string_view stemName(int stem) noexcept;
+std::string_view branchName(int branch) noexcept;
 
 // The zodiac animal of a branch (鼠 to 猪); empty outside 1 to 12.
 std::string_view ZodiacName(int branch) noexcept;

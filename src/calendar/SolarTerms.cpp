@@ -23,7 +23,7 @@ const detail::TermRecord& recordOf(int year, int term) noexcept
 
 } // namespace
 
-std::string_view SolarTermName(int term) noexcept
+std::string_view solarTermName(int term) noexcept
 {
     if (term < 1 || term > 24)
         return {};

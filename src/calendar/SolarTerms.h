@@ -13,7 +13,7 @@ inline constexpr int kFirstSolarTermYear = 1880;
 inline constexpr int kLastSolarTermYear = 2079;
 
 // 小寒 to 冬至; empty outside 1 to 24.
-std::string_view SolarTermName(int term) noexcept;
+std::string_view solarTermName(int term) noexcept;
 
 // The term that falls on this civil day, else 0 (also for a year outside 1880 to 2079). No two terms of a
 // year share a day.

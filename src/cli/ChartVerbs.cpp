@@ -50,7 +50,7 @@ int runChart(Context& /*context*/, const Arguments& args, std::ostream& out, std
     if (!lateZi)
         return 2;
     const auto chart =
-        calendar::BuildBirthChartText(birth->year, birth->month, birth->day, birth->hour, *lateZi);
+        calendar::buildBirthChartText(birth->year, birth->month, birth->day, birth->hour, *lateZi);
     if (!chart) {
         err << kOutOfRange << '\n';
         return 1;

@@ -62,16 +62,16 @@ bool filterFromChart(std::string_view value, naming::ElementFilter& filter, std:
         err << "--from-chart " << value << ": " << calendar::kInvalidDateMessage << '\n';
         return false;
     }
-    const auto chart = calendar::BuildBirthChartText(birth->year, birth->month, birth->day, birth->hour);
+    const auto chart = calendar::buildBirthChartText(birth->year, birth->month, birth->day, birth->hour);
     if (!chart) {
         err << "--from-chart " << value << ": " << kOutOfRange << '\n';
         return false;
     }
-    filter = naming::FilterForMissingElements(chart->missingLabel);
+    filter = naming::filterForMissingElements(chart->missingLabel);
     if (chart->missingLabel.empty())
         err << "八字五行不缺，按默认筛选条件起名（" << optionsText(filter) << "）\n";
     else
-        err << naming::MissingElementsFilterMessage(chart->missingLabel) << "（" << optionsText(filter)
+        err << naming::missingElementsFilterMessage(chart->missingLabel) << "（" << optionsText(filter)
             << "）\n";
     return true;
 }

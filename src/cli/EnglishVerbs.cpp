@@ -48,7 +48,7 @@ int runSpeak(Context& /*context*/, const Arguments& args, std::ostream& /*out*/,
         err << "用法: nestling-cli speak NAME --out FILE.wav\n";
         return 2;
     }
-    if (!naming::WriteOfflineVoice(args.positional[0], *file)) {
+    if (!naming::writeOfflineVoice(args.positional[0], *file)) {
         err << "无法生成语音 (需要 espeak-ng): " << *file << '\n';
         return 1;
     }

@@ -150,15 +150,15 @@ int runScore(Context& context, const Arguments& args, std::ostream& out, std::os
     // from the process's caches, so a batch looks each character up once.
     const std::string surnameGbk = text::toGbk(surname);
     const std::string givenGbk = text::toGbk(given);
-    const std::vector<std::string> pieces = numerology::SplitGbkCharacters(surnameGbk + givenGbk);
+    const std::vector<std::string> pieces = numerology::splitGbkCharacters(surnameGbk + givenGbk);
     const auto record = [&](const std::vector<std::string>& parts,
                             size_t i) -> const numerology::CharacterRecord* {
         if (i >= parts.size() || std::find(pieces.begin(), pieces.end(), parts[i]) == pieces.end())
             return nullptr;
         return &context.scoring.character(parts[i]);
     };
-    const std::vector<std::string> surnameParts = numerology::SplitGbkCharacters(surnameGbk);
-    const std::vector<std::string> givenParts = numerology::SplitGbkCharacters(givenGbk);
+    const std::vector<std::string> surnameParts = numerology::splitGbkCharacters(surnameGbk);
+    const std::vector<std::string> givenParts = numerology::splitGbkCharacters(givenGbk);
     const numerology::NameShape shape{surnameParts.size() >= 2 ? 2 : 1, givenParts.size() >= 2 ? 2 : 1};
     const numerology::NameScoreResult r =
         context.scoring.fortunes().result(record(surnameParts, 0), record(surnameParts, 1),
@@ -166,7 +166,7 @@ int runScore(Context& context, const Arguments& args, std::ostream& out, std::os
     if (args.has("json")) {
         out << "{\"name\":" << jsonString(surname + given) << ",\"simplifiedTotal\":" << r.simplifiedTotal
             << ",\"total\":" << r.grids.total << ",\"elements\":" << jsonString(r.elements) << ",\"grids\":["
-            << numerology::GridsText(r.grids) << "],\"threeTalentKey\":" << jsonString(r.threeTalentKey)
+            << numerology::gridsText(r.grids) << "],\"threeTalentKey\":" << jsonString(r.threeTalentKey)
             << ",\"fortunes\":[";
         for (size_t i = 0; i < r.fortunes.size(); ++i)
             out << (i ? "," : "") << jsonString(r.fortunes[i]);
@@ -176,7 +176,7 @@ int runScore(Context& context, const Arguments& args, std::ostream& out, std::os
         return 0;
     }
     out << surname << given << '\t' << r.simplifiedTotal << '\t' << r.grids.total << '\t' << r.elements
-        << '\t' << numerology::GridsText(r.grids) << '\t' << r.threeTalentKey << '\t' << r.score << '\n';
+        << '\t' << numerology::gridsText(r.grids) << '\t' << r.threeTalentKey << '\t' << r.score << '\n';
     return 0;
 }
 
@@ -269,7 +269,7 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
     if (request.mode == naming::Mode::Classic) {
         out << run.text();
         if (const auto file = args.option("export")) {
-            const reports::ExportResult exported = reports::ExportText(run.text(), *file);
+            const reports::ExportResult exported = reports::exportText(run.text(), *file);
             if (!exported.ok()) {
                 err << exported.error << '\n';
                 return 1;

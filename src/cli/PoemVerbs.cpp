@@ -33,7 +33,7 @@ std::optional<naming::Poem> findPoem(Context& context, const std::string& poet, 
     std::optional<std::int64_t> id;
     if (!readId(args, id, err))
         return std::nullopt;
-    std::optional<naming::Poem> poem = naming::FindPoem(context.store, poet, title, id);
+    std::optional<naming::Poem> poem = naming::findPoem(context.store, poet, title, id);
     if (!poem)
         err << "没有找到诗词: " << poet << " " << title << '\n';
     return poem;
@@ -47,7 +47,7 @@ int runPoets(Context& context, const Arguments& args, std::ostream& out, std::os
         err << "用法: nestling-cli poets\n";
         return 2;
     }
-    for (const std::string& poet : naming::LoadPoetNames(context.store))
+    for (const std::string& poet : naming::loadPoetNames(context.store))
         out << poet << '\n';
     return 0;
 }
@@ -58,7 +58,7 @@ int runPoems(Context& context, const Arguments& args, std::ostream& out, std::os
         err << "用法: nestling-cli poems POET\n";
         return 2;
     }
-    const std::vector<naming::PoemEntry> poems = naming::LoadPoemEntries(context.store, args.positional[0]);
+    const std::vector<naming::PoemEntry> poems = naming::loadPoemEntries(context.store, args.positional[0]);
     if (poems.empty()) {
         err << "没有这位诗人的诗词: " << args.positional[0] << '\n';
         return 1;
@@ -97,7 +97,7 @@ int fillPoemRequest(Context& context, const Arguments& args, naming::NamingReque
     // As the boxes of the poem page: one per character, ticked when --chars holds it (by default
     // the boxes that start ticked).
     const std::optional<std::string> chars = args.option("chars");
-    const std::vector<std::string> boxes = naming::PoemBoxCharacters(poem->text);
+    const std::vector<std::string> boxes = naming::poemBoxCharacters(poem->text);
     for (const std::string& character : chars ? text::utf8Characters(*chars) : std::vector<std::string>{}) {
         if (std::find(boxes.begin(), boxes.end(), character) == boxes.end()) {
             err << "这首诗里没有这个字: " << character << '\n';
@@ -105,7 +105,7 @@ int fillPoemRequest(Context& context, const Arguments& args, naming::NamingReque
         }
     }
     for (const std::string& box : boxes)
-        if (naming::StartsTicked(box, chars ? *chars : poem->marked))
+        if (naming::startsTicked(box, chars ? *chars : poem->marked))
             request.poemCharacters.push_back(box);
     return 0;
 }

@@ -24,7 +24,7 @@ public:
     explicit ScoringCache(const store::NamingStore& store) : m_store(store), m_checker(store) {}
 
     const numerology::FortuneTables& fortunes();
-    // The record of a character given in its GBK form (as SplitGbkCharacters cuts it).
+    // The record of a character given in its GBK form (as splitGbkCharacters cuts it).
     const numerology::CharacterRecord& character(const std::string& gbk);
     // The name check, its data read on first use.
     const quality::NameChecker& checker() const { return m_checker; }

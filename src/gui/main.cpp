@@ -113,11 +113,11 @@ int main(int argc, char** argv)
     gui::QtHost host(window);
     app::Program program(host, store,
                          {store::programFolder(), app::defaultSettingsFolder(), app::defaultLockFile()});
-    if (!program.shell.StartUp())
+    if (!program.shell.startUp())
         return 0; // another copy runs
     // A kill, Ctrl+C or the end of the desktop session saves what an orderly exit saves.
     gui::handleEndRequests([&program] { program.shell.ExitApplication(); },
-                           [&program] { program.shell.SaveSettingsNow(); });
+                           [&program] { program.shell.saveSettingsNow(); });
     if (const char* check = std::getenv("NESTLING_START_CHECK"); check && *check)
         checkStartAndQuit(window, store, program.shell);
     const int status = QApplication::exec();

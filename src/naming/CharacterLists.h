@@ -5,12 +5,12 @@
 namespace naming {
 
 // The built-in lists, one character per entry, no separators (UTF-8).
-std::string_view BoysCharacters();
-std::string_view GirlsCharacters();
-std::string_view ClassicOneCharacterBoys();
-std::string_view ClassicOneCharacterGirls();
+std::string_view boysCharacters();
+std::string_view girlsCharacters();
+std::string_view classicOneCharacterBoys();
+std::string_view classicOneCharacterGirls();
 // The classic two-character given names, separated by "," with a final ",".
-std::string_view ClassicTwoCharacterBoys();
-std::string_view ClassicTwoCharacterGirls();
+std::string_view classicTwoCharacterBoys();
+std::string_view classicTwoCharacterGirls();
 
 } // namespace naming

@@ -25,17 +25,17 @@ std::vector<std::string> splitCommas(std::string_view list)
 
 } // namespace
 
-std::vector<std::string> ClassicEntries(std::string_view sex, int givenLength)
+std::vector<std::string> classicEntries(std::string_view sex, int givenLength)
 {
     const bool boys = sex == "男";
     if (!boys && sex != "女")
         return {};
     if (givenLength == 2)
-        return splitCommas(boys ? ClassicTwoCharacterBoys() : ClassicTwoCharacterGirls());
-    return numerology::SplitCharacters(boys ? ClassicOneCharacterBoys() : ClassicOneCharacterGirls());
+        return splitCommas(boys ? classicTwoCharacterBoys() : classicTwoCharacterGirls());
+    return numerology::SplitCharacters(boys ? classicOneCharacterBoys() : classicOneCharacterGirls());
 }
 
-std::string ClassicText(std::string_view surname, const std::vector<std::string>& entries, int givenLength)
+std::string classicText(std::string_view surname, const std::vector<std::string>& entries, int givenLength)
 {
     const bool two = givenLength == 2;
     const std::string_view gap = two ? "  " : "   ";
@@ -54,14 +54,14 @@ std::string ClassicText(std::string_view surname, const std::vector<std::string>
 
 RunOutcome NamingRun::runClassic()
 {
-    std::vector<std::string> entries = ClassicEntries(m_request.sex, m_request.givenLength);
+    std::vector<std::string> entries = classicEntries(m_request.sex, m_request.givenLength);
     std::erase_if(entries, [this](const std::string& given) { return holdsAvoided(given, m_request.avoid); });
     ShuffleList(entries, m_seeder);
     if (m_request.hideMarked)
         std::erase_if(entries, [this](const std::string& given) {
             return m_checker->marks(m_request.surname, given) != 0;
         });
-    m_text = ClassicText(m_request.surname, entries, m_request.givenLength);
+    m_text = classicText(m_request.surname, entries, m_request.givenLength);
     if (!m_control.checkpoint())
         return RunOutcome::Stopped;
     m_observer.textWritten(m_text);

@@ -12,10 +12,10 @@ namespace naming {
 
 // The entries of the classic list for the sex and given-name length, in list order; none for a sex
 // other than "男" and "女".
-std::vector<std::string> ClassicEntries(std::string_view sex, int givenLength);
+std::vector<std::string> classicEntries(std::string_view sex, int givenLength);
 
 // The text of 编辑框_经典名字: for every entry the surname, the entry and a gap of two spaces (two
 // characters) or three (one character); after every 14th (two) or 16th (one) name a blank line.
-std::string ClassicText(std::string_view surname, const std::vector<std::string>& entries, int givenLength);
+std::string classicText(std::string_view surname, const std::vector<std::string>& entries, int givenLength);
 
 } // namespace naming

@@ -7,7 +7,7 @@
 
 namespace naming {
 
-std::vector<std::string> CombinationCharacters(std::string_view typed, std::string_view surname)
+std::vector<std::string> combinationCharacters(std::string_view typed, std::string_view surname)
 {
     // The rule is one of GBK bytes: a byte below 0x80 is a piece of its own, any other byte starts a
     // two-byte piece, and only the pieces that are GB2312 Chinese characters stay.
@@ -31,7 +31,7 @@ std::vector<std::string> CombinationCharacters(std::string_view typed, std::stri
 
 RunOutcome NamingRun::runCombination()
 {
-    for (std::string& character : CombinationCharacters(m_request.combinationText, m_request.surname))
+    for (std::string& character : combinationCharacters(m_request.combinationText, m_request.surname))
         m_candidates.add(std::move(character));
     if (!formCandidateNames())
         return RunOutcome::Stopped;

@@ -31,7 +31,7 @@ std::array<std::string, 4> EnglishNameRow::cells() const
     return {std::to_string(number), name, reading, meaning};
 }
 
-std::string MapReadingInitial(std::string_view readingInitial)
+std::string mapReadingInitial(std::string_view readingInitial)
 {
     for (const auto& [from, to] : kInitialMap)
         if (readingInitial == from)
@@ -39,7 +39,7 @@ std::string MapReadingInitial(std::string_view readingInitial)
     return std::string(readingInitial);
 }
 
-std::string ReadingInitial(const store::NamingStore& store, const std::string& character)
+std::string readingInitial(const store::NamingStore& store, const std::string& character)
 {
     namespace col = store::cnword;
     static const std::string sql =
@@ -59,7 +59,7 @@ std::vector<EnglishNameRow> FindEnglishNames(const store::NamingStore& store, st
     const std::vector<std::string> characters = numerology::SplitCharacters(givenName);
     if (characters.empty())
         return rows;
-    const std::string initial = MapReadingInitial(ReadingInitial(store, characters.front()));
+    const std::string initial = mapReadingInitial(readingInitial(store, characters.front()));
     // An unknown character has no initial; it must not match the rows that have no index either.
     if (initial.empty())
         return rows;

@@ -31,11 +31,11 @@ inline constexpr std::array<const char*, 4> kEnglishRowHeaders = {"编号", "英
 
 // The English initial searched for the initial of a Chinese reading: a→i, c→s, j→g, k→ch, o→a,
 // q→ch, x→sh, y→e, z→th; any other initial is kept. Applied once: a mapped initial is not mapped again.
-std::string MapReadingInitial(std::string_view readingInitial);
+std::string mapReadingInitial(std::string_view readingInitial);
 
 // The reading initial of a character: its 声母 in lower case, else the first letter of its 拼音1; empty
 // when the dictionary has no row for it.
-std::string ReadingInitial(const store::NamingStore& store, const std::string& character);
+std::string readingInitial(const store::NamingStore& store, const std::string& character);
 
 // The English names for the first character of `givenName` and a gender code: every XW_EName row whose
 // index (EIndex2, or EIndex when that is empty) equals the mapped initial and whose Sex equals the

@@ -64,7 +64,7 @@ bool runQuietly(const std::vector<std::string>& arguments)
 
 } // namespace
 
-std::string PercentEncode(std::string_view text)
+std::string percentEncode(std::string_view text)
 {
     static constexpr std::array<char, 16> kHex = {'0', '1', '2', '3', '4', '5', '6', '7',
                                                   '8', '9', 'A', 'B', 'C', 'D', 'E', 'F'};
@@ -83,12 +83,12 @@ std::string PercentEncode(std::string_view text)
     return out;
 }
 
-std::string DictionarySearchUrl(std::string_view endpoint, std::string_view name)
+std::string dictionarySearchUrl(std::string_view endpoint, std::string_view name)
 {
-    return std::string(withoutTrailingSlash(endpoint)) + "/s?wd=" + PercentEncode(name);
+    return std::string(withoutTrailingSlash(endpoint)) + "/s?wd=" + percentEncode(name);
 }
 
-std::string ExtractSoundLink(std::string_view page)
+std::string extractSoundLink(std::string_view page)
 {
     const size_t marker = page.find(kSoundMarker);
     if (marker == std::string_view::npos)
@@ -107,7 +107,7 @@ std::string ExtractSoundLink(std::string_view page)
     return std::string(address) + std::string(kSoundSuffix);
 }
 
-std::string ResolveSoundLink(std::string_view link, std::string_view endpoint)
+std::string resolveSoundLink(std::string_view link, std::string_view endpoint)
 {
     endpoint = withoutTrailingSlash(endpoint);
     const size_t scheme = endpoint.find("://");
@@ -125,7 +125,7 @@ std::string ResolveSoundLink(std::string_view link, std::string_view endpoint)
     return out;
 }
 
-bool WriteOfflineVoice(std::string_view name, const std::filesystem::path& wavFile)
+bool writeOfflineVoice(std::string_view name, const std::filesystem::path& wavFile)
 {
     if (name.find_first_not_of(" \t\r\n") == std::string_view::npos)
         return false;

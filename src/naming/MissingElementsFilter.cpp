@@ -4,7 +4,7 @@
 
 namespace naming {
 
-ElementFilter FilterForMissingElements(std::string_view missing)
+ElementFilter filterForMissingElements(std::string_view missing)
 {
     const size_t count = text::utf8Characters(missing).size();
     ElementFilter filter;
@@ -18,7 +18,7 @@ ElementFilter FilterForMissingElements(std::string_view missing)
     return filter;
 }
 
-std::string MissingElementsFilterMessage(std::string_view missing)
+std::string missingElementsFilterMessage(std::string_view missing)
 {
     return "已按八字所缺五行（" + std::string(missing) + "）设置筛选条件";
 }

@@ -12,9 +12,9 @@ namespace naming {
 // character carries it (第二个字五行限定 with that element alone, the third-character limiter off).
 // Two or more: both given-name characters are of the missing elements (所有字必带五行 with exactly
 // those). Nothing missing: the filter as the window opens it.
-ElementFilter FilterForMissingElements(std::string_view missing);
+ElementFilter filterForMissingElements(std::string_view missing);
 
 // The status-bar line once the filter is set: "已按八字所缺五行（木火）设置筛选条件".
-std::string MissingElementsFilterMessage(std::string_view missing);
+std::string missingElementsFilterMessage(std::string_view missing);
 
 } // namespace naming

@@ -87,7 +87,7 @@ FormedNames FormNames(const store::NamingStore& store, Candidates& candidates, i
         formed.fixedGbk = text::toGbk(formed.fixedCharacter);
     }
     std::vector<numerology::CharacterRecord> records =
-        numerology::LookupCharacters(store, candidates.characters);
+        numerology::lookupCharacters(store, candidates.characters);
     const auto usable = static_cast<size_t>(
         std::count_if(records.begin(), records.end(),
                       [](const numerology::CharacterRecord& r) { return numerology::IsUsable(r); }));
@@ -185,7 +185,7 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
     };
     // Returns false when the listing is to end (the rows are full or a stop was asked for).
     const auto write = [&](const FormedName& name, numerology::NameScoreResult result) {
-        rows.push_back(MakeNameRow(static_cast<int>(rows.size()) + 1,
+        rows.push_back(makeNameRow(static_cast<int>(rows.size()) + 1,
                                    surname + formed.givenName(candidates, name), std::move(result)));
         // The first row goes out at once so the list shows something immediately; then in batches.
         if (rows.size() == 1 || rows.size() - delivered >= kBatchRows)

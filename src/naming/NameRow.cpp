@@ -13,12 +13,12 @@ std::array<std::string, 8> NameRow::cells() const
             std::to_string(score.simplifiedTotal),
             std::to_string(score.grids.total),
             score.elements,
-            numerology::GridsText(score.grids),
+            numerology::gridsText(score.grids),
             score.threeTalentKey,
             std::to_string(score.score)};
 }
 
-NameRow MakeNameRow(int number, std::string fullName, numerology::NameScoreResult score)
+NameRow makeNameRow(int number, std::string fullName, numerology::NameScoreResult score)
 {
     return {number, std::move(fullName), std::move(score)};
 }

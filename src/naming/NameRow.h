@@ -26,7 +26,7 @@ struct NameRow
 inline constexpr std::array<const char*, 8> kNameRowHeaders = {"编号", "姓名", "简体笔划", "繁体笔划",
                                                                "五行", "五格", "三才",     "评分"};
 
-NameRow MakeNameRow(int number, std::string fullName, numerology::NameScoreResult score);
+NameRow makeNameRow(int number, std::string fullName, numerology::NameScoreResult score);
 
 // Sorts by score, highest first, and renumbers from 1. Within one score the rows without marks come
 // first, and the names' first given-name characters take turns (the first name of each character in

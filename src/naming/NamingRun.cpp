@@ -19,9 +19,9 @@ ShuffleSeeder seederFor(const NamingRequest& request)
 
 } // namespace
 
-std::vector<std::string> CharacterListFor(const std::string& sex)
+std::vector<std::string> characterListFor(const std::string& sex)
 {
-    return numerology::SplitCharacters(sex == "男" ? BoysCharacters() : GirlsCharacters());
+    return numerology::SplitCharacters(sex == "男" ? boysCharacters() : girlsCharacters());
 }
 
 NamingRun::NamingRun(const store::NamingStore& store, NamingRequest request, RunObserver& observer,
@@ -107,7 +107,7 @@ RunOutcome NamingRun::run()
 
 void NamingRun::prepareHighScoreCandidates()
 {
-    std::vector<std::string> list = CharacterListFor(m_request.sex);
+    std::vector<std::string> list = characterListFor(m_request.sex);
     ShuffleList(list, m_seeder);
     const size_t n = m_request.givenLength == 2 ? kTwoCharacterCandidates : kOneCharacterCandidates;
     if (list.size() > n)

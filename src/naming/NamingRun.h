@@ -92,6 +92,6 @@ private:
 };
 
 // The characters of the built-in list for the sex ("男": boys', else girls').
-std::vector<std::string> CharacterListFor(const std::string& sex);
+std::vector<std::string> characterListFor(const std::string& sex);
 
 } // namespace naming

@@ -28,16 +28,16 @@ std::string_view affixOf(NicknameStyle style)
 
 } // namespace
 
-std::vector<std::string> NicknameCharacters(std::string_view surname)
+std::vector<std::string> nicknameCharacters(std::string_view surname)
 {
-    std::string source(BoysCharacters());
-    source += GirlsCharacters();
+    std::string source(boysCharacters());
+    source += girlsCharacters();
     if (text::toGbk(source).find(text::toGbk(surname)) == std::string::npos)
         source += surname;
     return numerology::SplitCharacters(source);
 }
 
-FormedNames FormNicknames(const store::NamingStore& store, Candidates& candidates, NicknameStyle style,
+FormedNames formNicknames(const store::NamingStore& store, Candidates& candidates, NicknameStyle style,
                           RunControl& control, const ProgressSink& progress)
 {
     // One-character forming looks every candidate up and keeps each usable one once, in order; the
@@ -63,9 +63,9 @@ FormedNames FormNicknames(const store::NamingStore& store, Candidates& candidate
 
 RunOutcome NamingRun::runNickname()
 {
-    for (std::string& character : NicknameCharacters(m_request.surname))
+    for (std::string& character : nicknameCharacters(m_request.surname))
         m_candidates.add(std::move(character));
-    m_formed = FormNicknames(m_store, m_candidates, m_request.nicknameStyle, m_control,
+    m_formed = formNicknames(m_store, m_candidates, m_request.nicknameStyle, m_control,
                              [this](size_t done, size_t total) { progress(done, total); });
     if (m_control.stopped())
         return RunOutcome::Stopped;

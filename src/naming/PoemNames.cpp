@@ -39,7 +39,7 @@ bool contains(std::string_view text, std::string_view part)
 
 } // namespace
 
-std::vector<std::string> LoadPoetNames(const store::NamingStore& store)
+std::vector<std::string> loadPoetNames(const store::NamingStore& store)
 {
     std::vector<std::string> poets;
     static const std::string sql =
@@ -51,7 +51,7 @@ std::vector<std::string> LoadPoetNames(const store::NamingStore& store)
     return poets;
 }
 
-std::vector<PoemEntry> LoadPoemEntries(const store::NamingStore& store, std::string_view poet)
+std::vector<PoemEntry> loadPoemEntries(const store::NamingStore& store, std::string_view poet)
 {
     std::vector<PoemEntry> poems;
     static const std::string sql = store::selectSql(store::kPoemTable, {col::kId, col::kTitle},
@@ -62,7 +62,7 @@ std::vector<PoemEntry> LoadPoemEntries(const store::NamingStore& store, std::str
     return poems;
 }
 
-std::optional<Poem> FindPoem(const store::NamingStore& store, std::string_view poet, std::string_view title,
+std::optional<Poem> findPoem(const store::NamingStore& store, std::string_view poet, std::string_view title,
                              std::optional<std::int64_t> id)
 {
     static const std::string byPoet =
@@ -78,7 +78,7 @@ std::optional<Poem> FindPoem(const store::NamingStore& store, std::string_view p
     return poem;
 }
 
-std::vector<std::string> PoemBoxCharacters(std::string_view text)
+std::vector<std::string> poemBoxCharacters(std::string_view text)
 {
     // Split by UTF-8 characters: for a GBK text the same as the GBK byte rule, and a character
     // outside GBK stays one character instead of two meaningless halves.
@@ -87,12 +87,12 @@ std::vector<std::string> PoemBoxCharacters(std::string_view text)
     return characters;
 }
 
-bool StartsTicked(std::string_view character, std::string_view marked)
+bool startsTicked(std::string_view character, std::string_view marked)
 {
     return contains(marked, character);
 }
 
-std::string PoemCandidateText(const std::vector<std::string>& ticked, const std::string& surname)
+std::string poemCandidateText(const std::vector<std::string>& ticked, const std::string& surname)
 {
     std::string text;
     for (const std::string& character : ticked)
@@ -106,7 +106,7 @@ std::string PoemCandidateText(const std::vector<std::string>& ticked, const std:
 RunOutcome NamingRun::runPoem()
 {
     for (std::string& character :
-         text::utf8Characters(PoemCandidateText(m_request.poemCharacters, m_request.surname)))
+         text::utf8Characters(poemCandidateText(m_request.poemCharacters, m_request.surname)))
         m_candidates.add(std::move(character));
     if (!formCandidateNames())
         return RunOutcome::Stopped;

@@ -30,25 +30,25 @@ struct PoemEntry
 };
 
 // The poets, ordered by OrderId.
-std::vector<std::string> LoadPoetNames(const store::NamingStore& store);
+std::vector<std::string> loadPoetNames(const store::NamingStore& store);
 
 // The poems of one poet, in table order.
-std::vector<PoemEntry> LoadPoemEntries(const store::NamingStore& store, std::string_view poet);
+std::vector<PoemEntry> loadPoemEntries(const store::NamingStore& store, std::string_view poet);
 
 // The poem of that title by that poet. Several poems of one poet can share a title: `id` picks the
 // row; without it the first of them is taken. Nothing when no such poem exists.
-std::optional<Poem> FindPoem(const store::NamingStore& store, std::string_view poet, std::string_view title,
+std::optional<Poem> findPoem(const store::NamingStore& store, std::string_view poet, std::string_view title,
                              std::optional<std::int64_t> id = std::nullopt);
 
 // The captions of the character boxes of a poem: every character of the text, repeats included,
 // without the "，" and "。" marks.
-std::vector<std::string> PoemBoxCharacters(std::string_view text);
+std::vector<std::string> poemBoxCharacters(std::string_view text);
 
 // Whether a box of that character starts ticked: the character occurs in the poem's 首字母.
-bool StartsTicked(std::string_view character, std::string_view marked);
+bool startsTicked(std::string_view character, std::string_view marked);
 
 // The text a poem run takes its candidates from: each ticked character once, in order of first
 // appearance, then the surname when it does not occur among them.
-std::string PoemCandidateText(const std::vector<std::string>& ticked, const std::string& surname);
+std::string poemCandidateText(const std::vector<std::string>& ticked, const std::string& surname);
 
 } // namespace naming

@@ -26,23 +26,23 @@ bool contains(const std::string& set, const std::string& element)
 
 } // namespace
 
-ElementSets BuildElementSets(const ElementFilter& filter)
+ElementSets buildElementSets(const ElementFilter& filter)
 {
     return {positionSet(filter.second), positionSet(filter.third), positionSet(filter.must),
             filter.mustNot.limiter ? filter.mustNot.elements : std::string()};
 }
 
-int SuperAuspiciousThreshold(std::string_view heavenFortune) noexcept
+int superAuspiciousThreshold(std::string_view heavenFortune) noexcept
 {
     return numerology::ScoreCeiling(heavenFortune).value_or(0);
 }
 
-FormedNames FormSuperAuspiciousNames(const store::NamingStore& store, Candidates& candidates,
+FormedNames formSuperAuspiciousNames(const store::NamingStore& store, Candidates& candidates,
                                      const ElementFilter& filter, RunControl& control,
                                      const ProgressSink& progress)
 {
     FormedNames formed;
-    const ElementSets sets = BuildElementSets(filter);
+    const ElementSets sets = buildElementSets(filter);
     const bool byPosition = filter.second.limiter || filter.third.limiter;
     const bool byAll = filter.must.limiter || filter.mustNot.limiter;
     std::vector<std::int32_t> secondChars, thirdChars, allChars;
@@ -50,7 +50,7 @@ FormedNames FormSuperAuspiciousNames(const store::NamingStore& store, Candidates
     candidates.cache.clear();
     candidates.usable.assign(candidates.size(), false);
     std::vector<numerology::CharacterRecord> records =
-        numerology::LookupCharacters(store, candidates.characters);
+        numerology::lookupCharacters(store, candidates.characters);
     for (std::int32_t c = 0; c < count; ++c) {
         const auto index = static_cast<size_t>(c);
         candidates.cache.add(std::move(records[index]));
@@ -93,7 +93,7 @@ FormedNames FormSuperAuspiciousNames(const store::NamingStore& store, Candidates
     return formed;
 }
 
-std::vector<NameRow> ListSuperAuspiciousNames(const Candidates& candidates, const FormedNames& formed,
+std::vector<NameRow> listSuperAuspiciousNames(const Candidates& candidates, const FormedNames& formed,
                                               const std::string& surname, ListingLimits limits,
                                               const numerology::FortuneTables& fortunes, RunControl& control,
                                               const RowBatchSink& sink, const ProgressSink& progress,
@@ -108,22 +108,22 @@ RunOutcome NamingRun::runSuperAuspicious()
     // Only 男 and 女 have a list; any other sex leaves the surname as the only candidate.
     std::vector<std::string> list;
     if (m_request.sex == "男" || m_request.sex == "女")
-        list = CharacterListFor(m_request.sex);
+        list = characterListFor(m_request.sex);
     ShuffleList(list, m_seeder);
     for (std::string& character : list)
         m_candidates.add(std::move(character));
     for (std::string& character : numerology::SplitCharacters(m_request.surname))
         m_candidates.add(std::move(character));
     const auto progress = [this](size_t done, size_t total) { m_observer.progress(done, total); };
-    m_formed = FormSuperAuspiciousNames(m_store, m_candidates, m_request.elements, m_control, progress);
+    m_formed = formSuperAuspiciousNames(m_store, m_candidates, m_request.elements, m_control, progress);
     if (m_control.stopped())
         return RunOutcome::Stopped;
 
     numerology::FortuneTables fortunes(m_store);
-    const ListingLimits limits{SuperAuspiciousThreshold(numerology::SurnameHeavenFortune(
+    const ListingLimits limits{superAuspiciousThreshold(numerology::SurnameHeavenFortune(
                                    fortunes, m_request.surname, m_candidates.cache)),
                                kSuperAuspiciousRows};
-    m_rows = ListSuperAuspiciousNames(
+    m_rows = listSuperAuspiciousNames(
         m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
         [this](std::span<NameRow> batch) { deliverRows(batch); }, progress, &m_stats, m_request.avoid);
     return finishList();

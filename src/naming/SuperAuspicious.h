@@ -23,22 +23,22 @@ struct ElementSets
     std::string must;
     std::string mustNot;
 };
-ElementSets BuildElementSets(const ElementFilter& filter);
+ElementSets buildElementSets(const ElementFilter& filter);
 
 // The listing threshold for the fortune word of the surname's 天格: the best score such a surname can
 // reach (大凶 96, 凶 98, 中 99, 吉 and 大吉 100); 0 for any other word or no row.
-int SuperAuspiciousThreshold(std::string_view heavenFortune) noexcept;
+int superAuspiciousThreshold(std::string_view heavenFortune) noexcept;
 
 // Looks every candidate up once and forms the names as index pairs: first characters of SecondChars
 // with second characters of ThirdChars when a position limiter is on; every pair of AllChars (a may
 // equal b) when an all-character limiter is on; nothing when no limiter is on. Returns early, with what
 // was formed, when stopped. `progress` hears how many candidates were looked up.
-FormedNames FormSuperAuspiciousNames(const store::NamingStore& store, Candidates& candidates,
+FormedNames formSuperAuspiciousNames(const store::NamingStore& store, Candidates& candidates,
                                      const ElementFilter& filter, RunControl& control,
                                      const ProgressSink& progress = {});
 
 // The listing of the super-auspicious mode: ListScoredNames with its threshold and row cap.
-std::vector<NameRow> ListSuperAuspiciousNames(const Candidates& candidates, const FormedNames& formed,
+std::vector<NameRow> listSuperAuspiciousNames(const Candidates& candidates, const FormedNames& formed,
                                               const std::string& surname, ListingLimits limits,
                                               const numerology::FortuneTables& fortunes, RunControl& control,
                                               const RowBatchSink& sink, const ProgressSink& progress = {},

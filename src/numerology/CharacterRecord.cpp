@@ -35,7 +35,7 @@ CharacterRecord LookupCharacter(const store::NamingStore& store, std::string_vie
     return record;
 }
 
-std::vector<CharacterRecord> LookupCharacters(const store::NamingStore& store,
+std::vector<CharacterRecord> lookupCharacters(const store::NamingStore& store,
                                               std::span<const std::string> characters)
 {
     namespace col = store::cnword;
@@ -59,7 +59,7 @@ std::vector<CharacterRecord> LookupCharacters(const store::NamingStore& store,
         for (size_t i = 0; i < kChunk; ++i)
             values.emplace_back(characters[std::min(start + i, characters.size() - 1)]);
         store::StoreQuery query = store.Query(sql, values);
-        for (bool row = store.HasRow(query); row; row = store.Step(query)) {
+        for (bool row = store.hasRow(query); row; row = store.Step(query)) {
             CharacterRecord record;
             record.character = store.ColumnText(query, col::kCharacter);
             if (found.contains(record.character))

@@ -38,7 +38,7 @@ CharacterRecord LookupCharacter(const store::NamingStore& store, std::string_vie
 
 // The records of many characters in a few queries (the first row of each, as LookupCharacter reads
 // it), in the order asked; repeats allowed.
-std::vector<CharacterRecord> LookupCharacters(const store::NamingStore& store,
+std::vector<CharacterRecord> lookupCharacters(const store::NamingStore& store,
                                               std::span<const std::string> characters);
 
 // A character may be used in names when it has an element and a simplified count.

@@ -60,7 +60,7 @@ std::string SurnameHeavenFortune(FortuneSource& fortunes, std::string_view surna
     return fortunes.gridFortune(heaven);
 }
 
-std::string GridsText(const FiveGrids& grids)
+std::string gridsText(const FiveGrids& grids)
 {
     std::string out;
     for (int value : grids.values()) {

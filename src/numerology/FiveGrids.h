@@ -73,6 +73,6 @@ std::string SurnameHeavenFortune(FortuneSource& fortunes, std::string_view surna
                                  const CharacterCache& cache);
 
 // The five grids as the lists show them: "8,15,20,27,13".
-std::string GridsText(const FiveGrids& grids);
+std::string gridsText(const FiveGrids& grids);
 
 } // namespace numerology

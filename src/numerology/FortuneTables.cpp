@@ -32,7 +32,7 @@ const std::array<std::string, kThreeTalentKeys>& keyTexts()
 
 } // namespace
 
-std::string_view ThreeTalentKeyText(int keyNumber) noexcept
+std::string_view threeTalentKeyText(int keyNumber) noexcept
 {
     return keyTexts()[static_cast<size_t>(keyNumber)];
 }
@@ -54,7 +54,7 @@ FortuneTables::FortuneTables(const store::NamingStore& store) : FortuneTables()
     }();
     store::StoreQuery numbers = store.Query(numberSql, {std::int64_t{std::numeric_limits<int>::min()},
                                                         std::int64_t{std::numeric_limits<int>::max()}});
-    for (bool row = store.HasRow(numbers); row; row = store.Step(numbers)) {
+    for (bool row = store.hasRow(numbers); row; row = store.Step(numbers)) {
         const int number = store.ColumnInt(numbers, numbers81::kId);
         const FortuneId word = intern(store.ColumnText(numbers, numbers81::kFortune));
         if (number < 0 || number >= kDenseNumbers) {
@@ -75,7 +75,7 @@ FortuneTables::FortuneTables(const store::NamingStore& store) : FortuneTables()
         store::selectSql(store::kThreeTalentTable, {talent::kKey, talent::kFortune},
                          "where typeof(" + std::string(talent::kKey.name) + ") = 'text' order by rowid");
     store::StoreQuery talents = store.Query(talentSql);
-    for (bool row = store.HasRow(talents); row; row = store.Step(talents))
+    for (bool row = store.hasRow(talents); row; row = store.Step(talents))
         m_talentByText.try_emplace(store.ColumnText(talents, talent::kKey),
                                    intern(store.ColumnText(talents, talent::kFortune)));
     for (int k = 0; k < kThreeTalentKeys; ++k) {
@@ -90,7 +90,7 @@ FortuneId FortuneTables::intern(const std::string& word)
     if (!added)
         return it->second;
     m_words.push_back(word);
-    m_factors.push_back(FortuneFactorPercent(word));
+    m_factors.push_back(fortuneFactorPercent(word));
     return static_cast<FortuneId>(m_words.size() - 1);
 }
 
@@ -107,18 +107,18 @@ int FortuneTables::hundredths(const FiveGrids& grids) const noexcept
            kGridWeights[kEarth] * m_factors[gridWord(grids.earth)] +
            kGridWeights[kTotal] * m_factors[gridWord(grids.total)] +
            kGridWeights[kOuter] * m_factors[gridWord(grids.outer)] +
-           kGridWeights[kThreeTalents] * m_factors[talentWord(ThreeTalentKeyNumber(grids))];
+           kGridWeights[kThreeTalents] * m_factors[talentWord(threeTalentKeyNumber(grids))];
 }
 
 NameScoreResult FortuneTables::result(const CharacterRecord* s1, const CharacterRecord* s2,
                                       const CharacterRecord* g1, const CharacterRecord* g2,
                                       NameShape shape) const
 {
-    NameScoreResult result = NameWithoutFortunes({s1, s2, g1, g2, shape});
+    NameScoreResult result = nameWithoutFortunes({s1, s2, g1, g2, shape});
     const std::array<int, 5> grids = result.grids.values();
     for (size_t i = 0; i < grids.size(); ++i)
         result.fortunes[i] = word(gridWord(grids[i]));
-    result.fortunes[kThreeTalents] = word(talentWord(ThreeTalentKeyNumber(result.grids)));
+    result.fortunes[kThreeTalents] = word(talentWord(threeTalentKeyNumber(result.grids)));
     result.score = score(result.grids);
     return result;
 }
@@ -126,7 +126,7 @@ NameScoreResult FortuneTables::result(const CharacterRecord* s1, const Character
 NameScoreResult FortuneTables::result(std::string_view surname, std::string_view given,
                                       const CharacterCache& cache) const
 {
-    const NameRecords name = FindNameRecords(surname, given, cache);
+    const NameRecords name = findNameRecords(surname, given, cache);
     return result(name.s1, name.s2, name.g1, name.g2, name.shape);
 }
 

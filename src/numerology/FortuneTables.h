@@ -24,21 +24,21 @@ using FortuneId = std::uint32_t;
 inline constexpr int kThreeTalentKeys = 125;
 
 // The element of a grid number as 0..4 in the order 木 火 土 金 水 (1, 2 木; ...; 9, 0 水).
-constexpr int NumberElementIndex(int number) noexcept
+constexpr int numberElementIndex(int number) noexcept
 {
     const int digit = ((number % 10) + 10) % 10;
     return digit == 0 ? 4 : (digit - 1) / 2;
 }
 
 // The three-talent key as a number: the element indexes of 天格, 人格 and 地格 in base 5.
-constexpr int ThreeTalentKeyNumber(const FiveGrids& grids) noexcept
+constexpr int threeTalentKeyNumber(const FiveGrids& grids) noexcept
 {
-    return NumberElementIndex(grids.heaven) * 25 + NumberElementIndex(grids.person) * 5 +
-           NumberElementIndex(grids.earth);
+    return numberElementIndex(grids.heaven) * 25 + numberElementIndex(grids.person) * 5 +
+           numberElementIndex(grids.earth);
 }
 
 // The text of a key number, e.g. 金金木 (the same as ThreeTalentKey of grids with that number).
-std::string_view ThreeTalentKeyText(int keyNumber) noexcept;
+std::string_view threeTalentKeyText(int keyNumber) noexcept;
 
 // The fortunes of one store, read in one query per table. Also a FortuneSource, giving the same
 // words the store gives.

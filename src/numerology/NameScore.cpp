@@ -18,7 +18,7 @@ void appendElement(std::string& out, const CharacterRecord* record)
 
 } // namespace
 
-int FortuneFactorPercent(std::string_view word) noexcept
+int fortuneFactorPercent(std::string_view word) noexcept
 {
     if (word == "大吉" || word == "吉")
         return 100;
@@ -31,15 +31,15 @@ int FortuneFactorPercent(std::string_view word) noexcept
     return 0;
 }
 
-int WeightedHundredths(const std::array<std::string, 6>& fortunes) noexcept
+int weightedHundredths(const std::array<std::string, 6>& fortunes) noexcept
 {
     int hundredths = 0;
     for (size_t i = 0; i < fortunes.size(); ++i)
-        hundredths += kGridWeights[i] * FortuneFactorPercent(fortunes[i]);
+        hundredths += kGridWeights[i] * fortuneFactorPercent(fortunes[i]);
     return hundredths;
 }
 
-NameRecords FindNameRecords(std::string_view surname, std::string_view given, const CharacterCache& cache)
+NameRecords findNameRecords(std::string_view surname, std::string_view given, const CharacterCache& cache)
 {
     const std::vector<std::string> surnameParts = SplitCharacters(surname);
     const std::vector<std::string> givenParts = SplitCharacters(given);
@@ -51,7 +51,7 @@ NameRecords FindNameRecords(std::string_view surname, std::string_view given, co
             shape.given == 2 ? find(givenParts, 1) : nullptr, shape};
 }
 
-NameScoreResult NameWithoutFortunes(const NameRecords& name)
+NameScoreResult nameWithoutFortunes(const NameRecords& name)
 {
     const CharacterRecord* s2 = name.shape.surname == 2 ? name.s2 : nullptr;
     const CharacterRecord* g2 = name.shape.given == 2 ? name.g2 : nullptr;
@@ -71,25 +71,25 @@ NameScoreResult NameWithoutFortunes(const NameRecords& name)
 NameScoreResult ScoreName(const CharacterRecord* s1, const CharacterRecord* s2, const CharacterRecord* g1,
                           const CharacterRecord* g2, NameShape shape, FortuneSource& fortunes)
 {
-    NameScoreResult result = NameWithoutFortunes({s1, s2, g1, g2, shape});
+    NameScoreResult result = nameWithoutFortunes({s1, s2, g1, g2, shape});
     const std::array<int, 5> grids = result.grids.values();
     for (size_t i = 0; i < grids.size(); ++i)
         result.fortunes[i] = fortunes.gridFortune(grids[i]);
     result.fortunes[kThreeTalents] = fortunes.threeTalentFortune(result.threeTalentKey);
-    result.score = WeightedScore(result.fortunes);
+    result.score = weightedScore(result.fortunes);
     return result;
 }
 
 NameScoreResult ScoreName(std::string_view surname, std::string_view given, const CharacterCache& cache,
                           FortuneSource& fortunes)
 {
-    const NameRecords name = FindNameRecords(surname, given, cache);
+    const NameRecords name = findNameRecords(surname, given, cache);
     return ScoreName(name.s1, name.s2, name.g1, name.g2, name.shape, fortunes);
 }
 
 std::optional<int> ScoreCeiling(std::string_view heavenFortune) noexcept
 {
-    const int factor = FortuneFactorPercent(heavenFortune);
+    const int factor = fortuneFactorPercent(heavenFortune);
     if (factor == 0)
         return std::nullopt;
     // 100 - 5 x (1 - f), truncated: in hundredths 10000 - 5 x (100 - f).

@@ -36,15 +36,15 @@ struct NameScoreResult
 inline constexpr std::array<int, 6> kGridWeights = {5, 30, 20, 20, 10, 15};
 
 // The factor of a fortune word in hundredths: 大吉 and 吉 100, 中 85, 凶 60, 大凶 30, anything else 0.
-int FortuneFactorPercent(std::string_view word) noexcept;
+int fortuneFactorPercent(std::string_view word) noexcept;
 
 // The weighted sum of six fortune words in hundredths: exact, so 0.85 x 30 is 25.5 and never 25.499.
-int WeightedHundredths(const std::array<std::string, 6>& fortunes) noexcept;
+int weightedHundredths(const std::array<std::string, 6>& fortunes) noexcept;
 
 // The score: the integer part of the weighted sum.
-inline int WeightedScore(const std::array<std::string, 6>& fortunes) noexcept
+inline int weightedScore(const std::array<std::string, 6>& fortunes) noexcept
 {
-    return WeightedHundredths(fortunes) / 100;
+    return weightedHundredths(fortunes) / 100;
 }
 
 // The records of a full name's characters (nullptr: a character the cache lacks) and its shape.
@@ -56,11 +56,11 @@ struct NameRecords
     const CharacterRecord* g2 = nullptr; // null unless the given name has two characters
     NameShape shape{1, 1};
 };
-NameRecords FindNameRecords(std::string_view surname, std::string_view given, const CharacterCache& cache);
+NameRecords findNameRecords(std::string_view surname, std::string_view given, const CharacterCache& cache);
 
 // Everything of a name's result that needs no fortune: the five grids, the three-talent key, the
 // simplified total and the elements.
-NameScoreResult NameWithoutFortunes(const NameRecords& name);
+NameScoreResult nameWithoutFortunes(const NameRecords& name);
 
 // Scores a full name from the characters' records (nullptr: a character the cache lacks, counted as
 // zero strokes and no element). s2 and g2 are ignored unless the shape has them.

@@ -22,7 +22,7 @@ bool onlyBlanks(std::string_view gbk)
 
 } // namespace
 
-std::vector<std::string> SplitGbkCharacters(std::string_view gbk)
+std::vector<std::string> splitGbkCharacters(std::string_view gbk)
 {
     std::vector<std::string> out;
     if (onlyBlanks(gbk))
@@ -37,7 +37,7 @@ std::vector<std::string> SplitGbkCharacters(std::string_view gbk)
 
 std::vector<std::string> SplitCharacters(std::string_view utf8)
 {
-    std::vector<std::string> out = SplitGbkCharacters(text::toGbk(utf8));
+    std::vector<std::string> out = splitGbkCharacters(text::toGbk(utf8));
     for (std::string& piece : out)
         piece = text::fromGbk(piece);
     return out;

@@ -14,6 +14,6 @@ namespace numerology {
 std::vector<std::string> SplitCharacters(std::string_view utf8);
 
 // The same rule on GBK bytes, giving GBK pieces.
-std::vector<std::string> SplitGbkCharacters(std::string_view gbk);
+std::vector<std::string> splitGbkCharacters(std::string_view gbk);
 
 } // namespace numerology

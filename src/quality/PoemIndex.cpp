@@ -37,7 +37,7 @@ PoemIndex PoemIndex::build(const store::NamingStore& store)
     static const std::string poets =
         store::selectSql(store::kPoetTable, {store::poet::kPoet, store::poet::kOrder}, "");
     store::StoreQuery p = store.Query(poets);
-    while (store.HasRow(p)) {
+    while (store.hasRow(p)) {
         poetRank.emplace(store.ColumnText(p, store::poet::kPoet),
                          static_cast<std::uint32_t>(std::max(store.ColumnInt(p, store::poet::kOrder), 0)));
         store.Step(p);
@@ -48,7 +48,7 @@ PoemIndex PoemIndex::build(const store::NamingStore& store)
     static const std::string poems =
         store::selectSql(store::kPoemTable, {col::kTitle, col::kAuthor, col::kText}, "");
     store::StoreQuery q = store.Query(poems);
-    while (store.HasRow(q)) {
+    while (store.hasRow(q)) {
         std::string poet = store.ColumnText(q, col::kAuthor);
         const auto rank = poetRank.find(poet);
         index.addPoem(store.ColumnText(q, col::kTitle), std::move(poet), store.ColumnText(q, col::kText),

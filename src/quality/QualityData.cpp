@@ -53,7 +53,7 @@ QualityData QualityData::load(const store::NamingStore& store)
         store::kNameCheckTable, {col::kKind, col::kWord, col::kPinyin, col::kLevel, col::kReason}, "");
     store::StoreQuery q = store.Query(sql);
     std::vector<std::pair<std::string, std::string>> poor;
-    while (store.HasRow(q)) {
+    while (store.hasRow(q)) {
         const std::string kind = store.ColumnText(q, col::kKind);
         if (kind == kWordKind)
             data.addWord(store.ColumnText(q, col::kWord), store.ColumnText(q, col::kPinyin),
@@ -70,7 +70,7 @@ QualityData QualityData::load(const store::NamingStore& store)
         static const std::string characters =
             store::selectSql(store::kCharacterTable, {store::cnword::kCharacter, store::cnword::kPinyin}, "");
         store::StoreQuery c = store.Query(characters);
-        while (store.HasRow(c)) {
+        while (store.hasRow(c)) {
             data.addCharacter(store.ColumnText(c, store::cnword::kCharacter),
                               store.ColumnText(c, store::cnword::kPinyin), -1);
             store.Step(c);

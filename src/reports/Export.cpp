@@ -11,29 +11,29 @@ constexpr std::string_view kCellSeparator = "    ";
 ExportResult write(const std::filesystem::path& file, std::string_view text)
 {
     ExportResult result{file, {}};
-    if (!WriteGbkFile(file, text))
+    if (!writeGbkFile(file, text))
         result.error = "无法写入文件：" + file.string();
     return result;
 }
 
 } // namespace
 
-std::filesystem::path NameListFile(const std::filesystem::path& programFolder)
+std::filesystem::path nameListFile(const std::filesystem::path& programFolder)
 {
-    return DataFolder(programFolder) / "NameList.txt";
+    return dataFolder(programFolder) / "NameList.txt";
 }
 
-std::filesystem::path SuperNameListFile(const std::filesystem::path& programFolder)
+std::filesystem::path superNameListFile(const std::filesystem::path& programFolder)
 {
-    return DataFolder(programFolder) / "100NameList.txt";
+    return dataFolder(programFolder) / "100NameList.txt";
 }
 
-std::filesystem::path ClassicNameListFile(const std::filesystem::path& programFolder)
+std::filesystem::path classicNameListFile(const std::filesystem::path& programFolder)
 {
-    return DataFolder(programFolder) / "ClassNameList.txt";
+    return dataFolder(programFolder) / "ClassNameList.txt";
 }
 
-std::string NameListText(const std::vector<ListCells>& rows, const std::function<void()>& afterRow)
+std::string nameListText(const std::vector<ListCells>& rows, const std::function<void()>& afterRow)
 {
     std::string body;
     for (const ListCells& row : rows) {
@@ -60,17 +60,17 @@ std::string NameListText(const std::vector<ListCells>& rows, const std::function
 ExportResult ExportNameList(const std::vector<ListCells>& rows, const std::filesystem::path& file,
                             const std::function<void()>& afterRow)
 {
-    return write(file, NameListText(rows, afterRow));
+    return write(file, nameListText(rows, afterRow));
 }
 
-ExportResult ExportText(std::string_view text, const std::filesystem::path& file)
+ExportResult exportText(std::string_view text, const std::filesystem::path& file)
 {
     return write(file, text);
 }
 
 ExportResult ExportClassicNames(std::string_view text, const std::filesystem::path& programFolder)
 {
-    return ExportText(text, ClassicNameListFile(programFolder));
+    return exportText(text, classicNameListFile(programFolder));
 }
 
 } // namespace reports

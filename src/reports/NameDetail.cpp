@@ -10,7 +10,7 @@
 
 namespace reports {
 
-std::string JoinNameCell(std::string_view surname, std::string_view given)
+std::string joinNameCell(std::string_view surname, std::string_view given)
 {
     std::string cell(surname);
     cell += kLineBreak;
@@ -18,7 +18,7 @@ std::string JoinNameCell(std::string_view surname, std::string_view given)
     return cell;
 }
 
-std::optional<SplitName> SplitNameCell(std::string_view cell)
+std::optional<SplitName> splitNameCell(std::string_view cell)
 {
     const size_t at = cell.find(kLineBreak);
     if (cell.empty() || at == std::string_view::npos)
@@ -26,22 +26,22 @@ std::optional<SplitName> SplitNameCell(std::string_view cell)
     return SplitName{std::string(cell.substr(0, at)), std::string(cell.substr(at + kLineBreak.size()))};
 }
 
-std::string GivenFromListName(std::string_view nameCell, std::string_view surname)
+std::string givenFromListName(std::string_view nameCell, std::string_view surname)
 {
     const std::string gbk = text::toGbk(nameCell);
     const size_t cut = text::toGbk(surname).size() < 3 ? 2 : 4;
     return gbk.size() <= cut ? std::string() : text::fromGbk(std::string_view(gbk).substr(cut));
 }
 
-NameDetail WriteNameDetail(const store::NamingStore& store, const std::filesystem::path& programFolder,
+NameDetail writeNameDetail(const store::NamingStore& store, const std::filesystem::path& programFolder,
                            std::string_view surname, std::string_view given,
                            const quality::NameChecker* checker)
 {
     NameDetail detail;
-    detail.report = ComputeNameReport(store, surname, given);
-    detail.report.quality = CheckNameForReport(store, checker, surname, given);
+    detail.report = computeNameReport(store, surname, given);
+    detail.report.quality = checkNameForReport(store, checker, surname, given);
     detail.written =
-        WriteGbkFile(ReportFile(programFolder), FillReportTemplate(NameReportTemplate(), detail.report));
+        writeGbkFile(reportFile(programFolder), FillReportTemplate(nameReportTemplate(), detail.report));
     detail.caption = std::string(surname) + std::string(given) + std::string(kDetailCaption);
     // One page per character: a character the name repeats (李明明) has one page, not two.
     std::vector<std::string> characters;

@@ -23,16 +23,16 @@ struct SplitName
 inline constexpr std::string_view kLineBreak = "\r\n";
 
 // The name cell of the evaluation and record lists: surname, CR LF, given name.
-std::string JoinNameCell(std::string_view surname, std::string_view given);
+std::string joinNameCell(std::string_view surname, std::string_view given);
 
 // Splits such a cell at its first CR LF; none when the cell is empty or has no CR LF (such a row was
 // not written by this program, so it opens nothing).
-std::optional<SplitName> SplitNameCell(std::string_view cell);
+std::optional<SplitName> splitNameCell(std::string_view cell);
 
 // The given name inside a naming list's name cell (surname + given name): the cell without its first
 // two GBK bytes when the surname (the text of 编辑框_姓氏) is shorter than three GBK bytes, without
 // its first four otherwise.
-std::string GivenFromListName(std::string_view nameCell, std::string_view surname);
+std::string givenFromListName(std::string_view nameCell, std::string_view surname);
 
 // What the detail window shows for one name.
 struct NameDetail
@@ -50,7 +50,7 @@ inline constexpr std::string_view kSurnamePageCaption = "姓氏起源";
 // character of surname + given name (data/temp1.html..temp4.html, at most four) and the surname page
 // (data/temp5.html). A file that could not be written still holds an earlier name's page, so a caller
 // must not show the set when `written` is false.
-NameDetail WriteNameDetail(const store::NamingStore& store, const std::filesystem::path& programFolder,
+NameDetail writeNameDetail(const store::NamingStore& store, const std::filesystem::path& programFolder,
                            std::string_view surname, std::string_view given,
                            const quality::NameChecker* checker = nullptr);
 

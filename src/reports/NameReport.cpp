@@ -98,7 +98,7 @@ std::string NameReport::elements() const
     return out;
 }
 
-NameReport ComputeNameReport(const store::NamingStore& store, std::string_view surname,
+NameReport computeNameReport(const store::NamingStore& store, std::string_view surname,
                              std::string_view given)
 {
     NameReport report;
@@ -127,7 +127,7 @@ NameReport ComputeNameReport(const store::NamingStore& store, std::string_view s
     report.threeTalents = readThreeTalents(store, numerology::ThreeTalentKey(report.grids));
     fortunes[numerology::kThreeTalents] = report.threeTalents.fortune;
 
-    report.weightedHundredths = numerology::WeightedHundredths(fortunes);
+    report.weightedHundredths = numerology::weightedHundredths(fortunes);
     report.score = report.weightedHundredths / 100;
     report.comment = std::string(ScoreComment(report.score));
     return report;
@@ -148,7 +148,7 @@ std::string_view ScoreComment(int score) noexcept
     return "你的名字很不好！强烈建议你换个名字试试，也许人生会因此而改变的。";
 }
 
-quality::NameQuality CheckNameForReport(const store::NamingStore& store, const quality::NameChecker* checker,
+quality::NameQuality checkNameForReport(const store::NamingStore& store, const quality::NameChecker* checker,
                                         std::string_view surname, std::string_view given)
 {
     if (checker)
@@ -161,9 +161,9 @@ NameReport BuildNameReport(const store::NamingStore& store, const std::filesyste
                            std::string_view surname, std::string_view given,
                            const quality::NameChecker* checker)
 {
-    NameReport report = ComputeNameReport(store, surname, given);
-    report.quality = CheckNameForReport(store, checker, surname, given);
-    WriteGbkFile(ReportFile(programFolder), FillReportTemplate(NameReportTemplate(), report));
+    NameReport report = computeNameReport(store, surname, given);
+    report.quality = checkNameForReport(store, checker, surname, given);
+    writeGbkFile(reportFile(programFolder), FillReportTemplate(nameReportTemplate(), report));
     return report;
 }
 

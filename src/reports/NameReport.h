@@ -69,7 +69,7 @@ struct NameReport
 // numbers ScoreName gives except that a character without a usable row counts 0, and that the
 // traditional count of the one-character surname 于 is its simplified count. A surname or given name
 // of more than two characters is read by its first two, as the score reads it.
-NameReport ComputeNameReport(const store::NamingStore& store, std::string_view surname,
+NameReport computeNameReport(const store::NamingStore& store, std::string_view surname,
                              std::string_view given);
 
 // The comment under the score: five bands, 90 and above down to below 60.
@@ -77,7 +77,7 @@ std::string_view ScoreComment(int score) noexcept;
 
 // The name check of surname + given name for the report, with the source line. `checker` keeps its
 // data between reports; without one the check reads its own (the poem index takes a moment).
-quality::NameQuality CheckNameForReport(const store::NamingStore& store, const quality::NameChecker* checker,
+quality::NameQuality checkNameForReport(const store::NamingStore& store, const quality::NameChecker* checker,
                                         std::string_view surname, std::string_view given);
 
 // Computes the report with its name check, fills the 名字评分 template and writes data/temp.html (a

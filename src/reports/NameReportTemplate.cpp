@@ -118,7 +118,7 @@ table { border-collapse: separate; }
 
 } // namespace
 
-std::string_view NameReportTemplate() noexcept
+std::string_view nameReportTemplate() noexcept
 {
     return kTemplate;
 }

@@ -67,12 +67,12 @@ constexpr std::string_view kSurnamePage = R"HTML(<html>
 
 } // namespace
 
-std::string_view CharacterPageTemplate() noexcept
+std::string_view characterPageTemplate() noexcept
 {
     return kCharacterPage;
 }
 
-std::string_view SurnamePageTemplate() noexcept
+std::string_view surnamePageTemplate() noexcept
 {
     return kSurnamePage;
 }

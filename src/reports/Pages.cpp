@@ -6,7 +6,7 @@
 
 namespace reports {
 
-std::string CharacterPageHtml(const store::NamingStore& store, std::string_view character)
+std::string characterPageHtml(const store::NamingStore& store, std::string_view character)
 {
     namespace col = store::cnword;
     // Read as text, so the counts show in decimal and a missing row leaves them empty.
@@ -17,7 +17,7 @@ std::string CharacterPageHtml(const store::NamingStore& store, std::string_view 
     const store::StoreQuery query = store.Query(sql, {std::string(character)});
     const auto column = [&](store::Column c) { return store.ColumnText(query, c); };
     const Placeholders values = {
-        {"{汉字}", HtmlEscape(character)},
+        {"{汉字}", htmlEscape(character)},
         {"{拼音}", column(col::kPinyin)},
         {"{简体笔划}", column(col::kSimplifiedStrokes)},
         {"{部首}", column(col::kRadical)},
@@ -25,10 +25,10 @@ std::string CharacterPageHtml(const store::NamingStore& store, std::string_view 
         {"{基本解释}", column(col::kBasic)},
         {"{详细解释}", column(col::kDetail)},
     };
-    return FillPlaceholders(CharacterPageTemplate(), values);
+    return fillPlaceholders(characterPageTemplate(), values);
 }
 
-std::string SurnamePageHtml(const store::NamingStore& store, std::string_view surname)
+std::string surnamePageHtml(const store::NamingStore& store, std::string_view surname)
 {
     namespace col = store::surname;
     static const std::string sql =
@@ -36,30 +36,30 @@ std::string SurnamePageHtml(const store::NamingStore& store, std::string_view su
                          "where " + col::kSurname.equalsParameter());
     const store::StoreQuery query = store.Query(sql, {std::string(surname)});
     const Placeholders values = {
-        {"{姓氏}", HtmlEscape(surname)},
+        {"{姓氏}", htmlEscape(surname)},
         {"{姓氏起源}", store.ColumnText(query, col::kOrigin)},
         {"{聚集地}", store.ColumnText(query, col::kHomeland)},
         {"{历史名人}", store.ColumnText(query, col::kFamousPeople)},
     };
-    return FillPlaceholders(SurnamePageTemplate(), values);
+    return fillPlaceholders(surnamePageTemplate(), values);
 }
 
 bool WriteCharacterPage(const store::NamingStore& store, const std::filesystem::path& programFolder,
                         std::string_view character, int page)
 {
-    return WriteGbkFile(CharacterPageFile(programFolder, page), CharacterPageHtml(store, character));
+    return writeGbkFile(characterPageFile(programFolder, page), characterPageHtml(store, character));
 }
 
 bool WriteSurnamePage(const store::NamingStore& store, const std::filesystem::path& programFolder,
                       std::string_view surname)
 {
-    return WriteGbkFile(SurnamePageFile(programFolder), SurnamePageHtml(store, surname));
+    return writeGbkFile(surnamePageFile(programFolder), surnamePageHtml(store, surname));
 }
 
 std::optional<std::string> QueryCharacter(const store::NamingStore& store,
                                           const std::filesystem::path& programFolder, std::string_view text)
 {
-    if (!WriteGbkFile(ReportFile(programFolder), CharacterPageHtml(store, text)))
+    if (!writeGbkFile(reportFile(programFolder), characterPageHtml(store, text)))
         return std::nullopt;
     return " 汉字[ " + std::string(text) + " ]的详细解释";
 }

@@ -12,10 +12,10 @@ namespace reports {
 // The dictionary page of a character and the origin page of a surname, as UTF-8 HTML. The looked-up
 // text is what the user typed (or a character of a typed name), so it is HTML-escaped; the texts of
 // XW_CNWord and XW_百家姓 are inserted as they are. No row: every field empty, no "0".
-std::string_view CharacterPageTemplate() noexcept;
-std::string_view SurnamePageTemplate() noexcept;
-std::string CharacterPageHtml(const store::NamingStore& store, std::string_view character);
-std::string SurnamePageHtml(const store::NamingStore& store, std::string_view surname);
+std::string_view characterPageTemplate() noexcept;
+std::string_view surnamePageTemplate() noexcept;
+std::string characterPageHtml(const store::NamingStore& store, std::string_view character);
+std::string surnamePageHtml(const store::NamingStore& store, std::string_view surname);
 
 // Writes the page of the i-th character of a name to data/temp<i>.html (i = 1..4). A failed write is
 // not reported to the user; the return value tells the caller.

@@ -2,7 +2,7 @@
 
 namespace reports {
 
-std::string FillPlaceholders(std::string_view templateText, const Placeholders& values)
+std::string fillPlaceholders(std::string_view templateText, const Placeholders& values)
 {
     std::string out;
     out.reserve(templateText.size() * 2);

@@ -13,7 +13,7 @@ std::string row(std::string_view label, const std::string& html)
 
 std::string red(const std::string& text)
 {
-    return "<span class=\"red\">" + HtmlEscape(text) + "</span>";
+    return "<span class=\"red\">" + htmlEscape(text) + "</span>";
 }
 
 std::string readingHtml(const quality::NameQuality& q)
@@ -22,8 +22,8 @@ std::string readingHtml(const quality::NameQuality& q)
     for (const quality::CharacterReading& c : q.characters) {
         if (!out.empty())
             out += "&nbsp;&nbsp;";
-        out += HtmlEscape(c.character) + " <span class=\"py\">" +
-               HtmlEscape(c.pinyin.empty() ? "?" : c.pinyin) + "</span>";
+        out += htmlEscape(c.character) + " <span class=\"py\">" +
+               htmlEscape(c.pinyin.empty() ? "?" : c.pinyin) + "</span>";
         if (c.tone != 0)
             out += "（" + std::string(c.tone == 5 ? "轻声" : "第" + std::to_string(c.tone) + "声") + "）";
     }
@@ -39,14 +39,14 @@ std::string levelsHtml(const quality::NameQuality& q)
         const std::string text = c.character + "：" + std::string(quality::levelText(c.level));
         out += (out.empty() ? "" : "&nbsp;&nbsp;") + (quality::isRareLevel(c.level)
                                                           ? red(text + "，生僻字，难读难写，有些系统打不出")
-                                                          : HtmlEscape(text));
+                                                          : htmlEscape(text));
     }
     return out;
 }
 
 } // namespace
 
-std::string QualitySectionHtml(const quality::NameQuality& q)
+std::string qualitySectionHtml(const quality::NameQuality& q)
 {
     std::string html =
         "<table class=\"tablebgcolor\" cellspacing=\"1\" cellpadding=\"0\" align=\"center\">\n";
@@ -54,7 +54,7 @@ std::string QualitySectionHtml(const quality::NameQuality& q)
             std::string(kQualitySectionTitle) +
             "：</span>读音、声调、谐音、字义、用字和出处，供取名时参考，不影响评分。</td></tr>\n";
     html += row("读音", readingHtml(q));
-    std::string pingze = HtmlEscape(q.pingze());
+    std::string pingze = htmlEscape(q.pingze());
     if (const std::string hint = q.toneHint(); !hint.empty())
         pingze += "&nbsp;&nbsp;" + red(hint);
     html += row("平仄", pingze);
@@ -65,7 +65,7 @@ std::string QualitySectionHtml(const quality::NameQuality& q)
     html += row("用字", levelsHtml(q));
     html +=
         row("出处", q.source
-                        ? HtmlEscape(q.source->poet + "《" + q.source->title + "》：“" + q.source->line + "”")
+                        ? htmlEscape(q.source->poet + "《" + q.source->title + "》：“" + q.source->line + "”")
                         : std::string("《全唐诗》中没有同时含有名字各字的诗句。"));
     html += "</table>\n<div class=\"divh\"></div>\n";
     return html;

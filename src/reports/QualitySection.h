@@ -10,6 +10,6 @@ inline constexpr std::string_view kQualitySectionTitle = "名字品鉴";
 
 // The 名字品鉴 section of the report: the reading with its tones, 平仄 and its hint, the warnings, the
 // characters' levels and the source line. Every text is HTML-escaped.
-std::string QualitySectionHtml(const quality::NameQuality& quality);
+std::string qualitySectionHtml(const quality::NameQuality& quality);
 
 } // namespace reports

@@ -8,27 +8,27 @@
 
 namespace reports {
 
-std::filesystem::path DataFolder(const std::filesystem::path& programFolder)
+std::filesystem::path dataFolder(const std::filesystem::path& programFolder)
 {
     return store::writeFolder(programFolder);
 }
 
-std::filesystem::path ReportFile(const std::filesystem::path& programFolder)
+std::filesystem::path reportFile(const std::filesystem::path& programFolder)
 {
-    return DataFolder(programFolder) / "temp.html";
+    return dataFolder(programFolder) / "temp.html";
 }
 
-std::filesystem::path CharacterPageFile(const std::filesystem::path& programFolder, int page)
+std::filesystem::path characterPageFile(const std::filesystem::path& programFolder, int page)
 {
-    return DataFolder(programFolder) / ("temp" + std::to_string(page) + ".html");
+    return dataFolder(programFolder) / ("temp" + std::to_string(page) + ".html");
 }
 
-std::filesystem::path SurnamePageFile(const std::filesystem::path& programFolder)
+std::filesystem::path surnamePageFile(const std::filesystem::path& programFolder)
 {
-    return CharacterPageFile(programFolder, 5);
+    return characterPageFile(programFolder, 5);
 }
 
-bool WriteGbkFile(const std::filesystem::path& file, std::string_view utf8)
+bool writeGbkFile(const std::filesystem::path& file, std::string_view utf8)
 {
     std::error_code ec;
     // The data folder beside the program may be missing on a fresh installation; deeper folders are
@@ -38,7 +38,7 @@ bool WriteGbkFile(const std::filesystem::path& file, std::string_view utf8)
     return text::writeFileReplacing(file, text::toGbk(utf8));
 }
 
-std::string HtmlEscape(std::string_view text)
+std::string htmlEscape(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());

@@ -10,18 +10,18 @@ namespace reports {
 // program folder of a build, else the per-user folder: store::writeFolder): temp.html (the name
 // report, also a queried character's page), temp1.html to temp4.html (the characters of a name) and
 // temp5.html (the surname).
-std::filesystem::path DataFolder(const std::filesystem::path& programFolder);
-std::filesystem::path ReportFile(const std::filesystem::path& programFolder);
-std::filesystem::path CharacterPageFile(const std::filesystem::path& programFolder, int page);
-std::filesystem::path SurnamePageFile(const std::filesystem::path& programFolder);
+std::filesystem::path dataFolder(const std::filesystem::path& programFolder);
+std::filesystem::path reportFile(const std::filesystem::path& programFolder);
+std::filesystem::path characterPageFile(const std::filesystem::path& programFolder, int page);
+std::filesystem::path surnamePageFile(const std::filesystem::path& programFolder);
 
 // Writes UTF-8 text as GBK bytes (GB18030 for characters outside GBK), no byte-order mark, replacing
 // the file. The text goes to a sibling file first and is renamed over the old one, so a failed write
 // leaves the previous file as it was. Creates the file's folder (one level) when it is missing.
 // False when it failed.
-bool WriteGbkFile(const std::filesystem::path& file, std::string_view utf8);
+bool writeGbkFile(const std::filesystem::path& file, std::string_view utf8);
 
 // Escapes & < > " ' so that text a user typed shows as typed inside a page.
-std::string HtmlEscape(std::string_view text);
+std::string htmlEscape(std::string_view text);
 
 } // namespace reports

@@ -19,7 +19,7 @@ std::string count(const ReportCharacter& c, int value)
 void addCharacter(Placeholders& values, const ReportCharacter& c, std::string_view role)
 {
     const std::string r(role);
-    values["{简体" + r + "}"] = HtmlEscape(c.character);
+    values["{简体" + r + "}"] = htmlEscape(c.character);
     values["{繁体" + r + "}"] = c.traditionalForm;
     values["{简体" + r + "笔划}"] = count(c, c.simplifiedStrokes);
     values["{繁体" + r + "笔划}"] = count(c, c.traditionalStrokes);
@@ -57,9 +57,9 @@ std::string FillReportTemplate(std::string_view templateText, const NameReport& 
     values["{性格}"] = talents.temper;
     values["{总分建议}"] = report.comment;
     values["{评分总分}"] = std::to_string(report.score);
-    values["{评分图}"] = ScoreChartSvg(report);
-    values["{名字品鉴}"] = report.quality ? QualitySectionHtml(*report.quality) : std::string();
-    return FillPlaceholders(templateText, values);
+    values["{评分图}"] = scoreChartSvg(report);
+    values["{名字品鉴}"] = report.quality ? qualitySectionHtml(*report.quality) : std::string();
+    return fillPlaceholders(templateText, values);
 }
 
 } // namespace reports

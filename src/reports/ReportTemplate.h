@@ -10,7 +10,7 @@ namespace reports {
 // The 名字评分 page: character table, grid overview, notice, the five grids, the three talents, their
 // effects, the hints, the 名字品鉴 section and the score. A UTF-8 text with {...} placeholders; written out
 // as GBK.
-std::string_view NameReportTemplate() noexcept;
+std::string_view nameReportTemplate() noexcept;
 
 // Replaces every placeholder of the report page by its value. The characters of the name, which the
 // user may have typed, are HTML-escaped; the texts from the database are inserted as HTML. A position

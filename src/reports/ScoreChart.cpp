@@ -127,7 +127,7 @@ std::array<ScorePart, 6> scoreParts(const NameReport& report)
     parts[5] = {"三才", report.threeTalents.key, report.threeTalents.fortune, 0, 0};
     for (size_t i = 0; i < parts.size(); ++i) {
         parts[i].weight = numerology::kGridWeights[i];
-        parts[i].pointsHundredths = parts[i].weight * numerology::FortuneFactorPercent(parts[i].fortune);
+        parts[i].pointsHundredths = parts[i].weight * numerology::fortuneFactorPercent(parts[i].fortune);
     }
     return parts;
 }
@@ -164,7 +164,7 @@ std::string_view elementColour(std::string_view element) noexcept
     return "#999999";
 }
 
-std::string ScoreChartSvg(const NameReport& report)
+std::string scoreChartSvg(const NameReport& report)
 {
     const std::array<ScorePart, 6> parts = scoreParts(report);
     const int barsHeight = static_cast<int>(parts.size()) * kRowHeight + 30;

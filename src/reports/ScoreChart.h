@@ -38,7 +38,7 @@ std::string_view elementColour(std::string_view element) noexcept;
 // The score at a glance, inline SVG for the report page (no script, no outside file): a bar per part,
 // its length the part's weight and its fill the points the fortune kept, so the lost points show; then
 // the three talents as three coloured elements with their generating and overcoming arrows.
-std::string ScoreChartSvg(const NameReport& report);
+std::string scoreChartSvg(const NameReport& report);
 
 // hundredths as a short decimal: 2550 -> "25.5", 500 -> "5", 425 -> "4.25".
 std::string pointsText(int hundredths);

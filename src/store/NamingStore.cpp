@@ -320,7 +320,7 @@ bool NamingStore::Step(StoreQuery& query) const
     return query.m_onRow;
 }
 
-bool NamingStore::HasRow(const StoreQuery& query) const
+bool NamingStore::hasRow(const StoreQuery& query) const
 {
     std::shared_lock lock(m_lifetime);
     return usable(query) && query.m_onRow;

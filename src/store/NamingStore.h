@@ -137,7 +137,7 @@ public:
     StoreQuery Query(std::string_view sql, std::initializer_list<QueryValue> values) const;
     bool Step(StoreQuery& query) const;
     // Whether the query stands on a row (false for a null query and past the last row).
-    bool HasRow(const StoreQuery& query) const;
+    bool hasRow(const StoreQuery& query) const;
     // The value of a selected column on the current row; empty or 0 without a row, for a NULL value
     // and for a column the statement did not select.
     std::string ColumnText(const StoreQuery& query, Column column) const;

@@ -21,7 +21,7 @@ TEST(StartUpLoad, LoadsTheDatabaseBesideTheProgramOnItsOwnThread)
     FakeHost host;
     store::NamingStore store;
     Shell shell(host, store, {temp.path() / "program", temp.path() / "config", temp.path() / "lock"});
-    ASSERT_TRUE(shell.StartUp());
+    ASSERT_TRUE(shell.startUp());
     EXPECT_TRUE(host.mainShown()) << "the window shows before the load ends";
     shell.waitForDatabaseLoad();
     EXPECT_EQ(store.loadState(), store::LoadState::Ready);
@@ -35,7 +35,7 @@ TEST(StartUpLoad, AFailedLoadIsShownOnTheWindowThreadAndTheWindowStaysUsable)
     FakeHost host;
     store::NamingStore store;
     Shell shell(host, store, {temp.path() / "program", temp.path() / "config", temp.path() / "lock"});
-    ASSERT_TRUE(shell.StartUp());
+    ASSERT_TRUE(shell.startUp());
     shell.waitForDatabaseLoad();
     EXPECT_EQ(store.loadState(), store::LoadState::Failed);
     EXPECT_TRUE(host.messages().empty()) << "nothing is shown from the loader thread itself";

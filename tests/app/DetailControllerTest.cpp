@@ -103,7 +103,7 @@ TEST_F(DetailControllerTest, PagesShowTheCharactersAndLoadTheirFilesWhenChosen)
         EXPECT_EQ(detail->pageCaption(names::高级选择夹1, page), captions[static_cast<size_t>(page)]);
     }
     EXPECT_EQ(detail->currentPage(names::高级选择夹1), 0);
-    EXPECT_EQ(detail->browserFile(names::网页浏览框1), reports::ReportFile(m_program).string());
+    EXPECT_EQ(detail->browserFile(names::网页浏览框1), reports::reportFile(m_program).string());
     EXPECT_EQ(detail->browserFile(names::网页浏览框2), "") << "a page loads its file only when chosen";
 
     const std::array<names::Name, 6> browsers = {names::网页浏览框1, names::网页浏览框2, names::网页浏览框3,
@@ -114,7 +114,7 @@ TEST_F(DetailControllerTest, PagesShowTheCharactersAndLoadTheirFilesWhenChosen)
         EXPECT_EQ(file, (m_program / "data" / ("temp" + std::to_string(page) + ".html")).string());
         EXPECT_NE(readPage(file).find(captions[static_cast<size_t>(page)]), std::string::npos) << page;
     }
-    EXPECT_NE(readPage(reports::SurnamePageFile(m_program)).find("出自姒姓"), std::string::npos)
+    EXPECT_NE(readPage(reports::surnamePageFile(m_program)).find("出自姒姓"), std::string::npos)
         << "the two-character surname is one key";
 
     // 打印 prints the page shown; 退出 closes the window.
@@ -124,14 +124,14 @@ TEST_F(DetailControllerTest, PagesShowTheCharactersAndLoadTheirFilesWhenChosen)
     EXPECT_EQ(detail->find(names::网页浏览框1)->printCount, 0);
     detail->clickTool(names::工具条1, kToolExit);
     EXPECT_TRUE(detail->isClosed());
-    EXPECT_TRUE(std::filesystem::exists(reports::ReportFile(m_program))) << "the files stay";
+    EXPECT_TRUE(std::filesystem::exists(reports::reportFile(m_program))) << "the files stay";
 }
 
 TEST_F(DetailControllerTest, ToolbarStepsThroughTheShownPagesHistoryAndExportsIt)
 {
     FakeWindow* detail = openFromList(names::超级列表框_高分起名, "李", "李明华");
     ASSERT_NE(detail, nullptr);
-    const std::string report = reports::ReportFile(m_program).string();
+    const std::string report = reports::reportFile(m_program).string();
     const std::string linked = (m_program / "data" / "temp5.html").string();
 
     // A link followed in the report's view, then 后退, 前进 and 首页.
@@ -241,7 +241,7 @@ TEST_F(DetailControllerTest, EvaluationListsANameOnceAndItsRowOpensWithoutARecor
         EXPECT_EQ(m_host.messages().back().caption, "提示");
         EXPECT_EQ(m_host.messages().back().text, c.message);
     }
-    EXPECT_FALSE(std::filesystem::exists(reports::ReportFile(m_program)));
+    EXPECT_FALSE(std::filesystem::exists(reports::reportFile(m_program)));
     m_host.clearMessages();
 
     main().setText(names::编辑框_评分姓氏, "李");
@@ -275,7 +275,7 @@ TEST_F(DetailControllerTest, RecordsSurviveARestartWholeThroughTheSettings)
         Shell shell(host, m_store, paths);
         shell.hooks().startDatabaseLoad = [] {};
         records.hook(shell.hooks());
-        ASSERT_TRUE(shell.StartUp());
+        ASSERT_TRUE(shell.startUp());
         if (run == 0) {
             EXPECT_EQ(host.main().rowCount(names::超级列表框_记录列表), 0);
             host.main().setRows(names::超级列表框_记录列表, rows);
@@ -295,7 +295,7 @@ TEST_F(DetailControllerTest, AReportThatCannotBeWrittenIsSaidAndNoStalePageIsSho
     main().doubleClickRow(names::超级列表框_高分起名, 0);
     ASSERT_EQ(detailWindows(), 1);
     // The report of 李明华 stays and cannot be replaced: opening 李明 must not show it under 李明's title.
-    std::filesystem::permissions(reports::ReportFile(m_program), std::filesystem::perms::owner_read);
+    std::filesystem::permissions(reports::reportFile(m_program), std::filesystem::perms::owner_read);
     m_host.clearMessages();
     main().setRows(names::超级列表框_高分起名, {nameRow("1", "李明")});
     main().doubleClickRow(names::超级列表框_高分起名, 0);

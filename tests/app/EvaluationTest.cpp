@@ -33,17 +33,17 @@ TEST_F(EvaluationTest, RefusedInputsWriteNothingAndSayWhy)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.surname + "/" + c.given);
         EXPECT_EQ(evaluate(c.surname, c.given), c.outcome);
-        EXPECT_EQ(app::EvaluationMessage(c.outcome), c.message);
+        EXPECT_EQ(app::evaluationMessage(c.outcome), c.message);
     }
     EXPECT_TRUE(m_rows.empty());
-    EXPECT_FALSE(std::filesystem::exists(reports::ReportFile(m_program)));
+    EXPECT_FALSE(std::filesystem::exists(reports::reportFile(m_program)));
     EXPECT_EQ(std::string_view(core::kMessageTitle), "提示");
 }
 
 TEST_F(EvaluationTest, RowsComeFromTheReportAndANameIsListedOnce)
 {
     EXPECT_EQ(evaluate("李", "明涵"), EvaluationOutcome::Added);
-    EXPECT_TRUE(std::filesystem::exists(reports::ReportFile(m_program)));
+    EXPECT_TRUE(std::filesystem::exists(reports::reportFile(m_program)));
     EXPECT_EQ(evaluate("于", "明"), EvaluationOutcome::Added);
     EXPECT_EQ(evaluate("李", "明涵"), EvaluationOutcome::AlreadyListed);
     EXPECT_EQ(evaluate("李", " "), EvaluationOutcome::BlankInName) << "a blank is no name";

@@ -87,7 +87,7 @@ TEST_F(ExportButtonsTest, AnInstalledProgramExportsIntoTheUsersDataFolder)
 
     ExportButtons exports(m_host, installed);
     main().setRows(names::超级列表框_高分起名, {nameRow("1", "李明华")});
-    exports.ExportHighScoreList();
+    exports.exportHighScoreList();
     const auto file = user / "nestling" / "NameList.txt";
     EXPECT_TRUE(std::filesystem::exists(file));
     EXPECT_FALSE(std::filesystem::exists(installed / "data" / "NameList.txt"));
@@ -132,7 +132,7 @@ protected:
         ReportWindowFixture::SetUp();
         m_shell.hooks().startDatabaseLoad = [] {};
         m_query.wire(m_shell.hooks());
-        ASSERT_TRUE(m_shell.StartUp());
+        ASSERT_TRUE(m_shell.startUp());
     }
 
     Shell m_shell{m_host, m_store, {m_program, m_dir.path() / "config", m_dir.path() / "lock"}};
@@ -154,8 +154,8 @@ TEST_F(CharacterQueryTest, TheShellsQueryWindowLooksUpTheTypedTextAndShowsItsPag
     EXPECT_EQ(m_host.openedWindows().back().owner, names::NestlingWord);
     EXPECT_EQ(result->title(), " 汉字[ 明 ]的详细解释");
     EXPECT_FALSE(result->exists(names::高级选择夹1)) << "the one-page form";
-    EXPECT_EQ(result->browserFile(names::网页浏览框1), reports::ReportFile(m_program).string());
-    EXPECT_NE(readPage(reports::ReportFile(m_program)).find("亮，光明。"), std::string::npos);
+    EXPECT_EQ(result->browserFile(names::网页浏览框1), reports::reportFile(m_program).string());
+    EXPECT_NE(readPage(reports::reportFile(m_program)).find("亮，光明。"), std::string::npos);
 
     result->clickTool(names::工具条1, kToolPrint);
     EXPECT_EQ(result->find(names::网页浏览框1)->printCount, 1);
@@ -176,7 +176,7 @@ TEST_F(CharacterQueryTest, EveryQueryWindowGetsItsButtonAndAnEmptyTextStillOpens
     FakeWindow* result = m_host.find(names::NestlingConten);
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(result->title(), " 汉字[  ]的详细解释");
-    EXPECT_TRUE(std::filesystem::exists(reports::ReportFile(m_program)));
+    EXPECT_TRUE(std::filesystem::exists(reports::reportFile(m_program)));
 }
 
 TEST_F(CharacterQueryTest, ATextWithoutADictionaryRowIsSaidNotShownAsAnEmptyPage)
@@ -205,7 +205,7 @@ TEST_F(CharacterQueryTest, APageThatCannotBeWrittenIsSaidAndNoStalePageIsShown)
     ASSERT_NE(m_host.find(names::NestlingConten), nullptr);
     const std::size_t opened = m_host.openedWindows().size();
     // The page of 明 stays and cannot be replaced: querying 华 must not show it under 华's title.
-    std::filesystem::permissions(reports::ReportFile(m_program), std::filesystem::perms::owner_read);
+    std::filesystem::permissions(reports::reportFile(m_program), std::filesystem::perms::owner_read);
     m_host.clearMessages();
     word->setText(names::编辑框1, "华");
     word->click(names::按钮_查询);
@@ -213,7 +213,7 @@ TEST_F(CharacterQueryTest, APageThatCannotBeWrittenIsSaidAndNoStalePageIsShown)
     ASSERT_EQ(m_host.messages().size(), 1u);
     EXPECT_EQ(m_host.messages()[0].caption, "提示");
     EXPECT_NE(m_host.messages()[0].text.find("无法写入报告文件"), std::string::npos);
-    EXPECT_NE(readPage(reports::ReportFile(m_program)).find("亮，光明。"), std::string::npos);
+    EXPECT_NE(readPage(reports::reportFile(m_program)).find("亮，光明。"), std::string::npos);
 }
 
 } // namespace

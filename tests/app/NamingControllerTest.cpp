@@ -127,7 +127,7 @@ TEST_F(NamingControllerTest, ASurnameIsOneOrTwoChineseCharacters)
         EXPECT_FALSE(m_controller.running());
     }
     for (const char* good : {"李", "欧阳", "𠀋"})
-        EXPECT_TRUE(IsSurname(good)) << good;
+        EXPECT_TRUE(isSurname(good)) << good;
     // Blanks around the surname are no part of it; one inside is refused.
     m_host.clearMessages();
     main().setText(names::编辑框_姓氏, "张 三");
@@ -217,7 +217,7 @@ TEST_F(NamingControllerTest, TabooCharactersSetInTheDialogLeaveNamesOut)
 
     int changed = 0;
     const auto openDialog = [&] {
-        OpenAvoidedDialog(m_host, [&] { ++changed; });
+        openAvoidedDialog(m_host, [&] { ++changed; });
         FakeWindow* dialog = m_host.find(names::设置避讳);
         EXPECT_NE(dialog, nullptr);
         return dialog;

@@ -18,10 +18,10 @@ TEST(Records, ANameIsRecordedOncePerSurnameAndGivenName)
 {
     std::vector<ListCells> records;
     const ListCells opened = row("17", "李明华");
-    EXPECT_TRUE(app::AddNamingRecord(records, "李", reports::GivenFromListName("李明华", "李"), opened));
+    EXPECT_TRUE(app::AddNamingRecord(records, "李", reports::givenFromListName("李明华", "李"), opened));
     EXPECT_FALSE(app::AddNamingRecord(records, "李", "明华", opened));
     EXPECT_TRUE(
-        app::AddNamingRecord(records, "欧阳", reports::GivenFromListName("欧阳明华", "欧阳"), opened));
+        app::AddNamingRecord(records, "欧阳", reports::givenFromListName("欧阳明华", "欧阳"), opened));
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0], row("1", "李\r\n明华"));
     EXPECT_EQ(records[1], row("2", "欧阳\r\n明华"));
@@ -36,10 +36,10 @@ TEST(Records, ANameIsRecordedOncePerSurnameAndGivenName)
 
 TEST(Records, GivenNameDropsTwoOrFourBytesOfTheSurname)
 {
-    EXPECT_EQ(reports::GivenFromListName("李明华", "李"), "明华");
-    EXPECT_EQ(reports::GivenFromListName("欧阳明华", "欧阳"), "明华");
-    EXPECT_EQ(reports::GivenFromListName("欧阳明华", "王"), "阳明华") << "the surname box decides";
-    EXPECT_EQ(reports::GivenFromListName("李", "李"), "");
+    EXPECT_EQ(reports::givenFromListName("李明华", "李"), "明华");
+    EXPECT_EQ(reports::givenFromListName("欧阳明华", "欧阳"), "明华");
+    EXPECT_EQ(reports::givenFromListName("欧阳明华", "王"), "阳明华") << "the surname box decides";
+    EXPECT_EQ(reports::givenFromListName("李", "李"), "");
 }
 
 TEST(Records, DeletingRenumbersTheRest)

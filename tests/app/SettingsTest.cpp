@@ -59,7 +59,7 @@ TEST(Settings, RestoreRulesOfSexAndNameLength)
         if (c.stored)
             writeSettings(temp.path() / "config", {{keys::性别, c.stored}, {keys::名字个数, c.stored}});
         Program p(temp.path());
-        ASSERT_TRUE(p.shell.StartUp());
+        ASSERT_TRUE(p.shell.startUp());
         EXPECT_EQ(p.host.main().currentText(组合框_性别), c.sex);
         EXPECT_EQ(p.host.main().currentText(组合框_名字个数), c.length);
     }
@@ -74,7 +74,7 @@ TEST(Settings, RoundTripWithChineseValues)
         std::string restoredRecords = "unset";
         p.shell.hooks().restoreRecords = [&](const std::string& v) { restoredRecords = v; };
         p.shell.hooks().saveRecords = [&] { return records; };
-        ASSERT_TRUE(p.shell.StartUp());
+        ASSERT_TRUE(p.shell.startUp());
         EXPECT_EQ(restoredRecords, "");
         auto& w = p.host.main();
         w.setText(编辑框_姓氏, "欧阳");
@@ -97,7 +97,7 @@ TEST(Settings, RoundTripWithChineseValues)
     Program p(temp.path());
     std::string restoredRecords;
     p.shell.hooks().restoreRecords = [&](const std::string& v) { restoredRecords = v; };
-    ASSERT_TRUE(p.shell.StartUp());
+    ASSERT_TRUE(p.shell.startUp());
     auto& w = p.host.main();
     EXPECT_EQ(w.text(编辑框_姓氏), "欧阳");
     EXPECT_EQ(w.currentText(组合框_性别), "女");
@@ -125,7 +125,7 @@ TEST(Settings, LateZiRuleDrivesTheChartAndIsKept)
     writeSettings(temp.path() / "config", {{keys::姓氏, "李"}});
     {
         Program p(temp.path());
-        ASSERT_TRUE(p.shell.StartUp());
+        ASSERT_TRUE(p.shell.startUp());
         auto& w = p.host.main();
         EXPECT_TRUE(w.isChecked(选择框_23点后算次日));
         EXPECT_NE(chartOf(w).find("八字四柱：癸巳年  甲子月  壬申日  庚子时"), std::string::npos);
@@ -135,7 +135,7 @@ TEST(Settings, LateZiRuleDrivesTheChartAndIsKept)
         w.closeByUser();
     }
     Program p(temp.path());
-    ASSERT_TRUE(p.shell.StartUp());
+    ASSERT_TRUE(p.shell.startUp());
     EXPECT_FALSE(p.host.main().isChecked(选择框_23点后算次日));
     EXPECT_NE(chartOf(p.host.main()).find("辛未日"), std::string::npos);
 }
@@ -148,7 +148,7 @@ TEST(Settings, TabooCharactersAreKept)
     writeSettings(temp.path() / "config", {{keys::避讳字, "明、华"}});
     {
         Program p(temp.path());
-        ASSERT_TRUE(p.shell.StartUp());
+        ASSERT_TRUE(p.shell.startUp());
         auto& w = p.host.main();
         EXPECT_EQ(w.text(透明标签_避讳字), "明华");
         EXPECT_TRUE(w.isEnabled(选择框_排除避讳字));
@@ -165,7 +165,7 @@ TEST(Settings, TabooCharactersAreKept)
         w.closeByUser();
     }
     Program p(temp.path());
-    ASSERT_TRUE(p.shell.StartUp());
+    ASSERT_TRUE(p.shell.startUp());
     EXPECT_EQ(p.host.main().text(透明标签_避讳字), "明华国");
     EXPECT_TRUE(p.host.main().isEnabled(选择框_排除避讳字));
     EXPECT_FALSE(p.host.main().isChecked(选择框_排除避讳字));
@@ -177,7 +177,7 @@ TEST(Settings, RecordsSurviveAStartWithoutTheirOwner)
     writeSettings(temp.path() / "config", {{keys::名字记录, "王 子涵;a;b;c;d;e;f|"}});
     {
         Program p(temp.path());
-        ASSERT_TRUE(p.shell.StartUp());
+        ASSERT_TRUE(p.shell.startUp());
         p.host.main().closeByUser();
     }
     text::IniFile ini;
@@ -198,7 +198,7 @@ TEST(Settings, ExitStopsTheRunAndClosesTheStoreBeforeSaving)
         steps.push_back(p.store.isOpen() ? "save(open)" : "save(closed)");
         return std::string();
     };
-    ASSERT_TRUE(p.shell.StartUp());
+    ASSERT_TRUE(p.shell.startUp());
     p.host.main().closeByUser();
     EXPECT_EQ(steps, (std::vector<std::string>{"stop(open)", "save(closed)"}));
     EXPECT_TRUE(std::filesystem::exists(temp.path() / "config" / kSettingsFileName));
@@ -210,7 +210,7 @@ TEST(Settings, UnwritableFileIsReportedOnce)
     // The settings folder is a plain file, so nothing can be written below it.
     std::ofstream(temp.path() / "config") << "not a folder";
     Program p(temp.path());
-    ASSERT_TRUE(p.shell.StartUp());
+    ASSERT_TRUE(p.shell.startUp());
     p.host.main().fire(菜单_退出程序, EventKind::Clicked);
     p.host.main().closeByUser();
     ASSERT_EQ(p.host.messages().size(), 1u);
@@ -245,12 +245,12 @@ TEST(Settings, AFileThatCannotBeReadIsSaidAndNeverOverwritten)
         if (fault == Fault::NoPermission)
             std::filesystem::permissions(file, std::filesystem::perms::none);
         Program p(temp.path());
-        ASSERT_TRUE(p.shell.StartUp());
+        ASSERT_TRUE(p.shell.startUp());
         ASSERT_EQ(p.host.messages().size(), 1u) << "said at start";
         EXPECT_NE(p.host.messages()[0].text.find("无法读取设置文件"), std::string::npos);
         EXPECT_NE(p.host.messages()[0].text.find(file.string()), std::string::npos);
         p.host.main().setText(编辑框_姓氏, "李");
-        p.shell.SaveSettingsNow();
+        p.shell.saveSettingsNow();
         p.host.main().closeByUser();
         EXPECT_EQ(p.host.messages().size(), 1u);
         if (fault == Fault::NoPermission)
@@ -270,8 +270,8 @@ TEST(Settings, ARecordReachesTheFileWhenItIsMadeOrRemoved)
     RecordsPage records(p.host);
     records.wire();
     records.hook(p.shell.hooks());
-    records.onChanged([&] { p.shell.SaveSettingsNow(); });
-    ASSERT_TRUE(p.shell.StartUp());
+    records.onChanged([&] { p.shell.saveSettingsNow(); });
+    ASSERT_TRUE(p.shell.startUp());
     const auto stored = [&] {
         text::IniFile ini;
         ini.load((temp.path() / "config" / kSettingsFileName).string());

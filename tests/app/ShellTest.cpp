@@ -35,7 +35,7 @@ protected:
 class StartedShell : public ShellStartUp
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_program.shell.StartUp()); }
+    void SetUp() override { ASSERT_TRUE(m_program.shell.startUp()); }
 };
 
 using ShowPage = StartedShell;
@@ -49,7 +49,7 @@ std::string chartText(FakeHost& host)
 
 TEST_F(ShellStartUp, FirstRunShowsTheDefaults)
 {
-    ASSERT_TRUE(m_program.shell.StartUp());
+    ASSERT_TRUE(m_program.shell.startUp());
     auto& w = main();
 
     EXPECT_TRUE(m_program.host.mainShown());
@@ -99,7 +99,7 @@ TEST_F(ShellStartUp, StepsRunInOrder)
     m_program.shell.hooks().restoreRecords = [&](const std::string&) { steps.push_back("records"); };
     m_program.shell.hooks().resetGenerationSetting = [&] { steps.push_back("generation"); };
     m_program.shell.hooks().startDatabaseLoad = [&] { steps.push_back("load"); };
-    ASSERT_TRUE(m_program.shell.StartUp());
+    ASSERT_TRUE(m_program.shell.startUp());
     // LastRunSurname is taken before the settings restore the surname, so it is empty.
     EXPECT_EQ(steps, (std::vector<std::string>{"surname:", "records", "generation", "load"}));
     EXPECT_EQ(m_program.host.main().text(编辑框_姓氏), "李");
@@ -107,10 +107,10 @@ TEST_F(ShellStartUp, StepsRunInOrder)
 
 TEST_F(ShellStartUp, SecondInstanceEndsBeforeAnyWindowShows)
 {
-    ASSERT_TRUE(m_program.shell.StartUp());
+    ASSERT_TRUE(m_program.shell.startUp());
     {
         Program second(m_temp.path());
-        EXPECT_FALSE(second.shell.StartUp());
+        EXPECT_FALSE(second.shell.startUp());
         EXPECT_FALSE(second.host.mainShown());
         EXPECT_TRUE(second.host.appliedSkins().empty());
         EXPECT_EQ(second.loads, 0);
@@ -127,10 +127,10 @@ TEST_F(ShellStartUp, LockReleasedWithTheProgram)
 {
     {
         Program first(m_temp.path());
-        ASSERT_TRUE(first.shell.StartUp());
+        ASSERT_TRUE(first.shell.startUp());
     }
     Program again(m_temp.path());
-    EXPECT_TRUE(again.shell.StartUp());
+    EXPECT_TRUE(again.shell.startUp());
 }
 
 TEST_F(ShowPage, BirthChartPageTakesTheNamingDateAndResetsItsOwn)
@@ -259,7 +259,7 @@ TEST_F(ShowPage, HelpOpensTheManualInTheProgramsOwnBrowser)
 
 TEST_F(ShellStartUp, ModeRadiosShowTheirDescription)
 {
-    ASSERT_TRUE(m_program.shell.StartUp());
+    ASSERT_TRUE(m_program.shell.startUp());
     auto& w = main();
     w.click(单选框_超吉起名);
     EXPECT_EQ(w.statusPicture(状态条1), 6);
@@ -334,7 +334,7 @@ TEST_F(BirthChart, MissingElementsTextWritesTheLabel)
 
 TEST_F(ChangeSkin, StepsThroughTheListOnceWithoutWrapping)
 {
-    ASSERT_TRUE(m_program.shell.StartUp());
+    ASSERT_TRUE(m_program.shell.startUp());
     auto& w = main();
     w.fire(菜单_更换皮肤, EventKind::Clicked);
     ASSERT_EQ(m_program.host.appliedSkins().size(), 2u);
@@ -354,12 +354,12 @@ TEST_F(ChangeSkin, EveryStartBeginsWithTheStartSkin)
 {
     {
         Program p(m_temp.path());
-        ASSERT_TRUE(p.shell.StartUp());
+        ASSERT_TRUE(p.shell.startUp());
         p.host.main().fire(菜单_更换皮肤, EventKind::Clicked);
         p.shell.ExitApplication();
     }
     Program p(m_temp.path());
-    ASSERT_TRUE(p.shell.StartUp());
+    ASSERT_TRUE(p.shell.startUp());
     ASSERT_EQ(p.host.appliedSkins().size(), 1u);
     EXPECT_EQ(p.host.appliedSkins()[0], startSkin());
 }

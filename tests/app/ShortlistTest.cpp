@@ -24,11 +24,11 @@ TEST(Shortlist, ValueRoundTripKeepsEveryNameWhole)
     EXPECT_FALSE(addToShortlist(list, "李", ""));
     EXPECT_TRUE(addToShortlist(list, "欧阳", "华"));
     EXPECT_TRUE(addToShortlist(list, "司马", "a;b|c\\d")); // separators inside a name survive
-    const std::string value = SaveShortlist(list);
+    const std::string value = saveShortlist(list);
     EXPECT_TRUE(value.starts_with("李;明华|欧阳;华|")) << value;
-    EXPECT_EQ(RestoreShortlist(value), list);
+    EXPECT_EQ(restoreShortlist(value), list);
     // Pieces without a given name are skipped, repeats kept once, an unfinished piece dropped.
-    EXPECT_EQ(RestoreShortlist("李;明华||;华|李;|李;明华|王;"),
+    EXPECT_EQ(restoreShortlist("李;明华||;华|李;|李;明华|王;"),
               (std::vector<ShortlistEntry>{{"李", "明华"}}));
     EXPECT_TRUE(removeFromShortlist(list, "欧阳", "华"));
     EXPECT_FALSE(removeFromShortlist(list, "欧阳", "华"));
@@ -42,7 +42,7 @@ protected:
     {
         ReportWindowFixture::SetUp();
         m_app.shell.hooks().startDatabaseLoad = [] {};
-        ASSERT_TRUE(m_app.shell.StartUp());
+        ASSERT_TRUE(m_app.shell.startUp());
         main().setText(names::编辑框_姓氏, "李");
     }
 
@@ -99,7 +99,7 @@ TEST_F(ShortlistTest, MenuAndStarAddNamesThePageComparesThem)
     EXPECT_EQ(main().cell(names::超级列表框_收藏列表, 1, 0), "2");
 
     main().click(names::按钮_收藏导出);
-    const auto file = reports::DataFolder(m_paths.programFolder) / kShortlistFileName;
+    const auto file = reports::dataFolder(m_paths.programFolder) / kShortlistFileName;
     ASSERT_EQ(m_host.desktopOpened().back(), file.string());
     std::ifstream in(file, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
@@ -115,20 +115,20 @@ TEST_F(ShortlistTest, SurvivesARestartWholeThroughTheSettings)
     std::vector<ShortlistEntry> many;
     for (int i = 0; i < 1500; ++i)
         many.push_back({i % 2 ? "欧阳" : "李", "明华" + std::to_string(i)});
-    m_app.shortlist.RestoreValue(SaveShortlist(many));
-    ASSERT_TRUE(m_app.shortlist.AddToShortlist("李", "浩然"));
+    m_app.shortlist.restoreValue(saveShortlist(many));
+    ASSERT_TRUE(m_app.shortlist.addToShortlist("李", "浩然"));
     const std::string value = storedValue();
     EXPECT_GT(value.size(), 12000u);
-    EXPECT_EQ(value, SaveShortlist(many) + "李;浩然|");
+    EXPECT_EQ(value, saveShortlist(many) + "李;浩然|");
     m_app.shell.ExitApplication();
 
     app::testing::FakeHost host;
     Program again(host, m_store, {m_paths.programFolder, m_paths.settingsFolder, m_dir.path() / "lock2"});
     again.shell.hooks().startDatabaseLoad = [] {};
-    ASSERT_TRUE(again.shell.StartUp());
+    ASSERT_TRUE(again.shell.startUp());
     ASSERT_EQ(again.shortlist.entries().size(), 1501u);
     EXPECT_EQ(again.shortlist.entries()[1499], (ShortlistEntry{"欧阳", "明华1499"}));
-    EXPECT_EQ(again.shortlist.SaveValue(), value);
+    EXPECT_EQ(again.shortlist.saveValue(), value);
 }
 
 } // namespace

@@ -60,7 +60,7 @@ TEST(ElementFilterPanel, LimiterClicksKeepTheTwoKindsApart)
     };
     for (const Case& c : cases) {
         FakeHost host;
-        WireElementFilterPanel(host.main());
+        wireElementFilterPanel(host.main());
         std::string trace;
         for (size_t row : c.clicks) {
             trace += std::to_string(row);
@@ -75,7 +75,7 @@ TEST(ElementFilterPanel, ReadsTheCheckedBoxesInPanelOrder)
 {
     FakeHost host;
     FakeWindow& w = host.main();
-    naming::ElementFilter filter = ReadElementFilter(w);
+    naming::ElementFilter filter = readElementFilter(w);
     EXPECT_TRUE(filter.must.limiter);
     EXPECT_EQ(filter.must.elements, "金木水火土");
     EXPECT_FALSE(filter.second.limiter);
@@ -85,7 +85,7 @@ TEST(ElementFilterPanel, ReadsTheCheckedBoxesInPanelOrder)
     w.setChecked(names::选择框_第二个字五行限定, true);
     w.setChecked(names::选择框_水0, true);
     w.setChecked(names::选择框_金0, true);
-    filter = ReadElementFilter(w);
+    filter = readElementFilter(w);
     EXPECT_TRUE(filter.second.limiter);
     EXPECT_EQ(filter.second.elements, "金水");
     EXPECT_FALSE(filter.must.limiter);
@@ -94,7 +94,7 @@ TEST(ElementFilterPanel, ReadsTheCheckedBoxesInPanelOrder)
 // The checked element boxes of the four rows, "|" between rows.
 std::string checkedElements(const FakeWindow& w)
 {
-    const naming::ElementFilter filter = ReadElementFilter(w);
+    const naming::ElementFilter filter = readElementFilter(w);
     return filter.second.elements + "|" + filter.third.elements + "|" + filter.must.elements + "|" +
            filter.mustNot.elements;
 }
@@ -117,19 +117,19 @@ TEST(ElementFilterPanel, MissingElementsSetThePanel)
         SCOPED_TRACE(c.missing);
         FakeHost host;
         FakeWindow& w = host.main();
-        WireElementFilterPanel(w);
+        wireElementFilterPanel(w);
         // From a panel set otherwise: both position limiters on with other elements.
         w.click(names::选择框_所有字必带五行);
         w.click(names::选择框_第二个字五行限定);
         w.click(names::选择框_金0);
         w.click(names::选择框_第三个字五行限定);
         w.click(names::选择框_水1);
-        SetElementFilter(w, naming::FilterForMissingElements(c.missing));
+        setElementFilter(w, naming::filterForMissingElements(c.missing));
         EXPECT_EQ(panelState(w), c.state);
         EXPECT_EQ(checkedElements(w), c.checked);
         // The panel reads back as the filter it was set to, and its rules still hold from there.
-        const naming::ElementFilter read = ReadElementFilter(w);
-        const naming::ElementFilter expected = naming::FilterForMissingElements(c.missing);
+        const naming::ElementFilter read = readElementFilter(w);
+        const naming::ElementFilter expected = naming::filterForMissingElements(c.missing);
         EXPECT_EQ(read.second.limiter, expected.second.limiter);
         EXPECT_EQ(read.must.limiter, expected.must.limiter);
         EXPECT_FALSE(read.third.limiter);

@@ -23,13 +23,13 @@ std::string adviceFor(std::string_view animal)
 {
     for (int branch = 1; branch <= 12; ++branch)
         if (calendar::ZodiacName(branch) == animal)
-            return std::string(calendar::ZodiacAdvice(branch));
+            return std::string(calendar::zodiacAdvice(branch));
     return "no such animal";
 }
 
 TEST(BirthChart, StartUpChart)
 {
-    const std::optional<calendar::BirthChartText> chart = calendar::BuildBirthChartText(2013, 1, 1, 0);
+    const std::optional<calendar::BirthChartText> chart = calendar::buildBirthChartText(2013, 1, 1, 0);
     ASSERT_TRUE(chart);
     EXPECT_EQ(chart->text, "公历日期：2013年1月1日0时\r\n\r\n"
                            "农历日期：壬辰年    冬月  二十日  庚子时\r\n\r\n"
@@ -75,7 +75,7 @@ TEST(BirthChart, DocumentedCharts)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.year << '-' << c.month << '-' << c.day << ' ' << c.hour);
         const std::optional<calendar::BirthChartText> chart =
-            calendar::BuildBirthChartText(c.year, c.month, c.day, c.hour);
+            calendar::buildBirthChartText(c.year, c.month, c.day, c.hour);
         ASSERT_TRUE(chart);
         const std::vector<std::string> lines = chartLines(chart->text);
         ASSERT_EQ(lines.size(), 5u);
@@ -104,11 +104,11 @@ TEST(BirthChart, DatesThatDoNotExistGiveNoChart)
          {Case{2013, 2, 30, 0}, Case{2013, 2, 29, 0}, Case{2013, 4, 31, 0}, Case{2013, 6, 31, 12},
           Case{2013, 1, 1, 24}, Case{2013, 13, 1, 0}, Case{1901, 2, 18, 0}, Case{2049, 1, 1, 0}}) {
         SCOPED_TRACE(testing::Message() << c.year << '-' << c.month << '-' << c.day << ' ' << c.hour);
-        EXPECT_FALSE(calendar::BuildBirthChartText(c.year, c.month, c.day, c.hour));
+        EXPECT_FALSE(calendar::buildBirthChartText(c.year, c.month, c.day, c.hour));
     }
-    EXPECT_TRUE(calendar::BuildBirthChartText(2012, 2, 29, 0));
-    EXPECT_TRUE(calendar::BuildBirthChartText(1970, 1, 1, 0));
-    EXPECT_TRUE(calendar::BuildBirthChartText(2030, 12, 31, 23));
+    EXPECT_TRUE(calendar::buildBirthChartText(2012, 2, 29, 0));
+    EXPECT_TRUE(calendar::buildBirthChartText(1970, 1, 1, 0));
+    EXPECT_TRUE(calendar::buildBirthChartText(2030, 12, 31, 23));
     EXPECT_STREQ(calendar::kInvalidDateMessage, "请选择正确的日期");
 }
 
@@ -120,7 +120,7 @@ TEST(BirthChart, ElementCountsOfTheEightCharacters)
     EXPECT_EQ(calendar::elementCounts(""), (Counts{0, 0, 0, 0, 0}));
     // Every date's counts add up to the eight characters and are zero exactly where an element is missing.
     for (int day = 1; day <= 31; ++day) {
-        const auto chart = calendar::BuildBirthChartText(2013, 1, day, day % 24);
+        const auto chart = calendar::buildBirthChartText(2013, 1, day, day % 24);
         ASSERT_TRUE(chart);
         const Counts counts = calendar::elementCounts(chart->elementsLabel);
         EXPECT_EQ(counts[0] + counts[1] + counts[2] + counts[3] + counts[4], 8);
@@ -148,27 +148,27 @@ TEST(BirthChart, SummarySaysTheMissingElementsInPlainWords)
         {"木火土", "八字五行缺木、火、土。可在名字中用属木、属火、属土的字补足。"},
     };
     for (const auto& [missing, summary] : cases)
-        EXPECT_EQ(calendar::MissingElementsSummary(missing), summary) << missing;
+        EXPECT_EQ(calendar::missingElementsSummary(missing), summary) << missing;
     // The chart carries the line of its own missing elements.
-    EXPECT_EQ(calendar::BuildBirthChartText(2013, 2, 4, 0)->summary,
+    EXPECT_EQ(calendar::buildBirthChartText(2013, 2, 4, 0)->summary,
               "八字五行缺木、火。可在名字中用属木、属火的字补足。");
-    EXPECT_EQ(calendar::BuildBirthChartText(2013, 1, 1, 0)->summary, calendar::MissingElementsSummary(""));
+    EXPECT_EQ(calendar::buildBirthChartText(2013, 1, 1, 0)->summary, calendar::missingElementsSummary(""));
 }
 
 TEST(ChartTables, ElementPairsAndNayin)
 {
-    EXPECT_EQ(calendar::ElementPair(1), "木,水,");                           // 甲子
-    EXPECT_EQ(calendar::ElementPair(calendar::CycleIndex(3, 3)), "火,木,");  // 丙寅
-    EXPECT_EQ(calendar::ElementPair(calendar::CycleIndex(1, 3)), "木,木,");  // 甲寅
-    EXPECT_EQ(calendar::ElementPair(calendar::CycleIndex(7, 9)), "金,金,");  // 庚申
-    EXPECT_EQ(calendar::ElementPair(calendar::CycleIndex(5, 11)), "土,土,"); // 戊戌
-    EXPECT_EQ(calendar::ElementPair(0), "");
-    EXPECT_EQ(calendar::NayinName(1), "海中金");
-    EXPECT_EQ(calendar::NayinName(2), "海中金");
-    EXPECT_EQ(calendar::NayinName(29), "长流水");
-    EXPECT_EQ(calendar::NayinName(38), "壁上土");
-    EXPECT_EQ(calendar::NayinName(60), "大海水");
-    EXPECT_EQ(calendar::NayinName(61), "");
+    EXPECT_EQ(calendar::elementPair(1), "木,水,");                           // 甲子
+    EXPECT_EQ(calendar::elementPair(calendar::CycleIndex(3, 3)), "火,木,");  // 丙寅
+    EXPECT_EQ(calendar::elementPair(calendar::CycleIndex(1, 3)), "木,木,");  // 甲寅
+    EXPECT_EQ(calendar::elementPair(calendar::CycleIndex(7, 9)), "金,金,");  // 庚申
+    EXPECT_EQ(calendar::elementPair(calendar::CycleIndex(5, 11)), "土,土,"); // 戊戌
+    EXPECT_EQ(calendar::elementPair(0), "");
+    EXPECT_EQ(calendar::nayinName(1), "海中金");
+    EXPECT_EQ(calendar::nayinName(2), "海中金");
+    EXPECT_EQ(calendar::nayinName(29), "长流水");
+    EXPECT_EQ(calendar::nayinName(38), "壁上土");
+    EXPECT_EQ(calendar::nayinName(60), "大海水");
+    EXPECT_EQ(calendar::nayinName(61), "");
     std::string branches;
     for (int branch = 1; branch <= 12; ++branch)
         branches += calendar::branchElement(branch);
@@ -177,7 +177,7 @@ TEST(ChartTables, ElementPairsAndNayin)
 
 TEST(ChartTables, ZodiacAdvice)
 {
-    EXPECT_EQ(calendar::ZodiacAdvice(1),
+    EXPECT_EQ(calendar::zodiacAdvice(1),
               "生肖属相：鼠。\r\n\r\n"
               "鼠年出生的人取名偏旁部首：\r\n\r\n"
               "宜：宀、米、豆、鱼、艹、金、玉、人、木、月、田、钅等部首为吉。\r\n\r\n"
@@ -185,14 +185,14 @@ TEST(ChartTables, ZodiacAdvice)
     for (int branch = 1; branch <= 12; ++branch) {
         const std::string animal(calendar::ZodiacName(branch));
         SCOPED_TRACE(animal);
-        const std::string advice(calendar::ZodiacAdvice(branch));
+        const std::string advice(calendar::zodiacAdvice(branch));
         EXPECT_TRUE(advice.starts_with("生肖属相：" + animal + "。\r\n\r\n" + animal +
                                        "年出生的人取名偏旁部首：\r\n\r\n宜："));
         EXPECT_NE(advice.find("等部首为吉。\r\n\r\n忌："), std::string::npos);
         // 蛇 and 马 have always ended with a blank.
         EXPECT_TRUE(advice.ends_with(animal == "蛇" || animal == "马" ? "等部首。 " : "等部首。"));
     }
-    EXPECT_EQ(calendar::ZodiacAdvice(13), "");
+    EXPECT_EQ(calendar::zodiacAdvice(13), "");
 }
 
 } // namespace

@@ -113,7 +113,7 @@ TEST(FourPillars, PillarsChangeExactlyAtTheTermsOfEveryYear)
             const DateTime moment = *calendar::SolarTermMoment(year, term);
             if (moment < DateTime{1901, 2, 20})
                 continue;
-            SCOPED_TRACE(testing::Message() << year << ' ' << calendar::SolarTermName(term));
+            SCOPED_TRACE(testing::Message() << year << ' ' << calendar::solarTermName(term));
             const PillarIndexes before = calendar::FourPillars(toDateTime(toSeconds(moment) - seconds{1}));
             const PillarIndexes at = calendar::FourPillars(moment);
             ASSERT_NE(at.year, 0);

@@ -13,7 +13,7 @@ TEST(SolarTerms, EveryYearHasTwentyFourAscendingMomentsOnDifferentDays)
         SCOPED_TRACE(year);
         std::optional<DateTime> previous;
         for (int term = 1; term <= 24; ++term) {
-            SCOPED_TRACE(calendar::SolarTermName(term));
+            SCOPED_TRACE(calendar::solarTermName(term));
             const std::optional<DateTime> moment = calendar::SolarTermMoment(year, term);
             ASSERT_TRUE(moment);
             ASSERT_TRUE(calendar::isValidDateTime(*moment));
@@ -53,7 +53,7 @@ TEST(SolarTerms, DocumentedMoments)
         {3, {2030, 2, 4, 3, 7, 59}},     {3, {2048, 2, 4, 12, 3, 45}},    {3, {2079, 2, 4, 0, 42, 22}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.moment.year << ' ' << calendar::SolarTermName(c.term));
+        SCOPED_TRACE(testing::Message() << c.moment.year << ' ' << calendar::solarTermName(c.term));
         EXPECT_EQ(calendar::SolarTermMoment(c.moment.year, c.term), c.moment);
     }
 }
@@ -69,10 +69,10 @@ TEST(SolarTerms, LookupsOutsideTheTable)
     EXPECT_FALSE(calendar::SolarTermMoment(2080, 3));
     EXPECT_FALSE(calendar::SolarTermMoment(2013, 0));
     EXPECT_FALSE(calendar::SolarTermMoment(2013, 25));
-    EXPECT_EQ(calendar::SolarTermName(1), "小寒");
-    EXPECT_EQ(calendar::SolarTermName(3), "立春");
-    EXPECT_EQ(calendar::SolarTermName(24), "冬至");
-    EXPECT_EQ(calendar::SolarTermName(25), "");
+    EXPECT_EQ(calendar::solarTermName(1), "小寒");
+    EXPECT_EQ(calendar::solarTermName(3), "立春");
+    EXPECT_EQ(calendar::solarTermName(24), "冬至");
+    EXPECT_EQ(calendar::solarTermName(25), "");
 }
 
 } // namespace

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view templateText =
         cut == std::string_view::npos ? std::string_view() : bytes.substr(cut + 1);
     const reports::Placeholders values = {{"{天格}", value}, {"{姓氏}", value}, {"{", value}, {"{}", ""}};
-    const std::string filled = reports::FillPlaceholders(templateText, values);
+    const std::string filled = reports::fillPlaceholders(templateText, values);
     if (templateText.find('{') == std::string_view::npos)
         FUZZ_CHECK(filled == templateText);
     reports::NameReport report;
@@ -26,6 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     report.gridReadings[0].hint = value; // "|" becomes a line break
     report.threeTalents.explanation = value;
     reports::FillReportTemplate(templateText, report);
-    reports::FillReportTemplate(reports::NameReportTemplate(), report);
+    reports::FillReportTemplate(reports::nameReportTemplate(), report);
     return 0;
 }

@@ -14,6 +14,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& piece : pieces)
         FUZZ_CHECK(!piece.empty() && piece.size() <= 8); // a pair of bytes gives two characters at most
     FUZZ_CHECK(pieces.size() <= text::toGbk(bytes).size());
-    numerology::SplitGbkCharacters(bytes);
+    numerology::splitGbkCharacters(bytes);
     return 0;
 }

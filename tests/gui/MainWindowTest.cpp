@@ -98,7 +98,7 @@ private slots:
     void elementChartDrawsTheChartsCounts()
     {
         RealProgram p({}, false);
-        QVERIFY(p.program.shell.StartUp());
+        QVERIFY(p.program.shell.startUp());
         auto* chart = named<gui::ElementChartView>(&p.window, n::图表_五行);
         QVERIFY(chart);
         app::Window& main = p.host.mainWindow();
@@ -115,7 +115,7 @@ private slots:
             main.setCurrentIndex(n::组合框_八字时间, d.hour);
             p.program.shell.ShowBirthChart();
             const std::string elements = main.text(n::八字五行标签);
-            const auto expected = calendar::BuildBirthChartText(std::stoi(d.year), d.month, d.day, d.hour);
+            const auto expected = calendar::buildBirthChartText(std::stoi(d.year), d.month, d.day, d.hour);
             QVERIFY(expected);
             QCOMPARE(elements, expected->elementsLabel);
             QCOMPARE(chart->drawnCounts(), calendar::elementCounts(expected->elementsLabel));
@@ -132,7 +132,7 @@ private slots:
     void startsSwitchesPagesAndSavesOnClose()
     {
         RealProgram p({}, false);
-        QVERIFY(p.program.shell.StartUp());
+        QVERIFY(p.program.shell.startUp());
         QVERIFY(QTest::qWaitForWindowExposed(&p.window));
         QCOMPARE(p.window.windowTitle(), QStringLiteral("嘉禾起名软件V23.0"));
         QCOMPARE(named<QComboBox>(&p.window, n::组合框_年份)->currentText(), QStringLiteral("2013"));
@@ -174,7 +174,7 @@ private slots:
     void dialogsOpenCentredAndClose()
     {
         RealProgram p({}, false);
-        QVERIFY(p.program.shell.StartUp());
+        QVERIFY(p.program.shell.startUp());
         // Within the offscreen screen (800 by 800), so no edge moves the dialog.
         p.window.setGeometry(60, 60, 640, 600);
         for (n::Name dialog : {n::AboutUs, n::设置辈份}) {
@@ -203,7 +203,7 @@ private slots:
     void invalidDateGoesThroughTheMessageSeam()
     {
         RealProgram p({}, false);
-        QVERIFY(p.program.shell.StartUp());
+        QVERIFY(p.program.shell.startUp());
         gui::MessageBoxSeam::clearRecorded();
         app::Window& w = p.host.mainWindow();
         w.setChecked(n::单选框_自定义日期, true);
@@ -227,7 +227,7 @@ private slots:
     void workerRowsArriveInBatchesOnTheWindowThread()
     {
         RealProgram p({}, false);
-        QVERIFY(p.program.shell.StartUp());
+        QVERIFY(p.program.shell.startUp());
         constexpr int kBatches = 50;
         constexpr int kRowsPerBatch = 200;
         std::thread worker([&host = p.host] {
@@ -252,7 +252,7 @@ private slots:
     void secondaryWindowsReportTheirEvents()
     {
         RealProgram p({}, false);
-        QVERIFY(p.program.shell.StartUp());
+        QVERIFY(p.program.shell.startUp());
         app::Window* detail = p.host.openWindow(n::NestlingConten, app::WindowMode::Modeless);
         QVERIFY(detail);
         QVERIFY(detail->isPageVisible(n::高级选择夹1, 0));
@@ -277,7 +277,7 @@ private slots:
     void skinsChangeAndABrokenSkinLeavesTheLook()
     {
         RealProgram p({}, false);
-        QVERIFY(p.program.shell.StartUp());
+        QVERIFY(p.program.shell.startUp());
         QCOMPARE(gui::currentSkinName(), QString::fromStdString(app::startSkin().name));
         const QPalette before = QApplication::palette();
         app::Skin broken = app::skinList()[5];

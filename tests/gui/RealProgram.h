@@ -43,7 +43,7 @@ struct RealProgram
         host.setDesktopOpening(false);
         program.shell.hooks().startDatabaseLoad = [] {};
         program.naming.setSeed(1);
-        started = start && program.shell.StartUp();
+        started = start && program.shell.startUp();
     }
     ~RealProgram() { program.shell.ExitApplication(); }
 

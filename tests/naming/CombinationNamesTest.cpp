@@ -41,7 +41,7 @@ TEST(CombinationCharacters, KeepsOnlyGb2312ChineseCharactersInTypedOrder)
         {"明欧阳", "欧阳", {"明", "欧", "阳"}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CombinationCharacters(c.typed, c.surname), c.expected) << c.typed;
+        EXPECT_EQ(combinationCharacters(c.typed, c.surname), c.expected) << c.typed;
 }
 
 NamingRequest request(Mode mode, std::string surname)
@@ -204,8 +204,8 @@ TEST_F(ListModesTest, NicknamesFollowTheStyleAndKeepDuplicates)
 
 TEST_F(ListModesTest, NicknameCandidatesIgnoreSexAndLength)
 {
-    const Characters boys = numerology::SplitCharacters(BoysCharacters());
-    const Characters girls = numerology::SplitCharacters(GirlsCharacters());
+    const Characters boys = numerology::SplitCharacters(boysCharacters());
+    const Characters girls = numerology::SplitCharacters(girlsCharacters());
     std::set<std::string> onBoth;
     for (const std::string& c : girls)
         if (std::find(boys.begin(), boys.end(), c) != boys.end())
@@ -215,9 +215,9 @@ TEST_F(ListModesTest, NicknameCandidatesIgnoreSexAndLength)
 
     Characters absent = boys;
     absent.insert(absent.end(), girls.begin(), girls.end());
-    EXPECT_EQ(NicknameCharacters("王"), absent) << "王 is on the lists";
+    EXPECT_EQ(nicknameCharacters("王"), absent) << "王 is on the lists";
     absent.push_back("赵");
-    EXPECT_EQ(NicknameCharacters("赵"), absent);
+    EXPECT_EQ(nicknameCharacters("赵"), absent);
 
     NamingRequest boy = request(Mode::Nickname, "李");
     NamingRequest girl = boy;

@@ -40,7 +40,7 @@ TEST(EnglishInitialMap, MapsOnceAndKeepsTheRest)
     };
     for (const auto& [from, to] : cases) {
         SCOPED_TRACE(from);
-        EXPECT_EQ(naming::MapReadingInitial(from), to);
+        EXPECT_EQ(naming::mapReadingInitial(from), to);
     }
 }
 
@@ -106,9 +106,9 @@ TEST_F(EnglishNamesTest, NamingRunListsTheEnglishNames)
 
 TEST(EnglishVoice, QueryIsPercentEncoded)
 {
-    EXPECT_EQ(naming::PercentEncode("D'Arcy Ann-Marie_1.~"), "D%27Arcy%20Ann-Marie_1.~");
-    EXPECT_EQ(naming::PercentEncode("a&b=c#d/é"), "a%26b%3Dc%23d%2F%C3%A9");
-    EXPECT_EQ(naming::DictionarySearchUrl("http://dict.example/", "Mary Ann"),
+    EXPECT_EQ(naming::percentEncode("D'Arcy Ann-Marie_1.~"), "D%27Arcy%20Ann-Marie_1.~");
+    EXPECT_EQ(naming::percentEncode("a&b=c#d/é"), "a%26b%3Dc%23d%2F%C3%A9");
+    EXPECT_EQ(naming::dictionarySearchUrl("http://dict.example/", "Mary Ann"),
               "http://dict.example/s?wd=Mary%20Ann");
 }
 
@@ -129,32 +129,32 @@ TEST(EnglishVoice, SoundLinkIsCutOutOfThePage)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.page);
-        EXPECT_EQ(naming::ExtractSoundLink(c.page), c.want);
+        EXPECT_EQ(naming::extractSoundLink(c.page), c.want);
     }
 }
 
 TEST(EnglishVoice, LinksAreMadeAbsoluteAgainstTheEndpoint)
 {
-    EXPECT_EQ(naming::ResolveSoundLink("https://a/x.mp3", "http://d"), "https://a/x.mp3");
-    EXPECT_EQ(naming::ResolveSoundLink("//cdn/x.mp3", "https://d:8080/"), "https://cdn/x.mp3");
-    EXPECT_EQ(naming::ResolveSoundLink("/v/x.mp3", "http://127.0.0.1:81"), "http://127.0.0.1:81/v/x.mp3");
-    EXPECT_EQ(naming::ResolveSoundLink("javascript:x.mp3", "http://d"), "");
-    EXPECT_EQ(naming::ResolveSoundLink("", "http://d"), "");
+    EXPECT_EQ(naming::resolveSoundLink("https://a/x.mp3", "http://d"), "https://a/x.mp3");
+    EXPECT_EQ(naming::resolveSoundLink("//cdn/x.mp3", "https://d:8080/"), "https://cdn/x.mp3");
+    EXPECT_EQ(naming::resolveSoundLink("/v/x.mp3", "http://127.0.0.1:81"), "http://127.0.0.1:81/v/x.mp3");
+    EXPECT_EQ(naming::resolveSoundLink("javascript:x.mp3", "http://d"), "");
+    EXPECT_EQ(naming::resolveSoundLink("", "http://d"), "");
 }
 
 TEST(EnglishVoice, OfflineVoiceIsAWavFile)
 {
     testing_support::TempDir dir;
     const auto file = dir.path() / "voice" / "michael.wav";
-    if (!naming::WriteOfflineVoice("Michael", file))
+    if (!naming::writeOfflineVoice("Michael", file))
         GTEST_SKIP() << "espeak-ng is not installed";
     const std::string bytes = testing_support::readFile(file);
     ASSERT_GT(bytes.size(), 44u);
     EXPECT_EQ(bytes.substr(0, 4), "RIFF");
     EXPECT_EQ(bytes.substr(8, 4), "WAVE");
     // A name that looks like an option is spoken as text.
-    EXPECT_TRUE(naming::WriteOfflineVoice("-w /dev/null D'Arcy", dir.path() / "odd.wav"));
-    EXPECT_FALSE(naming::WriteOfflineVoice("   ", dir.path() / "blank.wav"));
+    EXPECT_TRUE(naming::writeOfflineVoice("-w /dev/null D'Arcy", dir.path() / "odd.wav"));
+    EXPECT_FALSE(naming::writeOfflineVoice("   ", dir.path() / "blank.wav"));
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "blank.wav"));
 }
 

@@ -11,7 +11,7 @@ void NamingFixture::SetUp()
     testing_support::makeDatabase(file, {"numerology-rows.sql"});
     ASSERT_TRUE(m_store.Open(file.string()));
     std::set<std::string> characters;
-    for (std::string_view list : {naming::BoysCharacters(), naming::GirlsCharacters()})
+    for (std::string_view list : {naming::boysCharacters(), naming::girlsCharacters()})
         for (std::string& c : text::utf8Characters(list))
             characters.insert(std::move(c));
     for (const char* extra : {"李", "王", "欧", "阳", "明"})

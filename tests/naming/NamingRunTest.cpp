@@ -74,7 +74,7 @@ protected:
             const std::string given = rows[i].name.substr(surname.size());
             const numerology::NameScoreResult alone = numerology::ScoreName(surname, given, cache, fortunes);
             ASSERT_EQ(rows[i].cells()[7], std::to_string(alone.score)) << rows[i].name;
-            ASSERT_EQ(rows[i].cells()[5], numerology::GridsText(alone.grids)) << rows[i].name;
+            ASSERT_EQ(rows[i].cells()[5], numerology::gridsText(alone.grids)) << rows[i].name;
             ASSERT_EQ(rows[i].score.elements, alone.elements);
         }
     }
@@ -95,7 +95,7 @@ TEST_F(NamingRunTest, HighScoreListIsSortedCappedAndFreeOfTheSurname)
     EXPECT_EQ(namingRun.candidates().size(), 401u);
 
     std::set<std::string> boys;
-    for (std::string& c : numerology::SplitCharacters(BoysCharacters()))
+    for (std::string& c : numerology::SplitCharacters(boysCharacters()))
         boys.insert(std::move(c));
     for (size_t i = 0; i < rows.size(); ++i) {
         const NameRow& row = rows[i];

@@ -4,7 +4,7 @@
 
 namespace {
 
-using naming::FindPoem;
+using naming::findPoem;
 
 class PoemNames : public NamingFixture
 {
@@ -25,13 +25,13 @@ public:
 
 TEST_F(PoemNames, PoetsInOrderAndPoemsOfOnePoet)
 {
-    EXPECT_EQ(naming::LoadPoetNames(m_store), (std::vector<std::string>{"王维", "李白", "孟浩然", "佚\"名"}));
-    const std::vector<naming::PoemEntry> poems = naming::LoadPoemEntries(m_store, "李白");
+    EXPECT_EQ(naming::loadPoetNames(m_store), (std::vector<std::string>{"王维", "李白", "孟浩然", "佚\"名"}));
+    const std::vector<naming::PoemEntry> poems = naming::loadPoemEntries(m_store, "李白");
     ASSERT_EQ(poems.size(), 3u);
     EXPECT_EQ(poems[0].title, "静夜思");
     EXPECT_EQ(poems[1].id, 3);
     EXPECT_EQ(poems[2].id, 4);
-    EXPECT_TRUE(naming::LoadPoemEntries(m_store, "杜甫").empty());
+    EXPECT_TRUE(naming::loadPoemEntries(m_store, "杜甫").empty());
 }
 
 TEST_F(PoemNames, APoemIsFoundByPoetTitleAndRowId)
@@ -53,25 +53,25 @@ TEST_F(PoemNames, APoemIsFoundByPoetTitleAndRowId)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.poet) + " " + c.title);
-        const std::optional<naming::Poem> poem = FindPoem(m_store, c.poet, c.title, c.id);
+        const std::optional<naming::Poem> poem = findPoem(m_store, c.poet, c.title, c.id);
         ASSERT_EQ(poem.has_value(), c.want != 0);
         if (poem) {
             EXPECT_EQ(poem->id, c.want);
             EXPECT_EQ(poem->author, c.poet);
         }
     }
-    EXPECT_EQ(FindPoem(m_store, "李白", "静夜思")->marked, "前明月光霜");
+    EXPECT_EQ(findPoem(m_store, "李白", "静夜思")->marked, "前明月光霜");
 }
 
 TEST(PoemBoxes, OneBoxPerCharacterWithoutTheTwoMarks)
 {
-    EXPECT_EQ(naming::PoemBoxCharacters("花间一壶酒，明月照花间。"),
+    EXPECT_EQ(naming::poemBoxCharacters("花间一壶酒，明月照花间。"),
               (std::vector<std::string>{"花", "间", "一", "壶", "酒", "明", "月", "照", "花", "间"}));
     // Other marks stay boxes; a character outside GBK is one box.
-    EXPECT_EQ(naming::PoemBoxCharacters("风<𠀀>？"), (std::vector<std::string>{"风", "<", "𠀀", ">", "？"}));
-    EXPECT_TRUE(naming::PoemBoxCharacters("").empty());
-    EXPECT_TRUE(naming::StartsTicked("月", "前明月光霜"));
-    EXPECT_FALSE(naming::StartsTicked("床", "前明月光霜"));
+    EXPECT_EQ(naming::poemBoxCharacters("风<𠀀>？"), (std::vector<std::string>{"风", "<", "𠀀", ">", "？"}));
+    EXPECT_TRUE(naming::poemBoxCharacters("").empty());
+    EXPECT_TRUE(naming::startsTicked("月", "前明月光霜"));
+    EXPECT_FALSE(naming::startsTicked("床", "前明月光霜"));
 }
 
 TEST(PoemBoxes, CandidateTextHoldsEachTickedCharacterOnceThenTheSurname)
@@ -90,7 +90,7 @@ TEST(PoemBoxes, CandidateTextHoldsEachTickedCharacterOnceThenTheSurname)
         {{"阳", "明", "欧"}, "欧阳", "阳明欧欧阳"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(naming::PoemCandidateText(c.ticked, c.surname), c.want) << c.want;
+        EXPECT_EQ(naming::poemCandidateText(c.ticked, c.surname), c.want) << c.want;
 }
 
 TEST_F(PoemNames, RunListsEveryNameOfTheTickedCharactersBestFirst)

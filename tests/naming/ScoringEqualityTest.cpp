@@ -74,7 +74,7 @@ std::vector<std::string> sampleOfTheLists(size_t k)
 {
     std::vector<std::string> out;
     for (const char* sex : {"男", "女"}) {
-        const std::vector<std::string> list = CharacterListFor(sex);
+        const std::vector<std::string> list = characterListFor(sex);
         for (size_t i = 0; i < list.size(); i += k)
             out.push_back(list[i]);
     }
@@ -114,12 +114,12 @@ TEST_F(ScoringEqualityTest, FortuneTablesGiveTheWordsTheStoreGives)
     for (int number = -3; number <= 200; ++number)
         ASSERT_EQ(tables.word(tables.gridWord(number)), numerology::GridFortune(m_store, number)) << number;
     for (int key = 0; key < numerology::kThreeTalentKeys; ++key) {
-        const std::string_view text = numerology::ThreeTalentKeyText(key);
+        const std::string_view text = numerology::threeTalentKeyText(key);
         ASSERT_EQ(tables.word(tables.talentWord(key)), numerology::ThreeTalentFortune(m_store, text)) << text;
     }
     EXPECT_EQ(tables.threeTalentFortune("金金"), "");
     const numerology::FiveGrids grids{8, 17, 11, 17, 2};
-    EXPECT_EQ(numerology::ThreeTalentKeyText(numerology::ThreeTalentKeyNumber(grids)), "金金木");
+    EXPECT_EQ(numerology::threeTalentKeyText(numerology::threeTalentKeyNumber(grids)), "金金木");
 }
 
 TEST_F(ScoringEqualityTest, CharactersFetchedTogetherEqualSingleLookups)
@@ -130,7 +130,7 @@ TEST_F(ScoringEqualityTest, CharactersFetchedTogetherEqualSingleLookups)
         characters.push_back(extra);
     ASSERT_GT(characters.size(), 300u);
     const std::vector<numerology::CharacterRecord> together =
-        numerology::LookupCharacters(m_store, characters);
+        numerology::lookupCharacters(m_store, characters);
     ASSERT_EQ(together.size(), characters.size());
     for (size_t i = 0; i < characters.size(); ++i) {
         const numerology::CharacterRecord alone = numerology::LookupCharacter(m_store, characters[i]);

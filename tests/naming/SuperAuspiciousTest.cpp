@@ -101,7 +101,7 @@ TEST(ElementSets, FollowTheCheckedBoxesWithTheirFallbacks)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const ElementSets sets = BuildElementSets(c.filter);
+        const ElementSets sets = buildElementSets(c.filter);
         EXPECT_EQ(sets.second, c.expected.second);
         EXPECT_EQ(sets.third, c.expected.third);
         EXPECT_EQ(sets.must, c.expected.must);
@@ -124,7 +124,7 @@ TEST_F(SuperAuspiciousTest, ThresholdFollowsTheFortuneOfTheSurnamesHeavenGrid)
         numerology::CharacterCache cache;
         cache.add(numerology::LookupCharacter(m_store, surname));
         numerology::CachedFortunes fortunes(m_store);
-        EXPECT_EQ(SuperAuspiciousThreshold(numerology::SurnameHeavenFortune(fortunes, surname, cache)),
+        EXPECT_EQ(superAuspiciousThreshold(numerology::SurnameHeavenFortune(fortunes, surname, cache)),
                   threshold);
     }
     // A 天格 without a row, and one whose row holds another word, list everything.
@@ -135,7 +135,7 @@ TEST_F(SuperAuspiciousTest, ThresholdFollowsTheFortuneOfTheSurnamesHeavenGrid)
         numerology::CharacterCache cache;
         cache.add(numerology::LookupCharacter(m_store, surname));
         numerology::CachedFortunes fortunes(m_store);
-        EXPECT_EQ(SuperAuspiciousThreshold(numerology::SurnameHeavenFortune(fortunes, surname, cache)), 0)
+        EXPECT_EQ(superAuspiciousThreshold(numerology::SurnameHeavenFortune(fortunes, surname, cache)), 0)
             << heaven;
     }
 }
@@ -143,11 +143,11 @@ TEST_F(SuperAuspiciousTest, ThresholdFollowsTheFortuneOfTheSurnamesHeavenGrid)
 TEST_F(SuperAuspiciousTest, DefaultPanelPairsEveryUsableCandidate)
 {
     Candidates candidates;
-    for (std::string& c : CharacterListFor("女"))
+    for (std::string& c : characterListFor("女"))
         candidates.add(std::move(c));
     candidates.add("李");
     RunControl control;
-    const FormedNames formed = FormSuperAuspiciousNames(m_store, candidates, {}, control);
+    const FormedNames formed = formSuperAuspiciousNames(m_store, candidates, {}, control);
     size_t usable = 0;
     for (bool u : candidates.usable)
         usable += u;
@@ -184,7 +184,7 @@ TEST_F(SuperAuspiciousTest, RunListsTheBestNamesSortedAndScoredAsAlone)
     EXPECT_EQ(recorder.finished, rows.size());
     EXPECT_EQ(recorder.streamed, rows.size());
     std::set<std::string> girls;
-    for (std::string& c : numerology::SplitCharacters(GirlsCharacters()))
+    for (std::string& c : numerology::SplitCharacters(girlsCharacters()))
         girls.insert(std::move(c));
     numerology::StoreFortunes plain(m_store);
     std::vector<std::string> atLeast90;
@@ -206,7 +206,7 @@ TEST_F(SuperAuspiciousTest, RunListsTheBestNamesSortedAndScoredAsAlone)
         if (i % 97 == 0) {
             const numerology::NameScoreResult alone =
                 numerology::ScoreName(surname, row.name.substr(3), candidates.cache, plain);
-            ASSERT_EQ(row.cells()[5], numerology::GridsText(alone.grids));
+            ASSERT_EQ(row.cells()[5], numerology::gridsText(alone.grids));
             ASSERT_EQ(row.score.elements, alone.elements);
             ASSERT_EQ(row.score.score, alone.score);
         }
@@ -215,7 +215,7 @@ TEST_F(SuperAuspiciousTest, RunListsTheBestNamesSortedAndScoredAsAlone)
     // A threshold lists exactly the names reaching it.
     const numerology::FortuneTables fortunes(m_store);
     std::vector<std::string> listed;
-    for (const NameRow& row : ListSuperAuspiciousNames(candidates, formed, surname,
+    for (const NameRow& row : listSuperAuspiciousNames(candidates, formed, surname,
                                                        {90, kSuperAuspiciousRows}, fortunes, control, {}))
         listed.push_back(row.name);
     std::sort(listed.begin(), listed.end());
@@ -243,10 +243,10 @@ TEST_F(SuperAuspiciousTest, ElementFiltersChooseTheCharactersOfEachPosition)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Candidates candidates;
-        for (std::string& ch : CharacterListFor("女"))
+        for (std::string& ch : characterListFor("女"))
             candidates.add(std::move(ch));
         RunControl control;
-        const FormedNames formed = FormSuperAuspiciousNames(m_store, candidates, c.filter, control);
+        const FormedNames formed = formSuperAuspiciousNames(m_store, candidates, c.filter, control);
         std::set<std::int32_t> firsts, seconds;
         for (const FormedName& name : formed.names) {
             firsts.insert(name.first);
@@ -292,10 +292,10 @@ TEST_F(SuperAuspiciousTest, ListStopsAtOneHundredThousandRowsAndNeverHoldsTheSur
     for (const char* c : {"明", "王", "李"})
         candidates.add(c);
     RunControl all;
-    const FormedNames formed = FormSuperAuspiciousNames(m_store, candidates, {}, all);
+    const FormedNames formed = formSuperAuspiciousNames(m_store, candidates, {}, all);
     EXPECT_EQ(formed.names.size(), 9u);
     const numerology::FortuneTables fortunes(m_store);
-    const auto rows = ListSuperAuspiciousNames(candidates, formed, "李", {0, 100}, fortunes, all, {});
+    const auto rows = listSuperAuspiciousNames(candidates, formed, "李", {0, 100}, fortunes, all, {});
     ASSERT_EQ(rows.size(), 4u);
     for (const NameRow& row : rows)
         EXPECT_EQ(row.name.find("李", 3), std::string::npos) << row.name;
@@ -344,11 +344,11 @@ TEST(ClassicNames, TextLaysOutEveryEntryWithGapsAndBlankLines)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.sex) + std::to_string(c.length));
-        const std::vector<std::string> entries = ClassicEntries(c.sex, c.length);
+        const std::vector<std::string> entries = classicEntries(c.sex, c.length);
         ASSERT_EQ(entries.size(), c.entries);
         for (const std::string& entry : entries)
             ASSERT_EQ(numerology::SplitCharacters(entry).size(), static_cast<size_t>(c.length)) << entry;
-        const std::string text = ClassicText("王", entries, c.length);
+        const std::string text = classicText("王", entries, c.length);
         // Lines of perLine names, each name followed by the gap, lines separated by a blank line.
         size_t names = 0;
         size_t start = 0;
@@ -375,8 +375,8 @@ TEST(ClassicNames, TextLaysOutEveryEntryWithGapsAndBlankLines)
         EXPECT_EQ(names, c.entries);
         EXPECT_EQ(text.find("\r\n\r\n\r\n"), std::string::npos);
     }
-    EXPECT_TRUE(ClassicEntries("未知", 2).empty());
-    EXPECT_EQ(ClassicText("王", {}, 2), "");
+    EXPECT_TRUE(classicEntries("未知", 2).empty());
+    EXPECT_EQ(classicText("王", {}, 2), "");
 }
 
 TEST_F(SuperAuspiciousTest, ClassicRunShufflesTheListAndLooksNothingUp)
@@ -393,7 +393,7 @@ TEST_F(SuperAuspiciousTest, ClassicRunShufflesTheListAndLooksNothingUp)
     ASSERT_EQ(first.run(), RunOutcome::Finished);
     EXPECT_EQ(a.text, first.text());
     EXPECT_TRUE(first.candidates().cache.records().empty());
-    EXPECT_NE(first.text(), ClassicText("王", ClassicEntries("男", 2), 2)) << "shuffled";
+    EXPECT_NE(first.text(), classicText("王", classicEntries("男", 2), 2)) << "shuffled";
     r.seed = 2;
     NamingRun second(m_store, r, b, control);
     second.run();

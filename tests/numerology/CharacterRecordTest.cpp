@@ -29,8 +29,8 @@ TEST(SplitCharacters, ByteRuleOnTheGbkForm)
         EXPECT_EQ(SplitCharacters(c.text), c.expected);
     }
     // A cut-off final lead byte stands alone.
-    EXPECT_EQ(SplitGbkCharacters("\xC0\xEE\xC3"), (std::vector<std::string>{"\xC0\xEE", "\xC3"}));
-    EXPECT_EQ(SplitGbkCharacters("{"), (std::vector<std::string>{"{"}));
+    EXPECT_EQ(splitGbkCharacters("\xC0\xEE\xC3"), (std::vector<std::string>{"\xC0\xEE", "\xC3"}));
+    EXPECT_EQ(splitGbkCharacters("{"), (std::vector<std::string>{"{"}));
 }
 
 class CharacterRecordTest : public NumerologyFixture

@@ -20,7 +20,7 @@ TEST(FiveGrids, ShapesAndElements)
         {7, 99, 8, 99, {1, 1}, {8, 15, 9, 15, 2}}, // counts beyond the shape are ignored
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(GridsText(c.expected));
+        SCOPED_TRACE(gridsText(c.expected));
         EXPECT_EQ(ComputeFiveGrids(c.s1, c.s2, c.g1, c.g2, c.shape), c.expected);
     }
     EXPECT_EQ(ThreeTalentKey({8, 17, 11, 17, 2}), "金金木");
@@ -28,7 +28,7 @@ TEST(FiveGrids, ShapesAndElements)
     EXPECT_EQ(NumberElement(20), "水");
     EXPECT_EQ(NumberElement(2), "木");
     EXPECT_EQ(NumberElement(0), "水");
-    EXPECT_EQ(GridsText({8, 15, 20, 27, 13}), "8,15,20,27,13");
+    EXPECT_EQ(gridsText({8, 15, 20, 27, 13}), "8,15,20,27,13");
 }
 
 TEST(NameScore, WeightedSumIsTruncatedExactly)
@@ -53,7 +53,7 @@ TEST(NameScore, WeightedSumIsTruncatedExactly)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.score);
-        EXPECT_EQ(WeightedScore(c.fortunes), c.score);
+        EXPECT_EQ(weightedScore(c.fortunes), c.score);
     }
 }
 
@@ -91,7 +91,7 @@ TEST_F(NameScoreStore, ScoresFromTheCacheAndTheTables)
     EXPECT_EQ(r.threeTalentKey, "金土水");
     EXPECT_EQ(r.fortunes[kHeaven], GridFortune(m_store, 8));
     EXPECT_EQ(r.fortunes[kThreeTalents], ThreeTalentFortune(m_store, "金土水"));
-    EXPECT_EQ(r.score, WeightedScore(r.fortunes));
+    EXPECT_EQ(r.score, weightedScore(r.fortunes));
 
     for (int pass = 0; pass < 2; ++pass) {
         const NameScoreResult again = ScoreName("李", "明涵", cache, cached);

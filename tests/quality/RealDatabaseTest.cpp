@@ -128,7 +128,7 @@ TEST_F(RealDatabase, FewOrdinaryNamesAreWarned)
                                     "徐", "孙", "马", "朱", "胡", "郭", "何", "高", "林", "罗"};
     size_t names = 0;
     size_t warned = 0;
-    for (std::string_view list : {naming::ClassicTwoCharacterBoys(), naming::ClassicTwoCharacterGirls()})
+    for (std::string_view list : {naming::classicTwoCharacterBoys(), naming::classicTwoCharacterGirls()})
         for (const std::string& given : text::splitText(list, ",")) {
             if (given.empty())
                 continue;

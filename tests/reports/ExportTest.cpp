@@ -16,7 +16,7 @@ const std::string kHeaderGbk =
 TEST(Export, EmptyListWritesTheHeaderLineOnly)
 {
     testing_support::TempDir dir;
-    const reports::ExportResult result = reports::ExportNameList({}, reports::NameListFile(dir.path()));
+    const reports::ExportResult result = reports::ExportNameList({}, reports::nameListFile(dir.path()));
     ASSERT_TRUE(result.ok()) << result.error;
     EXPECT_EQ(result.file, dir.path() / "data" / "NameList.txt");
     EXPECT_EQ(testing_support::readFile(result.file), kHeaderGbk);
@@ -33,7 +33,7 @@ TEST(Export, RowsAreGbkLinesOfFourSpaceCellsUpToTheFirstUnnumberedRow)
     };
     int calls = 0;
     const reports::ExportResult result =
-        reports::ExportNameList(rows, reports::SuperNameListFile(dir.path()), [&] { ++calls; });
+        reports::ExportNameList(rows, reports::superNameListFile(dir.path()), [&] { ++calls; });
     ASSERT_TRUE(result.ok()) << result.error;
     EXPECT_EQ(result.file.filename(), "100NameList.txt");
     EXPECT_EQ(calls, 2);
@@ -61,8 +61,8 @@ TEST(Export, ClassicNamesAreTheTextAsItIs)
 TEST(Export, AFileThatCannotBeWrittenIsAnErrorNamingIt)
 {
     testing_support::TempDir dir;
-    std::filesystem::create_directories(reports::NameListFile(dir.path())); // a folder in the file's place
-    const reports::ExportResult list = reports::ExportNameList({}, reports::NameListFile(dir.path()));
+    std::filesystem::create_directories(reports::nameListFile(dir.path())); // a folder in the file's place
+    const reports::ExportResult list = reports::ExportNameList({}, reports::nameListFile(dir.path()));
     EXPECT_FALSE(list.ok());
     EXPECT_NE(list.error.find("NameList.txt"), std::string::npos) << list.error;
 

@@ -18,7 +18,7 @@ std::set<std::string> knownPlaceholders()
     std::set<std::string> names;
     const std::regex placeholder(R"(\{[^{}\s:;]+\})");
     for (std::string_view page :
-         {reports::NameReportTemplate(), reports::CharacterPageTemplate(), reports::SurnamePageTemplate()}) {
+         {reports::nameReportTemplate(), reports::characterPageTemplate(), reports::surnamePageTemplate()}) {
         const std::string text(page);
         for (auto it = std::sregex_iterator(text.begin(), text.end(), placeholder);
              it != std::sregex_iterator(); ++it)
@@ -54,22 +54,22 @@ class GoldenReportTest : public ReportFixture
 
 TEST_F(GoldenReportTest, OneCharacterSurnameTwoCharacterGivenName)
 {
-    const reports::NameDetail detail = reports::WriteNameDetail(m_store, m_program, "李", "明华");
+    const reports::NameDetail detail = reports::writeNameDetail(m_store, m_program, "李", "明华");
     EXPECT_EQ(detail.caption, "李明华姓名详细解释");
     EXPECT_EQ(detail.characters, (std::vector<std::string>{"李", "明", "华"}));
-    compareWithGolden(reports::ReportFile(m_program), "li-minghua-report.html");
-    compareWithGolden(reports::CharacterPageFile(m_program, 3), "li-minghua-page3.html");
-    compareWithGolden(reports::SurnamePageFile(m_program), "li-minghua-surname.html");
-    EXPECT_FALSE(std::filesystem::exists(reports::CharacterPageFile(m_program, 4)));
+    compareWithGolden(reports::reportFile(m_program), "li-minghua-report.html");
+    compareWithGolden(reports::characterPageFile(m_program, 3), "li-minghua-page3.html");
+    compareWithGolden(reports::surnamePageFile(m_program), "li-minghua-surname.html");
+    EXPECT_FALSE(std::filesystem::exists(reports::characterPageFile(m_program, 4)));
 }
 
 TEST_F(GoldenReportTest, TwoCharacterSurnameOneCharacterGivenName)
 {
-    const reports::NameDetail detail = reports::WriteNameDetail(m_store, m_program, "欧阳", "华");
+    const reports::NameDetail detail = reports::writeNameDetail(m_store, m_program, "欧阳", "华");
     EXPECT_EQ(detail.characters, (std::vector<std::string>{"欧", "阳", "华"}));
-    compareWithGolden(reports::ReportFile(m_program), "ouyang-hua-report.html");
-    compareWithGolden(reports::CharacterPageFile(m_program, 1), "ouyang-hua-page1.html");
-    compareWithGolden(reports::SurnamePageFile(m_program), "ouyang-hua-surname.html");
+    compareWithGolden(reports::reportFile(m_program), "ouyang-hua-report.html");
+    compareWithGolden(reports::characterPageFile(m_program, 1), "ouyang-hua-page1.html");
+    compareWithGolden(reports::surnamePageFile(m_program), "ouyang-hua-surname.html");
 }
 
 } // namespace

@@ -9,7 +9,7 @@
 
 namespace {
 
-using reports::ComputeNameReport;
+using reports::computeNameReport;
 using reports::NameReport;
 
 numerology::NameScoreResult scoreLikeARun(const store::NamingStore& store, const std::string& surname,
@@ -42,7 +42,7 @@ TEST_F(NameReportTest, AgreesWithTheRunScoreExceptForUnusableCharactersAndYu)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.surname + c.given);
-        const NameReport report = ComputeNameReport(m_store, c.surname, c.given);
+        const NameReport report = computeNameReport(m_store, c.surname, c.given);
         const numerology::NameScoreResult run = scoreLikeARun(m_store, c.surname, c.given);
         EXPECT_EQ(report.grids, c.report);
         EXPECT_EQ(run.grids, c.run);
@@ -57,7 +57,7 @@ TEST_F(NameReportTest, AgreesWithTheRunScoreExceptForUnusableCharactersAndYu)
 
 TEST_F(NameReportTest, UnusableCharacterIsShownWithZeroCountsAndAbsentPositionIsBlank)
 {
-    const NameReport report = ComputeNameReport(m_store, "李", "空");
+    const NameReport report = computeNameReport(m_store, "李", "空");
     const std::string cells = reports::FillReportTemplate(
         "{简体名字1}|{繁体名字1}|{名字1拼音}|{简体名字1笔划}|{繁体名字1笔划}|{名字1五行}|"
         "{简体姓氏2}|{繁体姓氏2}|{简体姓氏2笔划}|{繁体姓氏2笔划}|{姓氏2五行}|{简体名字2笔划}",
@@ -69,7 +69,7 @@ TEST_F(NameReportTest, UnusableCharacterIsShownWithZeroCountsAndAbsentPositionIs
 
 TEST_F(NameReportTest, ReadingsTakeTheirColumnsInTheReportOrder)
 {
-    const NameReport report = ComputeNameReport(m_store, "李", "明华");
+    const NameReport report = computeNameReport(m_store, "李", "明华");
     const reports::GridReading& heaven = report.gridReadings[0];
     EXPECT_EQ(heaven.number, 8);
     EXPECT_EQ(heaven.element, "金");
@@ -97,7 +97,7 @@ TEST_F(NameReportTest, ReadingsTakeTheirColumnsInTheReportOrder)
 
 TEST_F(NameReportTest, TotalAboveEightyOneHasNoRowAndAddsNothing)
 {
-    const NameReport report = ComputeNameReport(m_store, "欧阳", "龘麟");
+    const NameReport report = computeNameReport(m_store, "欧阳", "龘麟");
     EXPECT_EQ(report.grids, (numerology::FiveGrids{32, 65, 71, 103, 38}));
     const reports::GridReading& total = report.gridReadings[3];
     EXPECT_EQ(total.fortune, "");
@@ -128,11 +128,11 @@ TEST_F(NameReportTest, CommentFollowsTheScoreBands)
         EXPECT_EQ(reports::ScoreComment(score), comment) << score;
 
     // 丁平安: 大吉 吉 大吉 大吉 吉 and 大凶 weigh 89.5; 丁子曜: 大吉 x4, 凶 and 凶 weigh 90.
-    const NameReport below = ComputeNameReport(m_store, "丁", "平安");
+    const NameReport below = computeNameReport(m_store, "丁", "平安");
     EXPECT_EQ(below.weightedHundredths, 8950);
     EXPECT_EQ(below.score, 89);
     EXPECT_EQ(below.comment, good);
-    const NameReport at = ComputeNameReport(m_store, "丁", "子曜");
+    const NameReport at = computeNameReport(m_store, "丁", "子曜");
     EXPECT_EQ(at.weightedHundredths, 9000);
     EXPECT_EQ(at.score, 90);
     EXPECT_EQ(at.comment, top);
@@ -141,7 +141,7 @@ TEST_F(NameReportTest, CommentFollowsTheScoreBands)
 TEST_F(NameReportTest, TypedTextIsEscapedAndDatabaseTextIsNot)
 {
     const NameReport report = reports::BuildNameReport(m_store, m_program, "李", "<i");
-    const std::string page = readPage(reports::ReportFile(m_program));
+    const std::string page = readPage(reports::reportFile(m_program));
     EXPECT_NE(page.find("<td class=\"fontcolor1\">&lt;</td>"), std::string::npos);
     EXPECT_EQ(page.find("<i"), std::string::npos);
     EXPECT_NE(page.find("暗示甲之8<BR>暗示乙之8"), std::string::npos) << "database text goes in as HTML";
@@ -152,7 +152,7 @@ TEST_F(NameReportTest, TypedTextIsEscapedAndDatabaseTextIsNot)
 TEST(Placeholders, ReplacedEverywhereInOnePassAndUnknownBracesStay)
 {
     const reports::Placeholders values = {{"{a}", "x{b}"}, {"{b}", "y"}};
-    EXPECT_EQ(reports::FillPlaceholders("{a}{b}{a} {c} {{b}} p { q }", values), "x{b}yx{b} {c} {y} p { q }");
+    EXPECT_EQ(reports::fillPlaceholders("{a}{b}{a} {c} {{b}} p { q }", values), "x{b}yx{b} {c} {y} p { q }");
 }
 
 } // namespace

@@ -22,8 +22,8 @@ TEST_F(ScoreChartTest, SixPartsWithTheReportsNumbers)
 {
     for (const auto& [surname, given] : {std::pair{"李", "明华"}, {"欧阳", "华"}, {"李", "空"}}) {
         SCOPED_TRACE(std::string(surname) + given);
-        const NameReport report = reports::ComputeNameReport(m_store, surname, given);
-        const std::string svg = reports::ScoreChartSvg(report);
+        const NameReport report = reports::computeNameReport(m_store, surname, given);
+        const std::string svg = reports::scoreChartSvg(report);
         const auto parts = reports::scoreParts(report);
         const std::array<int, 5> numbers = report.grids.values();
         const char* const labels[] = {"天格", "人格", "地格", "总格", "外格", "三才"};
@@ -33,7 +33,7 @@ TEST_F(ScoreChartTest, SixPartsWithTheReportsNumbers)
             const std::string number = i < 5 ? std::to_string(numbers[i]) : report.threeTalents.key;
             EXPECT_EQ(parts[i].label, labels[i]);
             EXPECT_EQ(parts[i].weight, numerology::kGridWeights[i]);
-            EXPECT_EQ(parts[i].pointsHundredths, parts[i].weight * numerology::FortuneFactorPercent(fortune));
+            EXPECT_EQ(parts[i].pointsHundredths, parts[i].weight * numerology::fortuneFactorPercent(fortune));
             const std::string row =
                 std::string(labels[i]) + " " + number + " " + (fortune.empty() ? "无" : fortune);
             EXPECT_NE(svg.find(">" + row + "<"), std::string::npos) << row;
@@ -63,7 +63,7 @@ TEST_F(ScoreChartTest, SixPartsWithTheReportsNumbers)
             EXPECT_NE(svg.find(">" + reports::talentLink(talents[t], talents[t + 1]).relation + "</text>"),
                       std::string::npos);
         EXPECT_EQ(svg.find("<script"), std::string::npos);
-        EXPECT_NE(reports::FillReportTemplate(reports::NameReportTemplate(), report).find(svg),
+        EXPECT_NE(reports::FillReportTemplate(reports::nameReportTemplate(), report).find(svg),
                   std::string::npos);
     }
 }

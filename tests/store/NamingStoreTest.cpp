@@ -124,7 +124,7 @@ TEST_F(FixtureStore, ReusedStatementsStartAfreshAndStayApart)
     a = StoreQuery(); // gives the statement back
     for (const char* key : {"涵", "无", "李"}) {
         StoreQuery again = m_store.Query(sql, {std::string(key)});
-        EXPECT_EQ(m_store.HasRow(again), std::string(key) != "无") << key;
+        EXPECT_EQ(m_store.hasRow(again), std::string(key) != "无") << key;
         EXPECT_EQ(m_store.ColumnText(again, character), std::string(key) == "无" ? "" : key);
     }
     EXPECT_EQ(m_store.ColumnText(b, character), "李");
