@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMediaPlayer>
@@ -166,6 +167,26 @@ QPushButton* LayoutWidgets::button(QWidget* parent, Name name)
 {
     const app::ControlSpec& row = spec(name, ControlKind::Button);
     return finish(new QPushButton(qs(row.caption), parent), row);
+}
+
+QHBoxLayout* LayoutWidgets::nameRow(QWidget* parent, Name surname, Name given)
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(makeLabel(parent, "姓氏:"));
+    row->addWidget(edit(parent, surname));
+    row->addWidget(makeLabel(parent, "名字:"));
+    row->addWidget(edit(parent, given));
+    row->addStretch();
+    return row;
+}
+
+QHBoxLayout* LayoutWidgets::buttonRow(QWidget* parent, std::initializer_list<Name> names)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (const Name name : names)
+        row->addWidget(button(parent, name));
+    return row;
 }
 
 QGroupBox* LayoutWidgets::group(QWidget* parent, Name name)

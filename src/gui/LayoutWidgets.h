@@ -8,11 +8,14 @@
 #include <QHash>
 #include <QString>
 
+#include <initializer_list>
+
 class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
@@ -56,6 +59,10 @@ public:
     QRadioButton* radio(QWidget* parent, app::names::Name name);
     QCheckBox* check(QWidget* parent, app::names::Name name);
     QPushButton* button(QWidget* parent, app::names::Name name);
+    // "姓氏:" and "名字:" with their boxes, at the left end of a row.
+    QHBoxLayout* nameRow(QWidget* parent, app::names::Name surname, app::names::Name given);
+    // The buttons at the right end of a row, as a dialog places OK and cancel.
+    QHBoxLayout* buttonRow(QWidget* parent, std::initializer_list<app::names::Name> names);
     QGroupBox* group(QWidget* parent, app::names::Name name);
     NameListView* list(QWidget* parent, app::names::Name name);
     // A browser view for our own local pages: JavaScript and remote access off. The view starts

@@ -113,7 +113,7 @@ bool savePoemSteps(gui::QtHost& host, app::Program& program, QWidget* window, co
     app::NamingController& naming = program.naming;
     app::PoemController& poems = program.poems;
     app::Window& main = host.mainWindow();
-    poems.StartPoemMode();
+    poems.startPoemMode();
     const auto select = [&](std::string_view list, const std::string& text) {
         for (int r = 0; r < main.rowCount(list); ++r)
             if (main.cell(list, r, 1) == text)
@@ -125,7 +125,7 @@ bool savePoemSteps(gui::QtHost& host, app::Program& program, QWidget* window, co
     poems.UsePoem();
     settle(150);
     ok = save(window, folder, QStringLiteral("page-02-poem-characters")) && ok;
-    poems.GeneratePoemNames();
+    poems.generatePoemNames();
     for (int waited = 0; naming.running() && waited < 10000; waited += 50)
         settle(50);
     if (app::Window* waiting = host.findWindow(n::NestlingWaiting))
@@ -164,7 +164,7 @@ int main(int argc, char** argv)
     host.setDesktopOpening(false);
     app::Program program(host, store, {store::programFolder(), root / "config", root / "nestling.lock"});
     app::Shell& shell = program.shell;
-    if (!shell.StartUp())
+    if (!shell.startUp())
         return 1;
     fillExamples(host.mainWindow());
     window.resize(1000, 700);
@@ -182,15 +182,15 @@ int main(int argc, char** argv)
         settle(300);
     };
     main.setChecked(app::names::单选框_高分起名, true);
-    runToEnd(app::kPageHighScore, [&] { program.naming.StartNaming(); });
-    runToEnd(app::kPageSuperAuspicious, [&] { program.naming.GenerateSuperAuspicious(); });
+    runToEnd(app::kPageHighScore, [&] { program.naming.startNaming(); });
+    runToEnd(app::kPageSuperAuspicious, [&] { program.naming.generateSuperAuspicious(); });
     main.setCurrentIndex(app::names::组合框_名字个数, 1);
-    runToEnd(app::kPageClassic, [&] { program.naming.GenerateClassic(); });
-    runToEnd(app::kPageCombination, [&] { program.combination.GenerateCombination(); });
+    runToEnd(app::kPageClassic, [&] { program.naming.generateClassic(); });
+    runToEnd(app::kPageCombination, [&] { program.combination.generateCombination(); });
     main.setChecked(app::names::单选框_小A型, true);
-    runToEnd(app::kPageNickname, [&] { program.combination.GenerateNicknames(); });
+    runToEnd(app::kPageNickname, [&] { program.combination.generateNicknames(); });
     runToEnd(app::kPageEnglish, [&] {
-        program.english.Generate();
+        program.english.generate();
         program.english.waitForWork();
     });
     main.setCurrentPage(app::names::高级选择夹1, app::kPageEvaluation);
@@ -208,7 +208,7 @@ int main(int argc, char** argv)
     static_assert(std::size(pageFiles) == app::kPageCount);
     // Five names starred to compare on the shortlist page.
     for (const char* given : {"明华", "思远", "浩然", "子涵", "嘉禾"})
-        program.shortlist.AddToShortlist("李", given);
+        program.shortlist.addToShortlist("李", given);
     for (int page = 0; page < app::kPageCount; ++page) {
         main.setCurrentPage(app::names::高级选择夹1, page);
         settle(page == app::kPagePoem ? 600 : 150);

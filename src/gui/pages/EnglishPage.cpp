@@ -17,13 +17,7 @@ EnglishPage::EnglishPage(QWidget* parent) : QWidget(parent)
 {
     LayoutWidgets make(n::NestlingMain, this);
     auto* layout = new QVBoxLayout(this);
-    auto* names = new QHBoxLayout;
-    names->addWidget(makeLabel(this, "姓氏:"));
-    names->addWidget(make.edit(this, n::编辑框_英文姓氏));
-    names->addWidget(makeLabel(this, "名字:"));
-    names->addWidget(make.edit(this, n::编辑框_英文名字));
-    names->addStretch();
-    layout->addLayout(names);
+    layout->addLayout(make.nameRow(this, n::编辑框_英文姓氏, n::编辑框_英文名字));
 
     auto* options = new QHBoxLayout;
     for (n::Name style : {n::单选框_男性化, n::单选框_女性化, n::单选框_中性化})

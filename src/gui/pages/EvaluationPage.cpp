@@ -16,12 +16,7 @@ EvaluationPage::EvaluationPage(QWidget* parent) : QWidget(parent)
 {
     LayoutWidgets make(n::NestlingMain, this);
     auto* layout = new QVBoxLayout(this);
-    auto* names = new QHBoxLayout;
-    names->addWidget(makeLabel(this, "姓氏:"));
-    names->addWidget(make.edit(this, n::编辑框_评分姓氏));
-    names->addWidget(makeLabel(this, "名字:"));
-    names->addWidget(make.edit(this, n::编辑框_评分名字));
-    names->addStretch();
+    QHBoxLayout* names = make.nameRow(this, n::编辑框_评分姓氏, n::编辑框_评分名字);
     names->addWidget(make.button(this, n::按钮_评分));
     layout->addLayout(names);
 

@@ -15,12 +15,7 @@ HighScorePage::HighScorePage(QWidget* parent) : QWidget(parent)
     LayoutWidgets make(n::NestlingMain, this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(makeFrameGroup(this, kNameListTitle, make.list(this, n::超级列表框_高分起名)));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(make.button(this, n::按钮_高分暂停));
-    buttons->addWidget(make.button(this, n::按钮_再生成一次));
-    buttons->addWidget(make.button(this, n::按钮_高分导出));
-    layout->addLayout(buttons);
+    layout->addLayout(make.buttonRow(this, {n::按钮_高分暂停, n::按钮_再生成一次, n::按钮_高分导出}));
 }
 
 } // namespace gui

@@ -21,11 +21,7 @@ ShortlistPage::ShortlistPage(QWidget* parent) : QWidget(parent)
     layout->addWidget(makeFrameGroup(this, "收藏的名字(并排比较;双击姓名可查看详细解释)",
                                      make.list(this, n::超级列表框_收藏列表)),
                       1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(make.button(this, n::按钮_收藏删除));
-    buttons->addWidget(make.button(this, n::按钮_收藏导出));
-    layout->addLayout(buttons);
+    layout->addLayout(make.buttonRow(this, {n::按钮_收藏删除, n::按钮_收藏导出}));
 }
 
 } // namespace gui

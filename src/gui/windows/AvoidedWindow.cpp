@@ -24,11 +24,7 @@ AvoidedWindow::AvoidedWindow(QWidget* parent) : BaseWindow(parent)
     row->addWidget(makeLabel(central, "避讳字:"));
     row->addWidget(make.edit(central, n::编辑框_避讳字), 1);
     layout->addLayout(row);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(make.button(central, n::按钮_避讳确定));
-    buttons->addWidget(make.button(central, n::按钮_避讳取消));
-    layout->addLayout(buttons);
+    layout->addLayout(make.buttonRow(central, {n::按钮_避讳确定, n::按钮_避讳取消}));
     setCentralWidget(central);
     resize(400, 150);
 }

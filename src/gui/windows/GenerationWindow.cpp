@@ -2,7 +2,6 @@
 #include "gui/windows/SecondaryWindows.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,11 +33,7 @@ GenerationWindow::GenerationWindow(QWidget* parent) : BaseWindow(parent)
     QLabel* advice = make.label(central, n::透明标签3);
     advice->setWordWrap(true);
     layout->addWidget(advice);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(make.button(central, n::按钮_辈份确定));
-    buttons->addWidget(make.button(central, n::按钮_辈份取消));
-    layout->addLayout(buttons);
+    layout->addLayout(make.buttonRow(central, {n::按钮_辈份确定, n::按钮_辈份取消}));
     setCentralWidget(central);
     resize(430, 180);
 }
