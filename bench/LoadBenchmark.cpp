@@ -18,7 +18,7 @@ public:
 
 std::filesystem::path buildDatabase()
 {
-    const auto file = std::filesystem::temp_directory_path() / "nestling-bench-load.db";
+    auto file = std::filesystem::temp_directory_path() / "nestling-bench-load.db";
     std::filesystem::remove(file);
     sqlite3* db = nullptr;
     sqlite3_open(file.string().c_str(), &db);

@@ -6,7 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:?usage: tools/tidy.sh BUILD_DIR [--since REF]}
-filter='(src|tests|bench|tools)/'
+root=$(pwd -P)
+# Only our own sources: not the generated ones of the build folder.
+filter="^$root/(src|tests|bench|tools)/"
 if [[ ${2:-} == --since ]]; then
     ref=${3:?--since needs a git revision}
     # A changed file counts for its whole folder: a header change reaches every source beside it.
@@ -15,7 +17,7 @@ if [[ ${2:-} == --since ]]; then
         echo "tidy: no C++ source changed since $ref"
         exit 0
     fi
-    filter="($folders)/"
+    filter="^$root/($folders)/"
 fi
 if [[ ! -f $build/compile_commands.json ]]; then
     echo "tidy: $build/compile_commands.json is missing (configure with CMAKE_EXPORT_COMPILE_COMMANDS=ON)" >&2

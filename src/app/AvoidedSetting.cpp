@@ -21,7 +21,7 @@ std::string avoidedForRun(const Window& main)
     return naming::normalizedAvoided(main.text(names::透明标签_避讳字));
 }
 
-void openAvoidedDialog(Host& host, std::function<void()> changed)
+void openAvoidedDialog(Host& host, const std::function<void()>& changed)
 {
     Window* dialog = host.openWindow(names::设置避讳, WindowMode::Modal);
     if (!dialog)

@@ -26,6 +26,6 @@ std::string avoidedForRun(const Window& main);
 // Opens the dialog with the characters set now. 确定 takes the characters typed (newly set characters
 // check the box, as the setting is on by default; an empty box clears them) and calls `changed`;
 // a text without any Chinese character is said and keeps the dialog open. 取消 changes nothing.
-void openAvoidedDialog(Host& host, std::function<void()> changed);
+void openAvoidedDialog(Host& host, const std::function<void()>& changed);
 
 } // namespace app

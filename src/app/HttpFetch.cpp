@@ -2,12 +2,13 @@
 
 #include <curl/curl.h>
 
+#include <cstddef>
 #include <mutex>
 
 namespace app {
 namespace {
 
-constexpr size_t kMaxBody = 4 * 1024 * 1024;
+constexpr size_t kMaxBody = size_t{4} * 1024 * 1024;
 
 struct Transfer
 {

@@ -4,7 +4,7 @@
 
 namespace app {
 
-Program::Program(Host& host, store::NamingStore& store, ShellPaths paths)
+Program::Program(Host& host, store::NamingStore& store, const ShellPaths& paths)
     : shell(host, store, paths), naming(host, store), combination(host, naming), records(host),
       details(host, store, paths.programFolder, records), evaluation(host, store, paths.programFolder),
       exports(host, paths.programFolder), query(host, store, paths.programFolder),

@@ -20,7 +20,7 @@ namespace app {
 class Program
 {
 public:
-    Program(Host& host, store::NamingStore& store, ShellPaths paths);
+    Program(Host& host, store::NamingStore& store, const ShellPaths& paths);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 

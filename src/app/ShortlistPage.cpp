@@ -138,9 +138,9 @@ void ShortlistPage::refresh()
 {
     std::vector<ListRow> rows;
     for (size_t i = 0; i < m_entries.size(); ++i)
-        rows.push_back({reports::comparisonRow(m_store, static_cast<int>(i) + 1, m_entries[i].surname,
-                                               m_entries[i].given),
-                        0});
+        rows.emplace_back(reports::comparisonRow(m_store, static_cast<int>(i) + 1, m_entries[i].surname,
+                                                 m_entries[i].given),
+                          0);
     Window& main = m_host.mainWindow();
     main.setRows(names::超级列表框_收藏列表, rows);
     main.setText(

@@ -15,6 +15,7 @@ struct DateTime
     int second = 0;
 
     // Field by field, which is chronological order for valid values.
+    // NOLINTNEXTLINE(modernize-use-nullptr): clang-tidy 14 misreads a defaulted comparison
     friend constexpr auto operator<=>(const DateTime&, const DateTime&) = default;
 };
 

@@ -8,7 +8,8 @@ namespace calendar::detail {
 
 inline constexpr int kFirstTermYear = 1880;
 inline constexpr int kLastTermYear = 2079;
-inline constexpr std::size_t kSolarTermRecordCount = (kLastTermYear - kFirstTermYear + 1) * 24;
+inline constexpr std::size_t kSolarTermRecordCount =
+    static_cast<std::size_t>(kLastTermYear - kFirstTermYear + 1) * 24;
 
 // The moment of one solar term in China Standard Time (UTC+8); the year is the record's position.
 struct TermRecord

@@ -117,6 +117,7 @@ int runRequest(const std::vector<std::string>& rawWords, const std::filesystem::
 {
     // Bytes that are no UTF-8 are shown as U+FFFD wherever a word is repeated.
     std::vector<std::string> words;
+    words.reserve(rawWords.size());
     for (const std::string& word : rawWords)
         words.push_back(text::validUtf8(word));
     std::string error;

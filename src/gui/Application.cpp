@@ -72,7 +72,7 @@ void styleApplication()
 
 namespace gui {
 
-void handleEndRequests(std::function<void()> stop, std::function<void()> save)
+void handleEndRequests(const std::function<void()>& stop, const std::function<void()>& save)
 {
     QObject::connect(
         qApp, &QGuiApplication::commitDataRequest, qApp, [save](QSessionManager&) { save(); },

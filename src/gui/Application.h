@@ -14,6 +14,6 @@ bool translateApplication();
 // Runs `stop` on the window thread when the process is asked to end (SIGTERM, SIGINT, SIGHUP), and
 // `save` when the desktop session ends, so the settings and records are saved as at an orderly exit.
 // Call once, after the QApplication exists.
-void handleEndRequests(std::function<void()> stop, std::function<void()> save);
+void handleEndRequests(const std::function<void()>& stop, const std::function<void()>& save);
 
 } // namespace gui

@@ -361,7 +361,7 @@ std::string QtWindow::cloneCheckBox(app::ControlName templateBox, app::ControlNa
     QWidget* content = scrolledContent(parent);
     if (content)
         parent = content;
-    const std::string name = std::string(templateBox) + "_" + std::to_string(++m_cloneCounter);
+    std::string name = std::string(templateBox) + "_" + std::to_string(++m_cloneCounter);
     auto* box = new QCheckBox(qs(caption), parent);
     box->setObjectName(qs(name));
     box->setFont(model->font());

@@ -130,7 +130,9 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
     // candidates in order.
     static_assert(FormedName::kNone == -2 && FormedName::kFixed == -1);
     const size_t n = candidates.size();
-    const auto pieceOf = [](std::int32_t index) { return static_cast<size_t>(index + 2); };
+    const auto pieceOf = [](std::int32_t index) {
+        return static_cast<size_t>(index) + 2;
+    }; // kNone (-2) is piece 0, kFixed piece 1
     constexpr size_t kNonePiece = 0;
     constexpr size_t kFixedPiece = 1;
     static const std::string empty;

@@ -188,6 +188,7 @@ NameQuality QualityData::check(std::string_view surname, std::string_view given)
         if (const CharacterInfo* c = info(characters[i])) {
             reading.pinyin = c->pinyin;
             reading.tone = c->tone;
+            // NOLINTNEXTLINE(bugprone-signed-char-misuse): a small signed number, -1 for unknown
             reading.level = c->level;
         }
         // Without the level table no level is known, and nothing is called rare.

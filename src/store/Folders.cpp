@@ -62,11 +62,11 @@ fs::path userDataFolder()
 fs::path writeFolder(const fs::path& programFolder)
 {
     if (!isInstalledTree(programFolder)) {
-        const fs::path data = programFolder / "data";
+        fs::path data = programFolder / "data";
         if (canWriteInto(data))
             return data;
     }
-    const fs::path user = userDataFolder();
+    fs::path user = userDataFolder();
     std::error_code ec;
     fs::create_directories(user, ec);
     return user;

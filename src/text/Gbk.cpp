@@ -54,6 +54,8 @@ public:
     }
 
 private:
+    // iconv says "no descriptor" with (iconv_t)-1.
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     static iconv_t invalidDescriptor() { return reinterpret_cast<iconv_t>(-1); }
 
     static size_t brokenUtf8Length(const char* p, size_t left)

@@ -192,10 +192,10 @@ TEST(Settings, ExitStopsTheRunAndClosesTheStoreBeforeSaving)
     ASSERT_TRUE(p.store.Open());
     std::vector<std::string> steps;
     p.shell.hooks().stopNamingRun = [&] {
-        steps.push_back(p.store.isOpen() ? "stop(open)" : "stop(closed)");
+        steps.emplace_back(p.store.isOpen() ? "stop(open)" : "stop(closed)");
     };
     p.shell.hooks().saveRecords = [&] {
-        steps.push_back(p.store.isOpen() ? "save(open)" : "save(closed)");
+        steps.emplace_back(p.store.isOpen() ? "save(open)" : "save(closed)");
         return std::string();
     };
     ASSERT_TRUE(p.shell.startUp());

@@ -96,9 +96,9 @@ TEST_F(ShellStartUp, StepsRunInOrder)
     m_program.shell.hooks().setLastRunSurname = [&](const std::string& s) {
         steps.push_back("surname:" + s);
     };
-    m_program.shell.hooks().restoreRecords = [&](const std::string&) { steps.push_back("records"); };
-    m_program.shell.hooks().resetGenerationSetting = [&] { steps.push_back("generation"); };
-    m_program.shell.hooks().startDatabaseLoad = [&] { steps.push_back("load"); };
+    m_program.shell.hooks().restoreRecords = [&](const std::string&) { steps.emplace_back("records"); };
+    m_program.shell.hooks().resetGenerationSetting = [&] { steps.emplace_back("generation"); };
+    m_program.shell.hooks().startDatabaseLoad = [&] { steps.emplace_back("load"); };
     ASSERT_TRUE(m_program.shell.startUp());
     // LastRunSurname is taken before the settings restore the surname, so it is empty.
     EXPECT_EQ(steps, (std::vector<std::string>{"surname:", "records", "generation", "load"}));

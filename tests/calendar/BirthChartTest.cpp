@@ -125,7 +125,7 @@ TEST(BirthChart, ElementCountsOfTheEightCharacters)
         const Counts counts = calendar::elementCounts(chart->elementsLabel);
         EXPECT_EQ(counts[0] + counts[1] + counts[2] + counts[3] + counts[4], 8);
         const char* const names[] = {"金", "木", "水", "火", "土"};
-        for (int i = 0; i < 5; ++i)
+        for (size_t i = 0; i < 5; ++i)
             EXPECT_EQ(counts[i] == 0, chart->missingLabel.find(names[i]) != std::string::npos);
     }
 }

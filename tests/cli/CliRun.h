@@ -30,7 +30,7 @@ inline int runCliOn(std::vector<std::string> words, const std::filesystem::path&
                     const std::filesystem::path& programFolder, std::ostringstream& out,
                     std::ostringstream& err, const std::string& input = "")
 {
-    words.push_back("--db");
+    words.emplace_back("--db");
     words.push_back(db.string());
     std::istringstream in(input);
     out.str({});

@@ -302,7 +302,7 @@ TEST_F(NamingVerbs, FromChartEqualsTheRunWithTheSameElementOptions)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.said);
         std::vector<std::string> words = base;
-        words.push_back("--from-chart");
+        words.emplace_back("--from-chart");
         words.insert(words.end(), c.chart.begin(), c.chart.end());
         ASSERT_EQ(run(words), 0) << err.str();
         const std::string fromChart = out.str();

@@ -122,7 +122,7 @@ private slots:
             const std::string missing = main.text(n::缺五行标签);
             for (int i = 0; i < 5; ++i)
                 QCOMPARE(chart->categoryLabels().at(i).contains(QStringLiteral("缺")),
-                         missing.find(calendar::kElements[i]) != std::string::npos);
+                         missing.find(calendar::kElements[static_cast<size_t>(i)]) != std::string::npos);
         }
         // 2020-6-15 10时: 庚子 壬午 己丑 己巳, 金,水,水,火,土,土,土,火,
         QCOMPARE(chart->drawnCounts(), (std::array<int, 5>{1, 0, 2, 2, 3}));

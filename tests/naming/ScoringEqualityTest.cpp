@@ -27,7 +27,7 @@ public:
 // equals ScoreName's result; the names holding the surname are exactly the ones left out.
 void expectListingEqualsScoreName(const store::NamingStore& namingStore, Candidates candidates,
                                   const std::string& surname, int givenLength,
-                                  GenerationSetting generation = {})
+                                  const GenerationSetting& generation = {})
 {
     SCOPED_TRACE(surname + " length " + std::to_string(givenLength));
     RunControl control;
@@ -91,7 +91,7 @@ TEST_F(ScoringEqualityTest, EveryPairOfAFixtureListScoresAsScoreName)
     // the surname characters.
     std::vector<std::string> characters = sampleOfTheLists(23);
     for (const char* extra : {"明", "明", "乂", "李", "欧", "阳"})
-        characters.push_back(extra);
+        characters.emplace_back(extra);
     for (const char* surname : {"李", "欧阳", "乂"})
         for (int length : {1, 2})
             expectListingEqualsScoreName(m_store, candidatesOf(characters), surname, length);
@@ -127,7 +127,7 @@ TEST_F(ScoringEqualityTest, CharactersFetchedTogetherEqualSingleLookups)
     // More than one query's worth, with repeats and characters without a row.
     std::vector<std::string> characters = sampleOfTheLists(3);
     for (const char* extra : {"乂", "明", "明", "a", "乂"})
-        characters.push_back(extra);
+        characters.emplace_back(extra);
     ASSERT_GT(characters.size(), 300u);
     const std::vector<numerology::CharacterRecord> together =
         numerology::lookupCharacters(m_store, characters);

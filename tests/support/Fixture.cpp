@@ -66,8 +66,8 @@ void makeDatabase(const std::filesystem::path& file, const std::vector<store::Ta
     sqlite3_close(db);
 }
 
-std::vector<store::TableLayout> layoutsWithColumn(std::string_view table, store::ColumnDescriptor extra,
-                                                  size_t position)
+std::vector<store::TableLayout> layoutsWithColumn(std::string_view table,
+                                                  const store::ColumnDescriptor& extra, size_t position)
 {
     std::vector<store::TableLayout> tables = store::namingTables();
     for (store::TableLayout& layout : tables)

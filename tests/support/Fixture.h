@@ -31,8 +31,8 @@ void makeDatabase(const std::filesystem::path& file, const std::vector<store::Ta
                   const std::vector<std::string>& sqlFiles);
 
 // The program's layouts with one column added to (`extra`) or dropped from (by its name) one table.
-std::vector<store::TableLayout> layoutsWithColumn(std::string_view table, store::ColumnDescriptor extra,
-                                                  size_t position);
+std::vector<store::TableLayout> layoutsWithColumn(std::string_view table,
+                                                  const store::ColumnDescriptor& extra, size_t position);
 std::vector<store::TableLayout> layoutsWithoutColumn(std::string_view table, store::Column column);
 
 // The standard fixture: the nine tables with a few rows each.

@@ -74,10 +74,10 @@ std::string utf16(std::string_view utf8, bool bigEndian)
         char32_t code = b(0);
         size_t n = 1;
         if (b(0) >= 0xE0) {
-            code = ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
+            code = static_cast<char32_t>(((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F));
             n = 3;
         } else if (b(0) >= 0xC0) {
-            code = ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
+            code = static_cast<char32_t>(((b(0) & 0x1F) << 6) | (b(1) & 0x3F));
             n = 2;
         }
         const char high = static_cast<char>(code >> 8);

@@ -8,8 +8,7 @@ namespace app::testing {
 
 // ---------------------------------------------------------------- FakeWindow
 
-FakeWindow::FakeWindow(FakeHost& host, const WindowLayout& layout)
-    : m_host(host), m_name(layout.window), m_title(layout.title)
+FakeWindow::FakeWindow(const WindowLayout& layout) : m_name(layout.window), m_title(layout.title)
 {
     for (const ControlSpec& spec : layout.controls) {
         FakeControl& c = declare(spec.name);
@@ -394,7 +393,7 @@ void FakeWindow::navigate(ControlName browser, const std::string& file)
 {
     // As a browser does: a new page drops the pages ahead of the one shown.
     FakeControl& c = at(browser);
-    c.history.resize(static_cast<size_t>(c.historyAt + 1));
+    c.history.resize(static_cast<size_t>(c.historyAt) + 1);
     c.history.push_back(file);
     c.historyAt = static_cast<int>(c.history.size()) - 1;
     c.file = file;
@@ -450,7 +449,7 @@ std::string FakeWindow::cloneCheckBox(ControlName templateBox, ControlName conta
 {
     get(templateBox);
     get(container);
-    const std::string name = std::string(templateBox) + "_" + std::to_string(++m_cloneCounter);
+    std::string name = std::string(templateBox) + "_" + std::to_string(++m_cloneCounter);
     FakeControl& c = declare(name);
     c.kind = ControlKind::Check;
     c.text = caption;
@@ -569,7 +568,7 @@ void FakeWindow::closeByUser()
 
 // ---------------------------------------------------------------- FakeHost
 
-FakeHost::FakeHost() : m_main(std::make_unique<FakeWindow>(*this, *windowLayout(names::NestlingMain))) {}
+FakeHost::FakeHost() : m_main(std::make_unique<FakeWindow>(*windowLayout(names::NestlingMain))) {}
 
 FakeHost::~FakeHost() = default;
 
@@ -578,7 +577,7 @@ Window* FakeHost::openWindow(std::string_view windowName, WindowMode mode, Windo
     const WindowLayout* layout = windowLayout(windowName);
     if (!layout)
         return nullptr;
-    m_windows.push_back(std::make_unique<FakeWindow>(*this, *layout));
+    m_windows.push_back(std::make_unique<FakeWindow>(*layout));
     m_opened.push_back(
         {std::string(windowName), mode, owner ? owner->windowName() : std::string(names::NestlingMain)});
     return m_windows.back().get();

@@ -54,7 +54,7 @@ class FakeWindow : public Window
 public:
     // Builds the window's controls from its layout (a window name, or a form key such as
     // names::NestlingContenSinglePage).
-    FakeWindow(FakeHost& host, const WindowLayout& layout);
+    explicit FakeWindow(const WindowLayout& layout);
 
     // --- Window ---
     std::string windowName() const override { return m_name; }
@@ -151,7 +151,6 @@ private:
     FakeControl& at(ControlName control);
     const FakeControl* get(ControlName control) const;
 
-    FakeHost& m_host;
     std::string m_name;
     std::string m_title;
     std::map<std::string, FakeControl, std::less<>> m_controls;

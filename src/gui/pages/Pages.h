@@ -10,12 +10,15 @@ namespace gui {
 // The title of the group box round a list of names.
 inline constexpr const char* kNameListTitle = "姓名列表(双击姓名可查看详细解释)";
 
+// A class name cannot stand in parentheses.
+// NOLINTBEGIN(bugprone-macro-parentheses)
 #define NESTLING_PAGE(ClassName)                                                                             \
     class ClassName : public QWidget                                                                         \
     {                                                                                                        \
     public:                                                                                                  \
         explicit ClassName(QWidget* parent = nullptr);                                                       \
     };
+// NOLINTEND(bugprone-macro-parentheses)
 
 NESTLING_PAGE(ModePage)            // 0 模式选择
 NESTLING_PAGE(HighScorePage)       // 1 高分模式
