@@ -119,6 +119,10 @@ def transliterate(name, phones, table, female=False):
                 cls = LETTER.get(g[:1], "E")      # r-coloured vowel before a vowel: vowel + r
             elif p == "ER" and s == 0 and g == "a":
                 cls = "A"                         # unstressed -ar: Richard, Edgar
+            elif p == "ER" and s == 0 and g == "o" and k > 0 and phones[k - 1][0] in ("T", "F"):
+                cls = "O"                         # -tor, -ford: Hector 赫克托, Clifford 克利福德
+            elif p == "AH" and s == 1 and g == "u" and re.search(r"([aoe]|us)$", low):
+                cls = "U"                         # Latin u: Augusta 奥古斯塔, Augustus
             elif (p in SPELLED or s == 0) and len(g) == 1 and g in LETTER and p != "ER":
                 cls = LETTER[g]
             elif g in ("au", "aw") or (g == "ou" and p == "AO"):
@@ -161,9 +165,15 @@ def transliterate(name, phones, table, female=False):
             return j
         if k in after_i and onset in ("-", "Y"):
             onset = "-i"
+        if (cls == "A" and stress == 1 and j + 2 < n and phones[j][0] == "N"
+                and phones[j + 1][0] == "Y" and is_vowel(j + 2)):
+            put(onset, "AN")             # the n closes the a and opens ni: Daniel 丹尼尔
+            return j
         if j < n and phones[j][0] == "N" and not opens(j + 1):
             if p == "AH" and onset != "-i":
                 col = schwa_n(onset, g) if stress == 0 else "EN"   # Hunter 亨特
+            elif p == "AH" and stress == 0 and j == n - 1 and phones[k - 1][1] == 1:
+                col = "EN"               # -ian after a stressed i: Ian 伊恩, Brian 布赖恩
             elif cls == "EI":
                 put(onset, "EI")         # Elaine 伊莱恩
                 out.append(table.get("-", "EN", female) or "")
@@ -182,7 +192,7 @@ def transliterate(name, phones, table, female=False):
             j += 1
         else:
             col = cls
-        put(onset, col)
+        put(onset, col, female and not (out and stress == 0 and col == "E"))   # Madeleine 玛德琳
         if p == "OY":
             out.append(table.get("-", "I", female) or "")
         return j
@@ -227,8 +237,13 @@ def transliterate(name, phones, table, female=False):
         if p in ("HH", "Y", "W"):
             i += 1
             continue
+        if p == "L" and i == n - 2 and phones[i + 1][0] == "D" and phones[i - 1] == ("AH", 0):
+            i += 1                       # unstressed -ald, -old: Ronald 罗纳德, Fitzgerald
+            continue
         a = None
-        if i + 1 < n and phones[i + 1][0] not in VOWELS:
+        # before a consonant; the women's 丝 stays after a stressed e or i (Esther 埃丝特)
+        if i + 1 < n and phones[i + 1][0] not in VOWELS and not (
+                female and i > 0 and phones[i - 1][0] in ("EH", "IH") and phones[i - 1][1] == 1):
             a = table.get(p, "+", female)
         a = a or table.get(p, "-", female)
         if a and not (out and out[-1] == a):
@@ -236,10 +251,12 @@ def transliterate(name, phones, table, female=False):
         i += 1
     if len(out) == 1 and phones and phones[-1][0] in ("EY", "AY"):
         out.append(table.get("-", "I", female) or "")    # Jay 杰伊, Guy 盖伊
-    elif (len(out) == 1 and len(phones) > 1 and phones[-1][0] == "N"
-          and phones[-2][0] in VOWELS and phones[-2][0] != "EH"):     # but Ken 肯, Glen 格伦
-        # a name of one syllable ending in n keeps the n as a syllable: Ron 罗恩, Lynn 林恩
-        ch = out[0]
+    elif ((len(out) == 1 or nvow == 1 and phones[-2][0] == "ER") and len(phones) > 1
+          and phones[-1][0] == "N" and phones[-2][0] in VOWELS
+          and phones[-2][0] != "EH"):     # but Ken 肯, Glen 格伦
+        # a name of one syllable ending in n keeps the n as a syllable: Ron 罗恩, Lynn 林恩,
+        # and so does -ern after a cluster: Stern 斯特恩
+        ch = out[-1]
         if phones[-2][0] != "IH":
             onset = phones[-3][0] if len(phones) > 2 and phones[-3][0] not in VOWELS else "-"
             cls = VOWELS[phones[-2][0]]
@@ -247,7 +264,7 @@ def transliterate(name, phones, table, female=False):
             if phones[-2][0] in SPELLED and len(g) == 1 and g in LETTER:
                 cls = LETTER[g]
             ch = table.get(onset, cls, female) or ch
-        out[:] = [ch, table.get("-", "EN", female) or ""]
+        out[-1:] = [ch, table.get("-", "EN", female) or ""]
     return "".join(out)
 
 
