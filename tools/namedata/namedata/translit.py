@@ -47,7 +47,8 @@ SPLITS = ("ia", "io", "eo", "iu", "oe", "ua", "ue", "ie", "ea", "ya", "yo")
 def vowel_groups(name, wanted=None):
     """The vowel letter groups of a name; with wanted, pairs such as ia, eo are split in two
     (from the left) until there are as many groups as vowel phonemes."""
-    s = name.lower()
+    # y before a vowel, first or after a vowel, is a consonant: Yoko, Maya
+    s = re.sub(r"(?:^|(?<=[aeiou]))y(?=[aiou]|e.)", "j", name.lower())
     if re.search(r"[^aeiouy]e$", s) and len(re.findall(r"[aeiouy]+", s)) > 1:
         s = s[:-1]                       # silent final e
     groups = re.findall(r"[aeiouy]+", s)
@@ -136,6 +137,8 @@ def transliterate(name, phones, table, female=False):
         return cls
 
     def put(onset, col, fem=female):
+        # 莎, 珊, 娅 not first: Sara 萨拉, Sandra 桑德拉, Yasmin 亚斯明
+        fem = fem and not (onset in ("S", "Y") and not out)
         ch = table.get(onset, col, fem)
         if ch is None:                   # no cell: consonant alone, then the bare vowel
             a = table.get(onset, "-", fem)
@@ -165,6 +168,9 @@ def transliterate(name, phones, table, female=False):
             return j
         if k in after_i and onset in ("-", "Y"):
             onset = "-i"
+        elif (onset == "-" and p == "AH" and stress == 0 and k > 0 and is_vowel(k - 1)
+              and j < n and phones[j][0] not in VOWELS and phones[j][0] not in ("N", "NG", "L")):
+            cls = "ER"                   # a schwa after a vowel: Graham 格雷厄姆
         if (cls == "A" and stress == 1 and j + 2 < n and phones[j][0] == "N"
                 and phones[j + 1][0] == "Y" and is_vowel(j + 2)):
             put(onset, "AN")             # the n closes the a and opens ni: Daniel 丹尼尔
@@ -234,6 +240,9 @@ def transliterate(name, phones, table, female=False):
         if p == "R" and i > 0 and (phones[i - 1][0] == "ER" or (prev_vowel and i + 1 < n)):
             i += 1                       # r after a vowel is silent before a consonant
             continue
+        if p == "R" and i == n - 1 and phones[i - 1][0] == "AO" and phones[i - 1][1] != 1:
+            i += 1                       # and after an unstressed final -or: Theodore 西奥多
+            continue
         if p in ("HH", "Y", "W"):
             i += 1
             continue
@@ -253,7 +262,7 @@ def transliterate(name, phones, table, female=False):
         out.append(table.get("-", "I", female) or "")    # Jay 杰伊, Guy 盖伊
     elif ((len(out) == 1 or nvow == 1 and phones[-2][0] == "ER") and len(phones) > 1
           and phones[-1][0] == "N" and phones[-2][0] in VOWELS
-          and phones[-2][0] != "EH"):     # but Ken 肯, Glen 格伦
+          and phones[-2][0] not in ("EH", "AE")):     # but Ken 肯, Glen 格伦, Stan 斯坦, Van 万
         # a name of one syllable ending in n keeps the n as a syllable: Ron 罗恩, Lynn 林恩,
         # and so does -ern after a cluster: Stern 斯特恩
         ch = out[-1]

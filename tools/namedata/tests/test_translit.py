@@ -34,11 +34,53 @@ class Transliteration(unittest.TestCase):
                  ("Ophelia", "AH0 F IY1 L Y AH0", True, "奥菲莉娅"),       # women's 莉, 娅
                  ("Sonia", "S OW1 N Y AA2", True, "索尼娅"),               # 尼娅, not 妮娅
                  ("Pauline", "P AO0 L IY1 N", True, "葆琳"),
-                 ("Graham", "G R EY1 AH0 M", False, "格雷阿姆"),           # ei 雷
-                 ("Graham", "G R EY1 AH0 M", True, "格蕾阿姆")]
+                 ("Graham", "G R EY1 AH0 M", False, "格雷厄姆"),           # ei 雷, schwa after a vowel 厄
+                 ("Graham", "G R EY1 AH0 M", True, "格蕾厄姆")]
         for name, pron, female, want in cases:
             got = translit.transliterate(name, translit.cmu_to_phones(pron), table, female)
             self.assertEqual(got, want, name)
+
+    def test_spelling_and_endings(self):
+        """Where the phonemes alone mislead: the spelling, the ending and the customary women's
+        characters decide."""
+        table = ename.load_table(_paths.SRC)
+        cases = [("Seth", "S EH1 TH", False, "塞思"),                   # final th 思
+                 ("Faith", "F EY1 TH", True, "费丝"),                   # women's 丝
+                 ("Agatha", "AE1 G AH0 TH AH0", True, "阿加莎"),        # women's tha 莎
+                 ("Hector", "HH EH1 K T ER0", False, "赫克托"),         # -tor 托
+                 ("Clifford", "K L IH1 F ER0 D", False, "克利福德"),    # -ford 福德
+                 ("Ronald", "R AA1 N AH0 L D", False, "罗纳德"),        # unstressed -ald: no 尔
+                 ("Theodore", "TH IY1 AH0 D AO2 R", False, "西奥多"),   # unstressed final -or
+                 ("Roger", "R AA1 JH ER0", False, "罗杰"),
+                 ("Augusta", "AH0 G AH1 S T AH0", True, "奥古斯塔"),    # Latin u 古; 斯 mid-name
+                 ("Esther", "EH1 S T ER0", True, "埃丝特"),             # but 丝 after a stressed e
+                 ("Ian", "IY1 AH0 N", False, "伊恩"),                   # -ian after a stressed i
+                 ("Daniel", "D AE1 N Y AH0 L", False, "丹尼尔"),        # a + n + y: 丹尼
+                 ("Stern", "S T ER1 N", False, "斯特恩"),               # one syllable -ern
+                 ("Van", "V AE1 N", False, "万"),                       # but -an stays one
+                 ("Madeleine", "M AE2 D AH0 L EH1 N", True, "玛德琳"),  # 黛 only when stressed
+                 ("Adele", "AH0 D EH1 L", True, "阿黛尔"),
+                 ("Sandra", "S AE1 N D R AH0", True, "桑德拉"),         # 莎, 珊 not first
+                 ("Elsa", "EH1 L S AH0", True, "埃尔莎"),
+                 ("Mandy", "M AE1 N D IY0", True, "曼迪"),
+                 ("Eve", "IY1 V", True, "伊芙"),                        # women's 芙, 露
+                 ("Lucille", "L UW0 S IY1 L", True, "露西尔"),
+                 ("Yoshiko", "Y AA0 SH IH1 K OW0", True, "约希科"),     # initial y is a consonant
+                 ("Justin", "JH AH1 S T AH0 N", False, "贾斯汀")]
+        for name, pron, female, want in cases:
+            got = translit.transliterate(name, translit.cmu_to_phones(pron), table, female)
+            self.assertEqual(got, want, name)
+
+    def test_cedict_given_names(self):
+        """Only glosses that call the word a name count; a town or a surname does not."""
+        cedict = [("奧古斯塔", "奥古斯塔", "Ao4 gu3 si1 ta3",
+                   ["Augusta (place name: capital of Maine, city in Georgia etc)"]),
+                  ("塞思", "塞思", "Sai4 si1", ["Seth (name)"]),
+                  ("希斯", "希斯", "Xi1 si1", ["(HK) (name) Heath"]),
+                  ("山田", "山田", "Shan1 tian2", ["Yamada (Japanese surname)"]),
+                  ("华", "华", "Hua2", ["Seth (name)"])]
+        self.assertEqual(ename.cedict_names(cedict, ["Augusta", "Seth", "Heath", "Yamada"]),
+                         {"Seth": {"塞思"}, "Heath": {"希斯"}})
 
     def test_ipa_reading(self):
         self.assertEqual(translit.ipa_to_phones("tˈɑːməs"),
