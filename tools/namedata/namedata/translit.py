@@ -66,12 +66,12 @@ def vowel_groups(name, wanted=None):
 
 
 def schwa_n(onset, spelled):
-    """The column of a schwa before n: -an reads en (Alan 艾伦, Evan 埃文) but -dan 丹;
+    """The column of a schwa before n: -an reads en (Alan 艾伦, Evan 埃文) but -dan 丹, -man 曼;
     -on reads on (Milton 米尔顿, Damon 戴蒙) but -don 登; -un un; -in in; -en en."""
     if spelled in ("i", "y"):
         return "IN"
     if spelled == "a":
-        return "AN" if onset == "D" else "EN"
+        return "AN" if onset in ("D", "M") else "EN"
     if spelled == "o":
         return "EN" if onset == "D" else "ON"
     if spelled == "u":
@@ -116,7 +116,10 @@ def transliterate(name, phones, table, female=False):
         cls = VOWELS[p]
         if aligned and vi < len(groups):
             g = groups[vi]
-            if p == "ER" and k + 1 < n and phones[k + 1][0] in VOWELS:
+            if (p == "ER" and s == 0 and k + 1 < n and phones[k + 1][0] in VOWELS and vi > 0
+                    and phones[k - 1][0] in ("V", "F", "TH")):
+                cls = "ER"                        # but -very, -ther- 弗, 瑟: Avery, Katherine
+            elif p == "ER" and k + 1 < n and phones[k + 1][0] in VOWELS:
                 cls = LETTER.get(g[:1], "E")      # r-coloured vowel before a vowel: vowel + r
             elif p == "ER" and s == 0 and g == "a":
                 cls = "A"                         # unstressed -ar: Richard, Edgar
@@ -137,8 +140,8 @@ def transliterate(name, phones, table, female=False):
         return cls
 
     def put(onset, col, fem=female):
-        # 莎, 珊, 娅 not first: Sara 萨拉, Sandra 桑德拉, Yasmin 亚斯明
-        fem = fem and not (onset in ("S", "Y") and not out)
+        # 莎, 珊, 娅, 娃 not first: Sara 萨拉, Sandra 桑德拉, Yasmin 亚斯明, Valentina 瓦伦蒂娜
+        fem = fem and not (onset in ("S", "Y", "V") and not out)
         ch = table.get(onset, col, fem)
         if ch is None:                   # no cell: consonant alone, then the bare vowel
             a = table.get(onset, "-", fem)
@@ -166,8 +169,10 @@ def transliterate(name, phones, table, female=False):
             if a:
                 out.append(a)            # Michael 迈克尔, Joel 乔尔, Crystal 克丽丝特尔
             return j
+        fem = female
         if k in after_i and onset in ("-", "Y"):
             onset = "-i"
+            fem = female and not (k > 1 and phones[k - 2][0] == "R")   # -ria 丽亚: Gloria, Maria
         elif (onset == "-" and p == "AH" and stress == 0 and k > 0 and is_vowel(k - 1)
               and j < n and phones[j][0] not in VOWELS and phones[j][0] not in ("N", "NG", "L")):
             cls = "ER"                   # a schwa after a vowel: Graham 格雷厄姆
@@ -198,7 +203,7 @@ def transliterate(name, phones, table, female=False):
             j += 1
         else:
             col = cls
-        put(onset, col, female and not (out and stress == 0 and col == "E"))   # Madeleine 玛德琳
+        put(onset, col, fem and not (out and stress == 0 and col == "E"))   # Madeleine 玛德琳
         if p == "OY":
             out.append(table.get("-", "I", female) or "")
         return j

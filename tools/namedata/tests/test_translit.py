@@ -66,7 +66,14 @@ class Transliteration(unittest.TestCase):
                  ("Eve", "IY1 V", True, "伊芙"),                        # women's 芙, 露
                  ("Lucille", "L UW0 S IY1 L", True, "露西尔"),
                  ("Yoshiko", "Y AA0 SH IH1 K OW0", True, "约希科"),     # initial y is a consonant
-                 ("Justin", "JH AH1 S T AH0 N", False, "贾斯汀")]
+                 ("Justin", "JH AH1 S T AH0 N", False, "贾斯汀"),
+                 ("Ava", "EY1 V AH0", True, "艾娃"),                    # women's 娃, 蕾
+                 ("Valentina", "V AA2 L EH0 N T IY1 N AH0", True, "瓦伦蒂娜"),
+                 ("Loretta", "L ER0 EH1 T AH0", True, "洛蕾塔"),
+                 ("Aria", "AA1 R IY0 AH0", True, "阿丽亚"),             # -ria 亚, not 娅
+                 ("Maverick", "M AE1 V ER0 IH0 K", False, "马弗里克"),  # -ver- before a vowel 弗
+                 ("Katherine", "K AE1 TH ER0 IH0 N", True, "卡瑟琳"),
+                 ("Roman", "R OW1 M AH0 N", False, "罗曼")]             # -man 曼
         for name, pron, female, want in cases:
             got = translit.transliterate(name, translit.cmu_to_phones(pron), table, female)
             self.assertEqual(got, want, name)
