@@ -121,8 +121,8 @@ def transliterate(name, phones, table, female=False):
                 cls = "ER"                        # but -very, -ther- 弗, 瑟: Avery, Katherine
             elif p == "ER" and k + 1 < n and phones[k + 1][0] in VOWELS:
                 cls = LETTER.get(g[:1], "E")      # r-coloured vowel before a vowel: vowel + r
-            elif p == "ER" and s == 0 and g == "a":
-                cls = "A"                         # unstressed -ar: Richard, Edgar
+            elif p == "ER" and s == 0 and g == "a" and not (k > 0 and phones[k - 1][0] == "W"):
+                cls = "A"                         # unstressed -ar: Richard, Edgar; but -ward 沃德
             elif p == "ER" and s == 0 and g == "o" and k > 0 and phones[k - 1][0] in ("T", "F"):
                 cls = "O"                         # -tor, -ford: Hector 赫克托, Clifford 克利福德
             elif p == "AH" and s == 1 and g == "u" and re.search(r"([aoe]|us)$", low):
@@ -218,6 +218,9 @@ def transliterate(name, phones, table, female=False):
                 if i > 0 and phones[i - 1][0] in ("IY", "IH", "AY"):
                     after_i.add(i)       # i followed by a vowel: ia 亚, io 奥, ian 安
             i = emit(onset, i)
+            continue
+        if p == "K" and i + 1 < n and phones[i + 1][0] == "W" and is_vowel(i + 2):
+            i = emit("KW", i + 2)        # qu: Quentin 昆廷, Jacqueline 杰奎琳
             continue
         if p == "T" and i + 1 < n and phones[i + 1][0] == "S":
             if is_vowel(i + 2):

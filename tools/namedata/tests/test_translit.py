@@ -73,7 +73,10 @@ class Transliteration(unittest.TestCase):
                  ("Aria", "AA1 R IY0 AH0", True, "阿丽亚"),             # -ria 亚, not 娅
                  ("Maverick", "M AE1 V ER0 IH0 K", False, "马弗里克"),  # -ver- before a vowel 弗
                  ("Katherine", "K AE1 TH ER0 IH0 N", True, "卡瑟琳"),
-                 ("Roman", "R OW1 M AH0 N", False, "罗曼")]             # -man 曼
+                 ("Roman", "R OW1 M AH0 N", False, "罗曼"),             # -man 曼
+                 ("Quincy", "K W IH1 N S IY0", False, "昆西"),          # qu 昆, 奎
+                 ("Jacquelyn", "JH AE1 K W IH0 L IH0 N", True, "贾奎琳"),
+                 ("Siward", "S IH1 W ER0 D", False, "西沃德")]          # -ward 沃德
         for name, pron, female, want in cases:
             got = translit.transliterate(name, translit.cmu_to_phones(pron), table, female)
             self.assertEqual(got, want, name)
