@@ -124,7 +124,7 @@ def transliterate(name, phones, table, female=False):
             elif p == "ER" and s == 0 and g == "a" and not (k > 0 and phones[k - 1][0] == "W"):
                 cls = "A"                         # unstressed -ar: Richard, Edgar; but -ward 沃德
             elif p == "ER" and s == 0 and g == "o" and k > 0 and phones[k - 1][0] in ("T", "F"):
-                cls = "O"                         # -tor, -ford: Hector 赫克托, Clifford 克利福德
+                cls = "O"                         # -tor 托, -ford 福德: Hector, Clifford
             elif p == "AH" and s == 1 and g == "u" and re.search(r"([aoe]|us)$", low):
                 cls = "U"                         # Latin u: Augusta 奥古斯塔, Augustus
             elif (p in SPELLED or s == 0) and len(g) == 1 and g in LETTER and p != "ER":
@@ -140,7 +140,7 @@ def transliterate(name, phones, table, female=False):
         return cls
 
     def put(onset, col, fem=female):
-        # 莎, 珊, 娅, 娃 not first: Sara 萨拉, Sandra 桑德拉, Yasmin 亚斯明, Valentina 瓦伦蒂娜
+        # 莎, 珊, 娅, 娃 not first: Sara 萨拉, Sandra 桑德拉, Yasmin 亚斯明, Valentina
         fem = fem and not (onset in ("S", "Y", "V") and not out)
         ch = table.get(onset, col, fem)
         if ch is None:                   # no cell: consonant alone, then the bare vowel
@@ -268,7 +268,7 @@ def transliterate(name, phones, table, female=False):
         i += 1
     if len(out) == 1 and phones and phones[-1][0] in ("EY", "AY"):
         out.append(table.get("-", "I", female) or "")    # Jay 杰伊, Guy 盖伊
-    elif ((len(out) == 1 or nvow == 1 and phones[-2][0] == "ER") and len(phones) > 1
+    elif (len(phones) > 1 and (len(out) == 1 or nvow == 1 and phones[-2][0] == "ER")
           and phones[-1][0] == "N" and phones[-2][0] in VOWELS
           and phones[-2][0] not in ("EH", "AE")):     # but Ken 肯, Glen 格伦, Stan 斯坦, Van 万
         # a name of one syllable ending in n keeps the n as a syllable: Ron 罗恩, Lynn 林恩,

@@ -147,7 +147,7 @@ class Transliteration(unittest.TestCase):
         self.assertGreaterEqual(exact / total, 0.63, f"{exact}/{total} exact")
         self.assertGreaterEqual(first / total, 0.80, f"{first}/{total} first character")
         exact, first, total = ename.agreement(ruled, held)
-        self.assertGreaterEqual(exact / total, 0.38, f"rules alone: {exact}/{total} exact")
+        self.assertGreaterEqual(exact / total, 0.40, f"rules alone: {exact}/{total} exact")
         self.assertGreaterEqual(first / total, 0.62, f"rules alone: {first}/{total} first character")
 
 
