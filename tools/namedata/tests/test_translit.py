@@ -6,6 +6,12 @@ from namedata import ename, fetch, sources, translit
 
 
 class Transliteration(unittest.TestCase):
+    def check(self, table, cases):
+        """cases: (name, CMUdict phonemes, female, the form wanted)."""
+        for name, pron, female, want in cases:
+            got = translit.transliterate(name, translit.cmu_to_phones(pron), table, female)
+            self.assertEqual(got, want, name)
+
     def test_examples(self):
         table = ename.load_table(_paths.SRC)
         cases = [("Thomas", "T AA1 M AH0 S", False, "托马斯"),
@@ -13,9 +19,7 @@ class Transliteration(unittest.TestCase):
                  ("Barbara", "B AA1 R B ER0 AH0", True, "巴巴拉"),
                  ("Milton", "M IH1 L T AH0 N", False, "米尔顿"),
                  ("Frank", "F R AE1 NG K", False, "弗兰克")]
-        for name, pron, female, want in cases:
-            got = translit.transliterate(name, translit.cmu_to_phones(pron), table, female)
-            self.assertEqual(got, want, name)
+        self.check(table, cases)
 
     def test_syllable_rules(self):
         """The rules behind common endings and the women's characters, one case each."""
@@ -36,9 +40,7 @@ class Transliteration(unittest.TestCase):
                  ("Pauline", "P AO0 L IY1 N", True, "葆琳"),
                  ("Graham", "G R EY1 AH0 M", False, "格雷厄姆"),           # ei 雷, schwa after a vowel 厄
                  ("Graham", "G R EY1 AH0 M", True, "格蕾厄姆")]
-        for name, pron, female, want in cases:
-            got = translit.transliterate(name, translit.cmu_to_phones(pron), table, female)
-            self.assertEqual(got, want, name)
+        self.check(table, cases)
 
     def test_spelling_and_endings(self):
         """Where the phonemes alone mislead: the spelling, the ending and the customary women's
@@ -77,9 +79,7 @@ class Transliteration(unittest.TestCase):
                  ("Quincy", "K W IH1 N S IY0", False, "昆西"),          # qu 昆, 奎
                  ("Jacquelyn", "JH AE1 K W IH0 L IH0 N", True, "贾奎琳"),
                  ("Siward", "S IH1 W ER0 D", False, "西沃德")]          # -ward 沃德
-        for name, pron, female, want in cases:
-            got = translit.transliterate(name, translit.cmu_to_phones(pron), table, female)
-            self.assertEqual(got, want, name)
+        self.check(table, cases)
 
     def test_cedict_given_names(self):
         """Only glosses that call the word a name count; a town or a surname does not."""
