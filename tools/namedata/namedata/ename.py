@@ -117,7 +117,9 @@ def cedict_names(cedict, names):
         if not re.fullmatch(r"[\u4e00-\u9fff]{2,}", s):
             continue
         for g in glosses:
-            if not re.search(r"\bname\b", g.lower()):   # "(name)", not "(Japanese surname)"
+            low = g.lower()
+            # "(name)", not "(Japanese surname)", nor a town's "(place name)"
+            if not re.search(r"\bname\b", low) or "place name" in low:
                 continue
             bare = re.sub(r"\s*\([^)]*\)\s*", "", g).strip()
             if bare in names:

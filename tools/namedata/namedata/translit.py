@@ -47,7 +47,8 @@ SPLITS = ("ia", "io", "eo", "iu", "oe", "ua", "ue", "ie", "ea", "ya", "yo")
 def vowel_groups(name, wanted=None):
     """The vowel letter groups of a name; with wanted, pairs such as ia, eo are split in two
     (from the left) until there are as many groups as vowel phonemes."""
-    s = name.lower()
+    # y before a vowel, first or after a vowel, is a consonant: Yoko, Maya
+    s = re.sub(r"(?:^|(?<=[aeiou]))y(?=[aiou]|e.)", "j", name.lower())
     if re.search(r"[^aeiouy]e$", s) and len(re.findall(r"[aeiouy]+", s)) > 1:
         s = s[:-1]                       # silent final e
     groups = re.findall(r"[aeiouy]+", s)
@@ -65,12 +66,12 @@ def vowel_groups(name, wanted=None):
 
 
 def schwa_n(onset, spelled):
-    """The column of a schwa before n: -an reads en (Alan 艾伦, Evan 埃文) but -dan 丹;
+    """The column of a schwa before n: -an reads en (Alan 艾伦, Evan 埃文) but -dan 丹, -man 曼;
     -on reads on (Milton 米尔顿, Damon 戴蒙) but -don 登; -un un; -in in; -en en."""
     if spelled in ("i", "y"):
         return "IN"
     if spelled == "a":
-        return "AN" if onset == "D" else "EN"
+        return "AN" if onset in ("D", "M") else "EN"
     if spelled == "o":
         return "EN" if onset == "D" else "ON"
     if spelled == "u":
@@ -115,10 +116,17 @@ def transliterate(name, phones, table, female=False):
         cls = VOWELS[p]
         if aligned and vi < len(groups):
             g = groups[vi]
-            if p == "ER" and k + 1 < n and phones[k + 1][0] in VOWELS:
+            if (p == "ER" and s == 0 and k + 1 < n and phones[k + 1][0] in VOWELS and vi > 0
+                    and phones[k - 1][0] in ("V", "F", "TH")):
+                cls = "ER"                        # but -very, -ther- 弗, 瑟: Avery, Katherine
+            elif p == "ER" and k + 1 < n and phones[k + 1][0] in VOWELS:
                 cls = LETTER.get(g[:1], "E")      # r-coloured vowel before a vowel: vowel + r
-            elif p == "ER" and s == 0 and g == "a":
-                cls = "A"                         # unstressed -ar: Richard, Edgar
+            elif p == "ER" and s == 0 and g == "a" and not (k > 0 and phones[k - 1][0] == "W"):
+                cls = "A"                         # unstressed -ar: Richard, Edgar; but -ward 沃德
+            elif p == "ER" and s == 0 and g == "o" and k > 0 and phones[k - 1][0] in ("T", "F"):
+                cls = "O"                         # -tor 托, -ford 福德: Hector, Clifford
+            elif p == "AH" and s == 1 and g == "u" and re.search(r"([aoe]|us)$", low):
+                cls = "U"                         # Latin u: Augusta 奥古斯塔, Augustus
             elif (p in SPELLED or s == 0) and len(g) == 1 and g in LETTER and p != "ER":
                 cls = LETTER[g]
             elif g in ("au", "aw") or (g == "ou" and p == "AO"):
@@ -132,6 +140,8 @@ def transliterate(name, phones, table, female=False):
         return cls
 
     def put(onset, col, fem=female):
+        # 莎, 珊, 娅, 娃 not first: Sara 萨拉, Sandra 桑德拉, Yasmin 亚斯明, Valentina
+        fem = fem and not (onset in ("S", "Y", "V") and not out)
         ch = table.get(onset, col, fem)
         if ch is None:                   # no cell: consonant alone, then the bare vowel
             a = table.get(onset, "-", fem)
@@ -159,11 +169,22 @@ def transliterate(name, phones, table, female=False):
             if a:
                 out.append(a)            # Michael 迈克尔, Joel 乔尔, Crystal 克丽丝特尔
             return j
+        fem = female
         if k in after_i and onset in ("-", "Y"):
             onset = "-i"
+            fem = female and not (k > 1 and phones[k - 2][0] == "R")   # -ria 丽亚: Gloria, Maria
+        elif (onset == "-" and p == "AH" and stress == 0 and k > 0 and is_vowel(k - 1)
+              and j < n and phones[j][0] not in VOWELS and phones[j][0] not in ("N", "NG", "L")):
+            cls = "ER"                   # a schwa after a vowel: Graham 格雷厄姆
+        if (cls == "A" and stress == 1 and j + 2 < n and phones[j][0] == "N"
+                and phones[j + 1][0] == "Y" and is_vowel(j + 2)):
+            put(onset, "AN")             # the n closes the a and opens ni: Daniel 丹尼尔
+            return j
         if j < n and phones[j][0] == "N" and not opens(j + 1):
             if p == "AH" and onset != "-i":
                 col = schwa_n(onset, g) if stress == 0 else "EN"   # Hunter 亨特
+            elif p == "AH" and stress == 0 and j == n - 1 and phones[k - 1][1] == 1:
+                col = "EN"               # -ian after a stressed i: Ian 伊恩, Brian 布赖恩
             elif cls == "EI":
                 put(onset, "EI")         # Elaine 伊莱恩
                 out.append(table.get("-", "EN", female) or "")
@@ -182,7 +203,7 @@ def transliterate(name, phones, table, female=False):
             j += 1
         else:
             col = cls
-        put(onset, col)
+        put(onset, col, fem and not (out and stress == 0 and col == "E"))   # Madeleine 玛德琳
         if p == "OY":
             out.append(table.get("-", "I", female) or "")
         return j
@@ -197,6 +218,9 @@ def transliterate(name, phones, table, female=False):
                 if i > 0 and phones[i - 1][0] in ("IY", "IH", "AY"):
                     after_i.add(i)       # i followed by a vowel: ia 亚, io 奥, ian 安
             i = emit(onset, i)
+            continue
+        if p == "K" and i + 1 < n and phones[i + 1][0] == "W" and is_vowel(i + 2):
+            i = emit("KW", i + 2)        # qu: Quentin 昆廷, Jacqueline 杰奎琳
             continue
         if p == "T" and i + 1 < n and phones[i + 1][0] == "S":
             if is_vowel(i + 2):
@@ -224,11 +248,19 @@ def transliterate(name, phones, table, female=False):
         if p == "R" and i > 0 and (phones[i - 1][0] == "ER" or (prev_vowel and i + 1 < n)):
             i += 1                       # r after a vowel is silent before a consonant
             continue
+        if p == "R" and i == n - 1 and phones[i - 1][0] == "AO" and phones[i - 1][1] != 1:
+            i += 1                       # and after an unstressed final -or: Theodore 西奥多
+            continue
         if p in ("HH", "Y", "W"):
             i += 1
             continue
+        if p == "L" and i == n - 2 and phones[i + 1][0] == "D" and phones[i - 1] == ("AH", 0):
+            i += 1                       # unstressed -ald, -old: Ronald 罗纳德, Fitzgerald
+            continue
         a = None
-        if i + 1 < n and phones[i + 1][0] not in VOWELS:
+        # before a consonant; the women's 丝 stays after a stressed e or i (Esther 埃丝特)
+        if i + 1 < n and phones[i + 1][0] not in VOWELS and not (
+                female and i > 0 and phones[i - 1][0] in ("EH", "IH") and phones[i - 1][1] == 1):
             a = table.get(p, "+", female)
         a = a or table.get(p, "-", female)
         if a and not (out and out[-1] == a):
@@ -236,10 +268,12 @@ def transliterate(name, phones, table, female=False):
         i += 1
     if len(out) == 1 and phones and phones[-1][0] in ("EY", "AY"):
         out.append(table.get("-", "I", female) or "")    # Jay 杰伊, Guy 盖伊
-    elif (len(out) == 1 and len(phones) > 1 and phones[-1][0] == "N"
-          and phones[-2][0] in VOWELS and phones[-2][0] != "EH"):     # but Ken 肯, Glen 格伦
-        # a name of one syllable ending in n keeps the n as a syllable: Ron 罗恩, Lynn 林恩
-        ch = out[0]
+    elif (len(phones) > 1 and (len(out) == 1 or nvow == 1 and phones[-2][0] == "ER")
+          and phones[-1][0] == "N" and phones[-2][0] in VOWELS
+          and phones[-2][0] not in ("EH", "AE")):     # but Ken 肯, Glen 格伦, Stan 斯坦, Van 万
+        # a name of one syllable ending in n keeps the n as a syllable: Ron 罗恩, Lynn 林恩,
+        # and so does -ern after a cluster: Stern 斯特恩
+        ch = out[-1]
         if phones[-2][0] != "IH":
             onset = phones[-3][0] if len(phones) > 2 and phones[-3][0] not in VOWELS else "-"
             cls = VOWELS[phones[-2][0]]
@@ -247,7 +281,7 @@ def transliterate(name, phones, table, female=False):
             if phones[-2][0] in SPELLED and len(g) == 1 and g in LETTER:
                 cls = LETTER[g]
             ch = table.get(onset, cls, female) or ch
-        out[:] = [ch, table.get("-", "EN", female) or ""]
+        out[-1:] = [ch, table.get("-", "EN", female) or ""]
     return "".join(out)
 
 

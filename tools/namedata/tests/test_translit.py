@@ -6,6 +6,12 @@ from namedata import ename, fetch, sources, translit
 
 
 class Transliteration(unittest.TestCase):
+    def check(self, table, cases):
+        """cases: (name, CMUdict phonemes, female, the form wanted)."""
+        for name, pron, female, want in cases:
+            got = translit.transliterate(name, translit.cmu_to_phones(pron), table, female)
+            self.assertEqual(got, want, name)
+
     def test_examples(self):
         table = ename.load_table(_paths.SRC)
         cases = [("Thomas", "T AA1 M AH0 S", False, "托马斯"),
@@ -13,9 +19,7 @@ class Transliteration(unittest.TestCase):
                  ("Barbara", "B AA1 R B ER0 AH0", True, "巴巴拉"),
                  ("Milton", "M IH1 L T AH0 N", False, "米尔顿"),
                  ("Frank", "F R AE1 NG K", False, "弗兰克")]
-        for name, pron, female, want in cases:
-            got = translit.transliterate(name, translit.cmu_to_phones(pron), table, female)
-            self.assertEqual(got, want, name)
+        self.check(table, cases)
 
     def test_syllable_rules(self):
         """The rules behind common endings and the women's characters, one case each."""
@@ -34,11 +38,59 @@ class Transliteration(unittest.TestCase):
                  ("Ophelia", "AH0 F IY1 L Y AH0", True, "奥菲莉娅"),       # women's 莉, 娅
                  ("Sonia", "S OW1 N Y AA2", True, "索尼娅"),               # 尼娅, not 妮娅
                  ("Pauline", "P AO0 L IY1 N", True, "葆琳"),
-                 ("Graham", "G R EY1 AH0 M", False, "格雷阿姆"),           # ei 雷
-                 ("Graham", "G R EY1 AH0 M", True, "格蕾阿姆")]
-        for name, pron, female, want in cases:
-            got = translit.transliterate(name, translit.cmu_to_phones(pron), table, female)
-            self.assertEqual(got, want, name)
+                 ("Graham", "G R EY1 AH0 M", False, "格雷厄姆"),           # ei 雷, schwa after a vowel 厄
+                 ("Graham", "G R EY1 AH0 M", True, "格蕾厄姆")]
+        self.check(table, cases)
+
+    def test_spelling_and_endings(self):
+        """Where the phonemes alone mislead: the spelling, the ending and the customary women's
+        characters decide."""
+        table = ename.load_table(_paths.SRC)
+        cases = [("Seth", "S EH1 TH", False, "塞思"),                   # final th 思
+                 ("Faith", "F EY1 TH", True, "费丝"),                   # women's 丝
+                 ("Agatha", "AE1 G AH0 TH AH0", True, "阿加莎"),        # women's tha 莎
+                 ("Hector", "HH EH1 K T ER0", False, "赫克托"),         # -tor 托
+                 ("Clifford", "K L IH1 F ER0 D", False, "克利福德"),    # -ford 福德
+                 ("Ronald", "R AA1 N AH0 L D", False, "罗纳德"),        # unstressed -ald: no 尔
+                 ("Theodore", "TH IY1 AH0 D AO2 R", False, "西奥多"),   # unstressed final -or
+                 ("Roger", "R AA1 JH ER0", False, "罗杰"),
+                 ("Augusta", "AH0 G AH1 S T AH0", True, "奥古斯塔"),    # Latin u 古; 斯 mid-name
+                 ("Esther", "EH1 S T ER0", True, "埃丝特"),             # but 丝 after a stressed e
+                 ("Ian", "IY1 AH0 N", False, "伊恩"),                   # -ian after a stressed i
+                 ("Daniel", "D AE1 N Y AH0 L", False, "丹尼尔"),        # a + n + y: 丹尼
+                 ("Stern", "S T ER1 N", False, "斯特恩"),               # one syllable -ern
+                 ("Van", "V AE1 N", False, "万"),                       # but -an stays one
+                 ("Madeleine", "M AE2 D AH0 L EH1 N", True, "玛德琳"),  # 黛 only when stressed
+                 ("Adele", "AH0 D EH1 L", True, "阿黛尔"),
+                 ("Sandra", "S AE1 N D R AH0", True, "桑德拉"),         # 莎, 珊 not first
+                 ("Elsa", "EH1 L S AH0", True, "埃尔莎"),
+                 ("Mandy", "M AE1 N D IY0", True, "曼迪"),
+                 ("Eve", "IY1 V", True, "伊芙"),                        # women's 芙, 露
+                 ("Lucille", "L UW0 S IY1 L", True, "露西尔"),
+                 ("Yoshiko", "Y AA0 SH IH1 K OW0", True, "约希科"),     # initial y is a consonant
+                 ("Justin", "JH AH1 S T AH0 N", False, "贾斯汀"),
+                 ("Ava", "EY1 V AH0", True, "艾娃"),                    # women's 娃, 蕾
+                 ("Valentina", "V AA2 L EH0 N T IY1 N AH0", True, "瓦伦蒂娜"),
+                 ("Loretta", "L ER0 EH1 T AH0", True, "洛蕾塔"),
+                 ("Aria", "AA1 R IY0 AH0", True, "阿丽亚"),             # -ria 亚, not 娅
+                 ("Maverick", "M AE1 V ER0 IH0 K", False, "马弗里克"),  # -ver- before a vowel 弗
+                 ("Katherine", "K AE1 TH ER0 IH0 N", True, "卡瑟琳"),
+                 ("Roman", "R OW1 M AH0 N", False, "罗曼"),             # -man 曼
+                 ("Quincy", "K W IH1 N S IY0", False, "昆西"),          # qu 昆, 奎
+                 ("Jacquelyn", "JH AE1 K W IH0 L IH0 N", True, "贾奎琳"),
+                 ("Siward", "S IH1 W ER0 D", False, "西沃德")]          # -ward 沃德
+        self.check(table, cases)
+
+    def test_cedict_given_names(self):
+        """Only glosses that call the word a name count; a town or a surname does not."""
+        cedict = [("奧古斯塔", "奥古斯塔", "Ao4 gu3 si1 ta3",
+                   ["Augusta (place name: capital of Maine, city in Georgia etc)"]),
+                  ("塞思", "塞思", "Sai4 si1", ["Seth (name)"]),
+                  ("希斯", "希斯", "Xi1 si1", ["(HK) (name) Heath"]),
+                  ("山田", "山田", "Shan1 tian2", ["Yamada (Japanese surname)"]),
+                  ("华", "华", "Hua2", ["Seth (name)"])]
+        self.assertEqual(ename.cedict_names(cedict, ["Augusta", "Seth", "Heath", "Yamada"]),
+                         {"Seth": {"塞思"}, "Heath": {"希斯"}})
 
     def test_ipa_reading(self):
         self.assertEqual(translit.ipa_to_phones("tˈɑːməs"),
@@ -95,7 +147,7 @@ class Transliteration(unittest.TestCase):
         self.assertGreaterEqual(exact / total, 0.63, f"{exact}/{total} exact")
         self.assertGreaterEqual(first / total, 0.80, f"{first}/{total} first character")
         exact, first, total = ename.agreement(ruled, held)
-        self.assertGreaterEqual(exact / total, 0.38, f"rules alone: {exact}/{total} exact")
+        self.assertGreaterEqual(exact / total, 0.40, f"rules alone: {exact}/{total} exact")
         self.assertGreaterEqual(first / total, 0.62, f"rules alone: {first}/{total} first character")
 
 
