@@ -10,6 +10,8 @@ export QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1
 cmake --preset ci
 cmake --build --preset ci -j"$(nproc)"
 ctest --preset ci -j"$(nproc)"
+# clang-tidy with the checks of .clang-tidy (the naming convention among them) over our sources.
+tools/tidy.sh build/ci
 # The installed tree: install into a temporary prefix and run the installed programs.
 tools/check-install.sh build/ci
 
