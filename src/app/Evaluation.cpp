@@ -58,11 +58,12 @@ std::optional<EvaluationOutcome> refuseEvaluation(std::string_view surname, std:
 
 EvaluationOutcome EvaluateName(const store::NamingStore& store, const std::filesystem::path& programFolder,
                                std::string_view surname, std::string_view given,
-                               std::vector<reports::ListCells>& rows)
+                               std::vector<reports::ListCells>& rows, const quality::NameChecker* checker)
 {
     if (const auto refused = refuseEvaluation(surname, given))
         return *refused;
-    const reports::NameReport report = reports::BuildNameReport(store, programFolder, surname, given);
+    const reports::NameReport report =
+        reports::BuildNameReport(store, programFolder, surname, given, checker);
     const std::string cell = reports::joinNameCell(surname, given);
     if (std::any_of(rows.begin(), rows.end(), [&](const reports::ListCells& row) { return row[1] == cell; }))
         return EvaluationOutcome::AlreadyListed;

@@ -40,6 +40,7 @@ reports::ListCells evaluationRow(int number, std::string_view surname, std::stri
 // when it is not empty.
 EvaluationOutcome EvaluateName(const store::NamingStore& store, const std::filesystem::path& programFolder,
                                std::string_view surname, std::string_view given,
-                               std::vector<reports::ListCells>& rows);
+                               std::vector<reports::ListCells>& rows,
+                               const quality::NameChecker* checker = nullptr);
 
 } // namespace app

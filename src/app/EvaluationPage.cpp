@@ -25,7 +25,7 @@ void EvaluationPage::EvaluateName()
     // Blanks around what was typed are no part of the name.
     const app::EvaluationOutcome outcome =
         app::EvaluateName(m_store, m_programFolder, text::trimName(main.text(names::编辑框_评分姓氏)),
-                          text::trimName(main.text(names::编辑框_评分名字)), rows);
+                          text::trimName(main.text(names::编辑框_评分名字)), rows, m_checker);
     if (const std::string_view message = app::evaluationMessage(outcome); !message.empty()) {
         m_host.messageBox({core::MessageIcon::Information, core::kMessageTitle, std::string(message)});
         return;

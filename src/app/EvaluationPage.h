@@ -7,6 +7,9 @@
 namespace store {
 class NamingStore;
 }
+namespace quality {
+class NameChecker;
+}
 
 namespace app {
 
@@ -19,6 +22,9 @@ class EvaluationPage
 public:
     EvaluationPage(Host& host, const store::NamingStore& store, std::filesystem::path programFolder);
 
+    // The name check the report's 名字品鉴 uses (the naming lists' own, built once); without it each
+    // evaluation builds its own.
+    void setChecker(const quality::NameChecker* checker) { m_checker = checker; }
     // Registers 按钮_评分.
     void wire();
     void EvaluateName();
@@ -27,6 +33,7 @@ private:
     Host& m_host;
     const store::NamingStore& m_store;
     std::filesystem::path m_programFolder;
+    const quality::NameChecker* m_checker = nullptr;
 };
 
 } // namespace app

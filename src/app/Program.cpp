@@ -10,7 +10,8 @@ Program::Program(Host& host, store::NamingStore& store, const ShellPaths& paths)
       exports(host, paths.programFolder), query(host, store, paths.programFolder),
       articles(host, store, paths.programFolder),
       english(host, store, paths.programFolder, paths.settingsFolder / kSettingsFileName),
-      poems(host, store, paths.programFolder, naming), shortlist(host, store, paths.programFolder)
+      poems(host, store, paths.programFolder, naming),
+      shortlist(host, store, naming.checker(), paths.programFolder)
 {
     ShellHooks& hooks = shell.hooks();
     naming.wire();
@@ -23,6 +24,7 @@ Program::Program(Host& host, store::NamingStore& store, const ShellPaths& paths)
     // A record is the user's own data: it reaches the disk when it is made or removed, not only at exit.
     records.onChanged([this] { shell.saveSettingsNow(); });
     details.setChecker(&naming.checker());
+    evaluation.setChecker(&naming.checker());
     details.wire();
     evaluation.wire();
     exports.wire();

@@ -8,6 +8,8 @@
 #include "reports/Export.h"
 #include "reports/ReportFiles.h"
 
+#include <algorithm>
+
 namespace app {
 namespace {
 
@@ -21,8 +23,9 @@ std::string fullName(std::string_view surname, std::string_view given)
 
 } // namespace
 
-ShortlistPage::ShortlistPage(Host& host, const store::NamingStore& store, std::filesystem::path programFolder)
-    : m_host(host), m_store(store), m_programFolder(std::move(programFolder))
+ShortlistPage::ShortlistPage(Host& host, const store::NamingStore& store, const quality::NameChecker& checker,
+                             std::filesystem::path programFolder)
+    : m_host(host), m_store(store), m_checker(checker), m_programFolder(std::move(programFolder))
 {
 }
 
@@ -77,8 +80,14 @@ bool ShortlistPage::addToShortlist(std::string_view surname, std::string_view gi
 
 bool ShortlistPage::removeFromShortlist(std::string_view surname, std::string_view given)
 {
+    const auto at = std::find_if(m_entries.begin(), m_entries.end(), [&](const ShortlistEntry& e) {
+        return e.surname == surname && e.given == given;
+    });
+    const auto index = static_cast<size_t>(at - m_entries.begin());
     if (!app::removeFromShortlist(m_entries, surname, given))
         return false;
+    if (index < m_rows.size())
+        m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(index));
     changed();
     return true;
 }
@@ -101,11 +110,7 @@ void ShortlistPage::exportShortlist()
         m_host.messageBox({core::MessageIcon::Information, core::kMessageTitle, "名字收藏中还没有名字。"});
         return;
     }
-    std::vector<std::vector<std::string>> rows;
-    for (size_t i = 0; i < m_entries.size(); ++i)
-        rows.push_back(reports::comparisonRow(m_store, static_cast<int>(i) + 1, m_entries[i].surname,
-                                              m_entries[i].given));
-    sayExported(m_host, reports::exportText(reports::comparisonText(rows),
+    sayExported(m_host, reports::exportText(reports::comparisonText(rows()),
                                             reports::dataFolder(m_programFolder) / kShortlistFileName));
 }
 
@@ -130,19 +135,28 @@ void ShortlistPage::showStar(Window& detail, bool starred)
 void ShortlistPage::restoreValue(const std::string& value)
 {
     m_entries = restoreShortlist(value);
+    m_rows.clear();
     // The rows are computed when the page is shown: the database may still be loading now.
     m_host.mainWindow().clearRows(names::超级列表框_收藏列表);
 }
 
+const std::vector<std::vector<std::string>>& ShortlistPage::rows()
+{
+    for (size_t i = m_rows.size(); i < m_entries.size(); ++i)
+        m_rows.push_back(reports::comparisonRow(m_store, m_checker, static_cast<int>(i) + 1,
+                                                m_entries[i].surname, m_entries[i].given));
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        m_rows[i][0] = std::to_string(i + 1);
+    return m_rows;
+}
+
 void ShortlistPage::refresh()
 {
-    std::vector<ListRow> rows;
-    for (size_t i = 0; i < m_entries.size(); ++i)
-        rows.emplace_back(reports::comparisonRow(m_store, static_cast<int>(i) + 1, m_entries[i].surname,
-                                                 m_entries[i].given),
-                          0);
+    std::vector<ListRow> listRows;
+    for (const std::vector<std::string>& row : rows())
+        listRows.emplace_back(row, 0);
     Window& main = m_host.mainWindow();
-    main.setRows(names::超级列表框_收藏列表, rows);
+    main.setRows(names::超级列表框_收藏列表, listRows);
     main.setText(
         names::透明标签_收藏说明,
         m_entries.empty()

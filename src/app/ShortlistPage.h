@@ -12,6 +12,9 @@
 namespace store {
 class NamingStore;
 }
+namespace quality {
+class NameChecker;
+}
 
 namespace app {
 
@@ -28,7 +31,8 @@ inline constexpr const char* kShortlistFileName = "ShortList.txt";
 class ShortlistPage
 {
 public:
-    ShortlistPage(Host& host, const store::NamingStore& store, std::filesystem::path programFolder);
+    ShortlistPage(Host& host, const store::NamingStore& store, const quality::NameChecker& checker,
+                  std::filesystem::path programFolder);
 
     void wire();
     // Restores the names at start-up, saves them with the settings, fills the list when it is shown.
@@ -49,17 +53,23 @@ public:
     const std::vector<ShortlistEntry>& entries() const { return m_entries; }
     std::string saveValue() const { return saveShortlist(m_entries); }
     void restoreValue(const std::string& value);
-    // Recomputes the rows of the list from the database.
+    // Fills the list, computing the rows of names added since it was last filled.
     void refresh();
 
 private:
     void changed();
+    // The comparison rows of every entry, numbered by place; a row is computed once per entry.
+    const std::vector<std::vector<std::string>>& rows();
     void showStar(Window& detail, bool starred);
 
     Host& m_host;
     const store::NamingStore& m_store;
+    const quality::NameChecker& m_checker;
     std::filesystem::path m_programFolder;
     std::vector<ShortlistEntry> m_entries;
+    // The rows of the first m_rows.size() entries (the database may still be loading when names are
+    // restored, so rows are made when they are first shown).
+    std::vector<std::vector<std::string>> m_rows;
     std::function<void()> m_changed;
     std::string m_menuList; // the list whose row the pop-up menu was opened on
     int m_menuRow = -1;

@@ -20,19 +20,6 @@ int usage(std::string_view verb, std::ostream& err)
     return 2;
 }
 
-// --late-zi next-day (the default: from 23:00 the day pillar is the next day's) or same-day (晚子时: the
-// civil day's until midnight). nullopt, said on `err`, for any other value.
-std::optional<calendar::LateZi> lateZiOption(const Arguments& args, std::ostream& err)
-{
-    const std::string value = args.option("late-zi").value_or("next-day");
-    if (value == "next-day")
-        return calendar::LateZi::NextDay;
-    if (value == "same-day")
-        return calendar::LateZi::SameDay;
-    err << "--late-zi 只能是 next-day（23点后算次日）或 same-day（23点后仍算当日）: " << value << '\n';
-    return std::nullopt;
-}
-
 } // namespace
 
 int runChart(Context& /*context*/, const Arguments& args, std::ostream& out, std::ostream& err)

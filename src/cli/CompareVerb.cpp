@@ -27,7 +27,8 @@ int runCompare(Context& context, const Arguments& args, std::ostream& out, std::
             err << args.positional[i] << ": " << text::nameProblemMessage(problem, false) << '\n';
             return 2;
         }
-        rows.push_back(reports::comparisonRow(context.store, static_cast<int>(i), surname, given));
+        rows.push_back(reports::comparisonRow(context.store, context.scoring.checker(), static_cast<int>(i),
+                                              surname, given));
     }
     const auto line = [&out](const std::vector<std::string>& cells) {
         for (size_t i = 0; i < cells.size(); ++i)

@@ -55,4 +55,15 @@ std::optional<calendar::DateTime> parseChartDateTime(std::string_view text)
     return parseDateTime(text.substr(0, blank), hour);
 }
 
+std::optional<calendar::LateZi> lateZiOption(const Arguments& args, std::ostream& err)
+{
+    const std::string value = args.option("late-zi").value_or("next-day");
+    if (value == "next-day")
+        return calendar::LateZi::NextDay;
+    if (value == "same-day")
+        return calendar::LateZi::SameDay;
+    err << "--late-zi 只能是 next-day（23点后算次日）或 same-day（23点后仍算当日）: " << value << '\n';
+    return std::nullopt;
+}
+
 } // namespace cli

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "calendar/CivilDate.h"
+#include "calendar/FourPillars.h"
+#include "cli/Arguments.h"
 
 #include <optional>
+#include <ostream>
 #include <string_view>
 #include <vector>
 
@@ -20,5 +23,9 @@ std::optional<calendar::DateTime> parseDateTime(std::string_view date, std::opti
 // A birth date and whole hour as the chart takes them, `YYYY-M-D H` (one blank between); the values
 // are not checked for validity.
 std::optional<calendar::DateTime> parseChartDateTime(std::string_view text);
+
+// --late-zi next-day (the default: from 23:00 the day pillar is the next day's) or same-day (晚子时: the
+// civil day's until midnight). nullopt, said on `err`, for any other value.
+std::optional<calendar::LateZi> lateZiOption(const Arguments& args, std::ostream& err);
 
 } // namespace cli

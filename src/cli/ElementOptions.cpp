@@ -51,7 +51,8 @@ std::string optionsText(const naming::ElementFilter& filter)
     return out;
 }
 
-bool filterFromChart(std::string_view value, naming::ElementFilter& filter, std::ostream& err)
+bool filterFromChart(std::string_view value, calendar::LateZi lateZi, naming::ElementFilter& filter,
+                     std::ostream& err)
 {
     const auto birth = parseChartDateTime(value);
     if (!birth) {
@@ -62,7 +63,8 @@ bool filterFromChart(std::string_view value, naming::ElementFilter& filter, std:
         err << "--from-chart " << value << ": " << calendar::kInvalidDateMessage << '\n';
         return false;
     }
-    const auto chart = calendar::buildBirthChartText(birth->year, birth->month, birth->day, birth->hour);
+    const auto chart =
+        calendar::buildBirthChartText(birth->year, birth->month, birth->day, birth->hour, lateZi);
     if (!chart) {
         err << "--from-chart " << value << ": " << kOutOfRange << '\n';
         return false;
@@ -87,7 +89,12 @@ bool parseElementOptions(const Arguments& args, naming::ElementFilter& filter, s
             err << "--from-chart 不能与 --second、--third、--must、--must-not 同用\n";
             return false;
         }
-        return filterFromChart(*chart, filter, err);
+        const auto lateZi = lateZiOption(args, err);
+        return lateZi && filterFromChart(*chart, *lateZi, filter, err);
+    }
+    if (args.has("late-zi")) {
+        err << "--late-zi 只与 --from-chart 同用\n";
+        return false;
     }
     if (!explicitRows)
         return true;

@@ -225,8 +225,8 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
         err << "--generation 的格式是 second:字 或 third:字\n";
         return 2;
     }
-    if (args.has("from-chart") && request.mode != naming::Mode::SuperAuspicious) {
-        err << "--from-chart 只用于 --mode super\n";
+    if ((args.has("from-chart") || args.has("late-zi")) && request.mode != naming::Mode::SuperAuspicious) {
+        err << "--from-chart 和 --late-zi 只用于 --mode super\n";
         return 2;
     }
     if (request.mode == naming::Mode::SuperAuspicious && !parseElementOptions(args, request.elements, err))

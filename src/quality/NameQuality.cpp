@@ -64,9 +64,13 @@ std::string NameQuality::toneHint() const
     if (sameTone)
         return "全名都是第" + std::to_string(characters.front().tone) +
                "声，读来平板，可换一个声调不同的字。";
-    const std::string pattern = pingze();
-    if (pattern.find("仄仄仄") != std::string::npos)
-        return "三个仄声字相连，读来拗口，可换一个平声字。";
+    // Only known tones count here: a character without a reading is no 仄 to complain of.
+    int zeRun = 0;
+    for (const CharacterReading& c : characters) {
+        zeRun = c.tone >= 3 ? zeRun + 1 : 0;
+        if (zeRun == 3)
+            return "三个仄声字相连，读来拗口，可换一个平声字。";
+    }
     return {};
 }
 
@@ -89,14 +93,21 @@ std::uint8_t NameQuality::marks() const
     return out;
 }
 
+std::vector<std::string> NameQuality::markLines() const
+{
+    std::vector<std::string> out;
+    for (const Warning& w : warnings)
+        out.push_back(w.text());
+    for (const CharacterReading* c : rare())
+        out.push_back("生僻字“" + c->character + "”（" + std::string(levelText(c->level)) + "）");
+    return out;
+}
+
 std::string NameQuality::markText() const
 {
     std::string out;
-    for (const Warning& w : warnings)
-        out += (out.empty() ? "" : "\n") + w.text();
-    for (const CharacterReading* c : rare())
-        out += (out.empty() ? "" : "\n") +
-               ("生僻字“" + c->character + "”（" + std::string(levelText(c->level)) + "）");
+    for (const std::string& line : markLines())
+        out += (out.empty() ? "" : "\n") + line;
     return out;
 }
 

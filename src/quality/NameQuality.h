@@ -80,7 +80,8 @@ struct NameQuality
     // The given-name characters that are rare (level 3 or not in the table).
     std::vector<const CharacterReading*> rare() const;
     std::uint8_t marks() const;
-    // Why a name list marks the name: its warnings and rare characters, one per line.
+    // Why a name list marks the name: its warnings and rare characters, one a line.
+    std::vector<std::string> markLines() const;
     std::string markText() const;
 };
 

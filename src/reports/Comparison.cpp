@@ -4,6 +4,7 @@
 #include "numerology/FortuneSource.h"
 #include "numerology/NameScore.h"
 #include "numerology/SplitCharacters.h"
+#include "quality/NameChecker.h"
 
 namespace reports {
 namespace {
@@ -20,14 +21,21 @@ const std::vector<std::string>& comparisonHeaders()
     return headers;
 }
 
-std::vector<std::string> nameQualityCells(const store::NamingStore& /*store*/, std::string_view /*surname*/,
-                                          std::string_view /*given*/)
+std::vector<std::string> nameQualityCells(const quality::NameChecker& checker, std::string_view surname,
+                                          std::string_view given)
 {
-    return {"", ""};
+    const quality::NameQuality q = checker.check(surname, given, false);
+    std::vector<std::string> lines = q.markLines();
+    if (std::string hint = q.toneHint(); !hint.empty())
+        lines.push_back(std::move(hint));
+    std::string hints;
+    for (const std::string& line : lines)
+        hints += (hints.empty() ? "" : "；") + line;
+    return {q.pingze(), hints};
 }
 
-std::vector<std::string> comparisonRow(const store::NamingStore& store, int number, std::string_view surname,
-                                       std::string_view given)
+std::vector<std::string> comparisonRow(const store::NamingStore& store, const quality::NameChecker& checker,
+                                       int number, std::string_view surname, std::string_view given)
 {
     numerology::CharacterCache cache;
     for (const std::string& part : numerology::SplitCharacters(std::string(surname) + std::string(given)))
@@ -46,7 +54,7 @@ std::vector<std::string> comparisonRow(const store::NamingStore& store, int numb
                                       result.threeTalentKey,
                                       result.elements,
                                       std::to_string(result.simplifiedTotal)};
-    for (std::string& cell : nameQualityCells(store, surname, given))
+    for (std::string& cell : nameQualityCells(checker, surname, given))
         cells.push_back(std::move(cell));
     return cells;
 }

@@ -7,6 +7,9 @@
 namespace store {
 class NamingStore;
 }
+namespace quality {
+class NameChecker;
+}
 
 namespace reports {
 
@@ -17,13 +20,13 @@ const std::vector<std::string>& comparisonHeaders();
 // One row of the comparison, scored as the naming lists score (ScoreName on the characters' records).
 // Cells: 编号, 姓名, 评分, 天格, 人格, 地格, 总格, 外格, 三才, 五行, 简体笔划, then the columns of
 // nameQualityCells.
-std::vector<std::string> comparisonRow(const store::NamingStore& store, int number, std::string_view surname,
-                                       std::string_view given);
+std::vector<std::string> comparisonRow(const store::NamingStore& store, const quality::NameChecker& checker,
+                                       int number, std::string_view surname, std::string_view given);
 
-// The hook for the name-quality checks: the cells of the columns 平仄 and 提示 (tones and warnings) for
-// a name. Empty until those checks exist; the columns are already in place so the lists, the export
-// and the command line need no change when they are filled.
-std::vector<std::string> nameQualityCells(const store::NamingStore& store, std::string_view surname,
+// The cells of the columns 平仄 and 提示 for a name: one 平 or 仄 per character, and what the name check
+// warns of (unlucky sounds and meanings, rare characters, a monotonous tone), separated by "；"; the
+// second cell is empty when there is nothing to say.
+std::vector<std::string> nameQualityCells(const quality::NameChecker& checker, std::string_view surname,
                                           std::string_view given);
 
 // The comparison as exported text: the header line and one line per row, cells separated by four

@@ -89,7 +89,7 @@ TEST_F(ShortlistTest, MenuAndStarAddNamesThePageComparesThem)
     ASSERT_EQ(main().rowCount(names::超级列表框_收藏列表), 3);
     EXPECT_EQ(main().columnHeaders(names::超级列表框_收藏列表), reports::comparisonHeaders());
     EXPECT_EQ(main().row(names::超级列表框_收藏列表, 2).cells,
-              reports::comparisonRow(m_store, 3, "李", "明华"));
+              reports::comparisonRow(m_store, m_app.naming.checker(), 3, "李", "明华"));
     EXPECT_EQ(main().cell(names::超级列表框_收藏列表, 1, 1), "欧阳华");
 
     main().selectRow(names::超级列表框_收藏列表, 1);
@@ -103,9 +103,10 @@ TEST_F(ShortlistTest, MenuAndStarAddNamesThePageComparesThem)
     ASSERT_EQ(m_host.desktopOpened().back(), file.string());
     std::ifstream in(file, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    EXPECT_EQ(text::fromGbk(bytes),
-              reports::comparisonText({reports::comparisonRow(m_store, 1, "李", "华"),
-                                       reports::comparisonRow(m_store, 2, "李", "明华")}));
+    EXPECT_EQ(
+        text::fromGbk(bytes),
+        reports::comparisonText({reports::comparisonRow(m_store, m_app.naming.checker(), 1, "李", "华"),
+                                 reports::comparisonRow(m_store, m_app.naming.checker(), 2, "李", "明华")}));
 }
 
 // The shortlist survives a restart through config.dat whole, with Chinese names and a value far over

@@ -327,22 +327,47 @@ TEST_F(NamingVerbs, FromChartEqualsTheRunWithTheSameElementOptions)
     EXPECT_FALSE(filter.second.limiter);
     EXPECT_EQ(said.str(), "八字五行不缺，按默认筛选条件起名（--must 金木水火土）\n");
 
+    // 23:00 belongs to the next day unless --late-zi same-day says otherwise, as on the birth-chart page:
+    // 2013-1-4 23 lacks 木火 as 壬申 day, 木 alone as 辛未 day.
+    const std::pair<std::vector<std::string>, std::string> lateZi[] = {
+        {{"generate", "--from-chart", "2013-1-4", "23"},
+         "已按八字所缺五行（木火）设置筛选条件（--must 木火）\n"},
+        {{"generate", "--from-chart", "2013-1-4", "23", "--late-zi", "next-day"},
+         "已按八字所缺五行（木火）设置筛选条件（--must 木火）\n"},
+        {{"generate", "--from-chart", "2013-1-4", "23", "--late-zi", "same-day"},
+         "已按八字所缺五行（木）设置筛选条件（--second 木）\n"},
+    };
+    for (const auto& [words, expected] : lateZi) {
+        const auto parsed = cli::parseArguments(words, error);
+        ASSERT_TRUE(parsed);
+        std::ostringstream text;
+        naming::ElementFilter chartFilter;
+        ASSERT_TRUE(cli::parseElementOptions(*parsed, chartFilter, text));
+        EXPECT_EQ(text.str(), expected);
+    }
+
     const std::vector<std::vector<std::string>> bad = {
         {"--from-chart", "2013-1-4"},                        // no hour
         {"--from-chart", "2013-1-4", "0:30"},                // whole hours only
         {"--from-chart", "2013-2-30", "0"},                  // no such day
         {"--from-chart", "1880-1-1", "0"},                   // outside the calendar
         {"--from-chart", "2013-1-4", "0", "--second", "金"}, // two sources for one panel
+        {"--from-chart", "2013-1-4", "23", "--late-zi", "today"},
+        {"--late-zi", "same-day"}, // nothing to apply it to
     };
     for (const auto& options : bad) {
         std::vector<std::string> words = base;
         words.insert(words.end(), options.begin(), options.end());
         EXPECT_EQ(run(words), 2) << options[1];
-        EXPECT_NE(err.str().find("--from-chart"), std::string::npos) << err.str();
+        EXPECT_NE(err.str().find(options.size() > 3 ? options[3] : options[0]), std::string::npos)
+            << err.str();
     }
-    EXPECT_EQ(run({"generate", "--mode", "high-score", "--surname", "王", "--from-chart", "2013-1-4", "0"}),
-              2);
-    EXPECT_NE(err.str().find("--mode super"), std::string::npos);
+    for (const char* option : {"--from-chart", "--late-zi"}) {
+        EXPECT_EQ(run({"generate", "--mode", "high-score", "--surname", "王", option,
+                       option == std::string("--late-zi") ? "same-day" : "2013-1-4 0"}),
+                  2);
+        EXPECT_NE(err.str().find("--mode super"), std::string::npos);
+    }
 }
 
 TEST_F(NamingVerbs, ClassicModePrintsTheTextAsTheBoxHoldsIt)
@@ -413,8 +438,12 @@ TEST_F(NamingVerbs, CompareListsTheNamesSideBySide)
         std::string expected = std::to_string(i) + "\t" + s[0] + "\t" + s[6] + "\t";
         for (char c : grids)
             expected += c == ',' ? '\t' : c;
-        // the grids come as 天,人,地,总,外 like the columns
-        expected += "\t" + s[5] + "\t" + s[3] + "\t" + s[1] + "\t\t";
+        // the grids come as 天,人,地,总,外 like the columns; 平仄 as `check` gives it
+        ASSERT_EQ(run({"check", "李", i == 1 ? "明华" : "思远"}), 0);
+        const std::string checked = out.str();
+        const size_t at = checked.find("平仄\t") + std::string("平仄\t").size();
+        expected += "\t" + s[5] + "\t" + s[3] + "\t" + s[1] + "\t" +
+                    checked.substr(at, checked.find('\n', at) - at) + "\t";
         EXPECT_EQ(line, expected);
     }
     EXPECT_EQ(run({"compare", "李"}), 2);

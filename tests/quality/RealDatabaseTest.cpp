@@ -3,6 +3,7 @@
 #include "naming/CharacterLists.h"
 #include "naming/NamingRun.h"
 #include "quality/NameChecker.h"
+#include "reports/Comparison.h"
 #include "store/Folders.h"
 #include "store/LoadNamingDatabase.h"
 #include "text/Utf8.h"
@@ -91,6 +92,25 @@ TEST_F(RealDatabase, FamousTeasingNamesAreWarnedOrdinaryNamesAreNot)
         EXPECT_EQ(s_checker->marks(surname, given), kNoMark)
             << s_checker->check(surname, given, false).markText();
     }
+}
+
+// The comparison (shortlist page, export, `compare`) says what `check` says: the 平仄 and the warnings.
+TEST_F(RealDatabase, TheComparisonCarriesTheNameCheck)
+{
+    for (const auto& [surname, given] :
+         {std::pair{"杜", "子腾"}, std::pair{"李", "燊"}, std::pair{"李", "明华"}}) {
+        SCOPED_TRACE(std::string(surname) + given);
+        const NameQuality q = s_checker->check(surname, given, false);
+        const std::vector<std::string> cells = reports::nameQualityCells(*s_checker, surname, given);
+        ASSERT_EQ(cells.size(), 2u);
+        EXPECT_EQ(cells[0], q.pingze());
+        for (const std::string& line : q.markLines())
+            EXPECT_NE(cells[1].find(line), std::string::npos) << cells[1];
+        EXPECT_EQ(cells[1].empty(), q.markLines().empty() && q.toneHint().empty());
+    }
+    EXPECT_NE(reports::nameQualityCells(*s_checker, "杜", "子腾")[1].find("读音近似“肚子疼”"),
+              std::string::npos);
+    EXPECT_NE(reports::nameQualityCells(*s_checker, "李", "燊")[1].find("生僻字“燊”"), std::string::npos);
 }
 
 TEST_F(RealDatabase, PolyphonicAndRareCharacters)
