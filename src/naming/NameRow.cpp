@@ -36,25 +36,49 @@ std::string_view firstGiven(const NameRow& row, size_t surnameBytes)
     return name.substr(0, std::min(length, name.size()));
 }
 
-// Reorders rows [first, last) of one score: unmarked before marked, each part round robin by the
-// first given character.
+// The last character of the name.
+std::string_view lastCharacter(const NameRow& row)
+{
+    const std::string_view name = row.name;
+    size_t start = name.size();
+    while (start > 0 && (static_cast<unsigned char>(name[start - 1]) & 0xC0) == 0x80)
+        --start;
+    return name.substr(start > 0 ? start - 1 : 0);
+}
+
+// Reorders rows [first, last) of one score: unmarked before marked, then higher fit before lower,
+// each tier round robin by the first given character. Within the names of one first character, a
+// last character not yet met in the tier goes before one met already, so a round of the turns
+// also shows different last characters.
 void interleave(std::vector<NameRow>& rows, size_t first, size_t last, size_t surnameBytes)
 {
     if (last - first < 2)
         return;
     std::vector<NameRow> ordered;
     ordered.reserve(last - first);
-    for (const bool marked : {false, true}) {
+    const auto tier = [](const NameRow& row) { return (row.marks != 0 ? 256 : 0) + (255 - row.fit); };
+    std::vector<int> tiers;
+    for (size_t i = first; i < last; ++i)
+        tiers.push_back(tier(rows[i]));
+    std::sort(tiers.begin(), tiers.end());
+    tiers.erase(std::unique(tiers.begin(), tiers.end()), tiers.end());
+    std::vector<size_t> metBefore(last - first); // earlier names of the tier with the same last character
+    for (const int current : tiers) {
         std::vector<std::vector<size_t>> groups;
         std::unordered_map<std::string_view, size_t> groupOf;
+        std::unordered_map<std::string_view, size_t> lastMet;
         for (size_t i = first; i < last; ++i) {
-            if ((rows[i].marks != 0) != marked)
+            if (tier(rows[i]) != current)
                 continue;
+            metBefore[i - first] = lastMet[lastCharacter(rows[i])]++;
             const auto [it, added] = groupOf.emplace(firstGiven(rows[i], surnameBytes), groups.size());
             if (added)
                 groups.emplace_back();
             groups[it->second].push_back(i);
         }
+        for (std::vector<size_t>& group : groups)
+            std::stable_sort(group.begin(), group.end(),
+                             [&](size_t a, size_t b) { return metBefore[a - first] < metBefore[b - first]; });
         for (size_t round = 0, placed = 1; placed != 0; ++round) {
             placed = 0;
             for (const std::vector<size_t>& group : groups)

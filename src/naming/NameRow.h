@@ -19,6 +19,8 @@ struct NameRow
     // The name check's marks (quality::NameMark: a warning, a rare character); they never change
     // the score, only the order of equal scores and whether a filtered list shows the row.
     std::uint8_t marks = 0;
+    // nameFit of the given name: more name-like names come first among equal scores.
+    std::uint8_t fit = 0;
 
     std::array<std::string, 8> cells() const;
 };
@@ -29,9 +31,10 @@ inline constexpr std::array<const char*, 8> kNameRowHeaders = {"编号", "姓名
 NameRow makeNameRow(int number, std::string fullName, numerology::NameScoreResult score);
 
 // Sorts by score, highest first, and renumbers from 1. Within one score the rows without marks come
-// first, and the names' first given-name characters take turns (the first name of each character in
-// the order they first appear, then the second of each, ...), so a screenful shows many different
-// names; otherwise equal scores keep their order. `surnameBytes` is the length of the surname in
+// first, among those and among the marked ones the more name-like (higher fit) first, and within
+// each of these tiers the names' first given-name characters take turns (the first name of each
+// character in the order they first appear, then the second of each, ...), so a screenful shows many
+// different names; otherwise equal scores keep their order. `surnameBytes` is the length of the surname in
 // front of every name (0: the first character of the whole name takes turns).
 void FinishNameList(std::vector<NameRow>& rows, size_t surnameBytes = 0);
 

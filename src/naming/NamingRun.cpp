@@ -40,8 +40,10 @@ void NamingRun::deliverRows(std::span<NameRow> batch)
     const size_t surnameBytes = m_request.surname.size();
     bool anyMarked = false;
     for (NameRow& row : batch) {
-        row.marks = m_checker->marks(
-            m_request.surname, std::string_view(row.name).substr(std::min(surnameBytes, row.name.size())));
+        const std::string_view given =
+            std::string_view(row.name).substr(std::min(surnameBytes, row.name.size()));
+        row.marks = m_checker->marks(m_request.surname, given);
+        row.fit = nameFit(given);
         anyMarked = anyMarked || row.marks != 0;
     }
     if (!m_request.hideMarked || !anyMarked) {

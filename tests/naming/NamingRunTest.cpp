@@ -253,13 +253,22 @@ TEST(ShuffleList, PermutesReproducibly)
 
 namespace {
 
-naming::NameRow scoredRow(const char* name, int score, std::uint8_t marks = 0)
+naming::NameRow scoredRow(const char* name, int score, std::uint8_t marks = 0, std::uint8_t fit = 0)
 {
     naming::NameRow row;
     row.name = name;
     row.score.score = score;
     row.marks = marks;
+    row.fit = fit;
     return row;
+}
+
+std::vector<std::string> namesOf(const std::vector<naming::NameRow>& rows)
+{
+    std::vector<std::string> names;
+    for (const naming::NameRow& row : rows)
+        names.push_back(row.name);
+    return names;
 }
 
 // Equal scores: unmarked names first, the first given-name characters taking turns in the order they
@@ -272,13 +281,31 @@ TEST(FinishNameList, EqualScoresTakeTurnsAndMarkedNamesGoLast)
                                          scoredRow("李成一", 100),    scoredRow("李低", 80),
                                          scoredRow("李高", 100, 2),   scoredRow("李安四", 95)};
     naming::FinishNameList(rows, std::string("李").size());
-    std::vector<std::string> names;
-    for (const naming::NameRow& row : rows)
-        names.push_back(row.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"李安一", "李博一", "李成一", "李安二", "李博二", "李安三",
-                                               "李妖一", "李高", "李安四", "李低"}));
+    EXPECT_EQ(namesOf(rows), (std::vector<std::string>{"李安一", "李博一", "李成一", "李安二", "李博二",
+                                                       "李安三", "李妖一", "李高", "李安四", "李低"}));
     for (size_t i = 0; i < rows.size(); ++i)
         EXPECT_EQ(rows[i].number, static_cast<int>(i) + 1);
+}
+
+// Among equal scores the names made of characters parents use for names come first (marked names
+// still last), and within the turns of one first character a last character not yet shown goes first.
+TEST(FinishNameList, NameLikeNamesFirstAndLastCharactersVary)
+{
+    const std::pair<const char*, int> fits[] = {{"博涛", 2}, {"博渗", 1}, {"蒿涛", 1}, {"蒿渗", 0},
+                                                {"涛", 1},   {"蒿", 0},   {"", 0}};
+    for (const auto& [given, fit] : fits)
+        EXPECT_EQ(naming::nameFit(given), fit) << given;
+
+    std::vector<naming::NameRow> rows = {scoredRow("李甲乙", 100, 0, 0), scoredRow("李丙丁", 100, 0, 2),
+                                         scoredRow("李庚辛", 100, 1, 2), scoredRow("李戊己", 100, 0, 1),
+                                         scoredRow("李壬癸", 100, 1, 0)};
+    naming::FinishNameList(rows, std::string("李").size());
+    EXPECT_EQ(namesOf(rows), (std::vector<std::string>{"李丙丁", "李戊己", "李甲乙", "李庚辛", "李壬癸"}));
+
+    rows = {scoredRow("李安一", 100), scoredRow("李安二", 100), scoredRow("李博一", 100),
+            scoredRow("李博三", 100)};
+    naming::FinishNameList(rows, std::string("李").size());
+    EXPECT_EQ(namesOf(rows), (std::vector<std::string>{"李安一", "李博三", "李安二", "李博一"}));
 }
 
 } // namespace
