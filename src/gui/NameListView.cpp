@@ -4,6 +4,8 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 namespace gui {
 
 NameListView::NameListView(const QStringList& headers, QWidget* parent)
@@ -28,6 +30,15 @@ NameListView::NameListView(const QStringList& headers, QWidget* parent)
     // The name lists' 五格 cell holds five numbers ("8,17,25,32,16"): give it room to show them whole.
     if (headers.size() == 8)
         setColumnWidth(5, 120);
+    // The comparison's many short columns (numbers, three elements, 平仄) are sized to their header or
+    // three characters, whichever is wider, so the last column (its hints) keeps room to be read.
+    if (headers.size() > 8) {
+        const QFontMetrics metrics = horizontalHeader()->fontMetrics();
+        const int three = metrics.horizontalAdvance(QStringLiteral("金木水"));
+        for (int column = 1; column + 1 < headers.size(); ++column)
+            setColumnWidth(column, std::max(metrics.horizontalAdvance(headers[column]), three) + 24);
+        setColumnWidth(1, metrics.horizontalAdvance(QStringLiteral("欧阳明华")) + 24);
+    }
 }
 
 int NameListView::currentRowIndex() const

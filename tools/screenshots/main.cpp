@@ -20,6 +20,8 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 #include <QWidget>
 
@@ -67,7 +69,7 @@ bool save(QWidget* widget, const QDir& folder, const QString& name)
 // A window is drawn once its browser views have loaded their pages: until then a view is one flat
 // colour. Waits (up to about ten seconds) for every visible view to show more than a few colours, then
 // saves the window; a view still blank by then fails the picture, so the manual never shows one.
-bool saveDrawn(QWidget* widget, const QDir& folder, const QString& name)
+bool waitDrawn(QWidget* widget)
 {
     const auto drawn = [](QWidget* view) {
         const QImage image = view->grab().toImage();
@@ -85,7 +87,12 @@ bool saveDrawn(QWidget* widget, const QDir& folder, const QString& name)
             if (view->isVisible() && !view->url().isEmpty() && !drawn(view))
                 allDrawn = false;
     }
-    if (!allDrawn) {
+    return allDrawn;
+}
+
+bool saveDrawn(QWidget* widget, const QDir& folder, const QString& name)
+{
+    if (!waitDrawn(widget)) {
         std::printf("FAILED %s: a page stayed blank\n", name.toUtf8().constData());
         save(widget, folder, name + QStringLiteral("-blank"));
         return false;
@@ -207,7 +214,7 @@ int main(int argc, char** argv)
                                             "page-09-super",       "page-10-classic",    "page-11-shortlist"};
     static_assert(std::size(pageFiles) == app::kPageCount);
     // Five names starred to compare on the shortlist page.
-    for (const char* given : {"明华", "思远", "浩然", "子涵", "嘉禾"})
+    for (const char* given : {"明华", "思远", "浩然", "子涵", "燊"})
         program.shortlist.addToShortlist("李", given);
     for (int page = 0; page < app::kPageCount; ++page) {
         main.setCurrentPage(app::names::高级选择夹1, page);
@@ -241,6 +248,36 @@ int main(int argc, char** argv)
         waiting->setProgress(app::names::进度条1, 4200, 10000);
     shoot(waiting, "window-waiting");
     shoot(program.details.openDetail("李", "明华"), "window-detail");
+    // The report of a name with a warning, scrolled to the score chart and to 名字品鉴. The report
+    // views run no page scripts; the application's own script world still may.
+    if (app::Window* warned = program.details.openDetail("杜", "子腾")) {
+        if (auto* qt = dynamic_cast<gui::QtWindow*>(warned); qt && qt->root() && waitDrawn(qt->root())) {
+            const auto scrolledTo = [&](const QString& element, const char* file) {
+                bool found = false;
+                for (QWebEngineView* view : qt->root()->findChildren<QWebEngineView*>())
+                    if (view->isVisible())
+                        view->page()->runJavaScript(
+                            QStringLiteral("(e => e ? (e.scrollIntoView(), true) : false)(") + element +
+                                QStringLiteral(")"),
+                            QWebEngineScript::ApplicationWorld,
+                            [&found](const QVariant& result) { found = result.toBool(); });
+                settle(400);
+                if (!found)
+                    std::printf("FAILED %s: the part to show is not in the report\n", file);
+                ok = found && saveDrawn(qt->root(), folder, QString::fromLatin1(file)) && ok;
+            };
+            scrolledTo(QStringLiteral("document.querySelector('svg').closest('tr')"),
+                       "window-detail-score-chart");
+            scrolledTo(QStringLiteral("Array.from(document.querySelectorAll('span.fontcolor1'))"
+                                      ".find(e => e.textContent.startsWith('名字品鉴'))"),
+                       "window-detail-quality");
+        } else {
+            std::printf("FAILED window-detail-quality: the report did not draw\n");
+            ok = false;
+        }
+        warned->close();
+        settle(50);
+    }
     app::Window* word = host.openWindow(app::names::NestlingWord, app::WindowMode::Modeless);
     if (word) {
         word->setText(app::names::编辑框1, "涵");
