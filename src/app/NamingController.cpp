@@ -217,7 +217,11 @@ public:
 
     void runEnded(naming::RunOutcome /*outcome*/) override
     {
-        post([](NamingController& c) { c.setRunControls(false); });
+        post([](NamingController& c) {
+            c.setRunControls(false);
+            // A run that ended without its list (an error, no surname) gives its page's buttons back too.
+            setEnabledAll(c.m_host.mainWindow(), runPageOf(c.m_runMode).enabledWhenListed, true);
+        });
         m_owner.m_finished = true;
     }
 
@@ -509,6 +513,9 @@ void NamingController::startRun(naming::NamingRequest request)
             } catch (const std::exception& error) {
                 observer->showMessage({core::MessageIcon::Warning, core::kMessageTitle,
                                        std::string("起名时出错：") + error.what()});
+                observer->runEnded(naming::RunOutcome::Stopped);
+            } catch (...) {
+                observer->showMessage({core::MessageIcon::Warning, core::kMessageTitle, "起名时出错。"});
                 observer->runEnded(naming::RunOutcome::Stopped);
             }
         });

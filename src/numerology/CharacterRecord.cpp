@@ -5,6 +5,21 @@
 #include <algorithm>
 
 namespace numerology {
+namespace {
+
+// A count no character has (a damaged or hand-edited database) would overflow the grid sums: such a
+// row is read as no row, and the character is unusable.
+void dropImplausibleCounts(CharacterRecord& record)
+{
+    const auto plausible = [](int strokes) { return strokes >= 0 && strokes <= kMaxStrokes; };
+    if (!plausible(record.simplifiedStrokes) || !plausible(record.traditionalStrokes)) {
+        record.simplifiedStrokes = 0;
+        record.traditionalStrokes = 0;
+        record.element.clear();
+    }
+}
+
+} // namespace
 
 CharacterRecord LookupCharacter(const store::NamingStore& store, std::string_view character,
                                 LookupDetail detail)
@@ -20,14 +35,7 @@ CharacterRecord LookupCharacter(const store::NamingStore& store, std::string_vie
     record.simplifiedStrokes = store.ColumnInt(query, col::kSimplifiedStrokes);
     record.traditionalStrokes = store.ColumnInt(query, col::kTraditionalStrokes);
     record.element = store.ColumnText(query, col::kElement);
-    // A count no character has (a damaged or hand-edited database) would overflow the grid sums: such a
-    // row is read as no row, and the character is unusable.
-    const auto plausible = [](int strokes) { return strokes >= 0 && strokes <= kMaxStrokes; };
-    if (!plausible(record.simplifiedStrokes) || !plausible(record.traditionalStrokes)) {
-        record.simplifiedStrokes = 0;
-        record.traditionalStrokes = 0;
-        record.element.clear();
-    }
+    dropImplausibleCounts(record);
     if (detail == LookupDetail::Report) {
         record.traditionalForm = store.ColumnText(query, col::kTraditional);
         record.pinyin = store.ColumnText(query, col::kPinyin);
@@ -67,6 +75,7 @@ std::vector<CharacterRecord> lookupCharacters(const store::NamingStore& store,
             record.simplifiedStrokes = store.ColumnInt(query, col::kSimplifiedStrokes);
             record.traditionalStrokes = store.ColumnInt(query, col::kTraditionalStrokes);
             record.element = store.ColumnText(query, col::kElement);
+            dropImplausibleCounts(record);
             found.emplace(record.character, std::move(record));
         }
     }

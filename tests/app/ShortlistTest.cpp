@@ -46,11 +46,11 @@ protected:
         main().setText(names::编辑框_姓氏, "李");
     }
 
-    std::string storedValue()
+    std::string storedValue(const char* key = keys::名字收藏)
     {
         text::IniFile ini;
         EXPECT_TRUE(ini.load(m_app.shell.settingsFile().string()));
-        return ini.value(kSettingsSection, keys::名字收藏, "");
+        return ini.value(kSettingsSection, key, "");
     }
 
     ShellPaths m_paths{m_program, m_dir.path() / "config", m_dir.path() / "lock"};
@@ -130,6 +130,17 @@ TEST_F(ShortlistTest, SurvivesARestartWholeThroughTheSettings)
     ASSERT_EQ(again.shortlist.entries().size(), 1501u);
     EXPECT_EQ(again.shortlist.entries()[1499], (ShortlistEntry{"欧阳", "明华1499"}));
     EXPECT_EQ(again.shortlist.saveValue(), value);
+}
+
+// The program's own wiring saves the settings when a record is made or removed, as it does for the
+// shortlist: a crash after it loses none.
+TEST_F(ShortlistTest, ARecordReachesTheFileThroughTheProgramsWiring)
+{
+    ASSERT_TRUE(m_app.records.AddNamingRecord("李", "明华", nameRow("1", "李明华")));
+    EXPECT_NE(storedValue(keys::名字记录).find("李 明华;"), std::string::npos) << storedValue(keys::名字记录);
+    main().selectRow(names::超级列表框_记录列表, 0);
+    main().click(names::菜单_删除记录);
+    EXPECT_EQ(storedValue(keys::名字记录), "");
 }
 
 } // namespace

@@ -227,6 +227,25 @@ TEST_F(SuperAuspiciousPageTest, GenerateFillsTheSortedListAndRestoresTheControls
     EXPECT_EQ(m_controller.lastRunSurname(), "王");
 }
 
+// Whatever the run throws, of any type, is said and ends the run with the controls given back: nothing
+// escapes the worker thread (which would end the program).
+TEST_F(SuperAuspiciousPageTest, AnythingTheRunThrowsIsSaidAndEndsTheRun)
+{
+    m_controller.setRunHook([](naming::RunControl& control) {
+        control.setHoldHook([] { throw 42; });
+        control.pause();
+    });
+    main().click(names::按钮_起名);
+    main().click(names::按钮_超吉生成);
+    finishRun();
+    ASSERT_FALSE(m_host.messages().empty());
+    EXPECT_EQ(m_host.messages().back().text, "起名时出错。");
+    EXPECT_FALSE(m_controller.running());
+    EXPECT_TRUE(main().isEnabled(names::按钮_超吉生成));
+    EXPECT_TRUE(main().isToolButtonEnabled(names::工具条1, 0));
+    EXPECT_EQ(m_host.find(names::NestlingWaiting), nullptr);
+}
+
 TEST_F(SuperAuspiciousPageTest, PauseHoldsTheListAndANewSurnameEndsTheRun)
 {
     // The run is paused before its thread starts, so it holds at its first checkpoint.

@@ -32,6 +32,8 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <csignal>
+#include <memory>
 #include <thread>
 
 namespace n = app::names;
@@ -44,6 +46,19 @@ private slots:
     {
         gui::styleApplication();
         gui::MessageBoxSeam::setAutomatic(true);
+    }
+
+    // SIGTERM, SIGINT and SIGHUP (a kill, Ctrl+C, a closed terminal) reach the window thread as an orderly
+    // exit, which saves the settings; the signal handler itself only writes to a pipe.
+    void terminationSignalsBecomeAnOrderlyExit()
+    {
+        const auto stops = std::make_shared<int>(0);
+        gui::handleEndRequests([stops] { ++*stops; }, [] {});
+        for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+            const int before = *stops;
+            QCOMPARE(::raise(signal), 0);
+            QTRY_COMPARE(*stops, before + 1);
+        }
     }
 
     // Every window is made as its layout rows describe it, and has no named control besides them.

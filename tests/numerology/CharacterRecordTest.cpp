@@ -71,6 +71,16 @@ TEST_F(CharacterRecordTest, ImplausibleStrokeCountsReadAsNoRow)
         EXPECT_FALSE(IsUsable(record));
     }
     EXPECT_TRUE(IsUsable(LookupCharacter(m_store, "明"))) << "the other rows are read as they are";
+    // The lookup of many characters at once (the naming runs' path) reads them the same way.
+    const std::vector<std::string> characters = {"涵", "华", "明"};
+    const std::vector<CharacterRecord> records = lookupCharacters(m_store, characters);
+    ASSERT_EQ(records.size(), 3u);
+    for (size_t i = 0; i < characters.size(); ++i) {
+        const CharacterRecord one = LookupCharacter(m_store, characters[i]);
+        EXPECT_EQ(records[i].simplifiedStrokes, one.simplifiedStrokes) << characters[i];
+        EXPECT_EQ(records[i].traditionalStrokes, one.traditionalStrokes) << characters[i];
+        EXPECT_EQ(IsUsable(records[i]), IsUsable(one)) << characters[i];
+    }
 }
 
 TEST(CharacterCache, FindsTheFirstOfRepeatedEntries)
