@@ -3,6 +3,7 @@
 #include "app/SingleInstanceGuard.h"
 #include "gui/Application.h"
 #include "gui/MainWindow.h"
+#include "gui/MessageBoxSeam.h"
 #include "gui/QtHost.h"
 #include "store/LoadNamingDatabase.h"
 #include "store/NamingStore.h"
@@ -69,6 +70,8 @@ public:
 // the database load has ended, the program exits by itself, with status 0 only when the window is
 // visible, the database loaded and the manual is in place. Nothing else reads the variable. It also
 // prints how long after the process started the main window was first drawn (bench/window_start.sh).
+// Message boxes are answered without showing them (nobody is there to close one), and their texts are
+// printed, so a start that has something to say cannot hang the check.
 void checkStartAndQuit(gui::MainWindow& window, const store::NamingStore& store, const app::Shell& shell)
 {
     auto* firstPaint = new FirstPaint;
@@ -92,6 +95,8 @@ void checkStartAndQuit(gui::MainWindow& window, const store::NamingStore& store,
                     "manual %s\n",
                     shown ? "shown" : "NOT SHOWN", firstPaint->ageMs, firstPaint->cpuMs,
                     loaded ? "loaded" : "NOT LOADED", help ? "found" : "NOT FOUND");
+        for (const core::Message& message : gui::MessageBoxSeam::recorded())
+            std::printf("nestling: message %s: %s\n", message.caption.c_str(), message.text.c_str());
         std::fflush(stdout);
         QApplication::exit(shown && loaded && help ? 0 : 1);
     });
@@ -107,6 +112,10 @@ int main(int argc, char** argv)
     gui::styleApplication();
     gui::translateApplication();
 
+    const char* startCheck = std::getenv("NESTLING_START_CHECK");
+    const bool checkingStart = startCheck && *startCheck;
+    if (checkingStart)
+        gui::MessageBoxSeam::setAutomatic(true);
     // Program initialisation: the store the whole process shares.
     store::NamingStore store;
     gui::MainWindow window;
@@ -118,7 +127,7 @@ int main(int argc, char** argv)
     // A kill, Ctrl+C or the end of the desktop session saves what an orderly exit saves.
     gui::handleEndRequests([&program] { program.shell.ExitApplication(); },
                            [&program] { program.shell.saveSettingsNow(); });
-    if (const char* check = std::getenv("NESTLING_START_CHECK"); check && *check)
+    if (checkingStart)
         checkStartAndQuit(window, store, program.shell);
     const int status = QApplication::exec();
     program.shell.ExitApplication();
