@@ -38,12 +38,15 @@ NamingRun::NamingRun(const store::NamingStore& store, NamingRequest request, Run
 void NamingRun::deliverRows(std::span<NameRow> batch)
 {
     const size_t surnameBytes = m_request.surname.size();
+    // The sex weighs in where it chose the characters; the other modes' lists are the same for both.
+    const bool bySex = m_request.mode == Mode::HighScore || m_request.mode == Mode::SuperAuspicious;
+    const std::string_view fitSex = bySex ? std::string_view(m_request.sex) : std::string_view();
     bool anyMarked = false;
     for (NameRow& row : batch) {
         const std::string_view given =
             std::string_view(row.name).substr(std::min(surnameBytes, row.name.size()));
         row.marks = m_checker->marks(m_request.surname, given);
-        row.fit = nameFit(given);
+        row.fit = nameFit(given, fitSex);
         anyMarked = anyMarked || row.marks != 0;
     }
     if (!m_request.hideMarked || !anyMarked) {

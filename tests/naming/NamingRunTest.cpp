@@ -295,6 +295,10 @@ TEST(FinishNameList, NameLikeNamesFirstAndLastCharactersVary)
                                                 {"涛", 1},   {"蒿", 0},   {"", 0}};
     for (const auto& [given, fit] : fits)
         EXPECT_EQ(naming::nameFit(given), fit) << given;
+    // By sex: 艳 ends girls' classic names, no boy's.
+    EXPECT_EQ(naming::nameFit("丽艳", "女"), 2);
+    EXPECT_EQ(naming::nameFit("博艳", "男"), 1);
+    EXPECT_EQ(naming::nameFit("博艳"), 2);
 
     std::vector<naming::NameRow> rows = {scoredRow("李甲乙", 100, 0, 0), scoredRow("李丙丁", 100, 0, 2),
                                          scoredRow("李庚辛", 100, 1, 2), scoredRow("李戊己", 100, 0, 1),
