@@ -34,7 +34,7 @@ struct RunPage
     names::Name pauseButton;  // enabled by the first row
     names::Name exportButton; // usable while the run is paused
     std::array<names::Name, 3> disabledAtStart;
-    std::array<names::Name, 2> enabledWhenListed;
+    std::array<names::Name, 2> enabledAtEnd;
     int page; // switched to when the run starts; -1 stays
 };
 
@@ -204,7 +204,6 @@ public:
             Window& main = c.m_host.mainWindow();
             const RunPage& page = runPageOf(c.m_runMode);
             main.setRows(page.list, rows);
-            setEnabledAll(main, page.enabledWhenListed, true);
         });
     }
 
@@ -217,11 +216,7 @@ public:
 
     void runEnded(naming::RunOutcome /*outcome*/) override
     {
-        post([](NamingController& c) {
-            c.setRunControls(false);
-            // A run that ended without its list (an error, no surname) gives its page's buttons back too.
-            setEnabledAll(c.m_host.mainWindow(), runPageOf(c.m_runMode).enabledWhenListed, true);
-        });
+        post([](NamingController& c) { c.setRunControls(false); });
         m_owner.m_finished = true;
     }
 
@@ -447,7 +442,6 @@ void NamingController::abandonRun()
         return;
     // What the run would have posted at its end is dropped with it, so its page is released here.
     setRunControls(false);
-    setEnabledAll(m_host.mainWindow(), runPageOf(m_runMode).enabledWhenListed, true);
 }
 
 void NamingController::waitForRun()
@@ -473,6 +467,8 @@ void NamingController::setRunControls(bool runningNow)
         return;
     }
     main.setEnabled(names::按钮_高分导出, true);
+    // However the run ended (its list, an error, no surname), its page's buttons come back.
+    setEnabledAll(main, runPageOf(m_runMode).enabledAtEnd, true);
     for (names::Name radio : kRunEndRadios)
         main.setEnabled(radio, true);
     if (Window* waiting = m_host.findWindow(names::NestlingWaiting))
@@ -507,16 +503,17 @@ void NamingController::startRun(naming::NamingRequest request)
         [this, request = std::move(request), control = m_control.get(), observer = m_observer.get()] {
             // Nothing may escape the thread (it would end the program): what failed is said, and the
             // run ends as stopped.
+            const auto failed = [observer](std::string text) {
+                observer->showMessage({core::MessageIcon::Warning, core::kMessageTitle, std::move(text)});
+                observer->runEnded(naming::RunOutcome::Stopped);
+            };
             try {
                 naming::NamingRun run(m_store, request, *observer, *control, &m_checker);
                 run.run();
             } catch (const std::exception& error) {
-                observer->showMessage({core::MessageIcon::Warning, core::kMessageTitle,
-                                       std::string("起名时出错：") + error.what()});
-                observer->runEnded(naming::RunOutcome::Stopped);
+                failed(std::string("起名时出错：") + error.what());
             } catch (...) {
-                observer->showMessage({core::MessageIcon::Warning, core::kMessageTitle, "起名时出错。"});
-                observer->runEnded(naming::RunOutcome::Stopped);
+                failed("起名时出错。");
             }
         });
 }

@@ -20,10 +20,20 @@ std::string escapeField(std::string_view text)
 
 } // namespace
 
+std::optional<size_t> shortlistIndex(const std::vector<ShortlistEntry>& list, std::string_view surname,
+                                     std::string_view given)
+{
+    const auto at = std::find_if(list.begin(), list.end(), [&](const ShortlistEntry& e) {
+        return e.surname == surname && e.given == given;
+    });
+    if (at == list.end())
+        return std::nullopt;
+    return static_cast<size_t>(at - list.begin());
+}
+
 bool inShortlist(const std::vector<ShortlistEntry>& list, std::string_view surname, std::string_view given)
 {
-    return std::any_of(list.begin(), list.end(),
-                       [&](const ShortlistEntry& e) { return e.surname == surname && e.given == given; });
+    return shortlistIndex(list, surname, given).has_value();
 }
 
 bool addToShortlist(std::vector<ShortlistEntry>& list, std::string_view surname, std::string_view given)
@@ -36,9 +46,11 @@ bool addToShortlist(std::vector<ShortlistEntry>& list, std::string_view surname,
 
 bool removeFromShortlist(std::vector<ShortlistEntry>& list, std::string_view surname, std::string_view given)
 {
-    const auto before = list.size();
-    std::erase_if(list, [&](const ShortlistEntry& e) { return e.surname == surname && e.given == given; });
-    return list.size() != before;
+    const auto at = shortlistIndex(list, surname, given);
+    if (!at)
+        return false;
+    list.erase(list.begin() + static_cast<std::ptrdiff_t>(*at)); // a name is held once
+    return true;
 }
 
 std::string saveShortlist(const std::vector<ShortlistEntry>& list)

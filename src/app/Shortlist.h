@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,9 @@ bool addToShortlist(std::vector<ShortlistEntry>& list, std::string_view surname,
 // Removes the name; true when it was there.
 bool removeFromShortlist(std::vector<ShortlistEntry>& list, std::string_view surname, std::string_view given);
 bool inShortlist(const std::vector<ShortlistEntry>& list, std::string_view surname, std::string_view given);
+// The place of the name in the list, if it is there.
+std::optional<size_t> shortlistIndex(const std::vector<ShortlistEntry>& list, std::string_view surname,
+                                     std::string_view given);
 
 // The settings value 名字收藏: per name the surname, ";", the given name, then "|" (李;明华|欧阳;华|).
 // A ";", "|" or backslash inside a name is kept by a backslash in front of it, line breaks are dropped;

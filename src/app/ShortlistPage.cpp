@@ -8,8 +8,6 @@
 #include "reports/Export.h"
 #include "reports/ReportFiles.h"
 
-#include <algorithm>
-
 namespace app {
 namespace {
 
@@ -80,14 +78,12 @@ bool ShortlistPage::addToShortlist(std::string_view surname, std::string_view gi
 
 bool ShortlistPage::removeFromShortlist(std::string_view surname, std::string_view given)
 {
-    const auto at = std::find_if(m_entries.begin(), m_entries.end(), [&](const ShortlistEntry& e) {
-        return e.surname == surname && e.given == given;
-    });
-    const auto index = static_cast<size_t>(at - m_entries.begin());
-    if (!app::removeFromShortlist(m_entries, surname, given))
+    const auto at = shortlistIndex(m_entries, surname, given);
+    if (!at)
         return false;
-    if (index < m_rows.size())
-        m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(index));
+    m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(*at));
+    if (*at < m_rows.size())
+        m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(*at));
     changed();
     return true;
 }

@@ -35,9 +35,9 @@ NameListView::NameListView(const QStringList& headers, QWidget* parent)
     if (headers.size() > 8) {
         const QFontMetrics metrics = horizontalHeader()->fontMetrics();
         const int three = metrics.horizontalAdvance(QStringLiteral("金木水"));
-        for (int column = 1; column + 1 < headers.size(); ++column)
-            setColumnWidth(column, std::max(metrics.horizontalAdvance(headers[column]), three) + 24);
         setColumnWidth(1, metrics.horizontalAdvance(QStringLiteral("欧阳明华")) + 24);
+        for (int column = 2; column + 1 < headers.size(); ++column)
+            setColumnWidth(column, std::max(metrics.horizontalAdvance(headers[column]), three) + 24);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "text/Utf8.h"
 
 #include <array>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <unordered_set>
@@ -10,10 +11,18 @@
 namespace naming {
 namespace {
 
+// Looked up by string_view, so a name's characters are not copied to be found.
+struct TextHash
+{
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
+};
+using CharacterSet = std::unordered_set<std::string, TextHash, std::equal_to<>>;
+
 struct NameCharacters
 {
-    std::array<std::unordered_set<std::string>, 2> atPlace; // first and second characters
-    std::unordered_set<std::string> anywhere;
+    std::array<CharacterSet, 2> atPlace; // first and second characters
+    CharacterSet anywhere;
 
     explicit NameCharacters(std::initializer_list<std::string_view> lists)
     {
@@ -44,14 +53,12 @@ const NameCharacters& nameCharacters(std::string_view sex)
 std::uint8_t nameFit(std::string_view given, std::string_view sex)
 {
     const NameCharacters& known = nameCharacters(sex);
-    const std::vector<std::string> characters = text::utf8Characters(given);
-    if (characters.size() == 1)
-        return known.anywhere.contains(characters[0]) ? 1 : 0;
-    std::uint8_t fit = 0;
-    for (size_t place = 0; place < characters.size() && place < 2; ++place)
-        if (known.atPlace[place].contains(characters[place]))
-            ++fit;
-    return fit;
+    const std::string_view first = text::firstUtf8Character(given);
+    const std::string_view second = text::firstUtf8Character(given.substr(first.size()));
+    if (second.empty())
+        return known.anywhere.contains(first) ? 1 : 0;
+    return static_cast<std::uint8_t>(int{known.atPlace[0].contains(first)} +
+                                     int{known.atPlace[1].contains(second)});
 }
 
 } // namespace naming

@@ -1,6 +1,9 @@
 #include "naming/NameRow.h"
 
+#include "text/Utf8.h"
+
 #include <algorithm>
+#include <numeric>
 #include <string_view>
 #include <unordered_map>
 
@@ -28,22 +31,8 @@ namespace {
 // The first character of the given name, the key that takes turns.
 std::string_view firstGiven(const NameRow& row, size_t surnameBytes)
 {
-    const std::string_view name = std::string_view(row.name).substr(std::min(surnameBytes, row.name.size()));
-    if (name.empty())
-        return name;
-    const auto lead = static_cast<unsigned char>(name[0]);
-    const size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    return name.substr(0, std::min(length, name.size()));
-}
-
-// The last character of the name.
-std::string_view lastCharacter(const NameRow& row)
-{
-    const std::string_view name = row.name;
-    size_t start = name.size();
-    while (start > 0 && (static_cast<unsigned char>(name[start - 1]) & 0xC0) == 0x80)
-        --start;
-    return name.substr(start > 0 ? start - 1 : 0);
+    return text::firstUtf8Character(
+        std::string_view(row.name).substr(std::min(surnameBytes, row.name.size())));
 }
 
 // Reorders rows [first, last) of one score: unmarked before marked, then higher fit before lower,
@@ -54,23 +43,25 @@ void interleave(std::vector<NameRow>& rows, size_t first, size_t last, size_t su
 {
     if (last - first < 2)
         return;
+    // The tier of each row, read once: the sort below compares them often, the rows are large.
+    std::vector<int> tiers(last - first);
+    for (size_t i = first; i < last; ++i)
+        tiers[i - first] = (rows[i].marks != 0 ? 256 : 0) + (255 - rows[i].fit);
+    const auto tier = [&tiers, first](size_t i) { return tiers[i - first]; };
+    std::vector<size_t> byTier(last - first);
+    std::iota(byTier.begin(), byTier.end(), first);
+    std::stable_sort(byTier.begin(), byTier.end(), [&](size_t a, size_t b) { return tier(a) < tier(b); });
     std::vector<NameRow> ordered;
     ordered.reserve(last - first);
-    const auto tier = [](const NameRow& row) { return (row.marks != 0 ? 256 : 0) + (255 - row.fit); };
-    std::vector<int> tiers;
-    for (size_t i = first; i < last; ++i)
-        tiers.push_back(tier(rows[i]));
-    std::sort(tiers.begin(), tiers.end());
-    tiers.erase(std::unique(tiers.begin(), tiers.end()), tiers.end());
     std::vector<size_t> metBefore(last - first); // earlier names of the tier with the same last character
-    for (const int current : tiers) {
+    for (auto begin = byTier.begin(); begin != byTier.end();) {
+        const auto end = std::find_if(begin, byTier.end(), [&](size_t i) { return tier(i) != tier(*begin); });
         std::vector<std::vector<size_t>> groups;
         std::unordered_map<std::string_view, size_t> groupOf;
         std::unordered_map<std::string_view, size_t> lastMet;
-        for (size_t i = first; i < last; ++i) {
-            if (tier(rows[i]) != current)
-                continue;
-            metBefore[i - first] = lastMet[lastCharacter(rows[i])]++;
+        for (auto at = begin; at != end; ++at) {
+            const size_t i = *at;
+            metBefore[i - first] = lastMet[text::lastUtf8Character(rows[i].name)]++;
             const auto [it, added] = groupOf.emplace(firstGiven(rows[i], surnameBytes), groups.size());
             if (added)
                 groups.emplace_back();
@@ -87,6 +78,7 @@ void interleave(std::vector<NameRow>& rows, size_t first, size_t last, size_t su
                     ++placed;
                 }
         }
+        begin = end;
     }
     std::move(ordered.begin(), ordered.end(), rows.begin() + static_cast<std::ptrdiff_t>(first));
 }

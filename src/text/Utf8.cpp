@@ -81,6 +81,25 @@ size_t utf8Length(std::string_view s)
     return count;
 }
 
+std::string_view firstUtf8Character(std::string_view s)
+{
+    return s.empty() ? s : s.substr(0, sequenceLength(s, 0));
+}
+
+std::string_view lastUtf8Character(std::string_view s)
+{
+    // A character is at most four bytes: the last one starts at most three continuation bytes back,
+    // and only if its lead byte spans exactly to the end; otherwise the last byte stands alone.
+    for (size_t back = 2; back <= 4 && back <= s.size(); ++back) {
+        const size_t start = s.size() - back;
+        if ((static_cast<unsigned char>(s[start + 1]) & 0xC0) != 0x80)
+            break;
+        if ((static_cast<unsigned char>(s[start]) & 0xC0) != 0x80)
+            return sequenceLength(s, start) == back ? s.substr(start) : s.substr(s.size() - 1);
+    }
+    return s.empty() ? s : s.substr(s.size() - 1);
+}
+
 bool isHanzi(std::string_view character)
 {
     const auto byte = [&](size_t i) { return static_cast<unsigned char>(character[i]); };

@@ -16,6 +16,11 @@ std::string validUtf8(std::string_view s);
 // Number of characters of UTF-8 text, counted as utf8Characters does.
 size_t utf8Length(std::string_view s);
 
+// The first and the last character of UTF-8 text as utf8Characters splits it, without copying;
+// empty for an empty text.
+std::string_view firstUtf8Character(std::string_view s);
+std::string_view lastUtf8Character(std::string_view s);
+
 // True when `character` (one UTF-8 character) is a CJK ideograph: the unified ideographs with their
 // extensions and the compatibility ideographs.
 bool isHanzi(std::string_view character);

@@ -5,7 +5,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -18,6 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string gbk = text::toGbk(repaired);
     FUZZ_CHECK(text::validUtf8(text::fromGbk(gbk)) == text::fromGbk(gbk));
     text::isGbkEncodable(repaired);
-    text::utf8Characters(bytes);
+    const std::vector<std::string> characters = text::utf8Characters(bytes);
+    if (!characters.empty()) {
+        FUZZ_CHECK(text::firstUtf8Character(bytes) == characters.front());
+        FUZZ_CHECK(text::lastUtf8Character(bytes) == characters.back());
+    }
     return 0;
 }

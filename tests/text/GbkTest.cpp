@@ -88,6 +88,16 @@ TEST(Utf8, SplitsCharacters)
     EXPECT_EQ(text::utf8Length("欧阳a\xF0\x9F\x98\x80"), 4u);
     EXPECT_EQ(text::splitText("a|b|", "|"), (std::vector<std::string>{"a", "b", ""}));
     EXPECT_EQ(text::replaceAll("{x}-{x}", "{x}", "涵"), "涵-涵");
+    // The first and last character without copying: the same as the split's ends, malformed bytes
+    // standing alone as there.
+    for (const std::string s :
+         {"欧阳a", "a欧阳", "\xF0\x9F\x98\x80", "\xC3\xA9\xA9", "明\x98", "\xE6\x98", "x"}) {
+        const std::vector<std::string> characters = text::utf8Characters(s);
+        EXPECT_EQ(text::firstUtf8Character(s), characters.front()) << s;
+        EXPECT_EQ(text::lastUtf8Character(s), characters.back()) << s;
+    }
+    EXPECT_EQ(text::lastUtf8Character(""), "");
+    EXPECT_EQ(text::firstUtf8Character(""), "");
 }
 
 } // namespace
