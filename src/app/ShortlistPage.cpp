@@ -62,16 +62,13 @@ void ShortlistPage::addListRow(ControlName list, int row)
 
 bool ShortlistPage::addToShortlist(std::string_view surname, std::string_view given)
 {
-    Window& main = m_host.mainWindow();
     if (!app::addToShortlist(m_entries, surname, given)) {
         if (!surname.empty() && !given.empty())
-            main.setStatus(names::状态条1, main.statusPicture(names::状态条1),
-                           fullName(surname, given) + " 已在名字收藏中");
+            say(fullName(surname, given) + " 已在名字收藏中");
         return false;
     }
-    main.setStatus(names::状态条1, main.statusPicture(names::状态条1),
-                   "已将 " + fullName(surname, given) + " 加入名字收藏（共 " +
-                       std::to_string(m_entries.size()) + " 个）");
+    say("已将 " + fullName(surname, given) + " 加入名字收藏（共 " + std::to_string(m_entries.size()) +
+        " 个）");
     changed();
     return true;
 }
@@ -84,6 +81,8 @@ bool ShortlistPage::removeFromShortlist(std::string_view surname, std::string_vi
     m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(*at));
     if (*at < m_rows.size())
         m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(*at));
+    say("已将 " + fullName(surname, given) + " 移出名字收藏（共 " + std::to_string(m_entries.size()) +
+        " 个）");
     changed();
     return true;
 }
@@ -149,8 +148,9 @@ const std::vector<std::vector<std::string>>& ShortlistPage::rows()
 void ShortlistPage::refresh()
 {
     std::vector<ListRow> listRows;
+    // The hints may be longer than their column: the row's tip shows them whole.
     for (const std::vector<std::string>& row : rows())
-        listRows.emplace_back(row, 0);
+        listRows.emplace_back(row, 0, row.back());
     Window& main = m_host.mainWindow();
     main.setRows(names::超级列表框_收藏列表, listRows);
     main.setText(
@@ -158,6 +158,12 @@ void ShortlistPage::refresh()
         m_entries.empty()
             ? "还没有收藏的名字：在起名列表中右键点击名字选“加入收藏”，或在姓名详细解释窗口中点“加入收藏”。"
             : "共收藏 " + std::to_string(m_entries.size()) + " 个名字，可并排比较；双击名字查看详细解释。");
+}
+
+void ShortlistPage::say(const std::string& text)
+{
+    Window& main = m_host.mainWindow();
+    main.setStatus(names::状态条1, main.statusPicture(names::状态条1), text);
 }
 
 void ShortlistPage::changed()

@@ -58,6 +58,7 @@ public:
 
 private:
     void changed();
+    void say(const std::string& text); // in the status bar
     // The comparison rows of every entry, numbered by place; a row is computed once per entry.
     const std::vector<std::vector<std::string>>& rows();
     void showStar(Window& detail, bool starred);

@@ -95,7 +95,10 @@ TEST_F(ShortlistTest, MenuAndStarAddNamesThePageComparesThem)
     main().selectRow(names::超级列表框_收藏列表, 1);
     main().click(names::按钮_收藏删除);
     EXPECT_EQ(storedValue(), "李;华|李;明华|");
+    EXPECT_EQ(main().statusText(names::状态条1), "已将 欧阳华 移出名字收藏（共 2 个）");
     ASSERT_EQ(main().rowCount(names::超级列表框_收藏列表), 2);
+    EXPECT_EQ(main().row(names::超级列表框_收藏列表, 1).tip, main().cell(names::超级列表框_收藏列表, 1, 12))
+        << "the hints whole in the row's tip";
     EXPECT_EQ(main().cell(names::超级列表框_收藏列表, 1, 0), "2");
 
     main().click(names::按钮_收藏导出);
