@@ -3,11 +3,199 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <atomic>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <future>
+#include <optional>
 #include <thread>
 #include <vector>
 
 namespace {
+
+namespace fs = std::filesystem;
+
+bool isRoot()
+{
+    return ::geteuid() == 0;
+}
+
+// A character device like /dev/null (minor 3) or /dev/full (minor 7): a node of our own in `dir`
+// when we may make one, else the machine's (only written to, and a non-root writer cannot replace it).
+fs::path characterDevice(const fs::path& dir, const char* name, unsigned minor)
+{
+    if (!isRoot())
+        return fs::path("/dev") / name;
+    const fs::path node = dir / name;
+    EXPECT_EQ(::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, minor)), 0) << node;
+    return node;
+}
+
+// Reads a FIFO whole on a thread of its own, as a program at the other end of a pipe would; or reads
+// only its first byte and closes it, as `head -c 1` does. Gives up after ten seconds without a writer,
+// so a write that never reaches the FIFO fails the test instead of hanging it.
+std::future<std::string> readFifo(const fs::path& fifo, bool whole = true)
+{
+    EXPECT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int fd = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    EXPECT_GE(fd, 0);
+    return std::async(std::launch::async, [fd, whole] {
+        std::string bytes;
+        char buffer[4096];
+        pollfd ready{fd, POLLIN, 0};
+        while (::poll(&ready, 1, 10000) > 0) {
+            const ssize_t n = ::read(fd, buffer, whole ? sizeof buffer : 1);
+            if (n == 0 || (n > 0 && !whole)) {
+                bytes.append(buffer, n > 0 ? 1 : 0);
+                break;
+            }
+            if (n > 0)
+                bytes.append(buffer, static_cast<size_t>(n));
+        }
+        ::close(fd);
+        return bytes;
+    });
+}
+
+void makeSocket(const fs::path& file)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(file.string().size(), sizeof address.sun_path);
+    file.string().copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ::close(fd);
+}
+
+TEST(Files, EveryKindOfTargetIsWrittenAsWhatItIsOrRefused)
+{
+    testing_support::TempDir dir;
+    const std::string bytes(100000, 'x'); // more than a pipe holds at once
+    std::future<std::string> reader;
+    const struct Case
+    {
+        const char* what;
+        std::function<fs::path()> make; // makes the target, returns the name written to
+        const char* refusal;            // part of the message, or nullptr when the write succeeds
+        fs::file_type after;            // of the name itself afterwards
+        std::function<std::string(const fs::path&)> written; // the bytes the target received
+    } cases[] = {
+        {"regular file",
+         [&] {
+             std::ofstream(dir.path() / "old.wav") << "old";
+             return dir.path() / "old.wav";
+         },
+         nullptr, fs::file_type::regular, testing_support::readFile},
+        {"new file", [&] { return dir.path() / "new.wav"; }, nullptr, fs::file_type::regular,
+         testing_support::readFile},
+        {"link to a file",
+         [&] {
+             std::ofstream(dir.path() / "real.wav") << "old";
+             fs::create_symlink("real.wav", dir.path() / "link.wav");
+             return dir.path() / "link.wav";
+         },
+         nullptr, fs::file_type::symlink,
+         [&](const fs::path&) { return testing_support::readFile(dir.path() / "real.wav"); }},
+        {"dangling link: the file it names is made",
+         [&] {
+             fs::create_symlink("named.wav", dir.path() / "dangling.wav");
+             return dir.path() / "dangling.wav";
+         },
+         nullptr, fs::file_type::symlink,
+         [&](const fs::path&) { return testing_support::readFile(dir.path() / "named.wav"); }},
+        {"FIFO read by another thread",
+         [&] {
+             reader = readFifo(dir.path() / "fifo");
+             return dir.path() / "fifo";
+         },
+         nullptr, fs::file_type::fifo, [&](const fs::path&) { return reader.get(); }},
+        {"FIFO whose reader closes early",
+         [&] {
+             reader = readFifo(dir.path() / "short-fifo", false);
+             return dir.path() / "short-fifo";
+         },
+         "读取的一方已关闭管道", fs::file_type::fifo, nullptr},
+        {"null device", [&] { return characterDevice(dir.path(), "null", 3); }, nullptr,
+         fs::file_type::character, nullptr},
+        {"full device", [&] { return characterDevice(dir.path(), "full", 7); }, "设备上没有剩余空间",
+         fs::file_type::character, nullptr},
+        {"link to the null device",
+         [&] {
+             fs::create_symlink(characterDevice(dir.path(), "null2", 3), dir.path() / "to-null");
+             return dir.path() / "to-null";
+         },
+         nullptr, fs::file_type::symlink, nullptr},
+        {"folder",
+         [&] {
+             fs::create_directory(dir.path() / "folder.wav");
+             return dir.path() / "folder.wav";
+         },
+         "文件夹", fs::file_type::directory, nullptr},
+        {"socket",
+         [&] {
+             makeSocket(dir.path() / "sock");
+             return dir.path() / "sock";
+         },
+         "套接字", fs::file_type::socket, nullptr},
+        {"read-only file",
+         [&] {
+             std::ofstream(dir.path() / "ro.wav") << "old";
+             fs::permissions(dir.path() / "ro.wav", fs::perms::owner_read | fs::perms::group_read);
+             return dir.path() / "ro.wav";
+         },
+         "只读", fs::file_type::regular, testing_support::readFile},
+        {"missing folder", [&] { return dir.path() / "no-folder" / "x.wav"; }, "文件夹不存在",
+         fs::file_type::not_found, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path target = c.make();
+        const text::WriteResult result = text::writeOutput(target, bytes);
+        if (c.refusal) {
+            EXPECT_NE(result.error.find(c.refusal), std::string::npos) << result.error;
+            EXPECT_NE(result.error.find(target.string()), std::string::npos) << result.error;
+        } else {
+            EXPECT_TRUE(result.ok()) << result.error;
+        }
+        if (reader.valid() && !c.written)
+            reader.get();
+        EXPECT_EQ(fs::symlink_status(target).type(), c.after);
+        if (c.written) {
+            const std::string received = c.written(target);
+            EXPECT_TRUE(received == (c.refusal ? "old" : bytes)) << received.size() << " bytes received";
+        }
+    }
+    // Nothing but the targets themselves is left in the folder: no temporary file.
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry.path();
+}
+
+TEST(Files, ALinkAnotherUserPlantedInASharedFolderIsNotFollowed)
+{
+    if (!isRoot())
+        GTEST_SKIP() << "needs root to give a link to another user";
+    testing_support::TempDir dir;
+    const fs::path shared = dir.path() / "shared";
+    fs::create_directory(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    std::ofstream(dir.path() / "victim.txt") << "mine";
+    fs::create_symlink(dir.path() / "victim.txt", shared / "hello.wav");
+    ASSERT_EQ(::lchown((shared / "hello.wav").c_str(), 65534, 65534), 0);
+
+    const text::WriteResult result = text::writeOutput(shared / "hello.wav", "voice");
+    EXPECT_NE(result.error.find("符号链接"), std::string::npos) << result.error;
+    EXPECT_EQ(testing_support::readFile(dir.path() / "victim.txt"), "mine");
+}
 
 TEST(Files, ConcurrentWritersOfOneFileNeverMixTheirBytes)
 {
@@ -32,18 +220,41 @@ TEST(Files, ConcurrentWritersOfOneFileNeverMixTheirBytes)
     for (std::thread& writer : writers)
         writer.join();
     size_t files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.path()))
         ++files;
     EXPECT_EQ(files, 1u);
 }
 
-TEST(Files, AFailedWriteIsSaidAndKeepsTheOldFile)
+TEST(Files, APrivateFolderIsTheUsersAloneAndGoesWithEverythingInIt)
+{
+    fs::path kept;
+    {
+        const text::PrivateFolder folder;
+        ASSERT_FALSE(folder.path().empty());
+        EXPECT_EQ(fs::status(folder.path()).permissions() & fs::perms::all, fs::perms::owner_all);
+        std::ofstream(folder.path() / "name.txt") << "Alice";
+        kept = folder.path();
+    }
+    EXPECT_FALSE(fs::exists(kept));
+}
+
+TEST(Files, WritersOfOneFolderTakeTurnsUnderItsLock)
 {
     testing_support::TempDir dir;
-    EXPECT_FALSE(text::writeFileReplacing(dir.path() / "no-folder" / "temp.html", "x"));
-    std::filesystem::create_directory(dir.path() / "folder.html");
-    EXPECT_FALSE(text::writeFileReplacing(dir.path() / "folder.html", "x"));
-    EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "folder.html"));
+    std::atomic<bool> firstDone{false};
+    std::atomic<bool> secondSawFirstDone{false};
+    std::optional<text::FolderLock> first(std::in_place, dir.path(), "pages.lock");
+    ASSERT_TRUE(first->held());
+    std::thread second([&] {
+        const text::FolderLock lock(dir.path(), "pages.lock");
+        secondSawFirstDone = lock.held() && firstDone.load();
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    firstDone = true;
+    first.reset();
+    second.join();
+    EXPECT_TRUE(secondSawFirstDone);
+    EXPECT_FALSE(text::FolderLock(dir.path() / "missing", "pages.lock").held());
 }
 
 } // namespace
