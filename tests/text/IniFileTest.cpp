@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -215,6 +218,98 @@ TEST(IniFile, SavingKeepsTheFilesAttributes)
     // No temporary file is left behind by any of these.
     for (const auto& entry : fs::directory_iterator(dir.path()))
         EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
+}
+
+// What the program does not understand is kept where it stands, byte for byte: comments, blank lines,
+// lines that are no entry, unknown keys and sections, bytes that start no character, a last line
+// without its end.
+TEST(IniFile, KeepsEveryLineItDoesNotChange)
+{
+    const std::string bytes =
+        text::toGbk("; 我的备注\r\n[设置]\r\n姓氏=李\r\n未知的键=值\n\r\n这一行不是设置\r\n") +
+        "名字收藏=李;明华|\x81\x20\xFF;x|\r\n" + text::toGbk("[别的程序]\r\nk = v \r\n最后=一行");
+    text::IniFile ini;
+    ASSERT_TRUE(ini.parse(bytes));
+    EXPECT_EQ(ini.serialize(), bytes) << "nothing changed: the same bytes";
+    EXPECT_EQ(ini.sections(), (std::vector<std::string>{"设置", "别的程序"}));
+    EXPECT_EQ(ini.value("设置", "未知的键"), "值");
+
+    const struct
+    {
+        const char* what;
+        const char* section;
+        const char* key;
+        const char* value;
+        std::string expected; // the whole file after the change
+    } cases[] = {
+        {"the same value", "设置", "姓氏", "李", bytes},
+        {"a changed value, in its place", "设置", "姓氏", "欧阳",
+         text::replaceAll(bytes, text::toGbk("姓氏=李\r\n"), text::toGbk("姓氏=欧阳\r\n"))},
+        {"a new key, after the last of its section", "设置", "性别", "1",
+         text::replaceAll(bytes, "x|\r\n", "x|\r\n" + text::toGbk("性别=1\r\n"))},
+        {"a new section, at the end after the last line", "新", "k", "v",
+         bytes + "\r\n" + text::toGbk("[新]\r\nk=v\r\n")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        text::IniFile changed;
+        ASSERT_TRUE(changed.parse(bytes));
+        changed.setValue(c.section, c.key, c.value);
+        EXPECT_EQ(changed.serialize(), c.expected);
+    }
+}
+
+// A byte that starts no character reads as U+FFFD, is told apart, and goes back to the file as itself,
+// also inside a value the program changes.
+TEST(IniFile, BytesThatStartNoCharacterAreKept)
+{
+    text::IniFile ini;
+    ASSERT_TRUE(ini.parse(text::toGbk("[设置]\r\n") + "k=\x80" + text::toGbk("王") + "\xFF|\r\n"));
+    EXPECT_EQ(ini.value("设置", "k"), "\uFFFD王\uFFFD|");
+    const std::string stored = *ini.storedValue("设置", "k");
+    EXPECT_TRUE(text::IniFile::holdsUndecodedBytes(stored));
+    EXPECT_FALSE(text::IniFile::holdsUndecodedBytes("王\uFFFD"));
+    ini.setValue("设置", "k", stored + "李|");
+    EXPECT_NE(ini.serialize().find("k=\x80" + text::toGbk("王") + "\xFF|" + text::toGbk("李|")),
+              std::string::npos);
+}
+
+// Only a regular file (or a link to one) of at most 4 MiB is read, and nothing blocks: a FIFO without a
+// writer, an endless device, a file too large.
+TEST(IniFile, ReadsOnlyARegularFileOfBoundedSize)
+{
+    TempDir dir;
+    namespace fs = std::filesystem;
+    using R = text::IniFile::LoadResult;
+    const auto fifo = dir.path() / "fifo.dat";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", dir.path() / "zero.dat");
+    fs::create_symlink("fifo.dat", dir.path() / "fifo-link.dat");
+    std::ofstream(dir.path() / "large.dat") << "[设置]\n";
+    fs::resize_file(dir.path() / "large.dat", text::IniFile::kMaxFileSize + 1);
+    std::ofstream(dir.path() / "real.dat") << "[s]\nk=v\n";
+    fs::create_symlink("real.dat", dir.path() / "link.dat");
+    const auto socketFile = dir.path() / "socket.dat";
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    socketFile.string().copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const struct
+    {
+        const char* name;
+        R expected;
+    } cases[] = {
+        {"fifo.dat", R::NotAFile},   {"fifo-link.dat", R::NotAFile}, {"zero.dat", R::NotAFile},
+        {"socket.dat", R::NotAFile}, {"large.dat", R::TooLarge},     {"link.dat", R::Read},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        text::IniFile ini;
+        EXPECT_EQ(ini.read((dir.path() / c.name).string()), c.expected);
+        EXPECT_EQ(ini.sections().size(), c.expected == R::Read ? 1u : 0u);
+    }
+    ::close(listener);
 }
 
 } // namespace
