@@ -11,10 +11,11 @@ std::vector<std::string> combinationCharacters(std::string_view typed, std::stri
 {
     // The rule is one of GBK bytes: a byte below 0x80 is a piece of its own, any other byte starts a
     // two-byte piece, and only the pieces that are GB2312 Chinese characters stay.
+    // The surname is looked for in the typed text as characters (UTF-8), not as GBK bytes, where
+    // two neighbours can hold its bytes across their boundary.
     std::string gbk = text::toGbk(typed);
-    const std::string surnameGbk = text::toGbk(surname);
-    if (gbk.find(surnameGbk) == std::string::npos)
-        gbk += surnameGbk;
+    if (typed.find(surname) == std::string_view::npos)
+        gbk += text::toGbk(surname);
     std::vector<std::string> out;
     for (size_t p = 0; p < gbk.size();) {
         const auto lead = static_cast<unsigned char>(gbk[p]);

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -125,30 +126,38 @@ std::string resolveSoundLink(std::string_view link, std::string_view endpoint)
     return out;
 }
 
-bool writeOfflineVoice(std::string_view name, const std::filesystem::path& wavFile)
+std::optional<std::string> offlineVoice(std::string_view name)
 {
     if (name.find_first_not_of(" \t\r\n") == std::string_view::npos)
-        return false;
-    std::filesystem::path textFile = wavFile;
-    textFile += ".txt";
-    std::filesystem::path partFile = wavFile;
-    partFile += ".part.wav";
+        return std::nullopt;
+    // The name's text file and the program's WAV live in a folder of our own, never beside the
+    // target: no file of the user's is touched, and nobody can plant a link at their names.
+    const text::PrivateFolder folder;
+    if (folder.path().empty())
+        return std::nullopt;
+    const std::filesystem::path textFile = folder.path() / "name.txt";
+    const std::filesystem::path wavFile = folder.path() / "voice.wav";
+    std::string bytes;
+    if (!text::writeOutput(textFile, name) ||
+        !runQuietly({"espeak-ng", "-v", std::string(kVoice), "-s", "140", "-w", wavFile.string(), "-f",
+                     textFile.string()}) ||
+        !text::readWholeFile(wavFile, bytes))
+        return std::nullopt;
+    // A WAV holds at least its 44-byte header; anything shorter is no voice.
+    if (bytes.size() <= 44)
+        return std::nullopt;
+    return bytes;
+}
+
+text::WriteResult writeOfflineVoice(std::string_view name, const std::filesystem::path& wavFile)
+{
+    const std::optional<std::string> voice = offlineVoice(name);
+    if (!voice)
+        return {"无法生成语音 (需要 espeak-ng): " + wavFile.string(), "需要 espeak-ng"};
     std::error_code ec;
     if (wavFile.has_parent_path())
         std::filesystem::create_directories(wavFile.parent_path(), ec);
-    bool ok = text::writeFileReplacing(textFile, name) &&
-              runQuietly({"espeak-ng", "-v", std::string(kVoice), "-s", "140", "-w", partFile.string(), "-f",
-                          textFile.string()});
-    std::filesystem::remove(textFile, ec);
-    // A WAV holds at least its 44-byte header; anything shorter is no voice.
-    ok = ok && std::filesystem::file_size(partFile, ec) > 44 && !ec;
-    if (ok) {
-        std::filesystem::rename(partFile, wavFile, ec);
-        ok = !ec;
-    }
-    if (!ok)
-        std::filesystem::remove(partFile, ec);
-    return ok;
+    return text::writeOutput(wavFile, *voice);
 }
 
 } // namespace naming

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "text/Files.h"
+
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,9 +29,15 @@ std::string extractSoundLink(std::string_view page);
 // "/x.mp3" its scheme and host. Empty when the result is not an http or https address.
 std::string resolveSoundLink(std::string_view link, std::string_view endpoint);
 
-// Speaks `name` in English with espeak-ng into a WAV file. The name goes to the program through a
-// text file, never through a shell or the argument list, so any text is spoken as text. False when the
-// program is missing or fails, or when the file is not written.
-bool writeOfflineVoice(std::string_view name, const std::filesystem::path& wavFile);
+// Speaks `name` in English with espeak-ng: the bytes of a WAV file. The name goes to the program
+// through a text file, never through a shell or the argument list, so any text is spoken as text; that
+// file and the program's output live in a private temporary folder, removed afterwards. Nothing when
+// the name is blank or the program is missing or fails.
+std::optional<std::string> offlineVoice(std::string_view name);
+
+// offlineVoice written to `wavFile` (its folder made when missing) by the rule of every written file
+// (text::writeOutput): a device or FIFO receives the bytes as a stream, a regular file is replaced
+// safely. The error names the file and the reason.
+text::WriteResult writeOfflineVoice(std::string_view name, const std::filesystem::path& wavFile);
 
 } // namespace naming

@@ -2,7 +2,6 @@
 
 #include "naming/AvoidedCharacters.h"
 #include "numerology/SplitCharacters.h"
-#include "text/Gbk.h"
 
 #include <algorithm>
 
@@ -18,9 +17,11 @@ constexpr size_t kNamesPerProgress = 65536;
 // What the listing knows of one piece of a given name (a candidate, the generation character, or
 // nothing), so that each name is decided from two of these and a table lookup.
 //
-// The surname's GBK bytes may lie inside either piece, or across the boundary, split after k bytes:
-// the first piece ends with the surname's first k bytes (bit k of `ends`) and the second starts with
-// the rest (bit k of `starts`).
+// The surname may lie inside either piece, or across the boundary, split after k bytes: the first
+// piece ends with the surname's first k bytes (bit k of `ends`) and the second starts with the rest
+// (bit k of `starts`). The pieces are compared as UTF-8, whose characters never match across a
+// character boundary: in GBK, 钦钮 holds the bytes of 张 (C7 D5 C5 A5) and 欣钊 those of 李, and such
+// names were wrongly left out as holding the surname.
 struct Piece
 {
     static constexpr std::uint32_t kHoldsSurname = 1; // the surname's bytes lie inside the piece
@@ -34,7 +35,7 @@ struct Piece
     std::uint32_t flags = 0;
 };
 
-void markSurname(Piece& piece, std::string_view gbk, std::string_view surname)
+void markSurname(Piece& piece, std::string_view text, std::string_view surname)
 {
     if (surname.empty())
         return;
@@ -42,12 +43,12 @@ void markSurname(Piece& piece, std::string_view gbk, std::string_view surname)
         piece.flags |= Piece::kLongSurname;
         return;
     }
-    if (gbk.find(surname) != std::string_view::npos)
+    if (text.find(surname) != std::string_view::npos)
         piece.flags |= Piece::kHoldsSurname;
     for (size_t k = 1; k < surname.size(); ++k) {
-        if (gbk.ends_with(surname.substr(0, k)))
+        if (text.ends_with(surname.substr(0, k)))
             piece.ends |= std::uint64_t{1} << k;
-        if (gbk.starts_with(surname.substr(k)))
+        if (text.starts_with(surname.substr(k)))
             piece.starts |= std::uint64_t{1} << k;
     }
 }
@@ -56,7 +57,6 @@ void markSurname(Piece& piece, std::string_view gbk, std::string_view surname)
 
 void Candidates::add(std::string character)
 {
-    gbk.push_back(text::toGbk(character));
     characters.push_back(std::move(character));
 }
 
@@ -84,7 +84,6 @@ FormedNames FormNames(const store::NamingStore& store, Candidates& candidates, i
     const bool fixThird = twoCharacters && generation.fixesThird();
     if (fixSecond || fixThird) {
         formed.fixedCharacter = fixSecond ? generation.secondChar : generation.thirdChar;
-        formed.fixedGbk = text::toGbk(formed.fixedCharacter);
     }
     std::vector<numerology::CharacterRecord> records =
         numerology::lookupCharacters(store, candidates.characters);
@@ -136,14 +135,14 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
     constexpr size_t kNonePiece = 0;
     constexpr size_t kFixedPiece = 1;
     static const std::string empty;
-    std::vector<const std::string*> gbk(n + 2, &empty);
+    std::vector<const std::string*> texts(n + 2, &empty);
     std::vector<const numerology::CharacterRecord*> records(n + 2, nullptr);
     for (size_t i = 0; i < n; ++i) {
-        gbk[i + 2] = &candidates.gbk[i];
+        texts[i + 2] = &candidates.characters[i];
         // The first of equal characters, as FindCharacter gives it, so a repeated candidate scores alike.
         records[i + 2] = candidates.cache.FindCharacter(candidates.characters[i]);
     }
-    gbk[kFixedPiece] = &formed.fixedGbk;
+    texts[kFixedPiece] = &formed.fixedCharacter;
     records[kFixedPiece] = candidates.cache.FindCharacter(formed.fixedCharacter);
 
     const std::vector<std::string> surnameParts = numerology::SplitCharacters(surname);
@@ -161,15 +160,11 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
         counts[p] = traditional(records[p]);
     const numerology::CountScores table(fortunes, traditional(s1), surnameLength == 2 ? traditional(s2) : 0,
                                         surnameLength, counts);
-    const std::string surnameGbk = text::toGbk(surname);
     std::vector<Piece> pieces(n + 2);
     for (size_t p = 0; p < pieces.size(); ++p) {
         pieces[p].countClass = p == kNonePiece ? table.noSecond() : table.classOf(counts[p]);
-        markSurname(pieces[p], *gbk[p], surnameGbk);
-        const std::string& pieceText = p == kFixedPiece  ? formed.fixedCharacter
-                                       : p == kNonePiece ? empty
-                                                         : candidates.characters[p - 2];
-        if (holdsAvoided(pieceText, avoid))
+        markSurname(pieces[p], *texts[p], surname);
+        if (holdsAvoided(*texts[p], avoid))
             pieces[p].flags |= Piece::kAvoided;
     }
     // A generation character typed as several characters is scored through the text, as typed.
@@ -214,7 +209,7 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
                 if ((flags & (Piece::kHoldsSurname | Piece::kAvoided)) || (pa.ends & pb.starts) != 0)
                     continue;
                 if ((flags & Piece::kLongSurname) &&
-                    (*gbk[a] + *gbk[b]).find(surnameGbk) != std::string::npos)
+                    (*texts[a] + *texts[b]).find(surname) != std::string::npos)
                     continue;
                 if (flags & Piece::kByText) {
                     ++scored;

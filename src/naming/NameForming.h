@@ -19,7 +19,6 @@ namespace naming {
 struct Candidates
 {
     std::vector<std::string> characters;
-    std::vector<std::string> gbk; // GBK form of each character, for the byte rule of the surname check
     numerology::CharacterCache cache;
     std::vector<bool> usable;
 
@@ -41,7 +40,6 @@ struct FormedNames
 {
     std::vector<FormedName> names; // in forming order
     std::string fixedCharacter;    // the generation character, when one is used
-    std::string fixedGbk;
 
     std::string givenName(const Candidates& candidates, const FormedName& name) const;
 };

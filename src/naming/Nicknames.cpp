@@ -3,7 +3,6 @@
 #include "naming/CharacterLists.h"
 #include "naming/NamingRun.h"
 #include "numerology/SplitCharacters.h"
-#include "text/Gbk.h"
 
 #include <limits>
 
@@ -32,7 +31,7 @@ std::vector<std::string> nicknameCharacters(std::string_view surname)
 {
     std::string source(boysCharacters());
     source += girlsCharacters();
-    if (text::toGbk(source).find(text::toGbk(surname)) == std::string::npos)
+    if (source.find(surname) == std::string::npos)
         source += surname;
     return numerology::SplitCharacters(source);
 }
@@ -54,7 +53,6 @@ FormedNames formNicknames(const store::NamingStore& store, Candidates& candidate
     }
     if (!affix.empty()) {
         formed.fixedCharacter = affix;
-        formed.fixedGbk = text::toGbk(affix);
         // Behind every candidate, as the generation character is, so no candidate's entry changes.
         candidates.cache.add(numerology::LookupCharacter(store, formed.fixedCharacter));
     }

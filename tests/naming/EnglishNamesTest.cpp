@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 namespace {
 
 using naming::EnglishNameRow;
@@ -156,6 +158,15 @@ TEST(EnglishVoice, OfflineVoiceIsAWavFile)
     EXPECT_TRUE(naming::writeOfflineVoice("-w /dev/null D'Arcy", dir.path() / "odd.wav"));
     EXPECT_FALSE(naming::writeOfflineVoice("   ", dir.path() / "blank.wav"));
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "blank.wav"));
+    // The intermediate files live in a private folder: a file of the user's beside the target, named
+    // as one once was, is kept, and nothing else appears.
+    std::ofstream(dir.path() / "g.wav.txt") << "keep";
+    EXPECT_TRUE(naming::writeOfflineVoice("Alice", dir.path() / "g.wav"));
+    EXPECT_EQ(testing_support::readFile(dir.path() / "g.wav.txt"), "keep");
+    size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        ++files;
+    EXPECT_EQ(files, 4u) << "voice/, odd.wav, g.wav and g.wav.txt";
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include "NamingFixture.h"
 
 #include "naming/CharacterLists.h"
+#include "store/LoadNamingDatabase.h"
 #include "text/Utf8.h"
 
+#include <cstdlib>
 #include <set>
 
 void NamingFixture::SetUp()
@@ -41,4 +43,28 @@ void NamingFixture::addPoemRows()
     ASSERT_TRUE(m_store.Execute(
         testing_support::readFile(std::filesystem::path(NESTLING_TEST_DATA_DIR) / "poem-rows.sql"), &error))
         << error;
+}
+
+namespace {
+
+class QuietSink : public core::MessageSink
+{
+public:
+    void showMessage(const core::Message&) override {}
+};
+
+} // namespace
+
+std::filesystem::path realDatabaseFile()
+{
+    const char* env = std::getenv("NESTLING_DB");
+    return env ? std::filesystem::path(env) : store::defaultDatabaseFile(store::programFolder());
+}
+
+bool loadRealDatabase(store::NamingStore& into)
+{
+    const std::filesystem::path file = realDatabaseFile();
+    QuietSink sink;
+    return std::filesystem::exists(file) &&
+           store::LoadNamingDatabase(into, file, sink) == store::LoadState::Ready;
 }
