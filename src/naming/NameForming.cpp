@@ -4,6 +4,7 @@
 #include "numerology/SplitCharacters.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace naming {
 namespace {
@@ -28,12 +29,20 @@ struct Piece
     static constexpr std::uint32_t kByText = 2;       // a generation character of several characters
     static constexpr std::uint32_t kLongSurname = 4;  // a surname too long for the bits: compare texts
     static constexpr std::uint32_t kAvoided = 8;      // holds a taboo character: no name with it is listed
+    static constexpr std::uint32_t kSurnameCharacter = 16; // a candidate that is a character of the surname
 
     std::uint64_t ends = 0;
     std::uint64_t starts = 0;
     std::uint32_t countClass = 0;
     std::uint32_t flags = 0;
+    std::uint32_t textId = 0; // equal texts, equal ids: a name of two equal pieces doubles a character
 };
+
+bool sharesCharacter(std::string_view text, const std::vector<std::string>& characters)
+{
+    return std::any_of(characters.begin(), characters.end(),
+                       [text](const std::string& c) { return text.find(c) != std::string_view::npos; });
+}
 
 void markSurname(Piece& piece, std::string_view text, std::string_view surname)
 {
@@ -161,11 +170,18 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
     const numerology::CountScores table(fortunes, traditional(s1), surnameLength == 2 ? traditional(s2) : 0,
                                         surnameLength, counts);
     std::vector<Piece> pieces(n + 2);
+    std::unordered_map<std::string_view, std::uint32_t> textIds;
     for (size_t p = 0; p < pieces.size(); ++p) {
         pieces[p].countClass = p == kNonePiece ? table.noSecond() : table.classOf(counts[p]);
         markSurname(pieces[p], *texts[p], surname);
         if (holdsAvoided(*texts[p], avoid))
             pieces[p].flags |= Piece::kAvoided;
+        // Only the candidates: the generation character and the nickname's affixes are the user's.
+        if (p > kFixedPiece && sharesCharacter(*texts[p], surnameParts))
+            pieces[p].flags |= Piece::kSurnameCharacter;
+        // The missing second character (piece 0) equals nothing.
+        pieces[p].textId =
+            p == kNonePiece ? 0 : textIds.emplace(*texts[p], static_cast<std::uint32_t>(p)).first->second;
     }
     // A generation character typed as several characters is scored through the text, as typed.
     if (numerology::SplitCharacters(formed.fixedCharacter).size() > 1)
@@ -193,6 +209,8 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
     const size_t total = formed.names.size();
     const FormedName* names = formed.names.data();
     const int threshold = limits.threshold;
+    const std::uint32_t skipped =
+        Piece::kHoldsSurname | Piece::kAvoided | (limits.plainNamesOnly ? Piece::kSurnameCharacter : 0);
     bool going = limits.maxRows > 0;
     size_t i = 0;
     size_t scored = 0;
@@ -205,8 +223,10 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
             const Piece& pa = pieces[a];
             const Piece& pb = pieces[b];
             const std::uint32_t flags = pa.flags | pb.flags;
+            if (limits.plainNamesOnly && pa.textId == pb.textId)
+                continue;
             if (flags != 0 || (pa.ends & pb.starts) != 0) {
-                if ((flags & (Piece::kHoldsSurname | Piece::kAvoided)) || (pa.ends & pb.starts) != 0)
+                if ((flags & skipped) || (pa.ends & pb.starts) != 0)
                     continue;
                 if ((flags & Piece::kLongSurname) &&
                     (*texts[a] + *texts[b]).find(surname) != std::string::npos)

@@ -61,6 +61,9 @@ struct ListingLimits
 {
     int threshold = 90;
     size_t maxRows = 10000;
+    // Formed names only: no given name repeats a character of the surname (欧阳鼎阳) or doubles one
+    // (和和). The nicknames turn this off, since doubling is one of their styles.
+    bool plainNamesOnly = true;
 };
 
 // How far a listing went: the names looked at and, of those, the names scored (not holding the surname).
@@ -70,8 +73,9 @@ struct ListingStats
     size_t scored = 0;
 };
 
-// Scores the formed names in order, skipping any whose GBK bytes contain the surname's or whose given
-// name holds a taboo character of `avoid` (normalizedAvoided), and keeps the
+// Scores the formed names in order, skipping any that holds the surname or whose given name holds a
+// taboo character of `avoid` (normalizedAvoided), and with limits.plainNamesOnly any whose candidate
+// is a character of the surname or whose two pieces are equal; it keeps the
 // rows reaching the threshold until maxRows are written. Rows are numbered as written; only written
 // rows get their texts. Scoring works on numbers: for the run's surname the score of a name depends
 // only on the Kangxi counts of its given-name characters, so every pair of counts is scored once and

@@ -67,7 +67,7 @@ RunOutcome NamingRun::runNickname()
                              [this](size_t done, size_t total) { progress(done, total); });
     if (m_control.stopped())
         return RunOutcome::Stopped;
-    return listFormedNames({0, std::numeric_limits<size_t>::max()});
+    return listFormedNames({0, std::numeric_limits<size_t>::max(), false});
 }
 
 } // namespace naming

@@ -1,5 +1,6 @@
 // The lists the runs write, held against a plain enumeration of the same rules on the real database:
-// every pair the mode forms, in forming order, without the names that hold the surname, scored one
+// every pair the mode forms, in forming order, without the names that hold the surname or a character of
+// it or double a character, scored one
 // by one with ScoreName, kept at or above the threshold, up to the list's size. A listing that drops
 // or adds a name shows here as a difference of sets.
 #include "NamingFixture.h"
@@ -80,6 +81,13 @@ std::vector<std::string> enumerate(const store::NamingStore& store, const Enumer
     }
     numerology::CachedFortunes fortunes(store);
     std::vector<std::string> names;
+    const std::vector<std::string> surnameCharacters = numerology::SplitCharacters(c.surname);
+    // A formed name never repeats a surname character nor doubles one of its own.
+    const auto plain = [&](const std::string& a, const std::string& b) {
+        return a != b &&
+               std::find(surnameCharacters.begin(), surnameCharacters.end(), a) == surnameCharacters.end() &&
+               std::find(surnameCharacters.begin(), surnameCharacters.end(), b) == surnameCharacters.end();
+    };
     const auto consider = [&](const std::string& given) {
         if (names.size() >= cap || given.find(c.surname) != std::string::npos)
             return;
@@ -90,12 +98,13 @@ std::vector<std::string> enumerate(const store::NamingStore& store, const Enumer
         if (!usable[a])
             continue;
         if (c.givenLength == 1) {
-            consider(characters[a]);
+            if (plain(characters[a], {}))
+                consider(characters[a]);
             continue;
         }
         for (size_t b = 0; b < characters.size(); ++b)
             // Super-auspicious pairs usable characters only; the other modes pair with any candidate.
-            if (usable[b] || c.mode != Mode::SuperAuspicious)
+            if ((usable[b] || c.mode != Mode::SuperAuspicious) && plain(characters[a], characters[b]))
                 consider(characters[a] + characters[b]);
     }
     std::sort(names.begin(), names.end());

@@ -120,22 +120,53 @@ TEST_F(NamingRunTest, SeedReproducesTheList)
     EXPECT_NE(first, names(run(request("李", "男", 2, 8), c)));
 }
 
-TEST_F(NamingRunTest, CompoundSurnameSkipsOnlyNamesHoldingTheWholeSurname)
+TEST_F(NamingRunTest, FormedNamesNeverRepeatASurnameCharacterNorDoubleOne)
 {
-    Candidates candidates;
-    for (const char* c : {"阳", "明", "欧", "阳"})
-        candidates.add(c);
-    RunControl control;
-    const FormedNames formed = FormNames(m_store, candidates, 2, {}, control);
-    EXPECT_EQ(formed.names.size(), 16u);
-    const numerology::FortuneTables fortunes(m_store);
-    const auto rows = ListScoredNames(candidates, formed, "欧阳", {0, 10000}, fortunes, control, {});
-    const auto listed = names(rows);
-    // 阳 is a candidate twice, so 阳明 is formed twice; 欧阳 (twice) is skipped, nothing else.
-    EXPECT_EQ(std::count(listed.begin(), listed.end(), "欧阳阳明"), 2);
-    EXPECT_EQ(std::count(listed.begin(), listed.end(), "欧阳欧阳"), 0);
-    EXPECT_EQ(listed.size(), 14u);
-    expectRowsMatchScores(rows, "欧阳", candidates.cache);
+    // 明 is a candidate twice, so 鼎明 is formed twice. Nicknames turn the rule off: then only the
+    // names holding the whole surname are skipped, and 欧阳鼎阳, 诸葛厚葛 and the doubles are listed.
+    struct Case
+    {
+        const char* surname;
+        std::vector<const char*> characters;
+        bool plain;
+        std::vector<std::string> want; // sorted given names (plain) or names that must be listed
+    };
+    const Case cases[] = {
+        {"欧阳", {"鼎", "明", "欧", "阳", "明"}, true, {"明鼎", "明鼎", "鼎明", "鼎明"}},
+        {"诸葛", {"厚", "葛", "诸", "和"}, true, {"和厚", "厚和"}},
+        {"欧阳", {"鼎", "明", "欧", "阳", "明"}, false, {"鼎阳", "明明", "阳欧"}},
+        {"诸葛", {"厚", "葛", "诸", "和"}, false, {"厚葛", "和和", "葛诸"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.surname) + (c.plain ? " plain" : " nicknames"));
+        Candidates candidates;
+        for (const char* character : c.characters)
+            candidates.add(character);
+        RunControl control;
+        const FormedNames formed = FormNames(m_store, candidates, 2, {}, control);
+        const numerology::FortuneTables fortunes(m_store);
+        const auto rows =
+            ListScoredNames(candidates, formed, c.surname, {0, 10000, c.plain}, fortunes, control, {});
+        std::vector<std::string> given;
+        for (const NameRow& row : rows)
+            given.push_back(row.name.substr(std::string_view(c.surname).size()));
+        std::sort(given.begin(), given.end());
+        if (c.plain) {
+            std::vector<std::string> want = c.want;
+            std::sort(want.begin(), want.end());
+            EXPECT_EQ(given, want);
+        } else {
+            for (const std::string& name : c.want)
+                EXPECT_TRUE(std::binary_search(given.begin(), given.end(), name)) << name;
+            // Only the pairs that spell the surname are skipped.
+            const auto spelled =
+                std::count_if(formed.names.begin(), formed.names.end(), [&](const FormedName& n) {
+                    return formed.givenName(candidates, n).find(c.surname) != std::string::npos;
+                });
+            EXPECT_EQ(given.size() + static_cast<size_t>(spelled), formed.names.size());
+        }
+        expectRowsMatchScores(rows, c.surname, candidates.cache);
+    }
 }
 
 TEST_F(NamingRunTest, GenerationCharacterListsEveryUsableCandidate)

@@ -14,7 +14,8 @@ namespace {
 
 using namespace naming;
 
-// Every formed name not holding the surname is listed (threshold 0, no row limit), and each row
+// Every formed name not holding the surname is listed (threshold 0, no row limit, doubles and surname
+// characters kept, so every pair is scored), and each row
 // equals ScoreName's result; the names holding the surname are exactly the ones left out.
 void expectListingEqualsScoreName(const store::NamingStore& namingStore, Candidates candidates,
                                   const std::string& surname, int givenLength,
@@ -25,7 +26,7 @@ void expectListingEqualsScoreName(const store::NamingStore& namingStore, Candida
     const FormedNames formed = FormNames(namingStore, candidates, givenLength, generation, control);
     const numerology::FortuneTables tables(namingStore);
     const std::vector<NameRow> rows = ListScoredNames(
-        candidates, formed, surname, {0, std::numeric_limits<size_t>::max()}, tables, control, {});
+        candidates, formed, surname, {0, std::numeric_limits<size_t>::max(), false}, tables, control, {});
     numerology::CachedFortunes reference(namingStore);
     size_t holdingSurname = 0;
     size_t row = 0;
