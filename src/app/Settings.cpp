@@ -2,6 +2,9 @@
 
 #include "app/AvoidedSetting.h"
 #include "app/ControlNames.h"
+#include "app/NamingRecords.h"
+#include "app/SettingsFile.h"
+#include "app/Shortlist.h"
 #include "text/IniFile.h"
 
 #include <charconv>
@@ -20,6 +23,36 @@ std::optional<long long> parseNumber(const std::string& value)
     if (ec != std::errc{} || end != last)
         return std::nullopt;
     return n;
+}
+
+// The entries of a list value the program can read: those holding bytes that start no character are
+// left out (they stay in the file).
+std::string readableEntries(const std::string& stored)
+{
+    if (!text::IniFile::holdsUndecodedBytes(stored))
+        return stored;
+    std::string out;
+    for (const std::string& piece : splitListValue(stored))
+        if (!text::IniFile::holdsUndecodedBytes(piece))
+            out += piece;
+    return out;
+}
+
+// How the program writes one entry of a list value (empty for an entry it cannot read); none for a
+// value that is no list.
+CanonicalEntry canonicalEntry(const std::string& key)
+{
+    if (key == keys::名字记录)
+        return [](std::string_view piece) {
+            return text::IniFile::holdsUndecodedBytes(piece) ? std::string()
+                                                             : SaveNamingRecords(RestoreNamingRecords(piece));
+        };
+    if (key == keys::名字收藏)
+        return [](std::string_view piece) {
+            return text::IniFile::holdsUndecodedBytes(piece) ? std::string()
+                                                             : saveShortlist(restoreShortlist(piece));
+        };
+    return {};
 }
 
 } // namespace
@@ -50,7 +83,10 @@ SettingsRead RestoreSettings(Window& main, const std::filesystem::path& file,
 {
     text::IniFile ini;
     const text::IniFile::LoadResult result = ini.read(file.string());
-    const auto read = [&](const char* key) { return ini.value(kSettingsSection, key, ""); };
+    const auto read = [&](const char* key) {
+        const std::string stored = ini.storedValue(kSettingsSection, key).value_or("");
+        return text::IniFile::holdsUndecodedBytes(stored) ? std::string() : stored;
+    };
 
     main.setText(names::编辑框_姓氏, read(keys::姓氏));
     main.setCurrentIndex(names::组合框_性别, sexIndexFromSetting(read(keys::性别)));
@@ -62,49 +98,87 @@ SettingsRead RestoreSettings(Window& main, const std::filesystem::path& file,
     showAvoided(main, read(keys::避讳字), read(keys::排除避讳字) != "0");
     main.setChecked(names::选择框_过滤生僻字, read(keys::过滤生僻字) == "1");
     if (restoreRecords)
-        restoreRecords(read(keys::名字记录));
+        restoreRecords(readableEntries(ini.storedValue(kSettingsSection, keys::名字记录).value_or("")));
     if (restoreShortlist)
-        restoreShortlist(read(keys::名字收藏));
+        restoreShortlist(readableEntries(ini.storedValue(kSettingsSection, keys::名字收藏).value_or("")));
     switch (result) {
     case text::IniFile::LoadResult::Read:
         return SettingsRead::Read;
     case text::IniFile::LoadResult::Missing:
         return SettingsRead::Missing;
+    case text::IniFile::LoadResult::NotAFile:
+        return SettingsRead::NotAFile;
+    case text::IniFile::LoadResult::TooLarge:
+        return SettingsRead::TooLarge;
     case text::IniFile::LoadResult::Unreadable:
         break;
     }
     return SettingsRead::Unreadable;
 }
 
-bool SaveSettings(const Window& main, const std::filesystem::path& file, const std::string& records,
-                  const std::optional<std::string>& shortlist)
+SettingsValues collectSettings(const Window& main, const std::string& records,
+                               const std::optional<std::string>& shortlist)
 {
-    text::IniFile ini;
-    // Whatever else the file holds is kept; a file that exists but cannot be read is never replaced by
-    // one holding only what this session knows.
-    if (ini.read(file.string()) == text::IniFile::LoadResult::Unreadable)
-        return false;
-    const auto write = [&](const char* key, const std::string& value) {
-        ini.setValue(kSettingsSection, key, value);
+    SettingsValues values = {
+        {keys::姓氏, main.text(names::编辑框_姓氏)},
+        {keys::性别, std::to_string(main.currentIndex(names::组合框_性别))},
+        {keys::名字个数, std::to_string(main.currentIndex(names::组合框_名字个数))},
+        {keys::组合的字, main.text(names::编辑框_组合的字)},
+        {keys::英文名字, main.text(names::编辑框_英文名字)},
+        {keys::评分名字, main.text(names::编辑框_评分名字)},
+        {keys::过滤生僻字, main.isChecked(names::选择框_过滤生僻字) ? "1" : "0"},
+        {keys::名字记录, records},
+        {keys::晚子时算次日, main.isChecked(names::选择框_23点后算次日) ? "1" : "0"},
+        {keys::避讳字, main.text(names::透明标签_避讳字)},
+        {keys::排除避讳字, main.isChecked(names::选择框_排除避讳字) ? "1" : "0"},
     };
-
-    write(keys::姓氏, main.text(names::编辑框_姓氏));
-    write(keys::性别, std::to_string(main.currentIndex(names::组合框_性别)));
-    write(keys::名字个数, std::to_string(main.currentIndex(names::组合框_名字个数)));
-    write(keys::组合的字, main.text(names::编辑框_组合的字));
-    write(keys::英文名字, main.text(names::编辑框_英文名字));
-    write(keys::评分名字, main.text(names::编辑框_评分名字));
-    write(keys::过滤生僻字, main.isChecked(names::选择框_过滤生僻字) ? "1" : "0");
-    write(keys::名字记录, records);
-    write(keys::晚子时算次日, main.isChecked(names::选择框_23点后算次日) ? "1" : "0");
-    write(keys::避讳字, main.text(names::透明标签_避讳字));
-    write(keys::排除避讳字, main.isChecked(names::选择框_排除避讳字) ? "1" : "0");
     if (shortlist)
-        write(keys::名字收藏, *shortlist);
+        values.emplace_back(keys::名字收藏, *shortlist);
+    return values;
+}
+
+SettingsSave SaveSettings(const std::filesystem::path& file, const SettingsValues& base,
+                          const SettingsValues& current)
+{
+    const auto before = [&](const std::string& key) {
+        for (const auto& [k, v] : base)
+            if (k == key)
+                return v;
+        return std::string();
+    };
+    SettingsValues changed;
+    for (const auto& [key, value] : current)
+        if (value != before(key))
+            changed.emplace_back(key, value);
+    if (changed.empty())
+        return SettingsSave::Unchanged;
 
     std::error_code ec;
     std::filesystem::create_directories(file.parent_path(), ec);
-    return ini.save(file.string());
+    const SettingsLock lock(file);
+    if (!lock.held())
+        return SettingsSave::Failed;
+    // Read again under the lock: another copy may have saved since. A file that cannot be read is never
+    // replaced by one holding only what this session knows.
+    text::IniFile ini;
+    const text::IniFile::LoadResult read = ini.read(file.string());
+    if (read != text::IniFile::LoadResult::Read && read != text::IniFile::LoadResult::Missing)
+        return SettingsSave::Failed;
+    const std::string old = ini.serialize();
+    if (read == text::IniFile::LoadResult::Missing) {
+        for (const auto& [key, value] : current)
+            ini.setValue(kSettingsSection, key, value);
+        return ini.save(file.string()) ? SettingsSave::Written : SettingsSave::Failed;
+    }
+    for (const auto& [key, value] : changed) {
+        const CanonicalEntry canonical = canonicalEntry(key);
+        const std::string stored = ini.storedValue(kSettingsSection, key).value_or("");
+        ini.setValue(kSettingsSection, key,
+                     canonical ? mergeListValue(stored, before(key), value, canonical) : value);
+    }
+    if (ini.serialize() == old)
+        return SettingsSave::Written; // the file holds it already
+    return ini.save(file.string()) ? SettingsSave::Written : SettingsSave::Failed;
 }
 
 } // namespace app

@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace app {
 
@@ -42,22 +44,44 @@ enum class SettingsRead
     Read,
     Missing,    // the first run: nothing to restore
     Unreadable, // the file exists but cannot be read or decoded: it must not be overwritten
+    NotAFile,   // a FIFO, a device or a socket: never read, never written
+    TooLarge,   // larger than text::IniFile::kMaxFileSize: never read, never written
 };
+
+// The values the program keeps, key by key in the order they are written (collectSettings).
+using SettingsValues = std::vector<std::pair<std::string, std::string>>;
 
 // Reads 姓氏, 性别, 名字个数, 组合的字, 英文名字, 评分名字, 过滤生僻字 in this order into the main window's
 // controls, then the later options (23点后算次日, 避讳字, 排除避讳字), then hands 名字记录 to
 // `restoreRecords`. A missing file or key reads as empty text, so the text boxes are emptied and the
 // drop-downs fall back to their first item. The file is read in GBK, UTF-8 or UTF-16 (see
-// text::IniFile::parse). `restoreShortlist` (when set) receives 名字收藏 after the records.
+// text::IniFile::parse). `restoreShortlist` (when set) receives 名字收藏 after the records. What the
+// program cannot read is handed to nobody: a value holding bytes that start no character reads as
+// empty, and such an entry of the records or the shortlist is left out (the file keeps it).
 SettingsRead RestoreSettings(Window& main, const std::filesystem::path& file,
                              const std::function<void(const std::string&)>& restoreRecords,
                              const std::function<void(const std::string&)>& restoreShortlist = {});
 
-// Writes the eight keys in their order and the later options, keeping any other content of the file, its
-// permissions (a new file is the owner's alone) and a symbolic link. False when the file (or its folder)
-// cannot be written, when it is read-only, and when it exists but cannot be read (it is then left untouched).
-// `shortlist`, when given, is written as 名字收藏; without it the file's value stays as it is.
-bool SaveSettings(const Window& main, const std::filesystem::path& file, const std::string& records,
-                  const std::optional<std::string>& shortlist = std::nullopt);
+// The values the program would write now: the eight keys in their order, the later options, and
+// 名字收藏 when `shortlist` is given.
+SettingsValues collectSettings(const Window& main, const std::string& records,
+                               const std::optional<std::string>& shortlist = std::nullopt);
+
+enum class SettingsSave
+{
+    Unchanged, // nothing changed since `base`: the file was not touched
+    Written,   // the changes are in the file
+    Failed,    // the file (or its folder) cannot be written, is read-only, cannot be read, is no regular
+               // file, or another copy held the settings lock too long: the file is left as it was
+};
+
+// Writes what changed from `base` (the values as restored or last saved) to `current`, under the
+// settings lock and into the file as it is now: a changed key gets its new value in its line, every
+// other line of the file stays as it is (another copy's changes, comments, keys and sections of others).
+// The records and the shortlist are merged entry by entry (mergeListValue), so two copies running at
+// once keep each other's names. A new file gets every value; it is the owner's alone. A link is
+// followed and stays a link.
+SettingsSave SaveSettings(const std::filesystem::path& file, const SettingsValues& base,
+                          const SettingsValues& current);
 
 } // namespace app

@@ -7,6 +7,7 @@
 #include "app/DateLists.h"
 #include "app/ModeDescriptions.h"
 #include "app/Settings.h"
+#include "app/SettingsFile.h"
 #include "store/LoadNamingDatabase.h"
 #include "store/NamingStore.h"
 
@@ -111,8 +112,10 @@ bool Shell::startUp()
     // The classic mode's picture and description.
     showModeDescription(names::单选框_经典起名);
 
-    // The settings, then the records. A file that is there but cannot be read (another user's,
-    // not text) holds records this session cannot see: it is said, and never written over.
+    // The settings, then the records. Temporary files a killed save left behind go first. A file that
+    // is there but cannot be read (another user's, not text, a pipe or a device, far too large) holds
+    // records this session cannot see: it is said, and never written over.
+    removeStaleSettingsTemporaries(settingsFile());
     const SettingsRead read = RestoreSettings(
         main, settingsFile(),
         [this](const std::string& records) {
@@ -125,13 +128,12 @@ bool Shell::startUp()
             if (m_hooks.restoreShortlist)
                 m_hooks.restoreShortlist(shortlist);
         });
-    if (read == SettingsRead::Unreadable) {
+    if (read != SettingsRead::Read && read != SettingsRead::Missing) {
         m_settingsLocked = true;
-        m_host.messageBox(
-            {core::MessageIcon::Warning, core::kMessageTitle,
-             "无法读取设置文件：" + settingsFile().string() +
-                 "\r\n为了不丢失其中的设置和起名记录，本次运行不会改写它，本次的设置和记录也不会保存。"});
+        sayUnusableSettings(read);
     }
+    // What a save compares with: a start and exit without a change leave the file untouched.
+    m_savedSettings = currentSettings();
 
     // No generation character.
     if (m_hooks.resetGenerationSetting)
@@ -281,15 +283,35 @@ void Shell::saveSettingsNow()
         saveSettings();
 }
 
-void Shell::saveSettings()
+SettingsValues Shell::currentSettings() const
 {
-    if (m_settingsLocked)
-        return;
     const std::string records = m_hooks.saveRecords ? m_hooks.saveRecords() : m_keptRecords;
     std::optional<std::string> shortlist;
     if (m_hooks.saveShortlist)
         shortlist = m_hooks.saveShortlist();
-    if (SaveSettings(m_host.mainWindow(), settingsFile(), records, shortlist)) {
+    return collectSettings(m_host.mainWindow(), records, shortlist);
+}
+
+void Shell::sayUnusableSettings(SettingsRead read)
+{
+    const std::string file = settingsFile().string();
+    std::string why = "无法读取设置文件：" + file;
+    if (read == SettingsRead::NotAFile)
+        why = "设置文件不是普通文件（可能是管道或设备）：" + file;
+    else if (read == SettingsRead::TooLarge)
+        why = "设置文件过大（超过 4 MB），没有读取：" + file;
+    m_host.messageBox({core::MessageIcon::Warning, core::kMessageTitle,
+                       why + "\r\n本次使用默认设置运行；为了不丢失其中的设置和起名记录，本次运行不会改写它，"
+                             "本次的设置和记录也不会保存。"});
+}
+
+void Shell::saveSettings()
+{
+    if (m_settingsLocked)
+        return;
+    SettingsValues current = currentSettings();
+    if (SaveSettings(settingsFile(), m_savedSettings, current) != SettingsSave::Failed) {
+        m_savedSettings = std::move(current);
         m_saveFailureShown = false;
         return;
     }

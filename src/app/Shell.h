@@ -2,6 +2,7 @@
 
 #include "app/ControlNames.h"
 #include "app/Controls.h"
+#include "app/Settings.h"
 #include "app/SingleInstanceGuard.h"
 #include "app/Skins.h"
 
@@ -92,6 +93,8 @@ private:
     void pageShown(int page);
     void showModeDescription(names::Name radio);
     void saveSettings();
+    void sayUnusableSettings(SettingsRead read);
+    SettingsValues currentSettings() const;
 
     Host& m_host;
     store::NamingStore& m_store;
@@ -100,10 +103,11 @@ private:
     SingleInstanceGuard m_guard;
     SkinCycler m_skins;
     std::string m_keptRecords;
+    SettingsValues m_savedSettings; // as restored or last saved: what a save compares with
     std::thread m_loader;
     bool m_started = false;
     bool m_exited = false;
-    bool m_settingsLocked = false; // the file exists but could not be read: never written
+    bool m_settingsLocked = false; // the file exists but could not or must not be read: never written
     bool m_saveFailureShown = false;
 };
 

@@ -279,9 +279,9 @@ IniFile::LoadResult readSettingsBytes(const std::string& path, std::string& byte
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return errno == ENOENT  ? IniFile::LoadResult::Missing
-               : errno == ENXIO ? IniFile::LoadResult::NotAFile // a socket
-                                : IniFile::LoadResult::Unreadable;
+        return errno == ENOENT || errno == ENOTDIR ? IniFile::LoadResult::Missing
+               : errno == ENXIO                    ? IniFile::LoadResult::NotAFile // a socket
+                                                   : IniFile::LoadResult::Unreadable;
     struct stat info
     {
     };

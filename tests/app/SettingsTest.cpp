@@ -199,6 +199,8 @@ TEST(Settings, ExitStopsTheRunAndClosesTheStoreBeforeSaving)
         return std::string();
     };
     ASSERT_TRUE(p.shell.startUp());
+    steps.clear(); // what start-up read to compare the saves with
+    p.host.main().setText(编辑框_姓氏, "李");
     p.host.main().closeByUser();
     EXPECT_EQ(steps, (std::vector<std::string>{"stop(open)", "save(closed)"}));
     EXPECT_TRUE(std::filesystem::exists(temp.path() / "config" / kSettingsFileName));
@@ -211,6 +213,7 @@ TEST(Settings, UnwritableFileIsReportedOnce)
     std::ofstream(temp.path() / "config") << "not a folder";
     Program p(temp.path());
     ASSERT_TRUE(p.shell.startUp());
+    p.host.main().setText(编辑框_姓氏, "李");
     p.host.main().fire(菜单_退出程序, EventKind::Clicked);
     p.host.main().closeByUser();
     ASSERT_EQ(p.host.messages().size(), 1u);
