@@ -1,5 +1,6 @@
 #include "store/LoadNamingDatabase.h"
 
+#include "store/DatabaseCheck.h"
 #include "store/TableLayouts.h"
 
 namespace store {
@@ -45,12 +46,19 @@ LoadState LoadNamingDatabase(NamingStore& store, const std::filesystem::path& da
         if (!copy.begun())
             return fail(store, sink, copy.error(), true);
         for (const TableLayout& table : namingTables()) {
-            // Copied by position: a file table with more or fewer columns than its layout fails here.
+            // Columns are matched by name: a renamed or moved column would copy other data under its name.
+            if (const auto wrong = checkFileColumns(store, kAlias, table))
+                return fail(store, sink, *wrong, true);
+            // Copied by position, which the names checked above make safe.
             const std::string sql = "insert into " + std::string(table.name) + " select * from " +
                                     std::string(kAlias) + "." + std::string(table.name);
             if (!store.Execute(sql, &error))
                 return fail(store, sink, error, true);
         }
+        // Tables that copy but cannot be the naming data (emptied, swapped columns) give false scores
+        // without a word: refused like a table that does not copy.
+        if (const auto implausible = checkPlausibility(store, isSampleDatabase(store, kAlias)))
+            return fail(store, sink, *implausible, true);
         if (!copy.commit(&error))
             return fail(store, sink, error, true);
     }

@@ -276,6 +276,16 @@ StoreQuery NamingStore::Query(std::string_view sql, std::initializer_list<QueryV
 StoreQuery NamingStore::Query(std::string_view sql, std::span<const QueryValue> values) const
 {
     awaitLoad();
+    return prepareAndStep(sql, values);
+}
+
+StoreQuery NamingStore::loaderQuery(std::string_view sql, std::initializer_list<QueryValue> values) const
+{
+    return prepareAndStep(sql, std::span<const QueryValue>(values.begin(), values.size()));
+}
+
+StoreQuery NamingStore::prepareAndStep(std::string_view sql, std::span<const QueryValue> values) const
+{
     std::shared_lock lock(m_lifetime);
     StoreQuery query;
     if (!m_db)

@@ -135,6 +135,9 @@ public:
     // same text, so a text is prepared about once per process however often it is asked.
     StoreQuery Query(std::string_view sql, std::span<const QueryValue> values = {}) const;
     StoreQuery Query(std::string_view sql, std::initializer_list<QueryValue> values) const;
+    // The load's own reads of what it attached and copied: a Query that does not wait for the load,
+    // since it is the load.
+    StoreQuery loaderQuery(std::string_view sql, std::initializer_list<QueryValue> values = {}) const;
     bool Step(StoreQuery& query) const;
     // Whether the query stands on a row (false for a null query and past the last row).
     bool hasRow(const StoreQuery& query) const;
@@ -166,6 +169,7 @@ private:
     int intAt(const StoreQuery& query, int position) const;
 
     void awaitLoad() const;
+    StoreQuery prepareAndStep(std::string_view sql, std::span<const QueryValue> values) const;
 
     mutable std::shared_mutex m_lifetime;
     mutable std::mutex m_loadMutex;

@@ -1,5 +1,7 @@
 #include "support/Fixture.h"
 
+#include "store/DatabaseCheck.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -54,6 +56,8 @@ void makeDatabase(const std::filesystem::path& file, const std::vector<store::Ta
         EXPECT_EQ(rc, SQLITE_OK) << what << ": " << (message ? message : "");
         sqlite3_free(message);
     };
+    // A few rows per table: checked as a sample, not as a full database.
+    run("PRAGMA application_id = " + std::to_string(store::kSampleDatabaseId), "application id");
     run("BEGIN", "begin");
     for (const store::TableLayout& table : tables)
         run(store::createTableSql(table.name, table.columns), std::string(table.name));
