@@ -1,6 +1,7 @@
 #include "quality/QualityData.h"
 
 #include "quality/Pinyin.h"
+#include "quality/SurnameReadings.h"
 #include "store/NamingStore.h"
 #include "store/TableLayouts.h"
 #include "text/Utf8.h"
@@ -78,6 +79,7 @@ QualityData QualityData::load(const store::NamingStore& store)
     }
     for (auto& [character, reason] : poor)
         data.addPoorCharacter(character, std::move(reason));
+    data.addSurnameReadings(surnameReadingTable());
     return data;
 }
 
@@ -128,21 +130,65 @@ void QualityData::addPoorCharacter(std::string_view character, std::string reaso
     m_poorReasons.push_back(std::move(reason));
 }
 
+void QualityData::addSurnameReading(std::string_view surname, std::string_view markedSyllables)
+{
+    const std::vector<std::string> characters = text::utf8Characters(surname);
+    const std::vector<std::string> syllables = text::splitText(markedSyllables, " ");
+    if (characters.empty() || characters.size() != syllables.size())
+        return;
+    std::vector<CharacterInfo> infos;
+    for (size_t i = 0; i < characters.size(); ++i) {
+        CharacterInfo reading;
+        if (const CharacterInfo* known = info(characters[i]))
+            reading = *known;
+        const Syllable s = parseMarkedSyllable(syllables[i]);
+        reading.pinyin = syllables[i];
+        reading.syllable = s.plain.empty() ? 0 : syllableId(s.plain);
+        reading.tone = static_cast<std::uint8_t>(s.tone);
+        infos.push_back(std::move(reading));
+    }
+    m_surnames[std::string(surname)] = std::move(infos);
+}
+
+void QualityData::addSurnameReadings(std::string_view table)
+{
+    for (const std::string& line : text::splitText(table, "\n")) {
+        if (line.empty() || line.front() == '#')
+            continue;
+        const std::vector<std::string> cells = text::splitText(line, "\t");
+        if (cells.size() >= 2)
+            addSurnameReading(cells[0], cells[1]);
+    }
+}
+
+QualityData::Infos QualityData::infosOf(std::span<const std::string_view> characters,
+                                        size_t surnameCount) const
+{
+    Infos infos{};
+    for (size_t i = 0; i < characters.size() && i < infos.size(); ++i)
+        infos[i] = info(characters[i]);
+    std::string surname;
+    for (size_t i = 0; i < surnameCount && i < characters.size(); ++i)
+        surname += characters[i];
+    if (const auto read = m_surnames.find(surname);
+        read != m_surnames.end() && read->second.size() == surnameCount)
+        for (size_t i = 0; i < surnameCount; ++i)
+            infos[i] = &read->second[i];
+    return infos;
+}
+
 const QualityData::CharacterInfo* QualityData::info(std::string_view character) const
 {
     const auto found = m_characters.find(character);
     return found == m_characters.end() ? nullptr : &found->second;
 }
 
-bool QualityData::scan(std::span<const std::string_view> characters, size_t surnameCount,
+bool QualityData::scan(std::span<const std::string_view> characters, const Infos& infos, size_t surnameCount,
                        const Finding& found) const
 {
-    std::array<const CharacterInfo*, kMaxCharacters> infos{};
     std::array<std::uint16_t, kMaxCharacters> syllables{};
-    for (size_t i = 0; i < characters.size(); ++i) {
-        infos[i] = info(characters[i]);
+    for (size_t i = 0; i < characters.size(); ++i)
         syllables[i] = infos[i] ? infos[i]->syllable : 0;
-    }
     for (size_t length = kShortestWindow; length <= std::min(kLongestWindow, characters.size()); ++length)
         for (size_t first = 0; first + length <= characters.size(); ++first) {
             if (first + length <= surnameCount) // the surname alone
@@ -183,9 +229,10 @@ NameQuality QualityData::check(std::string_view surname, std::string_view given)
     const size_t surnameCount = splitCharacters(surname, characters, 0);
     const size_t count = splitCharacters(given, characters, surnameCount);
     NameQuality out;
+    const Infos infos = infosOf(std::span(characters).first(count), surnameCount);
     for (size_t i = 0; i < count; ++i) {
         CharacterReading reading{std::string(characters[i]), {}, 0, kNotListed, i >= surnameCount};
-        if (const CharacterInfo* c = info(characters[i])) {
+        if (const CharacterInfo* c = infos[i]) {
             reading.pinyin = c->pinyin;
             reading.tone = c->tone;
             // NOLINTNEXTLINE(bugprone-signed-char-misuse): a small signed number, -1 for unknown
@@ -196,7 +243,7 @@ NameQuality QualityData::check(std::string_view surname, std::string_view given)
             reading.level = kUnknownLevel;
         out.characters.push_back(std::move(reading));
     }
-    scan(std::span(characters).first(count), surnameCount,
+    scan(std::span(characters).first(count), infos, surnameCount,
          [&out](WarningKind kind, const std::string& word, const std::string& reason) {
              Warning w{kind, word, reason};
              if (std::find(out.warnings.begin(), out.warnings.end(), w) == out.warnings.end())
@@ -218,8 +265,9 @@ std::uint8_t QualityData::marks(std::string_view surname, std::string_view given
             if (!c || isRareLevel(c->level))
                 out |= kRare;
         }
-    const bool clean = scan(std::span(characters).first(count), surnameCount,
-                            [](WarningKind, const std::string&, const std::string&) { return false; });
+    const bool clean =
+        scan(std::span(characters).first(count), infosOf(std::span(characters).first(count), surnameCount),
+             surnameCount, [](WarningKind, const std::string&, const std::string&) { return false; });
     if (!clean)
         out |= kWarned;
     return out;

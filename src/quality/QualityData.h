@@ -2,6 +2,7 @@
 
 #include "quality/NameQuality.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -40,6 +41,12 @@ public:
     void addCharacter(std::string character, std::string_view markedPinyin, int level);
     void addWord(std::string_view word, std::string_view numberedPinyin, std::string reason);
     void addPoorCharacter(std::string_view character, std::string reason);
+    // How a surname is read where it differs from its characters' common readings (曾 zēng, 尉迟
+    // yù chí): syllables with tone marks, separated by blanks, one per character. Add it after the
+    // characters, whose levels it keeps.
+    void addSurnameReading(std::string_view surname, std::string_view markedSyllables);
+    // Every line of a table of surname, reading and note (tab-separated; '#' starts a comment).
+    void addSurnameReadings(std::string_view table);
 
 private:
     struct CharacterInfo
@@ -63,13 +70,20 @@ private:
     };
     using Finding = std::function<bool(WarningKind, const std::string& word, const std::string& reason)>;
 
+    using Infos = std::array<const CharacterInfo*, 8>;
+
     std::uint16_t syllableId(const std::string& plain);
     const CharacterInfo* info(std::string_view character) const;
+    // The information of each character of a name, the surname's characters read as a surname.
+    Infos infosOf(std::span<const std::string_view> characters, size_t surnameCount) const;
     // Calls `found` for every finding until it returns false; returns false when stopped.
-    bool scan(std::span<const std::string_view> characters, size_t surnameCount, const Finding& found) const;
+    bool scan(std::span<const std::string_view> characters, const Infos& infos, size_t surnameCount,
+              const Finding& found) const;
 
     std::unordered_map<std::string, CharacterInfo, Hash, std::equal_to<>> m_characters;
     std::unordered_map<std::string, std::uint16_t> m_syllables;
+    // The surnames read otherwise than their characters, one entry per character.
+    std::unordered_map<std::string, std::vector<CharacterInfo>, Hash, std::equal_to<>> m_surnames;
     std::unordered_map<std::uint64_t, std::vector<Word>> m_words; // by the readings without tones
     std::vector<std::string> m_poorReasons;
     size_t m_wordCount = 0;

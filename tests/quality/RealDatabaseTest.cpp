@@ -128,6 +128,33 @@ TEST_F(RealDatabase, PolyphonicAndRareCharacters)
     EXPECT_EQ(rare.rare()[0]->level, 3);
 }
 
+TEST_F(RealDatabase, SurnamesAreReadAsSurnames)
+{
+    // Readings of the characters as surnames, where the common reading differs; compound surnames as
+    // a whole. The given name keeps its characters' readings.
+    const struct
+    {
+        const char* surname;
+        const char* given;
+        std::vector<std::string> readings; // the surname's
+    } cases[] = {
+        {"曾", "子墨", {"zēng"}},     {"单", "文轩", {"shàn"}}, {"解", "晓东", {"xiè"}},
+        {"仇", "明", {"qiú"}},        {"查", "明", {"zhā"}},    {"区", "明", {"ōu"}},
+        {"朴", "明", {"piáo"}},       {"任", "明", {"rén"}},    {"华", "明", {"huà"}},
+        {"翟", "明", {"zhái"}},       {"缪", "明", {"miào"}},   {"尉迟", "明", {"yù", "chí"}},
+        {"万俟", "明", {"mò", "qí"}}, {"李", "明", {"lǐ"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.surname) + c.given);
+        const NameQuality q = s_checker->check(c.surname, c.given, false);
+        ASSERT_GT(q.characters.size(), c.readings.size());
+        for (size_t i = 0; i < c.readings.size(); ++i)
+            EXPECT_EQ(q.characters[i].pinyin, c.readings[i]);
+    }
+    EXPECT_EQ(s_checker->check("曾", "明", false).characters[0].tone, 1) << "平, not 仄";
+    EXPECT_EQ(s_checker->check("单", "文轩", false).characters[1].pinyin, "wén");
+}
+
 TEST_F(RealDatabase, SourceLines)
 {
     const NameQuality q = s_checker->check("王", "思乡");
