@@ -55,10 +55,13 @@ std::optional<std::string> checkRowCounts(const NamingStore& store)
 {
     for (const RowBounds& bounds : kRowBounds) {
         const long long rows = countOf(store, "select count(*) from " + std::string(bounds.table));
-        if (rows < bounds.least || rows > bounds.most)
-            return damaged(bounds.table, "有 " + std::to_string(rows) + " 行，应在 " +
-                                             std::to_string(bounds.least) + " 到 " +
-                                             std::to_string(bounds.most) + " 行之间");
+        if (rows >= bounds.least && rows <= bounds.most)
+            continue;
+        const std::string wanted =
+            bounds.least == bounds.most
+                ? "应有 " + std::to_string(bounds.least) + " 行"
+                : "应在 " + std::to_string(bounds.least) + " 到 " + std::to_string(bounds.most) + " 行之间";
+        return damaged(bounds.table, "有 " + std::to_string(rows) + " 行，" + wanted);
     }
     return std::nullopt;
 }
