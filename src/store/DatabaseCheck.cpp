@@ -157,11 +157,12 @@ bool isSampleDatabase(const NamingStore& store, std::string_view alias)
 
 std::optional<std::string> checkPlausibility(const NamingStore& store, bool sample)
 {
+    // The numbers first: their message says what the table must hold.
+    if (auto why = checkNumbers(store, sample))
+        return why;
     if (!sample)
         if (auto why = checkRowCounts(store))
             return why;
-    if (auto why = checkNumbers(store, sample))
-        return why;
     return checkStrokes(store, sample);
 }
 
