@@ -67,8 +67,8 @@ void exportShownPage(Host& host, Window& window, ControlName browser)
         host.chooseSaveFile(suggestedFileName(window.title(), shown), "网页文件 (*.html *.htm *.mht)");
     if (!target)
         return;
-    if (!text::writeFileReplacing(*target, bytes)) {
-        host.messageBox({core::MessageIcon::Warning, core::kMessageTitle, "无法写入文件：" + *target});
+    if (const text::WriteResult written = text::writeOutput(*target, bytes); !written) {
+        host.messageBox({core::MessageIcon::Warning, core::kMessageTitle, written.error});
         return;
     }
     host.messageBox({core::MessageIcon::Information, core::kMessageTitle, "页面已导出到：\r\n" + *target});

@@ -1,10 +1,12 @@
 // nestling-cli english GIVEN [--style 男性化|女性化|中性化]: the English names for a Chinese given name.
-// nestling-cli speak NAME --out FILE.wav: the offline pronunciation of an English name.
+// nestling-cli speak NAME --out FILE.wav|-: the offline pronunciation of an English name.
 #include "cli/Verbs.h"
 #include "naming/EnglishNames.h"
 #include "naming/EnglishVoice.h"
 
 #include <array>
+#include <optional>
+#include <ostream>
 #include <utility>
 
 namespace cli {
@@ -41,15 +43,26 @@ int runEnglish(Context& context, const Arguments& args, std::ostream& out, std::
     return 0;
 }
 
-int runSpeak(Context& /*context*/, const Arguments& args, std::ostream& /*out*/, std::ostream& err)
+int runSpeak(Context& /*context*/, const Arguments& args, std::ostream& out, std::ostream& err)
 {
     const auto file = args.option("out");
     if (args.positional.size() != 1 || args.positional[0].empty() || !file || file->empty()) {
-        err << "用法: nestling-cli speak NAME --out FILE.wav\n";
+        err << "用法: nestling-cli speak NAME --out FILE.wav|-\n";
         return 2;
     }
-    if (!naming::writeOfflineVoice(args.positional[0], *file)) {
-        err << "无法生成语音 (需要 espeak-ng): " << *file << '\n';
+    // "-" is standard output, so the voice goes down a pipe; whether it got there is the runner's
+    // check of the stream.
+    if (*file == "-") {
+        const std::optional<std::string> voice = naming::offlineVoice(args.positional[0]);
+        if (!voice) {
+            err << "无法生成语音 (需要 espeak-ng)\n";
+            return 1;
+        }
+        out.write(voice->data(), static_cast<std::streamsize>(voice->size()));
+        return 0;
+    }
+    if (const text::WriteResult written = naming::writeOfflineVoice(args.positional[0], *file); !written) {
+        err << written.error << '\n';
         return 1;
     }
     return 0;

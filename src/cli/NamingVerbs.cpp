@@ -37,6 +37,15 @@ constexpr std::array kModes = {
     ModeName{"super", naming::Mode::SuperAuspicious},
 };
 
+// The status of an export: 1 with the reason said when the file was not written.
+int reportExport(const reports::ExportResult& exported, std::ostream& err)
+{
+    if (exported.ok())
+        return 0;
+    err << exported.error << '\n';
+    return 1;
+}
+
 // Relays what the window would show to stderr.
 class StderrObserver : public naming::RunObserver
 {
@@ -266,33 +275,33 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
         // filters left no name.
         err << "没有生成任何名字（没有可用的字，或条件过严）\n";
     }
+    // --export - writes the exported file's bytes (GBK, CR LF) to standard output in place of the
+    // printed rows, so the list goes down a pipe as the file would hold it.
+    const std::optional<std::string> exportFile = args.option("export");
+    const bool exportToOutput = exportFile == "-";
     if (request.mode == naming::Mode::Classic) {
-        out << run.text();
-        if (const auto file = args.option("export")) {
-            const reports::ExportResult exported = reports::exportText(run.text(), *file);
-            if (!exported.ok()) {
-                err << exported.error << '\n';
-                return 1;
-            }
+        if (exportToOutput) {
+            out << text::toGbk(run.text());
+            return 0;
         }
-        return 0;
+        out << run.text();
+        return exportFile ? reportExport(reports::exportText(run.text(), *exportFile), err) : 0;
     }
     std::vector<reports::ListCells> listed;
     for (const naming::NameRow& row : run.rows()) {
         const auto cells = row.cells();
+        listed.push_back(cells);
+        if (exportToOutput)
+            continue;
         for (size_t i = 0; i < cells.size(); ++i)
             out << (i ? "\t" : "") << cells[i];
         out << '\n';
-        listed.push_back(cells);
     }
-    if (const auto file = args.option("export")) {
-        const reports::ExportResult exported = reports::ExportNameList(listed, *file);
-        if (!exported.ok()) {
-            err << exported.error << '\n';
-            return 1;
-        }
+    if (exportToOutput) {
+        out << text::toGbk(reports::nameListText(listed));
+        return 0;
     }
-    return 0;
+    return exportFile ? reportExport(reports::ExportNameList(listed, *exportFile), err) : 0;
 }
 
 } // namespace cli

@@ -3,11 +3,35 @@
 #include "cli/Verbs.h"
 #include "reports/NameDetail.h"
 #include "reports/ReportFiles.h"
+#include "text/Files.h"
 #include "text/NameInput.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <optional>
 #include <ostream>
 
 namespace cli {
+namespace {
+
+// Why the pages cannot go to the data folder of `dir` (made when missing), or nothing.
+std::string refuseFolder(const std::filesystem::path& dir)
+{
+    const std::filesystem::path data = dir / "data";
+    std::error_code ec;
+    std::filesystem::create_directories(data, ec);
+    int error = ec.value();
+    if (!ec && ::access(data.c_str(), W_OK | X_OK) != 0)
+        error = errno;
+    if (!ec && error == 0 && reports::dataFolder(dir) != data)
+        error = EACCES;
+    if (error == 0)
+        return {};
+    return "无法写入报告文件: " + data.string() + "（" + text::writeErrorReason(error) + "）";
+}
+
+} // namespace
 
 int runReport(Context& context, const Arguments& args, std::ostream& out, std::ostream& err)
 {
@@ -22,13 +46,24 @@ int runReport(Context& context, const Arguments& args, std::ostream& out, std::o
         err << app::evaluationMessage(*refused) << '\n';
         return 2;
     }
-    const std::filesystem::path folder = args.option("dir").value_or(context.programFolder.string());
-    std::error_code ec;
-    std::filesystem::create_directories(reports::dataFolder(folder), ec);
+    const std::optional<std::string> dir = args.option("dir");
+    const std::filesystem::path folder = dir.value_or(context.programFolder.string());
+    if (dir) {
+        // The pages go where asked or nowhere: a folder that cannot be written is said, never
+        // replaced by the per-user folder.
+        if (const std::string refused = refuseFolder(*dir); !refused.empty()) {
+            err << refused << '\n';
+            return 1;
+        }
+    } else {
+        std::error_code ec;
+        std::filesystem::create_directories(reports::dataFolder(folder), ec);
+    }
     const reports::NameDetail detail =
         reports::writeNameDetail(context.store, folder, surname, given, &context.scoring.checker());
     if (!detail.written) {
-        err << "无法写入报告文件: " << reports::dataFolder(folder).string() << '\n';
+        err << "无法写入报告文件: " << reports::dataFolder(folder).string() << "（" << detail.failure
+            << "）\n";
         return 1;
     }
     reports::ListCells row = app::evaluationRow(1, surname, given, detail.report);

@@ -112,8 +112,9 @@ int runBatch(const Verb& verb, Context& context, const Arguments& outer, std::is
     return 0;
 }
 
+// `loaded`: a store the caller has loaded, used in place of the database file.
 int runRequest(const std::vector<std::string>& rawWords, const std::filesystem::path& programFolder,
-               std::istream& in, std::ostream& out, std::ostream& err)
+               store::NamingStore* loaded, std::istream& in, std::ostream& out, std::ostream& err)
 {
     // Bytes that are no UTF-8 are shown as U+FFFD wherever a word is repeated.
     std::vector<std::string> words;
@@ -142,9 +143,10 @@ int runRequest(const std::vector<std::string>& rawWords, const std::filesystem::
     if (refuseUnknownOption(*verb, *args, err))
         return 2;
 
-    store::NamingStore namingStore;
+    store::NamingStore ownStore;
+    store::NamingStore& namingStore = loaded ? *loaded : ownStore;
     Context context{namingStore, programFolder, ScoringCache(namingStore)};
-    if (verb->needsDatabase) {
+    if (verb->needsDatabase && !loaded) {
         const std::filesystem::path file = args->has("db") ? std::filesystem::path(*args->option("db"))
                                                            : store::defaultDatabaseFile(programFolder);
         StreamSink sink(err);
@@ -161,9 +163,16 @@ int runRequest(const std::vector<std::string>& rawWords, const std::filesystem::
 int runCli(const std::vector<std::string>& words, const std::filesystem::path& programFolder,
            std::istream& in, std::ostream& out, std::ostream& err)
 {
+    return runCliOnStore(words, nullptr, programFolder, in, out, err);
+}
+
+int runCliOnStore(const std::vector<std::string>& words, store::NamingStore* loaded,
+                  const std::filesystem::path& programFolder, std::istream& in, std::ostream& out,
+                  std::ostream& err)
+{
     int status = 1;
     try {
-        status = runRequest(words, programFolder, in, out, err);
+        status = runRequest(words, programFolder, loaded, in, out, err);
     } catch (const std::exception& error) {
         err << "内部错误: " << error.what() << '\n';
         status = 1;

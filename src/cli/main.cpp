@@ -1,11 +1,15 @@
 #include "cli/Runner.h"
 #include "store/LoadNamingDatabase.h"
 
+#include <csignal>
 #include <iostream>
 
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
+    // A reader that closed the pipe is a failed write the program reports with its status, not a
+    // signal that ends it without a word.
+    std::signal(SIGPIPE, SIG_IGN);
     try {
         const std::vector<std::string> words(argv + 1, argv + argc);
         return cli::runCli(words, store::programFolder(), std::cin, std::cout, std::cerr);

@@ -10,10 +10,7 @@ constexpr std::string_view kCellSeparator = "    ";
 
 ExportResult write(const std::filesystem::path& file, std::string_view text)
 {
-    ExportResult result{file, {}};
-    if (!writeGbkFile(file, text))
-        result.error = "无法写入文件：" + file.string();
-    return result;
+    return {file, writeGbkOutput(file, text).error};
 }
 
 } // namespace

@@ -4,11 +4,18 @@
 #include "reports/Pages.h"
 #include "reports/ReportFiles.h"
 #include "reports/ReportTemplate.h"
+#include "text/Files.h"
 #include "text/Gbk.h"
 
 #include <algorithm>
 
 namespace reports {
+namespace {
+
+// The lock file the writers of a set of pages take turns by, in the data folder.
+constexpr std::string_view kPagesLockFile = "temp.lock";
+
+} // namespace
 
 std::string joinNameCell(std::string_view surname, std::string_view given)
 {
@@ -40,8 +47,6 @@ NameDetail writeNameDetail(const store::NamingStore& store, const std::filesyste
     NameDetail detail;
     detail.report = computeNameReport(store, surname, given);
     detail.report.quality = checkNameForReport(store, checker, surname, given);
-    detail.written =
-        writeGbkFile(reportFile(programFolder), FillReportTemplate(nameReportTemplate(), detail.report));
     detail.caption = std::string(surname) + std::string(given) + std::string(kDetailCaption);
     // One page per character: a character the name repeats (李明明) has one page, not two.
     std::vector<std::string> characters;
@@ -50,10 +55,22 @@ NameDetail writeNameDetail(const store::NamingStore& store, const std::filesyste
             characters.push_back(std::move(character));
     if (characters.size() > 4)
         characters.resize(4);
+
+    const std::filesystem::path folder = dataFolder(programFolder);
+    std::error_code ec;
+    std::filesystem::create_directory(folder, ec);
+    const text::FolderLock lock(folder, kPagesLockFile);
+    const auto write = [&detail](const std::filesystem::path& file, std::string_view html) {
+        const text::WriteResult written = writeGbkOutput(file, html);
+        if (!written && detail.written)
+            detail.failure = written.reason;
+        detail.written = detail.written && written.ok();
+    };
+    write(reportFile(programFolder), FillReportTemplate(nameReportTemplate(), detail.report));
     for (size_t i = 0; i < characters.size(); ++i)
-        detail.written = WriteCharacterPage(store, programFolder, characters[i], static_cast<int>(i) + 1) &&
-                         detail.written;
-    detail.written = WriteSurnamePage(store, programFolder, surname) && detail.written;
+        write(characterPageFile(programFolder, static_cast<int>(i) + 1),
+              characterPageHtml(store, characters[i]));
+    write(surnamePageFile(programFolder), surnamePageHtml(store, surname));
     detail.characters = std::move(characters);
     return detail;
 }

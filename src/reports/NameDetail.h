@@ -41,6 +41,7 @@ struct NameDetail
     std::vector<std::string> characters; // captions of pages 1..n, the name's characters (n <= 4)
     std::string caption;                 // surname + given name + "姓名详细解释"
     bool written = true;                 // false when a file could not be written: it holds another name
+    std::string failure;                 // then the reason of the first file that failed
 };
 
 inline constexpr std::string_view kDetailCaption = "姓名详细解释";
@@ -49,7 +50,8 @@ inline constexpr std::string_view kSurnamePageCaption = "姓氏起源";
 // Writes everything the detail window loads: the report (data/temp.html), one character page per
 // character of surname + given name (data/temp1.html..temp4.html, at most four) and the surname page
 // (data/temp5.html). A file that could not be written still holds an earlier name's page, so a caller
-// must not show the set when `written` is false.
+// must not show the set when `written` is false. The set is written under a lock on the folder, so two
+// writers (two windows, concurrent command lines) take turns and the set on disk is one name's.
 NameDetail writeNameDetail(const store::NamingStore& store, const std::filesystem::path& programFolder,
                            std::string_view surname, std::string_view given,
                            const quality::NameChecker* checker = nullptr);

@@ -28,14 +28,19 @@ std::filesystem::path surnamePageFile(const std::filesystem::path& programFolder
     return characterPageFile(programFolder, 5);
 }
 
-bool writeGbkFile(const std::filesystem::path& file, std::string_view utf8)
+text::WriteResult writeGbkOutput(const std::filesystem::path& file, std::string_view utf8)
 {
     std::error_code ec;
     // The data folder beside the program may be missing on a fresh installation; deeper folders are
     // not made up.
     if (file.has_parent_path())
         std::filesystem::create_directory(file.parent_path(), ec);
-    return text::writeFileReplacing(file, text::toGbk(utf8));
+    return text::writeOutput(file, text::toGbk(utf8));
+}
+
+bool writeGbkFile(const std::filesystem::path& file, std::string_view utf8)
+{
+    return writeGbkOutput(file, utf8).ok();
 }
 
 std::string htmlEscape(std::string_view text)

@@ -59,7 +59,7 @@ std::string reasonOf(int error)
 
 WriteResult failure(const std::filesystem::path& file, const std::string& reason)
 {
-    return {"无法写入文件：" + file.string() + "（" + reason + "）"};
+    return {"无法写入文件：" + file.string() + "（" + reason + "）", reason};
 }
 
 // SIGPIPE held back on this thread while a stream is written, so a reader that went away is an EPIPE
@@ -260,9 +260,9 @@ WriteResult writeStream(const std::filesystem::path& file, const std::filesystem
 
 } // namespace
 
-std::string writeErrorMessage(const std::filesystem::path& file, int error)
+std::string writeErrorReason(int error)
 {
-    return failure(file, reasonOf(error)).error;
+    return reasonOf(error);
 }
 
 WriteResult writeOutput(const std::filesystem::path& file, std::string_view bytes, FileAccess access)

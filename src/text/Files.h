@@ -14,10 +14,11 @@ enum class FileAccess
 };
 
 // The outcome of a write: empty `error` when every byte was written, else the message to show, which
-// names the file and the reason ("无法写入文件：/dev/full（设备上没有剩余空间）").
+// names the file and the reason ("无法写入文件：/dev/full（设备上没有剩余空间）"), and the reason alone.
 struct WriteResult
 {
     std::string error;
+    std::string reason;
 
     bool ok() const noexcept { return error.empty(); }
     explicit operator bool() const noexcept { return ok(); }
@@ -83,8 +84,7 @@ private:
     int m_fd = -1;
 };
 
-// The message of a failed write of `file` for the system error `error` (an errno value), in the form
-// writeOutput uses.
-std::string writeErrorMessage(const std::filesystem::path& file, int error);
+// The reason a system error (an errno value) gives for a failed write, as writeOutput says it.
+std::string writeErrorReason(int error);
 
 } // namespace text

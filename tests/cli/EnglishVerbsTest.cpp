@@ -1,7 +1,10 @@
 #include "CliRun.h"
+#include "OutputTargets.h"
 #include "support/Fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 namespace {
 
@@ -49,6 +52,38 @@ TEST_F(EnglishVerbs, SpeakWritesAWavFile)
         GTEST_SKIP() << r.err;
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(testing_support::readFile(file).substr(0, 4), "RIFF");
+
+    // "-" is standard output.
+    const CliResult piped = runCliWords({"speak", "Michael", "--out", "-"});
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.out, testing_support::readFile(file));
+}
+
+TEST_F(EnglishVerbs, SpeakWritesIntoEveryKindOfTargetAsWhatItIs)
+{
+    if (runCliWords({"speak", "Alice", "--out", (m_dir.path() / "probe.wav").string()}).status != 0)
+        GTEST_SKIP() << "espeak-ng is not installed";
+    checkOutputTargets(
+        [](const std::filesystem::path& target) {
+            return runCliWords({"speak", "Alice", "--out", target.string()});
+        },
+        "RIFF");
+}
+
+TEST_F(EnglishVerbs, SpeakLeavesTheFilesBesideItsTargetAlone)
+{
+    // The voice's intermediate files live elsewhere: a file of the user's named like one is kept.
+    std::ofstream(m_dir.path() / "g.wav.txt") << "keep";
+    std::ofstream(m_dir.path() / "g.wav.part.wav") << "keep";
+    const CliResult r = runCliWords({"speak", "Alice", "--out", (m_dir.path() / "g.wav").string()});
+    if (r.status == 1)
+        GTEST_SKIP() << r.err;
+    EXPECT_EQ(testing_support::readFile(m_dir.path() / "g.wav.txt"), "keep");
+    EXPECT_EQ(testing_support::readFile(m_dir.path() / "g.wav.part.wav"), "keep");
+    size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(m_dir.path()))
+        ++files;
+    EXPECT_EQ(files, 4u) << "the database, the two kept files and g.wav";
 }
 
 } // namespace

@@ -1,12 +1,17 @@
 #include "../naming/NamingFixture.h"
+#include "OutputTargets.h"
 #include "cli/Runner.h"
 #include "support/Fixture.h"
+#include "text/Files.h"
 #include "text/Gbk.h"
 #include "text/Utf8.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
+#include <future>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -71,6 +76,39 @@ TEST(ReportVerb, AReportThatCannotBeWrittenFailsAndABlankInsideIsRefused)
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "E" / "data" / "temp.html"));
 }
 
+TEST(ReportVerb, AFolderThatCannotBeWrittenIsSaidAndNothingIsWrittenElsewhere)
+{
+    testing_support::TempDir dir;
+    const std::string db = (dir.path() / "report.db").string();
+    testing_support::makeDatabase(db, {"numerology-rows.sql", "report-texts.sql", "report-chars.sql"});
+    const Outcome r = runCli({"report", "李", "明华", "--dir", "/proc/1", "--db", db}, dir.path());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("无法写入报告文件: /proc/1/data（"), std::string::npos) << r.err;
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "data"));
+}
+
+TEST(ReportVerb, ASetOfPagesIsWrittenUnderTheFoldersLock)
+{
+    // Concurrent reports into one folder take turns, so the pages on disk are one name's: while
+    // another writer holds the lock, a report waits.
+    testing_support::TempDir dir;
+    const std::string db = (dir.path() / "report.db").string();
+    testing_support::makeDatabase(db, {"numerology-rows.sql", "report-texts.sql", "report-chars.sql"});
+    const auto data = dir.path() / "D" / "data";
+    std::filesystem::create_directories(data);
+    std::optional<text::FolderLock> other(std::in_place, data, "temp.lock");
+    ASSERT_TRUE(other->held());
+    auto report = std::async(std::launch::async, [&] {
+        return runCli({"report", "李", "明华", "--dir", (dir.path() / "D").string(), "--db", db}, dir.path());
+    });
+    EXPECT_EQ(report.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+    EXPECT_FALSE(std::filesystem::exists(data / "temp.html"));
+    other.reset();
+    EXPECT_EQ(report.get().status, 0);
+    EXPECT_TRUE(std::filesystem::exists(data / "temp.html"));
+}
+
 class GenerateExport : public NamingFixture
 {
 };
@@ -95,6 +133,33 @@ TEST_F(GenerateExport, TheExportedFileHoldsThePrintedRows)
                                       m_dir.path());
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_NE(unwritable.err.find("x.txt"), std::string::npos) << unwritable.err;
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GenerateExport, EveryKindOfTargetAndStandardOutput)
+{
+    m_store.Close();
+    const std::string db = (m_dir.path() / "naming.db").string();
+    const std::vector<std::string> words = {"generate", "--surname", "李", "--seed",
+                                            "3",        "--db",      db,   "--export"};
+    const auto generate = [&](const std::string& target) {
+        std::vector<std::string> all = words;
+        all.push_back(target);
+        const Outcome r = runCli(all, m_dir.path());
+        return CliResult{r.status, r.out, r.err};
+    };
+    checkOutputTargets([&](const std::filesystem::path& target) { return generate(target.string()); },
+                       text::toGbk("编号    姓名"));
+
+    // "-": the file's bytes go to standard output in place of the printed rows.
+    const auto file = m_dir.path() / "NameList.txt";
+    ASSERT_EQ(generate(file.string()).status, 0);
+    const CliResult piped = generate("-");
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.out, testing_support::readFile(file));
 }
 
 } // namespace
