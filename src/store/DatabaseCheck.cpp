@@ -91,11 +91,10 @@ std::optional<std::string> checkStrokes(const NamingStore& store, bool sample)
     if (outside > 0)
         return damaged(table, std::to_string(outside) + " 个字的笔画数不在 0 到 " +
                                   std::to_string(kMaxStrokes) + " 之间");
+    const std::string lookup = "select " + simplified + ", " + traditional + " from " + table + " where " +
+                               std::string(cnword::kCharacter.name) + "=?";
     for (const KnownCharacter& known : kKnownCharacters) {
-        const StoreQuery query =
-            store.loaderQuery("select " + simplified + ", " + traditional + " from " + table + " where " +
-                                  std::string(cnword::kCharacter.name) + "=?",
-                              {std::string(known.character)});
+        const StoreQuery query = store.loaderQuery(lookup, {std::string(known.character)});
         const bool found = store.hasRow(query);
         const int s = store.ColumnInt(query, cnword::kSimplifiedStrokes);
         const int t = store.ColumnInt(query, cnword::kTraditionalStrokes);

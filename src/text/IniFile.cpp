@@ -336,20 +336,20 @@ void IniFile::addLine(std::string_view text, std::string raw, std::string& secti
     line.raw = std::move(raw);
     const std::string_view trimmed = trimBlanks(text);
     const size_t eq = text.find('=');
-    if (trimmed.empty() || trimmed.front() == ';') {
-        line.text = std::string(text);
-    } else if (const auto header = sectionHeader(trimmed)) {
+    const bool comment = trimmed.empty() || trimmed.front() == ';';
+    const auto header = comment ? std::nullopt : sectionHeader(trimmed);
+    if (header) {
         section = std::string(*header);
         line.kind = Line::Kind::Header;
         line.section = section;
-    } else if (eq != std::string_view::npos) {
+    } else if (!comment && eq != std::string_view::npos) {
         line.kind = Line::Kind::Entry;
         line.section = section;
         line.key = std::string(trimBlanks(text.substr(0, eq)));
         // Only the quoted form carries blanks at its ends; plain values are trimmed like hand edits.
         const std::string_view stripped = trimBlanks(text.substr(eq + 1));
         line.value = !stripped.empty() && stripped.front() == '"' ? unquote(stripped) : std::string(stripped);
-    } else {
+    } else { // a comment, a blank line or no entry: kept as it is
         line.text = std::string(text);
     }
     m_lines.push_back(std::move(line));

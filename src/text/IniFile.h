@@ -21,7 +21,7 @@ class IniFile
 public:
     // The largest settings file read: far more than any history of names, small enough that a file
     // that is no settings (a disk image linked in by mistake) is refused instead of read.
-    static constexpr std::size_t kMaxFileSize = 4 * 1024 * 1024;
+    static constexpr std::size_t kMaxFileSize = std::size_t{4} * 1024 * 1024;
 
     enum class LoadResult
     {

@@ -226,13 +226,14 @@ TEST(IniFile, SavingKeepsTheFilesAttributes)
 TEST(IniFile, KeepsEveryLineItDoesNotChange)
 {
     const std::string bytes =
-        text::toGbk("; 我的备注\r\n[设置]\r\n姓氏=李\r\n未知的键=值\n\r\n这一行不是设置\r\n") +
+        text::toGbk("; 我的备注 a=b\r\n[设置]\r\n姓氏=李\r\n未知的键=值\n\r\n这一行不是设置\r\n") +
         "名字收藏=李;明华|\x81\x20\xFF;x|\r\n" + text::toGbk("[别的程序]\r\nk = v \r\n最后=一行");
     text::IniFile ini;
     ASSERT_TRUE(ini.parse(bytes));
     EXPECT_EQ(ini.serialize(), bytes) << "nothing changed: the same bytes";
     EXPECT_EQ(ini.sections(), (std::vector<std::string>{"设置", "别的程序"}));
     EXPECT_EQ(ini.value("设置", "未知的键"), "值");
+    EXPECT_EQ(ini.keys(""), std::vector<std::string>{}) << "a comment holding = is no key";
 
     const struct
     {
