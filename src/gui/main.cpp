@@ -5,6 +5,7 @@
 #include "gui/MainWindow.h"
 #include "gui/MessageBoxSeam.h"
 #include "gui/QtHost.h"
+#include "gui/SecondStart.h"
 #include "store/LoadNamingDatabase.h"
 #include "store/NamingStore.h"
 
@@ -120,10 +121,14 @@ int main(int argc, char** argv)
     store::NamingStore store;
     gui::MainWindow window;
     gui::QtHost host(window);
-    app::Program program(host, store,
-                         {store::programFolder(), app::defaultSettingsFolder(), app::defaultLockFile()});
-    if (!program.shell.startUp())
-        return 0; // another copy runs
+    const std::filesystem::path lockFile = app::defaultLockFile();
+    app::Program program(host, store, {store::programFolder(), app::defaultSettingsFolder(), lockFile});
+    if (!program.shell.startUp()) {
+        // Another copy runs: its window comes to the front instead.
+        gui::raiseRunningCopy(lockFile);
+        return 0;
+    }
+    gui::listenForSecondStart(window, lockFile);
     // A kill, Ctrl+C or the end of the desktop session saves what an orderly exit saves.
     gui::handleEndRequests([&program] { program.shell.ExitApplication(); },
                            [&program] { program.shell.saveSettingsNow(); });
