@@ -19,7 +19,7 @@ struct NameRow
     // The name check's marks (quality::NameMark: a warning, a rare character); they never change
     // the score, only the order of equal scores and whether a filtered list shows the row.
     std::uint8_t marks = 0;
-    // nameFit of the given name: more name-like names come first among equal scores.
+    // NameLikeness::fit of the given name: more name-like names come first among equal scores.
     std::uint8_t fit = 0;
 
     std::array<std::string, 8> cells() const;

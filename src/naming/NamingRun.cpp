@@ -11,6 +11,10 @@ namespace {
 
 constexpr size_t kTwoCharacterCandidates = 400;
 constexpr size_t kOneCharacterCandidates = 1000;
+// High-score draws from the characters of at least this many real given names, so that its best
+// scores hold names people bear; when fewer than the draw remain (a database without the counts),
+// from the whole list.
+constexpr int kDrawnFromNamesUsing = 10;
 
 ShuffleSeeder seederFor(const NamingRequest& request)
 {
@@ -27,7 +31,7 @@ std::vector<std::string> characterListFor(const std::string& sex)
 NamingRun::NamingRun(const store::NamingStore& store, NamingRequest request, RunObserver& observer,
                      RunControl& control, const quality::NameChecker* checker)
     : m_store(store), m_request(std::move(request)), m_observer(observer), m_control(control),
-      m_seeder(seederFor(m_request)), m_checker(checker)
+      m_seeder(seederFor(m_request)), m_checker(checker), m_likeness(NameLikeness::load(store))
 {
     if (!m_checker) {
         m_ownChecker = std::make_unique<quality::NameChecker>(m_store);
@@ -38,15 +42,12 @@ NamingRun::NamingRun(const store::NamingStore& store, NamingRequest request, Run
 void NamingRun::deliverRows(std::span<NameRow> batch)
 {
     const size_t surnameBytes = m_request.surname.size();
-    // The sex weighs in where it chose the characters; the other modes' lists are the same for both.
-    const bool bySex = m_request.mode == Mode::HighScore || m_request.mode == Mode::SuperAuspicious;
-    const std::string_view fitSex = bySex ? std::string_view(m_request.sex) : std::string_view();
     bool anyMarked = false;
     for (NameRow& row : batch) {
         const std::string_view given =
             std::string_view(row.name).substr(std::min(surnameBytes, row.name.size()));
         row.marks = m_checker->marks(m_request.surname, given);
-        row.fit = nameFit(given, fitSex);
+        row.fit = m_likeness.fit(given);
         anyMarked = anyMarked || row.marks != 0;
     }
     if (!m_request.hideMarked || !anyMarked) {
@@ -113,8 +114,13 @@ RunOutcome NamingRun::run()
 void NamingRun::prepareHighScoreCandidates()
 {
     std::vector<std::string> list = characterListFor(m_request.sex);
-    ShuffleList(list, m_seeder);
     const size_t n = m_request.givenLength == 2 ? kTwoCharacterCandidates : kOneCharacterCandidates;
+    std::vector<std::string> used;
+    std::copy_if(list.begin(), list.end(), std::back_inserter(used),
+                 [this](const std::string& c) { return m_likeness.namesUsing(c) >= kDrawnFromNamesUsing; });
+    if (used.size() >= n)
+        list = std::move(used);
+    ShuffleList(list, m_seeder);
     if (list.size() > n)
         list.resize(n);
     for (std::string& character : list)

@@ -3,6 +3,7 @@
 #include "core/Message.h"
 #include "naming/EnglishNames.h"
 #include "naming/NameForming.h"
+#include "naming/NameLikeness.h"
 #include "naming/NamingRequest.h"
 #include "naming/RunControl.h"
 #include "naming/Shuffle.h"
@@ -89,6 +90,7 @@ private:
     std::string m_text; // the classic mode's text
     std::unique_ptr<quality::NameChecker> m_ownChecker;
     const quality::NameChecker* m_checker = nullptr;
+    NameLikeness m_likeness; // orders equal scores: real names first
 };
 
 // The characters of the built-in list for the sex ("男": boys', else girls').

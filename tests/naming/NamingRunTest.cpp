@@ -1,6 +1,7 @@
 #include "naming/NamingRun.h"
 #include "NamingFixture.h"
 #include "naming/CharacterLists.h"
+#include "naming/NameLikeness.h"
 #include "numerology/NameScore.h"
 #include "numerology/SplitCharacters.h"
 
@@ -318,18 +319,31 @@ TEST(FinishNameList, EqualScoresTakeTurnsAndMarkedNamesGoLast)
         EXPECT_EQ(rows[i].number, static_cast<int>(i) + 1);
 }
 
-// Among equal scores the names made of characters parents use for names come first (marked names
-// still last), and within the turns of one first character a last character not yet shown goes first.
-TEST(FinishNameList, NameLikeNamesFirstAndLastCharactersVary)
+// Among equal scores real names come first, then pairs of characters each common at its place, then
+// the rest (marked names still last), and within the turns of one first character a last character
+// not yet shown goes first.
+TEST(FinishNameList, RealNamesFirstThenCommonCharactersAndLastCharactersVary)
 {
-    const std::pair<const char*, int> fits[] = {{"博涛", 2}, {"博渗", 1}, {"蒿涛", 1}, {"蒿渗", 0},
-                                                {"涛", 1},   {"蒿", 0},   {"", 0}};
+    // A small model: 子轩 is a real name; 子 starts and 涵 ends many; 举 ends few, 涵 starts none.
+    naming::NameLikeness model;
+    model.addName("子轩", 3);
+    model.addPlace("子", true, 200);
+    model.addPlace("涵", false, 90);
+    model.addPlace("举", false, naming::NameLikeness::kCommonAtPlace - 1);
+    const std::pair<const char*, int> fits[] = {{"子轩", 2}, {"子涵", 1}, {"子举", 0}, {"涵子", 0},
+                                                {"子", 1},   {"涵", 1},   {"举", 0},   {"", 0}};
     for (const auto& [given, fit] : fits)
-        EXPECT_EQ(naming::nameFit(given), fit) << given;
-    // By sex: 艳 ends girls' classic names, no boy's.
-    EXPECT_EQ(naming::nameFit("丽艳", "女"), 2);
-    EXPECT_EQ(naming::nameFit("博艳", "男"), 1);
-    EXPECT_EQ(naming::nameFit("博艳"), 2);
+        EXPECT_EQ(model.fit(given), fit) << given;
+    // Without counts in the database, the classic lists are the real names.
+    EXPECT_EQ(naming::NameLikeness::fromClassicLists().fit("博涛"), naming::NameLikeness::kRealName);
+
+    // Equal scores ordered by the model's fit: 子轩 before 子涵 before 子举, whatever their order in.
+    std::vector<naming::NameRow> ordered = {scoredRow("李子举", 100), scoredRow("李子涵", 100),
+                                            scoredRow("李子轩", 100), scoredRow("李涵子", 90)};
+    for (naming::NameRow& row : ordered)
+        row.fit = model.fit(std::string_view(row.name).substr(std::string("李").size()));
+    naming::FinishNameList(ordered, std::string("李").size());
+    EXPECT_EQ(namesOf(ordered), (std::vector<std::string>{"李子轩", "李子涵", "李子举", "李涵子"}));
 
     std::vector<naming::NameRow> rows = {scoredRow("李甲乙", 100, 0, 0), scoredRow("李丙丁", 100, 0, 2),
                                          scoredRow("李庚辛", 100, 1, 2), scoredRow("李戊己", 100, 0, 1),

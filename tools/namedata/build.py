@@ -12,7 +12,7 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
-from namedata import cnword, coverage, ename, fetch, poems, quality, schema, sources, tables  # noqa: E402
+from namedata import cnword, coverage, ename, fetch, namelike, poems, quality, schema, sources, tables  # noqa: E402
 from namedata.strict import strict_problems  # noqa: E402
 
 REPO = os.path.dirname(os.path.dirname(HERE))
@@ -140,6 +140,13 @@ def main(argv=None):
     t = time.time()
     quality_rows, quality_stats = quality.build(ctx, chars)
     timings["name check"] = time.time() - t
+    t = time.time()
+    try:
+        namelike_rows, namelike_stats = namelike.build(ctx.src, len(quality_rows) + 1)
+    except RuntimeError as e:
+        print(f"error: {e}", file=sys.stderr)
+        return 2
+    timings["name-likeness"] = time.time() - t
 
     if args.strict:
         problems = strict_problems(args.src, chars, meanings, sn_rows, yr, sm, n81, sc)
@@ -158,7 +165,7 @@ def main(argv=None):
 
     data = {"XW_CNWord": cn_rows, "XW_三才配置": sc, "XW_八一灵动数": n81, "XW_EName": en_rows,
             "XW_Poet": poet_rows, "XW_全唐诗": poem_rows, "XW_育儿百科": yr, "XW_算命风水": sm,
-            "XW_百家姓": sn_rows, "XW_名字品鉴": quality_rows}
+            "XW_百家姓": sn_rows, "XW_名字品鉴": quality_rows + namelike_rows}
     out = os.path.abspath(args.out)
     os.makedirs(os.path.dirname(out), exist_ok=True)
     write_db(out, data)
@@ -174,6 +181,7 @@ def main(argv=None):
     print(f"  XW_百家姓: 郡望 for {sn_stats['郡望']}, texts from data-src for {sn_stats['data-src']}")
     print("  XW_EName: " + ", ".join(f"{k} {v}" for k, v in en_stats.items()))
     print("  XW_名字品鉴: " + ", ".join(f"{k} {v}" for k, v in quality_stats.items()))
+    print("  XW_名字品鉴, name-likeness: " + ", ".join(f"{k} {v}" for k, v in namelike_stats.items()))
     for line in coverage.report(ctx.tgh, args.src, meanings, en_rows):
         print(line)
     print("timings: " + ", ".join(f"{k} {v:.1f} s" for k, v in timings.items())

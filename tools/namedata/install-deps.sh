@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what tools/namedata/build.py needs on Debian 12. Safe to run again.
 set -eu
-PKGS="python3 nodejs npm opencc libopencc-data bzip2 espeak-ng unicode-data ca-certificates sqlite3"
+PKGS="python3 nodejs npm opencc libopencc-data bzip2 espeak-ng unicode-data ca-certificates sqlite3 python3-jieba"
 missing=""
 for p in $PKGS; do
     dpkg-query -W -f '${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
