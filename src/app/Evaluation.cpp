@@ -1,6 +1,7 @@
 #include "app/Evaluation.h"
 
 #include "core/Message.h"
+#include "numerology/CharacterRecord.h"
 #include "numerology/SplitCharacters.h"
 #include "text/NameInput.h"
 
@@ -8,7 +9,8 @@
 
 namespace app {
 
-std::string_view evaluationMessage(EvaluationOutcome outcome) noexcept
+std::string evaluationMessage(EvaluationOutcome outcome, const store::NamingStore& store,
+                              std::string_view surname, std::string_view given)
 {
     switch (outcome) {
     case EvaluationOutcome::MissingSurname:
@@ -19,6 +21,9 @@ std::string_view evaluationMessage(EvaluationOutcome outcome) noexcept
         return "姓氏和名字最多各两个字";
     case EvaluationOutcome::BlankInName:
         return "姓氏和名字中不能有空格";
+    case EvaluationOutcome::UnknownCharacter:
+        return numerology::unscorableMessage(
+            numerology::unscorableCharacter(store, std::string(surname) + std::string(given)));
     case EvaluationOutcome::AlreadyListed:
     case EvaluationOutcome::Added:
         break;
@@ -39,7 +44,8 @@ reports::ListCells evaluationRow(int number, std::string_view surname, std::stri
             std::to_string(report.score)};
 }
 
-std::optional<EvaluationOutcome> refuseEvaluation(std::string_view surname, std::string_view given)
+std::optional<EvaluationOutcome> refuseEvaluation(const store::NamingStore& store, std::string_view surname,
+                                                  std::string_view given)
 {
     if (surname.empty())
         return EvaluationOutcome::MissingSurname;
@@ -53,6 +59,8 @@ std::optional<EvaluationOutcome> refuseEvaluation(std::string_view surname, std:
         return EvaluationOutcome::BlankInName;
     if (surnameProblem == text::NameProblem::TooLong || givenProblem == text::NameProblem::TooLong)
         return EvaluationOutcome::TooLong;
+    if (!numerology::unscorableCharacter(store, std::string(surname) + std::string(given)).empty())
+        return EvaluationOutcome::UnknownCharacter;
     return std::nullopt;
 }
 
@@ -60,7 +68,7 @@ EvaluationOutcome EvaluateName(const store::NamingStore& store, const std::files
                                std::string_view surname, std::string_view given,
                                std::vector<reports::ListCells>& rows, const quality::NameChecker* checker)
 {
-    if (const auto refused = refuseEvaluation(surname, given))
+    if (const auto refused = refuseEvaluation(store, surname, given))
         return *refused;
     const reports::NameReport report =
         reports::BuildNameReport(store, programFolder, surname, given, checker);

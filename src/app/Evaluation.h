@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,16 +18,20 @@ enum class EvaluationOutcome
     MissingGivenName, // nothing written, core::kNoGivenNameMessage
     TooLong,          // nothing written: more than two surname or given-name characters have no 外格
     BlankInName,      // nothing written: a blank inside the surname or the given name
+    UnknownCharacter, // nothing written: a character without a dictionary row or strokes
     AlreadyListed,    // report written, no row added
     Added,            // report written, row appended
 };
 
-// The text of the message box for an outcome; empty for AlreadyListed and Added.
-std::string_view evaluationMessage(EvaluationOutcome outcome) noexcept;
+// The text of the message box for an outcome; empty for AlreadyListed and Added. UnknownCharacter
+// names the first character of surname + given name that the dictionary cannot score.
+std::string evaluationMessage(EvaluationOutcome outcome, const store::NamingStore& store,
+                              std::string_view surname, std::string_view given);
 
 // The checks of the evaluation page, made before anything is written: the refusing outcome, or none
 // when the name may be evaluated. The caller trims blanks at both ends first (text::trimName).
-std::optional<EvaluationOutcome> refuseEvaluation(std::string_view surname, std::string_view given);
+std::optional<EvaluationOutcome> refuseEvaluation(const store::NamingStore& store, std::string_view surname,
+                                                  std::string_view given);
 
 // The row of the evaluation list for a name: number, surname CR LF given name, the simplified and the
 // traditional totals, the elements, the five grids, the three-talent key and the score, all from the

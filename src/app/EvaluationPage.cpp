@@ -23,11 +23,12 @@ void EvaluationPage::EvaluateName()
     Window& main = m_host.mainWindow();
     std::vector<reports::ListCells> rows = readRows(main, names::超级列表框_评分列表);
     // Blanks around what was typed are no part of the name.
+    const std::string surname = text::trimName(main.text(names::编辑框_评分姓氏));
+    const std::string given = text::trimName(main.text(names::编辑框_评分名字));
     const app::EvaluationOutcome outcome =
-        app::EvaluateName(m_store, m_programFolder, text::trimName(main.text(names::编辑框_评分姓氏)),
-                          text::trimName(main.text(names::编辑框_评分名字)), rows, m_checker);
-    if (const std::string_view message = app::evaluationMessage(outcome); !message.empty()) {
-        m_host.messageBox({core::MessageIcon::Information, core::kMessageTitle, std::string(message)});
+        app::EvaluateName(m_store, m_programFolder, surname, given, rows, m_checker);
+    if (std::string message = app::evaluationMessage(outcome, m_store, surname, given); !message.empty()) {
+        m_host.messageBox({core::MessageIcon::Information, core::kMessageTitle, std::move(message)});
         return;
     }
     if (outcome == app::EvaluationOutcome::Added)

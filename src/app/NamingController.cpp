@@ -7,6 +7,7 @@
 #include "app/ModeDescriptions.h"
 #include "app/NameListRows.h"
 #include "naming/MissingElementsFilter.h"
+#include "numerology/CharacterRecord.h"
 #include "text/NameInput.h"
 #include "text/Utf8.h"
 
@@ -483,6 +484,17 @@ void NamingController::startRun(naming::NamingRequest request)
         problem != text::NameProblem::None && problem != text::NameProblem::Empty) {
         m_host.messageBox(
             {core::MessageIcon::Information, core::kMessageTitle, text::nameProblemMessage(problem, true)});
+        return;
+    }
+    // A surname or generation character the dictionary cannot score would give every name a score
+    // made of zero strokes.
+    const std::string generation = request.generation.fixesSecond()  ? request.generation.secondChar
+                                   : request.generation.fixesThird() ? request.generation.thirdChar
+                                                                     : std::string();
+    if (const std::string unknown = numerology::unscorableCharacter(m_store, request.surname + generation);
+        !unknown.empty()) {
+        m_host.messageBox(
+            {core::MessageIcon::Information, core::kMessageTitle, numerology::unscorableMessage(unknown)});
         return;
     }
     if (request.combinationText.size() > 4 * text::kMaxCombinationCharacters ||

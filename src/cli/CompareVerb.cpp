@@ -27,6 +27,8 @@ int runCompare(Context& context, const Arguments& args, std::ostream& out, std::
             err << args.positional[i] << ": " << text::nameProblemMessage(problem, false) << '\n';
             return 2;
         }
+        if (!scorable(context, surname + given, err))
+            return 1;
         rows.push_back(reports::comparisonRow(context.store, context.scoring.checker(), static_cast<int>(i),
                                               surname, given));
     }

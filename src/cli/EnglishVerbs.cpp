@@ -3,6 +3,7 @@
 #include "cli/Verbs.h"
 #include "naming/EnglishNames.h"
 #include "naming/EnglishVoice.h"
+#include "text/Utf8.h"
 
 #include <array>
 #include <optional>
@@ -35,8 +36,16 @@ int runEnglish(Context& context, const Arguments& args, std::ostream& out, std::
         err << "未知的风格: " << style << " (男性化、女性化或中性化)\n";
         return 2;
     }
-    for (const naming::EnglishNameRow& row :
-         naming::FindEnglishNames(context.store, args.positional[0], gender)) {
+    const std::vector<naming::EnglishNameRow> rows =
+        naming::FindEnglishNames(context.store, args.positional[0], gender);
+    // The names are found by the reading of the given name's first character: say why none came.
+    if (rows.empty()) {
+        const std::string_view first = text::firstUtf8Character(args.positional[0]);
+        err << "没有找到英文名：“" << first << "”不在字典中、没有读音，或没有读音首字母相同的" << style
+            << "英文名\n";
+        return 1;
+    }
+    for (const naming::EnglishNameRow& row : rows) {
         const auto cells = row.cells();
         out << cells[0] << '\t' << cells[1] << '\t' << cells[2] << '\t' << cells[3] << '\n';
     }

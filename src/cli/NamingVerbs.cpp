@@ -57,6 +57,41 @@ private:
     std::ostream& m_err;
 };
 
+// The options each mode reads besides --mode, --surname, --avoid, --export and those of every verb;
+// any other option given to the mode would be ignored, so it is refused.
+struct ModeOptions
+{
+    naming::Mode mode;
+    std::array<std::string_view, 8> options;
+};
+constexpr std::array kModeOptions = {
+    ModeOptions{naming::Mode::HighScore, {"sex", "length", "seed", "generation"}},
+    ModeOptions{naming::Mode::SuperAuspicious,
+                {"sex", "seed", "second", "third", "must", "must-not", "from-chart", "late-zi"}},
+    ModeOptions{naming::Mode::Classic, {"sex", "length", "seed"}},
+    ModeOptions{naming::Mode::Combination, {"chars", "length", "generation"}},
+    ModeOptions{naming::Mode::Nickname, {"style"}},
+    ModeOptions{naming::Mode::Poem, {"poet", "title", "id", "chars", "length", "generation"}},
+};
+
+// The first option given that the mode does not read, if any.
+std::optional<std::string> unusedOption(const Arguments& args, naming::Mode mode)
+{
+    const auto entry = std::find_if(kModeOptions.begin(), kModeOptions.end(),
+                                    [&](const ModeOptions& m) { return m.mode == mode; });
+    if (entry == kModeOptions.end())
+        return std::nullopt;
+    constexpr std::array<std::string_view, 7> kEveryMode = {"mode", "surname", "avoid", "export",
+                                                            "db",   "batch",   "help"};
+    for (const auto& [name, value] : args.options) {
+        const auto named = [&](std::string_view option) { return option == name; };
+        if (std::none_of(kEveryMode.begin(), kEveryMode.end(), named) &&
+            std::none_of(entry->options.begin(), entry->options.end(), named))
+            return name;
+    }
+    return std::nullopt;
+}
+
 bool parseGeneration(const std::string& value, naming::GenerationSetting& setting)
 {
     const size_t colon = value.find(':');
@@ -64,6 +99,10 @@ bool parseGeneration(const std::string& value, naming::GenerationSetting& settin
         return false;
     const std::string position = value.substr(0, colon);
     const std::string character = value.substr(colon + 1);
+    // One Chinese character: the generation character fills one place of the name.
+    const std::vector<std::string> characters = text::utf8Characters(character);
+    if (characters.size() != 1 || !text::isHanzi(characters.front()))
+        return false;
     setting.enabled = true;
     if (position == "second") {
         setting.fixSecond = true;
@@ -127,6 +166,15 @@ bool readName(std::string_view typed, bool surname, std::string& name, std::ostr
     return false;
 }
 
+bool scorable(Context& context, std::string_view name, std::ostream& err)
+{
+    const std::string unknown = numerology::unscorableCharacter(context.store, name);
+    if (unknown.empty())
+        return true;
+    err << numerology::unscorableMessage(unknown) << '\n';
+    return false;
+}
+
 const numerology::FortuneTables& ScoringCache::fortunes()
 {
     if (!m_fortunes)
@@ -155,6 +203,8 @@ int runScore(Context& context, const Arguments& args, std::ostream& out, std::os
     std::string given;
     if (!readName(args.positional[0], true, surname, err) || !readName(args.positional[1], false, given, err))
         return 2;
+    if (!scorable(context, surname + given, err))
+        return 1;
     // As a run scores, with the characters of surname + given name; the records and the fortunes come
     // from the process's caches, so a batch looks each character up once.
     const std::string surnameGbk = text::toGbk(surname);
@@ -231,11 +281,19 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
     }
     if (const auto generation = args.option("generation");
         generation && !parseGeneration(*generation, request.generation)) {
-        err << "--generation 的格式是 second:字 或 third:字\n";
+        err << "--generation 的格式是 second:字 或 third:字（一个汉字）\n";
         return 2;
     }
+    const std::string& generationChar =
+        request.generation.fixSecond ? request.generation.secondChar : request.generation.thirdChar;
+    if (request.mode != naming::Mode::Classic && !scorable(context, request.surname + generationChar, err))
+        return 1;
     if ((args.has("from-chart") || args.has("late-zi")) && request.mode != naming::Mode::SuperAuspicious) {
         err << "--from-chart 和 --late-zi 只用于 --mode super\n";
+        return 2;
+    }
+    if (const std::optional<std::string> unused = unusedOption(args, request.mode)) {
+        err << "此模式不使用 --" << *unused << '\n';
         return 2;
     }
     if (request.mode == naming::Mode::SuperAuspicious && !parseElementOptions(args, request.elements, err))

@@ -28,11 +28,8 @@ bool readId(const Arguments& args, std::optional<std::int64_t>& id, std::ostream
 
 // The poem POET TITLE [--id N] names, or a message on `err`.
 std::optional<naming::Poem> findPoem(Context& context, const std::string& poet, const std::string& title,
-                                     const Arguments& args, std::ostream& err)
+                                     std::optional<std::int64_t> id, std::ostream& err)
 {
-    std::optional<std::int64_t> id;
-    if (!readId(args, id, err))
-        return std::nullopt;
     std::optional<naming::Poem> poem = naming::findPoem(context.store, poet, title, id);
     if (!poem)
         err << "没有找到诗词: " << poet << " " << title << '\n';
@@ -74,8 +71,12 @@ int runPoem(Context& context, const Arguments& args, std::ostream& out, std::ost
         err << "用法: nestling-cli poem POET TITLE [--id N]\n";
         return 2;
     }
+    // A malformed --id is a usage error; a poem that is not there is an empty answer.
+    std::optional<std::int64_t> id;
+    if (!readId(args, id, err))
+        return 2;
     const std::optional<naming::Poem> poem =
-        findPoem(context, args.positional[0], args.positional[1], args, err);
+        findPoem(context, args.positional[0], args.positional[1], id, err);
     if (!poem)
         return 1;
     out << poem->text << '\n' << poem->marked << '\n';
@@ -91,7 +92,10 @@ int fillPoemRequest(Context& context, const Arguments& args, naming::NamingReque
         err << "诗词起名需要 --poet 和 --title\n";
         return 2;
     }
-    const std::optional<naming::Poem> poem = findPoem(context, poet, title, args, err);
+    std::optional<std::int64_t> id;
+    if (!readId(args, id, err))
+        return 2;
+    const std::optional<naming::Poem> poem = findPoem(context, poet, title, id, err);
     if (!poem)
         return 1;
     // As the boxes of the poem page: one per character, ticked when --chars holds it (by default

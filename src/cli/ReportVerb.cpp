@@ -42,8 +42,8 @@ int runReport(Context& context, const Arguments& args, std::ostream& out, std::o
     const std::string surname = text::trimName(args.positional[0]);
     const std::string given = text::trimName(args.positional[1]);
     // The checks of the evaluation page; a refused name writes nothing.
-    if (const auto refused = app::refuseEvaluation(surname, given)) {
-        err << app::evaluationMessage(*refused) << '\n';
+    if (const auto refused = app::refuseEvaluation(context.store, surname, given)) {
+        err << app::evaluationMessage(*refused, context.store, surname, given) << '\n';
         return 2;
     }
     const std::optional<std::string> dir = args.option("dir");

@@ -72,8 +72,13 @@ int runGuarded(const Verb& verb, Context& context, const Arguments& args, std::o
 
 // One request per stdin line, answered in order; the database was loaded once by the caller, and
 // the requests share the context's caches. Answers go to `out` as they come, through its buffer.
-int runBatch(const Verb& verb, Context& context, const Arguments& outer, std::istream& in, std::ostream& out)
+int runBatch(const Verb& verb, Context& context, const Arguments& outer, std::istream& in, std::ostream& out,
+             std::ostream& err)
 {
+    if (!in.good() && !in.eof()) {
+        err << "无法读取标准输入（已关闭，或不是可读的文件）\n";
+        return 1;
+    }
     // Reading a line must not flush the answers so far: they leave in large writes.
     std::ostream* const tied = in.tie(nullptr);
     std::string line;
@@ -109,6 +114,10 @@ int runBatch(const Verb& verb, Context& context, const Arguments& outer, std::is
             out << "----\n";
     }
     in.tie(tied);
+    if (in.bad()) {
+        err << "读取标准输入时出错\n";
+        return 1;
+    }
     return 0;
 }
 
@@ -154,7 +163,7 @@ int runRequest(const std::vector<std::string>& rawWords, const std::filesystem::
             return 1;
     }
     if (args->has("batch"))
-        return runBatch(*verb, context, *args, in, out);
+        return runBatch(*verb, context, *args, in, out, err);
     return runGuarded(*verb, context, *args, out, err);
 }
 

@@ -84,6 +84,10 @@ std::string jsonString(std::string_view s);
 // A surname or given name from the command line, trimmed; false (and the reason said) when it is no
 // name of one or two Chinese characters.
 bool readName(std::string_view typed, bool surname, std::string& name, std::ostream& err);
+
+// False, with "字典中没有“X”，无法评分" on `err`, when a character of `name` has no dictionary row or
+// no strokes: a score of such a name would be made of zeros.
+bool scorable(Context& context, std::string_view name, std::ostream& err);
 // The name check's fields of `score --json`, each preceded by a comma.
 void writeQualityJson(const quality::NameQuality& quality, std::ostream& out);
 

@@ -1,6 +1,7 @@
 #include "numerology/CharacterRecord.h"
 
 #include "store/TableLayouts.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
 
@@ -41,6 +42,21 @@ CharacterRecord LookupCharacter(const store::NamingStore& store, std::string_vie
         record.pinyin = store.ColumnText(query, col::kPinyin);
     }
     return record;
+}
+
+std::string unscorableCharacter(const store::NamingStore& store, std::string_view name)
+{
+    for (const std::string& character : text::utf8Characters(name)) {
+        const CharacterRecord record = LookupCharacter(store, character);
+        if (record.simplifiedStrokes == 0 || record.traditionalStrokes == 0)
+            return character;
+    }
+    return {};
+}
+
+std::string unscorableMessage(std::string_view character)
+{
+    return "字典中没有“" + std::string(character) + "”，无法评分";
 }
 
 std::vector<CharacterRecord> lookupCharacters(const store::NamingStore& store,

@@ -41,6 +41,14 @@ CharacterRecord LookupCharacter(const store::NamingStore& store, std::string_vie
 std::vector<CharacterRecord> lookupCharacters(const store::NamingStore& store,
                                               std::span<const std::string> characters);
 
+// The first character of `name` that the dictionary cannot score: no row, or no stroke count. Empty
+// when every character has both. A score made of zero strokes would be a number with no meaning, so
+// every place that scores a typed name asks this first.
+std::string unscorableCharacter(const store::NamingStore& store, std::string_view name);
+
+// "字典中没有“X”，无法评分"
+std::string unscorableMessage(std::string_view character);
+
 // A character may be used in names when it has an element and a simplified count.
 constexpr bool IsUsable(const CharacterRecord& record) noexcept
 {

@@ -29,11 +29,15 @@ TEST_F(EvaluationTest, RefusedInputsWriteNothingAndSayWhy)
         {"", "", EvaluationOutcome::MissingSurname, "请输入姓氏"},
         {"李", "", EvaluationOutcome::MissingGivenName, "请输入名字"},
         {"李", "明华明", EvaluationOutcome::TooLong, "姓氏和名字最多各两个字"},
+        // Characters the dictionary cannot score: outside it, in a plane it lacks, not Chinese at all.
+        {"李", "𠀁", EvaluationOutcome::UnknownCharacter, "字典中没有“𠀁”，无法评分"},
+        {"𠀀", "明", EvaluationOutcome::UnknownCharacter, "字典中没有“𠀀”，无法评分"},
+        {"ab", "cd", EvaluationOutcome::UnknownCharacter, "字典中没有“a”，无法评分"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.surname + "/" + c.given);
         EXPECT_EQ(evaluate(c.surname, c.given), c.outcome);
-        EXPECT_EQ(app::evaluationMessage(c.outcome), c.message);
+        EXPECT_EQ(app::evaluationMessage(c.outcome, m_store, c.surname, c.given), c.message);
     }
     EXPECT_TRUE(m_rows.empty());
     EXPECT_FALSE(std::filesystem::exists(reports::reportFile(m_program)));

@@ -102,8 +102,7 @@ TEST_F(NamingVerbs, NicknameListsTheStyleWithDuplicates)
         ASSERT_EQ(name.substr(0, 6), "王小") << name;
     std::sort(names.begin(), names.end());
     EXPECT_NE(std::adjacent_find(names.begin(), names.end()), names.end()) << "characters of both lists";
-    ASSERT_EQ(run({"generate", "--mode", "nickname", "--surname", "王", "--style", "小A型", "--sex", "女"}),
-              0);
+    ASSERT_EQ(run({"generate", "--mode", "nickname", "--surname", "王", "--style", "小A型"}), 0);
     EXPECT_EQ(out.str(), list);
     expectRowsEqualScore(list, "王");
 }
@@ -113,6 +112,58 @@ TEST_F(NamingVerbs, OneCharacterMessageGoesToStderr)
     ASSERT_EQ(run({"generate", "--surname", "王", "--sex", "女", "--length", "1", "--seed", "1"}), 0);
     EXPECT_EQ(err.str(), "一字名数理得分较低,所以软件自动降低评分标准!\n");
     EXPECT_FALSE(out.str().empty());
+}
+
+// A name with a character the dictionary cannot score is refused wherever it would be scored, and an
+// option the chosen mode does not read is a usage error rather than silently ignored.
+TEST_F(NamingVerbs, UnscorableNamesAndUnusedOptionsAreRefused)
+{
+    const struct
+    {
+        std::vector<std::string> words;
+        int status;
+        std::string message;
+    } cases[] = {
+        {{"score", "𠀀", "𠀁"}, 1, "字典中没有“𠀀”，无法评分"},
+        {{"score", "王", "㐀"}, 1, "字典中没有“㐀”，无法评分"},
+        {{"compare", "王", "明", "㐀"}, 1, "字典中没有“㐀”，无法评分"},
+        {{"report", "ab", "cd"}, 2, "字典中没有“a”，无法评分"},
+        {{"generate", "--surname", "𠀀", "--seed", "1"}, 1, "字典中没有“𠀀”，无法评分"},
+        {{"generate", "--surname", "王", "--generation", "second:😀"}, 2, "--generation"},
+        {{"generate", "--surname", "王", "--generation", "second:明华"}, 2, "--generation"},
+        {{"generate", "--mode", "classic", "--surname", "王", "--generation", "second:明"},
+         2,
+         "此模式不使用 --generation"},
+        {{"generate", "--mode", "high-score", "--surname", "王", "--chars", "明"}, 2, "此模式不使用 --chars"},
+        {{"generate", "--mode", "high-score", "--surname", "王", "--second", "金"},
+         2,
+         "此模式不使用 --second"},
+        {{"generate", "--mode", "high-score", "--surname", "王", "--poet", "李白"}, 2, "此模式不使用 --poet"},
+        {{"generate", "--mode", "nickname", "--surname", "王", "--length", "2"}, 2, "此模式不使用 --length"},
+        {{"generate", "--mode", "nickname", "--surname", "王", "--sex", "女"}, 2, "此模式不使用 --sex"},
+        {{"tables", "extra"}, 2, "用法"},
+        {{"poem", "李白", "静夜思", "--id", "x"}, 2, "--id"},
+        {{"english", "abc"}, 1, "没有找到英文名：“a”"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.words.front() + " " + c.words.back());
+        out.str({});
+        err.str({});
+        EXPECT_EQ(run(c.words), c.status);
+        EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
+        EXPECT_TRUE(out.str().empty()) << out.str();
+    }
+}
+
+TEST_F(NamingVerbs, ABatchFromAnUnreadableInputFailsInsteadOfAnsweringNothing)
+{
+    // main marks standard input bad when it is closed or a folder.
+    std::istringstream in;
+    in.setstate(std::ios::badbit);
+    const std::vector<std::string> words = {"score", "--batch", "--db",
+                                            (m_dir.path() / "naming.db").string()};
+    EXPECT_EQ(cli::runCli(words, m_dir.path(), in, out, err), 1);
+    EXPECT_NE(err.str().find("标准输入"), std::string::npos) << err.str();
 }
 
 TEST_F(NamingVerbs, BadRequestsFailWithAMessage)
