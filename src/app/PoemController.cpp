@@ -193,6 +193,7 @@ void PoemController::generatePoemNames()
     main.clearRows(names::超级列表框_诗名列表);
     naming::NamingRequest request = m_naming.readRequest(naming::Mode::Poem);
     request.poemCharacters = tickedCharacters();
+    request.poemText = selectedPoem().value_or(naming::Poem{}).text;
     if (!request.surname.empty())
         main.setCurrentPage(names::高级选择夹2, kPoemPageNames);
     m_naming.startRun(std::move(request));

@@ -111,6 +111,7 @@ int fillPoemRequest(Context& context, const Arguments& args, naming::NamingReque
     for (const std::string& box : boxes)
         if (naming::startsTicked(box, chars ? *chars : poem->marked))
             request.poemCharacters.push_back(box);
+    request.poemText = poem->text;
     return 0;
 }
 

@@ -13,5 +13,7 @@ std::string_view classicOneCharacterGirls();
 // The classic two-character given names, separated by "," with a final ",".
 std::string_view classicTwoCharacterBoys();
 std::string_view classicTwoCharacterGirls();
+// The function words of verse (之 乃 而 兮 ...) that poem mode never puts in a name, one a character.
+std::string_view poemFunctionWords();
 
 } // namespace naming

@@ -76,6 +76,9 @@ struct NamingRequest
     NicknameStyle nicknameStyle = NicknameStyle::Doubled;
     // Poem mode: the captions of the ticked character boxes, in poem order.
     std::vector<std::string> poemCharacters;
+    // Poem mode: the poem's text with its punctuation; two-character names are pairs of ticked
+    // characters next to each other in it, or real given names of ticked characters.
+    std::string poemText;
     // 过滤生僻字和不雅谐音: names the name check marks are left out of the list.
     bool hideMarked = false;
 };

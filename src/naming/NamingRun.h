@@ -62,6 +62,8 @@ public:
 private:
     RunOutcome runHighScore();
     RunOutcome runPoem(); // PoemNames.cpp
+    // The two-character names of a poem run from the usable ticked characters (PoemNames.cpp).
+    std::vector<FormedName> poemPairs(const std::vector<std::string>& ticked) const;
     void prepareHighScoreCandidates();
     RunOutcome runSuperAuspicious(); // SuperAuspicious.cpp
     RunOutcome runClassic();         // ClassicNames.cpp

@@ -1,10 +1,14 @@
 #include "naming/PoemNames.h"
 
+#include "naming/CharacterLists.h"
 #include "naming/NamingRun.h"
 #include "store/TableLayouts.h"
 #include "text/Utf8.h"
 
+#include <algorithm>
 #include <limits>
+#include <set>
+#include <unordered_map>
 
 namespace naming {
 namespace {
@@ -103,13 +107,72 @@ std::string poemCandidateText(const std::vector<std::string>& ticked, const std:
     return text;
 }
 
+bool isPoemFunctionWord(std::string_view character)
+{
+    // The list holds whole UTF-8 characters only, so a found character is one of them.
+    return !character.empty() && text::firstUtf8Character(character).size() == character.size() &&
+           poemFunctionWords().find(character) != std::string_view::npos;
+}
+
+std::vector<std::pair<std::string, std::string>> poemNeighbourPairs(std::string_view text,
+                                                                    const std::vector<std::string>& ticked)
+{
+    const std::set<std::string, std::less<>> usable(ticked.begin(), ticked.end());
+    std::set<std::pair<std::string, std::string>> seen;
+    std::vector<std::pair<std::string, std::string>> pairs;
+    const std::vector<std::string> characters = text::utf8Characters(text);
+    for (size_t i = 0; i + 1 < characters.size(); ++i) {
+        std::pair<std::string, std::string> pair{characters[i], characters[i + 1]};
+        if (pair.first != pair.second && usable.contains(pair.first) && usable.contains(pair.second) &&
+            seen.insert(pair).second)
+            pairs.push_back(std::move(pair));
+    }
+    return pairs;
+}
+
+std::vector<FormedName> NamingRun::poemPairs(const std::vector<std::string>& ticked) const
+{
+    std::unordered_map<std::string_view, std::int32_t> indexOf;
+    for (size_t i = 0; i < m_candidates.size(); ++i)
+        indexOf.emplace(m_candidates.characters[i], static_cast<std::int32_t>(i));
+    std::set<std::pair<std::int32_t, std::int32_t>> seen;
+    std::vector<FormedName> names;
+    const auto add = [&](std::int32_t a, std::int32_t b) {
+        if (m_candidates.usable[static_cast<size_t>(a)] && seen.emplace(a, b).second)
+            names.push_back({a, b});
+    };
+    // Neighbours in the poem first, then the real given names its ticked characters make.
+    for (const auto& [first, second] : poemNeighbourPairs(m_request.poemText, ticked))
+        add(indexOf.at(first), indexOf.at(second));
+    const auto n = static_cast<std::int32_t>(m_candidates.size());
+    for (std::int32_t a = 0; a < n; ++a)
+        for (std::int32_t b = 0; b < n; ++b)
+            if (m_likeness.realNames(m_candidates.characters[static_cast<size_t>(a)] +
+                                     m_candidates.characters[static_cast<size_t>(b)]) >=
+                NameLikeness::kRealNameWitnesses)
+                add(a, b);
+    return names;
+}
+
 RunOutcome NamingRun::runPoem()
 {
-    for (std::string& character :
-         text::utf8Characters(poemCandidateText(m_request.poemCharacters, m_request.surname)))
+    std::vector<std::string> ticked = m_request.poemCharacters;
+    std::erase_if(ticked, [](const std::string& c) { return isPoemFunctionWord(c); });
+    for (std::string& character : text::utf8Characters(poemCandidateText(ticked, m_request.surname)))
         m_candidates.add(std::move(character));
-    if (!formCandidateNames())
-        return RunOutcome::Stopped;
+    const bool pairs = m_request.givenLength == 2 && !m_request.generation.fixesSecond() &&
+                       !m_request.generation.fixesThird();
+    if (!pairs) {
+        if (!formCandidateNames())
+            return RunOutcome::Stopped;
+    } else {
+        // Looked up as for one-character names; then only pairs a parent would read as a name.
+        m_formed = FormNames(m_store, m_candidates, 1, {}, m_control,
+                             [this](size_t done, size_t total) { progress(done, total); });
+        if (m_control.stopped())
+            return RunOutcome::Stopped;
+        m_formed.names = poemPairs(ticked);
+    }
     // Every formed name without the surname is listed, whatever its score.
     return listFormedNames({0, std::numeric_limits<size_t>::max()});
 }

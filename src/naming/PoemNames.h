@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace naming {
@@ -46,6 +47,15 @@ std::vector<std::string> poemBoxCharacters(std::string_view text);
 
 // Whether a box of that character starts ticked: the character occurs in the poem's 首字母.
 bool startsTicked(std::string_view character, std::string_view marked);
+
+// Whether a character is one of the function words of verse (poemFunctionWords).
+bool isPoemFunctionWord(std::string_view character);
+
+// The pairs of ticked characters that stand next to each other in the poem's text, with no mark or
+// line break between them, in order of first appearance, each once. `ticked` holds the characters
+// that may be used (function words already taken out), so no pair crosses or holds one.
+std::vector<std::pair<std::string, std::string>> poemNeighbourPairs(std::string_view text,
+                                                                    const std::vector<std::string>& ticked);
 
 // The text a poem run takes its candidates from: each ticked character once, in order of first
 // appearance, then the surname when it does not occur among them.

@@ -248,6 +248,7 @@ TEST_F(ListModesTest, AvoidedCharactersNeverAppearInAnyMode)
     nickname.combinationText = kFormText;
     NamingRequest poem = request(Mode::Poem, "李");
     poem.poemCharacters = {"花", "间", "一", "明", "月", "照", "壶", "酒", "独", "酌"};
+    poem.poemText = "花间一壶酒，独酌明月照。";
     NamingRequest oneCharacter = request(Mode::HighScore, "欧阳");
     oneCharacter.givenLength = 1;
     for (NamingRequest r : {super, highScore, combination, nickname, poem, oneCharacter}) {
