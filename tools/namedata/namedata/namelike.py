@@ -40,6 +40,8 @@ TITLES = set("夫人 太后 先生 大哥 大侠 小姐 老师 公子 将军 大
 
 
 MIN_FREQUENCY = 3
+WORD_FREQUENCY = 20
+FOREIGN_TAGS = {"nrt", "ns", "nt"}
 # A name of the hand-edited classic lists is as good a witness as two full names of the dictionary.
 CLASSIC_WEIGHT = 2
 PLACE_ENDINGS = set("县市省州村镇乡区")
@@ -66,13 +68,20 @@ def given_of(word, surnames):
 def real_given_names(dict_path, surnames):
     """Given names of the dictionary's full names. Left out: entries of the lowest frequency (mostly
     pieces cut from running text), a two-character name with the next word's first character (刘表遂,
-    段誉举: 刘表 is a name of its own) and places the dictionary tags as names (毕节县)."""
+    段誉举: 刘表 is a name of its own), places the dictionary tags as names (毕节县), and a given name
+    that is itself a common word (和尚, 语言, 后卫: a word of at least WORD_FREQUENCY) or a foreign
+    name or place (特尔)."""
     entries = []
     two_character_names = set()
+    words = {}
     with open(dict_path, encoding="utf-8") as f:
         for line in f:
             parts = line.split()
-            if len(parts) != 3 or parts[2] != "nr":
+            if len(parts) != 3:
+                continue
+            if len(parts[0]) == 2:
+                words[parts[0]] = (int(parts[1]), parts[2])
+            if parts[2] != "nr":
                 continue
             if len(parts[0]) == 2:
                 two_character_names.add(parts[0])
@@ -82,6 +91,9 @@ def real_given_names(dict_path, surnames):
     for word in entries:
         given = given_of(word, surnames)
         if not given or given in TITLES or given[-1] in PLACE_ENDINGS:
+            continue
+        frequency, tag = words.get(given, (0, ""))
+        if frequency >= WORD_FREQUENCY or tag in FOREIGN_TAGS:
             continue
         if len(word) == 3 and word[:2] in two_character_names:
             continue

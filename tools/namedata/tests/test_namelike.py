@@ -16,13 +16,16 @@ class RealGivenNames(unittest.TestCase):
             "毕节县 3 nr", "王先生 9 nr",                    # a place, a title
             "张三丰 2 nr",                                  # the lowest frequency
             "王子 50 n",                                    # not a person name
+            "王语言 3 nr", "语言 7647 n",                    # a given name that is a common word
+            "王特尔 3 nr", "特尔 10 nrt",                    # a foreign name
+            "李浩歌 3 nr", "浩歌 5 n",                       # a rare word: a name
         ]
         with tempfile.TemporaryDirectory() as d:
             path = os.path.join(d, "dict.txt")
             with open(path, "w", encoding="utf-8") as f:
                 f.write("\n".join(lines) + "\n")
             names = namelike.real_given_names(path, {"王", "李", "欧阳", "诸葛", "刘", "毕", "张"})
-        self.assertEqual(dict(names), {"子轩": 2, "明月": 1})
+        self.assertEqual(dict(names), {"子轩": 2, "明月": 1, "浩歌": 1})
 
     def test_rows_count_names_and_places(self):
         rows = namelike.rows_of(namelike.collections.Counter({"子轩": 2, "子涵": 1}), first_id=10)
