@@ -16,7 +16,7 @@ std::span<const Verb> allVerbs()
         Verb{"score", "nestling-cli score SURNAME GIVEN [--json]", true, true, &runScore},
         Verb{"compare", "nestling-cli compare SURNAME GIVEN1 [GIVEN2 ...]", true, true, &runCompare},
         Verb{"generate", "nestling-cli generate --mode high-score --surname S --sex 男|女 --length 1|2 "
-                         "[--seed N] [--generation second:字|third:字] [--export FILE]; "
+                         "[--seed N] [--generation second:字|third:字] [--export FILE|-]; "
                          "--mode super --surname S --sex 男|女 [--seed N] [--second 金水] [--third 木] "
                          "[--must 金木水火土] [--must-not 火] [--from-chart YYYY-M-D H [--late-zi next-day|same-day]] "
                          "[--export FILE]; "
@@ -29,7 +29,7 @@ std::span<const Verb> allVerbs()
         Verb{"pillars", "nestling-cli pillars YYYY-M-D H[:MI[:SS]] [--late-zi next-day|same-day]", false, true, &runPillars},
         Verb{"report", "nestling-cli report SURNAME GIVEN [--dir DIR]", true, true, &runReport},
         Verb{"english", "nestling-cli english GIVEN [--style 男性化|女性化|中性化]", true, true, &runEnglish},
-        Verb{"speak", "nestling-cli speak NAME --out FILE.wav", false, false, &runSpeak},
+        Verb{"speak", "nestling-cli speak NAME --out FILE.wav|-", false, false, &runSpeak},
         Verb{"poets", "nestling-cli poets", true, false, &runPoets},
         Verb{"poems", "nestling-cli poems POET", true, true, &runPoems},
         Verb{"poem", "nestling-cli poem POET TITLE [--id N]", true, true, &runPoem},
