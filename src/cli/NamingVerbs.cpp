@@ -83,8 +83,9 @@ std::optional<std::string> unusedOption(const Arguments& args, naming::Mode mode
         return std::nullopt;
     constexpr std::array<std::string_view, 7> kEveryMode = {"mode", "surname", "avoid", "export",
                                                             "db",   "batch",   "help"};
-    for (const auto& [name, value] : args.options) {
-        const auto named = [&](std::string_view option) { return option == name; };
+    for (const auto& option : args.options) {
+        const std::string& name = option.first;
+        const auto named = [&name](std::string_view listed) { return listed == name; };
         if (std::none_of(kEveryMode.begin(), kEveryMode.end(), named) &&
             std::none_of(entry->options.begin(), entry->options.end(), named))
             return name;
