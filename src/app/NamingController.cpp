@@ -488,10 +488,9 @@ void NamingController::startRun(naming::NamingRequest request)
     }
     // A surname or generation character the dictionary cannot score would give every name a score
     // made of zero strokes.
-    const std::string generation = request.generation.fixesSecond()  ? request.generation.secondChar
-                                   : request.generation.fixesThird() ? request.generation.thirdChar
-                                                                     : std::string();
-    if (const std::string unknown = numerology::unscorableCharacter(m_store, request.surname + generation);
+
+    if (const std::string unknown =
+            numerology::unscorableCharacter(m_store, request.surname + request.generation.fixedCharacter());
         !unknown.empty()) {
         m_host.messageBox(
             {core::MessageIcon::Information, core::kMessageTitle, numerology::unscorableMessage(unknown)});

@@ -285,9 +285,8 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
         err << "--generation 的格式是 second:字 或 third:字（一个汉字）\n";
         return 2;
     }
-    const std::string& generationChar =
-        request.generation.fixSecond ? request.generation.secondChar : request.generation.thirdChar;
-    if (request.mode != naming::Mode::Classic && !scorable(context, request.surname + generationChar, err))
+    if (request.mode != naming::Mode::Classic &&
+        !scorable(context, request.surname + request.generation.fixedCharacter(), err))
         return 1;
     if ((args.has("from-chart") || args.has("late-zi")) && request.mode != naming::Mode::SuperAuspicious) {
         err << "--from-chart 和 --late-zi 只用于 --mode super\n";

@@ -38,12 +38,6 @@ struct Piece
     std::uint32_t textId = 0; // equal texts, equal ids: a name of two equal pieces doubles a character
 };
 
-bool sharesCharacter(std::string_view text, const std::vector<std::string>& characters)
-{
-    return std::any_of(characters.begin(), characters.end(),
-                       [text](const std::string& c) { return text.find(c) != std::string_view::npos; });
-}
-
 void markSurname(Piece& piece, std::string_view text, std::string_view surname)
 {
     if (surname.empty())
@@ -92,7 +86,7 @@ FormedNames FormNames(const store::NamingStore& store, Candidates& candidates, i
     const bool fixSecond = twoCharacters && generation.fixesSecond();
     const bool fixThird = twoCharacters && generation.fixesThird();
     if (fixSecond || fixThird) {
-        formed.fixedCharacter = fixSecond ? generation.secondChar : generation.thirdChar;
+        formed.fixedCharacter = generation.fixedCharacter();
     }
     std::vector<numerology::CharacterRecord> records =
         numerology::lookupCharacters(store, candidates.characters);
@@ -177,7 +171,7 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
         if (holdsAvoided(*texts[p], avoid))
             pieces[p].flags |= Piece::kAvoided;
         // Only the candidates: the generation character and the nickname's affixes are the user's.
-        if (p > kFixedPiece && sharesCharacter(*texts[p], surnameParts))
+        if (p > kFixedPiece && holdsAvoided(*texts[p], surname))
             pieces[p].flags |= Piece::kSurnameCharacter;
         // The missing second character (piece 0) equals nothing.
         pieces[p].textId =

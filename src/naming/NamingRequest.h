@@ -29,6 +29,12 @@ struct GenerationSetting
 
     bool fixesSecond() const { return enabled && fixSecond; }
     bool fixesThird() const { return enabled && !fixSecond && fixThird; }
+    // The character that is fixed, or empty when none is.
+    const std::string& fixedCharacter() const
+    {
+        static const std::string none;
+        return fixesSecond() ? secondChar : fixesThird() ? thirdChar : none;
+    }
 };
 
 // One row of the element filter panel of the super-auspicious page: its limiter box and the
