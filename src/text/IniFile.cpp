@@ -380,9 +380,13 @@ bool IniFile::parse(std::string_view bytes)
     if (!decoded)
         return false;
     // A zero character (a UTF-16 file can hold one) is no text: kept, it would make the file written
-    // from these values unreadable at the next start.
-    const std::string utf8 =
+    // from these values unreadable at the next start. Nor are the code points that stand for kept GBK
+    // bytes (kUndecodedBase): they would be written back as single bytes.
+    std::string utf8 =
         replaceAll(replaceAll(replaceAll(*decoded, std::string_view("\0", 1), ""), "\r\n", "\n"), "\r", "\n");
+    for (size_t i = 0; i < utf8.size(); ++i)
+        if (isUndecodedAt(utf8, i))
+            utf8.replace(i, 4, kReplacement);
     std::vector<std::string> lines = splitText(utf8, "\n");
     if (!lines.empty() && lines.back().empty())
         lines.pop_back(); // the end of the last line
