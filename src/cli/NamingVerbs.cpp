@@ -69,9 +69,9 @@ constexpr std::array kModeOptions = {
     ModeOptions{naming::Mode::SuperAuspicious,
                 {"sex", "seed", "second", "third", "must", "must-not", "from-chart", "late-zi"}},
     ModeOptions{naming::Mode::Classic, {"sex", "length", "seed"}},
-    ModeOptions{naming::Mode::Combination, {"chars", "length", "generation"}},
+    ModeOptions{naming::Mode::Combination, {"sex", "chars", "length", "generation"}},
     ModeOptions{naming::Mode::Nickname, {"style"}},
-    ModeOptions{naming::Mode::Poem, {"poet", "title", "id", "chars", "length", "generation"}},
+    ModeOptions{naming::Mode::Poem, {"sex", "poet", "title", "id", "chars", "length", "generation"}},
 };
 
 // The first option given that the mode does not read, if any.
@@ -253,8 +253,11 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
     request.mode = mode->value;
     if (!readName(args.option("surname").value_or(""), true, request.surname, err))
         return 2;
-    request.sex = args.option("sex").value_or("男");
-    if (request.sex != "男" && request.sex != "女") {
+    // The modes with lists by sex take the boys' without --sex; the others then list names of both.
+    const bool listsBySex = request.mode == naming::Mode::HighScore ||
+                            request.mode == naming::Mode::SuperAuspicious || request.mode == naming::Mode::Classic;
+    request.sex = args.option("sex").value_or(listsBySex ? "男" : "");
+    if (request.sex != "男" && request.sex != "女" && (listsBySex || args.option("sex"))) {
         err << "--sex 只能是 男 或 女\n";
         return 2;
     }

@@ -21,9 +21,9 @@ std::span<const Verb> allVerbs()
                          "[--must 金木水火土] [--must-not 火] [--from-chart YYYY-M-D H [--late-zi next-day|same-day]] "
                          "[--export FILE]; "
                          "--mode classic --surname S --sex 男|女 --length 1|2 [--seed N] [--export FILE]; "
-                         "--mode combination --surname S --chars TEXT [--length 1|2]; "
+                         "--mode combination --surname S --chars TEXT [--length 1|2] [--sex 男|女]; "
                          "--mode nickname --surname S [--style AA|小A|A儿|阿A]; "
-                         "--mode poem --surname S --poet P --title T [--id N] [--chars TICKED] [--length 1|2] "
+                         "--mode poem --surname S --poet P --title T [--id N] [--chars TICKED] [--length 1|2] [--sex 男|女] "
                          "[--export FILE]; every mode takes [--avoid 字字] (names holding one of them are left out)",
                          true, true, &runGenerate},
         Verb{"pillars", "nestling-cli pillars YYYY-M-D H[:MI[:SS]] [--late-zi next-day|same-day]", false, true, &runPillars},

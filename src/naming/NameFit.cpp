@@ -5,6 +5,8 @@
 #include "store/TableLayouts.h"
 #include "text/Utf8.h"
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace naming {
@@ -13,17 +15,81 @@ namespace {
 constexpr std::string_view kNameKind = "常见名";
 constexpr std::string_view kFirstKind = "名首字";
 constexpr std::string_view kLastKind = "名末字";
+constexpr std::string_view kPairKind = "诗词对";
+constexpr std::string_view kLeanKind = "字性别";
+
+// Witnesses that make a support strong (the upper half of its kind in a list's order).
+constexpr int kStrongRealNames = 5;
+constexpr int kStrongClassicalLines = 20;
+constexpr int kStrongAtPlace = 200;
+
+int sexSign(std::string_view sex)
+{
+    return sex == "男" ? 1 : sex == "女" ? -1 : 0;
+}
+
+std::pair<std::string_view, std::string_view> twoCharacters(std::string_view given)
+{
+    const std::string_view first = text::firstUtf8Character(given);
+    const std::string_view rest = given.substr(first.size());
+    const std::string_view second = text::firstUtf8Character(rest);
+    if (second.size() != rest.size())
+        return {first, {}}; // one character, or more than two: judged by the first
+    return {first, second};
+}
 
 } // namespace
 
-void NameLikeness::addName(std::string_view given, int count)
+std::string_view supportKey(NameSupport support)
+{
+    switch (support) {
+    case NameSupport::RealName:
+        return "real-name";
+    case NameSupport::Classical:
+        return "classical";
+    case NameSupport::CommonCharacters:
+        return "common-characters";
+    case NameSupport::None:
+        break;
+    }
+    return "none";
+}
+
+std::string_view supportCaption(NameSupport support)
+{
+    switch (support) {
+    case NameSupport::RealName:
+        return "真实人名";
+    case NameSupport::Classical:
+        return "古典出处";
+    case NameSupport::CommonCharacters:
+        return "常见名字用字";
+    case NameSupport::None:
+        break;
+    }
+    return "无";
+}
+
+void NameLikeness::addName(std::string_view given, int count, std::string_view sex)
 {
     m_names[std::string(given)] += count;
+    if (const int sign = sexSign(sex))
+        m_nameSex[std::string(given)] = sign;
 }
 
 void NameLikeness::addPlace(std::string_view character, bool first, int count)
 {
     (first ? m_first : m_last)[std::string(character)] += count;
+}
+
+void NameLikeness::addClassicalPair(std::string_view pair, int lines)
+{
+    m_pairs[std::string(pair)] += lines;
+}
+
+void NameLikeness::setLean(std::string_view character, int lean)
+{
+    m_lean[std::string(character)] = lean;
 }
 
 int NameLikeness::countOf(const Counts& counts, std::string_view key)
@@ -42,42 +108,106 @@ int NameLikeness::namesUsing(std::string_view character) const
     return countOf(m_first, character) + countOf(m_last, character);
 }
 
-std::uint8_t NameLikeness::fit(std::string_view given) const
+int NameLikeness::classicalLines(std::string_view pair) const
 {
-    const std::string_view first = text::firstUtf8Character(given);
-    const std::string_view second = text::firstUtf8Character(given.substr(first.size()));
-    if (second.empty())
-        return countOf(m_first, first) >= kCommonAtPlace || countOf(m_last, first) >= kCommonAtPlace
-                   ? kCommonCharacters
-                   : kUnsupported;
-    if (realNames(given) >= kRealNameWitnesses)
-        return kRealName;
-    return countOf(m_first, first) >= kCommonAtPlace && countOf(m_last, second) >= kCommonAtPlace
-               ? kCommonCharacters
-               : kUnsupported;
+    return countOf(m_pairs, pair);
+}
+
+NameLikeness::Lean NameLikeness::leanOf(std::string_view given) const
+{
+    Lean lean;
+    for (std::string_view rest = given; !rest.empty();) {
+        const std::string_view character = text::firstUtf8Character(rest);
+        if (character.empty())
+            break;
+        rest.remove_prefix(character.size());
+        const int one = countOf(m_lean, character);
+        lean.sum += one;
+        lean.most = std::max(lean.most, one);
+        lean.least = std::min(lean.least, one);
+    }
+    return lean;
+}
+
+bool NameLikeness::characterSuitsSex(std::string_view character, std::string_view sex) const
+{
+    const int sign = sexSign(sex);
+    return sign == 0 || sign * countOf(m_lean, character) > -kCharacterVeto;
+}
+
+bool NameLikeness::suitsSex(std::string_view given, std::string_view sex) const
+{
+    const int sign = sexSign(sex);
+    if (sign == 0)
+        return true;
+    if (const auto known = m_nameSex.find(given); known != m_nameSex.end())
+        return known->second == sign;
+    const Lean lean = leanOf(given);
+    const int against = sign > 0 ? -lean.least : lean.most;
+    return sign * lean.sum > -kSexMargin && against < kCharacterVeto;
+}
+
+Support NameLikeness::support(std::string_view given, std::string_view sex) const
+{
+    if (!suitsSex(given, sex))
+        return {};
+    const auto [first, second] = twoCharacters(given);
+    if (second.empty()) {
+        const int uses = std::max(countOf(m_first, first), countOf(m_last, first));
+        return uses >= kCommonAtPlace ? Support{NameSupport::CommonCharacters, uses} : Support{};
+    }
+    if (const int names = realNames(given); names >= kRealNameWitnesses)
+        return {NameSupport::RealName, names};
+    if (const int lines = classicalLines(given); lines >= kClassicalLines)
+        return {NameSupport::Classical, lines};
+    const int uses = std::min(countOf(m_first, first), countOf(m_last, second));
+    return uses >= kCommonAtPlace ? Support{NameSupport::CommonCharacters, uses} : Support{};
+}
+
+std::uint8_t NameLikeness::fit(std::string_view given, std::string_view sex) const
+{
+    const Support s = support(given, sex);
+    if (s.kind == NameSupport::None)
+        return 0;
+    const int strongAt = s.kind == NameSupport::RealName    ? kStrongRealNames
+                         : s.kind == NameSupport::Classical ? kStrongClassicalLines
+                                                            : kStrongAtPlace;
+    return static_cast<std::uint8_t>(2 * static_cast<int>(s.kind) - (s.count >= strongAt ? 0 : 1));
 }
 
 NameLikeness NameLikeness::fromClassicLists()
 {
     NameLikeness model;
-    for (const std::string_view list : {classicTwoCharacterBoys(), classicTwoCharacterGirls()})
+    std::unordered_map<std::string, std::pair<int, int>> uses; // boys, girls
+    const std::pair<std::string_view, std::string_view> lists[] = {{classicTwoCharacterBoys(), "男"},
+                                                                   {classicTwoCharacterGirls(), "女"}};
+    for (const auto& [list, sex] : lists)
         for (const std::string& entry : text::splitText(list, ",")) {
             const std::vector<std::string> name = text::utf8Characters(entry);
-            if (name.size() != 2 || model.realNames(entry) > 0)
+            if (name.size() != 2)
                 continue;
-            model.addName(entry, kRealNameWitnesses);
+            for (const std::string& character : name)
+                ++(sex == "男" ? uses[character].first : uses[character].second);
+            if (model.realNames(entry) > 0) {
+                model.m_nameSex.erase(entry); // on both lists: either sex
+                continue;
+            }
+            model.addName(entry, kRealNameWitnesses, sex);
             model.addPlace(name[0], true, 1);
             model.addPlace(name[1], false, 1);
         }
+    for (const auto& [character, counts] : uses)
+        model.setLean(character,
+                      static_cast<int>(std::lround(100 * std::log((counts.first + 1.0) / (counts.second + 1.0)))));
     return model;
 }
 
 NameLikeness NameLikeness::load(const store::NamingStore& store)
 {
     namespace col = store::namecheck;
-    static const std::string sql =
-        store::selectSql(store::kNameCheckTable, {col::kKind, col::kWord, col::kLevel},
-                         "where " + std::string(col::kKind.name) + " in ('常见名', '名首字', '名末字')");
+    static const std::string sql = store::selectSql(
+        store::kNameCheckTable, {col::kKind, col::kWord, col::kLevel, col::kReason},
+        "where " + std::string(col::kKind.name) + " in ('常见名', '名首字', '名末字', '诗词对', '字性别')");
     NameLikeness model;
     store::StoreQuery q = store.Query(sql);
     while (store.hasRow(q)) {
@@ -85,9 +215,13 @@ NameLikeness NameLikeness::load(const store::NamingStore& store)
         const std::string word = store.ColumnText(q, col::kWord);
         const int count = static_cast<int>(store.ColumnInt(q, col::kLevel));
         if (kind == kNameKind)
-            model.addName(word, count);
+            model.addName(word, count, store.ColumnText(q, col::kReason));
         else if (kind == kFirstKind || kind == kLastKind)
             model.addPlace(word, kind == kFirstKind, count);
+        else if (kind == kPairKind)
+            model.addClassicalPair(word, count);
+        else if (kind == kLeanKind)
+            model.setLean(word, count);
         store.Step(q);
     }
     return model.empty() ? fromClassicLists() : model;

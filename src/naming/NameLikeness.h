@@ -12,40 +12,83 @@ class NamingStore;
 
 namespace naming {
 
-// How name-like a given name is, from the names real people bear: how many real full names bear a
-// two-character given name, and how many different real given names have a character first or last.
-// Among names of one score the list shows real names first, then pairs whose characters are each
-// common at their place, then the rest.
+// What makes a given name name-like, strongest first: a name real people bear, a pair of characters
+// side by side in a classical text, characters each common at their place, nothing.
+enum class NameSupport : std::uint8_t
+{
+    None = 0,
+    CommonCharacters = 1,
+    Classical = 2,
+    RealName = 3,
+};
+
+// "real-name", "classical", "common-characters", "none" (score --json).
+std::string_view supportKey(NameSupport support);
+// The words a report and a status bar use: "真实人名", "古典出处", "常见名字用字", "无".
+std::string_view supportCaption(NameSupport support);
+
+// The support of one given name and what stands behind it.
+struct Support
+{
+    NameSupport kind = NameSupport::None;
+    // RealName: the real full names that bear it; Classical: the lines of verse that hold the pair;
+    // CommonCharacters: the real given names that use the rarer of its characters at its place.
+    int count = 0;
+};
+
+// How name-like a given name is, from the names real people bear (XW_名字品鉴): how many real full
+// names bear a two-character given name and which sex they are given to, how many real given names
+// have a character first or last, which pairs stand side by side in the Tang poems, and which way each
+// character leans (boys' or girls' names). Among names of one score a list shows the better supported
+// first; a name that leans clearly to the other sex than the child's has no support.
 class NameLikeness
 {
 public:
-    // The fit of a name: a real given name, a pair of characters each common at its place, anything else.
-    static constexpr std::uint8_t kRealName = 2;
-    static constexpr std::uint8_t kCommonCharacters = 1;
-    static constexpr std::uint8_t kUnsupported = 0;
     // Different real given names a character must start (or end) to count as common at that place:
     // high enough that a character of a few old names (举 of 鹏举) is not common.
     static constexpr int kCommonAtPlace = 50;
     // Real full names that must bear a given name for it to count as real: one entry of the
     // dictionary is too often a piece of running text (老总, 君制); a classic list name counts two.
     static constexpr int kRealNameWitnesses = 2;
+    // Lines of verse that must hold a pair side by side for it to count as classical.
+    static constexpr int kClassicalLines = 3;
+    // How far (in hundredths) the leans of a name's characters must add up to one sex for the name to
+    // be that sex's; between the two it suits both.
+    static constexpr int kSexMargin = 80;
+    // A character leaning this far (hundredths) to one sex keeps a name from the other sex.
+    static constexpr int kCharacterVeto = 250;
 
-    // The counts of the database (XW_名字品鉴, kinds 常见名, 名首字, 名末字); a database without them
-    // gives the counts of the classic two-character lists.
+    // The counts of the database; a database without them gives those of the classic lists.
     static NameLikeness load(const store::NamingStore& store);
-    // The classic two-character lists of both sexes, each name counted once.
+    // The classic lists of both sexes: each two-character name is a real name of its list's sex, and
+    // the characters lean as the lists use them.
     static NameLikeness fromClassicLists();
 
-    void addName(std::string_view given, int count);
+    // sex: "男", "女", or empty when both.
+    void addName(std::string_view given, int count, std::string_view sex = {});
     void addPlace(std::string_view character, bool first, int count);
+    void addClassicalPair(std::string_view pair, int lines);
+    // lean: positive toward boys' names, negative toward girls', in hundredths.
+    void setLean(std::string_view character, int lean);
     bool empty() const { return m_names.empty(); }
 
     int realNames(std::string_view given) const;
     // How many different real given names hold the character, first or last.
     int namesUsing(std::string_view character) const;
-    // kRealName, kCommonCharacters or kUnsupported; a one-character name is kCommonCharacters when
-    // the character is common at either place.
-    std::uint8_t fit(std::string_view given) const;
+    int classicalLines(std::string_view pair) const;
+    // Whether a given name suits a child of `sex` ("男" or "女"; anything else: every name suits).
+    bool suitsSex(std::string_view given, std::string_view sex) const;
+    // Whether the character is used by real names given to `sex`: it leans no further than the veto
+    // to the other sex.
+    bool characterSuitsSex(std::string_view character, std::string_view sex) const;
+
+    // The support of a given name for a child of `sex` (empty: either sex). A name that does not suit
+    // the sex has none; a one-character name is CommonCharacters when its character is common at
+    // either place.
+    Support support(std::string_view given, std::string_view sex = {}) const;
+    // The order key of a list (NameRow::fit): higher is better; 0 is no support. Within one kind of
+    // support the stronger witnesses come first (a classic list name, many real names, many lines).
+    std::uint8_t fit(std::string_view given, std::string_view sex = {}) const;
 
 private:
     struct Hash
@@ -55,10 +98,21 @@ private:
     };
     using Counts = std::unordered_map<std::string, int, Hash, std::equal_to<>>;
     static int countOf(const Counts& counts, std::string_view key);
+    // The sum of the characters' leans, and the strongest lean either way.
+    struct Lean
+    {
+        int sum = 0;
+        int most = 0;  // toward boys
+        int least = 0; // toward girls
+    };
+    Lean leanOf(std::string_view given) const;
 
     Counts m_names;
+    Counts m_nameSex; // +1 boys, -1 girls, absent: both
     Counts m_first;
     Counts m_last;
+    Counts m_pairs;
+    Counts m_lean;
 };
 
 } // namespace naming

@@ -87,6 +87,9 @@ struct NamingRequest
     std::string poemText;
     // 过滤生僻字和不雅谐音: names the name check marks are left out of the list.
     bool hideMarked = false;
+    // 只列常见名字: names without support (NameLikeness::fit 0: no real name, no classical pair, no
+    // characters common at their place, the other sex's, or warned by the name check) are left out.
+    bool commonOnly = false;
 };
 
 } // namespace naming

@@ -42,23 +42,39 @@ NamingRun::NamingRun(const store::NamingStore& store, NamingRequest request, Run
 void NamingRun::deliverRows(std::span<NameRow> batch)
 {
     const size_t surnameBytes = m_request.surname.size();
-    bool anyMarked = false;
+    size_t hidden = 0;
     for (NameRow& row : batch) {
         const std::string_view given =
             std::string_view(row.name).substr(std::min(surnameBytes, row.name.size()));
         row.marks = m_checker->marks(m_request.surname, given);
-        row.fit = m_likeness.fit(given);
-        anyMarked = anyMarked || row.marks != 0;
+        // A warned name (an unlucky sound or sense) has no support, however real it is.
+        row.fit = (row.marks & quality::kWarned) != 0 ? 0 : m_likeness.fit(given, m_request.sex);
+        if (hides(row))
+            ++hidden;
     }
-    if (!m_request.hideMarked || !anyMarked) {
+    if (hidden == 0) {
         m_observer.rowsWritten(batch);
         return;
     }
     std::vector<NameRow> shown;
     std::copy_if(batch.begin(), batch.end(), std::back_inserter(shown),
-                 [](const NameRow& row) { return row.marks == 0; });
+                 [this](const NameRow& row) { return !hides(row); });
+    for (const NameRow& row : batch)
+        if (row.fit == 0 && (!m_request.hideMarked || row.marks == 0) && filtersUnsupported())
+            ++m_unsupportedLeftOut;
     if (!shown.empty())
         m_observer.rowsWritten(shown);
+}
+
+bool NamingRun::filtersUnsupported() const
+{
+    return m_request.commonOnly && (m_request.mode == Mode::HighScore ||
+                                    m_request.mode == Mode::SuperAuspicious || m_request.mode == Mode::Poem);
+}
+
+bool NamingRun::hides(const NameRow& row) const
+{
+    return (m_request.hideMarked && row.marks != 0) || (filtersUnsupported() && row.fit == 0);
 }
 
 void NamingRun::message(core::MessageIcon icon, const char* text)
@@ -78,6 +94,7 @@ RunOutcome NamingRun::run()
     m_formed = {};
     m_rows.clear();
     m_stats = {};
+    m_unsupportedLeftOut = 0;
     m_text.clear();
     RunOutcome outcome = RunOutcome::Finished;
     switch (m_request.mode) {
@@ -117,7 +134,10 @@ void NamingRun::prepareHighScoreCandidates()
     const size_t n = m_request.givenLength == 2 ? kTwoCharacterCandidates : kOneCharacterCandidates;
     std::vector<std::string> used;
     std::copy_if(list.begin(), list.end(), std::back_inserter(used),
-                 [this](const std::string& c) { return m_likeness.namesUsing(c) >= kDrawnFromNamesUsing; });
+                 [this](const std::string& c) {
+                     return m_likeness.namesUsing(c) >= kDrawnFromNamesUsing &&
+                            m_likeness.characterSuitsSex(c, m_request.sex);
+                 });
     if (used.size() >= n)
         list = std::move(used);
     ShuffleList(list, m_seeder);
@@ -167,8 +187,7 @@ RunOutcome NamingRun::finishList()
 {
     if (m_control.stopped())
         return RunOutcome::Stopped;
-    if (m_request.hideMarked)
-        std::erase_if(m_rows, [](const NameRow& row) { return row.marks != 0; });
+    std::erase_if(m_rows, [this](const NameRow& row) { return hides(row); });
     FinishNameList(m_rows, m_request.surname.size());
     m_observer.listFinished(m_rows);
     return RunOutcome::Finished;

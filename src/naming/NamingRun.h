@@ -58,6 +58,9 @@ public:
     // How many names the listing looked at and scored (names holding the surname are not scored).
     const ListingStats& listingStats() const { return m_stats; }
     const std::string& text() const { return m_text; }
+    // With 只列常见名字 (NamingRequest::commonOnly): how many listed names were left out for want of
+    // support (names the filter of marked names left out already are not counted).
+    size_t unsupportedLeftOut() const { return m_unsupportedLeftOut; }
 
 private:
     RunOutcome runHighScore();
@@ -78,6 +81,9 @@ private:
     void progress(size_t done, size_t total) { m_observer.progress(done, total); }
     // Marks a batch of new rows and hands the rows the list shows to the observer.
     void deliverRows(std::span<NameRow> batch);
+    // Whether 只列常见名字 applies to the mode, and whether a marked and fitted row is left out.
+    bool filtersUnsupported() const;
+    bool hides(const NameRow& row) const;
     void message(core::MessageIcon icon, const char* text);
 
     const store::NamingStore& m_store;
@@ -89,6 +95,7 @@ private:
     FormedNames m_formed;
     std::vector<NameRow> m_rows;
     ListingStats m_stats;
+    size_t m_unsupportedLeftOut = 0;
     std::string m_text; // the classic mode's text
     std::unique_ptr<quality::NameChecker> m_ownChecker;
     const quality::NameChecker* m_checker = nullptr;

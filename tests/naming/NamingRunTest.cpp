@@ -319,23 +319,57 @@ TEST(FinishNameList, EqualScoresTakeTurnsAndMarkedNamesGoLast)
         EXPECT_EQ(rows[i].number, static_cast<int>(i) + 1);
 }
 
-// Among equal scores real names come first, then pairs of characters each common at its place, then
-// the rest (marked names still last), and within the turns of one first character a last character
-// not yet shown goes first.
-TEST(FinishNameList, RealNamesFirstThenCommonCharactersAndLastCharactersVary)
+// Among equal scores real names come first, then pairs side by side in verse, then pairs of characters
+// each common at its place, then the rest (marked names still last); a name leaning to the other sex
+// has no support; and within the turns of one first character a last character not yet shown goes
+// first.
+TEST(FinishNameList, RealNamesFirstThenClassicalPairsThenCommonCharactersAndLastCharactersVary)
 {
-    // A small model: 子轩 is a real name; 子 starts and 涵 ends many; 举 ends few, 涵 starts none.
+    // A small model: 子轩 is a real name; 子 starts and 涵 ends many; 举 ends few, 涵 starts none;
+    // 子云 stands in many lines of verse; 芳 leans far to girls' names, 子 a little to boys'.
     naming::NameLikeness model;
     model.addName("子轩", 3);
+    model.addName("子芳", 9, "女");
     model.addPlace("子", true, 200);
     model.addPlace("涵", false, 90);
+    model.addPlace("云", false, 10);
     model.addPlace("举", false, naming::NameLikeness::kCommonAtPlace - 1);
-    const std::pair<const char*, int> fits[] = {{"子轩", 2}, {"子涵", 1}, {"子举", 0}, {"涵子", 0},
-                                                {"子", 1},   {"涵", 1},   {"举", 0},   {"", 0}};
-    for (const auto& [given, fit] : fits)
-        EXPECT_EQ(model.fit(given), fit) << given;
-    // Without counts in the database, the classic lists are the real names.
-    EXPECT_EQ(naming::NameLikeness::fromClassicLists().fit("博涛"), naming::NameLikeness::kRealName);
+    model.addClassicalPair("子云", 30);
+    model.addClassicalPair("子举", naming::NameLikeness::kClassicalLines - 1);
+    model.setLean("芳", -300);
+    model.setLean("子", 50);
+    using naming::NameSupport;
+    const struct
+    {
+        const char* given;
+        const char* sex;
+        NameSupport support;
+    } cases[] = {
+        {"子轩", "", NameSupport::RealName},
+        {"子云", "男", NameSupport::Classical},
+        {"子涵", "女", NameSupport::CommonCharacters},
+        {"子举", "", NameSupport::None},
+        {"涵子", "", NameSupport::None},
+        {"子", "", NameSupport::CommonCharacters},
+        {"涵", "", NameSupport::CommonCharacters},
+        {"举", "", NameSupport::None},
+        {"", "", NameSupport::None},
+        {"子芳", "女", NameSupport::RealName},
+        {"子芳", "男", NameSupport::None},  // a girls' name, whatever its witnesses
+        {"芳涵", "男", NameSupport::None},  // 芳 leans too far for a boy
+        {"芳涵", "女", NameSupport::None},  // suits, but 芳 starts no real name
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(model.support(c.given, c.sex).kind, c.support) << c.given << ' ' << c.sex;
+    EXPECT_GT(model.fit("子轩"), model.fit("子云"));
+    EXPECT_GT(model.fit("子云"), model.fit("子涵"));
+    EXPECT_GT(model.fit("子涵"), model.fit("子举"));
+    EXPECT_EQ(model.fit("子举"), 0);
+    // Without counts in the database, the classic lists are the real names, each of its list's sex.
+    const naming::NameLikeness classic = naming::NameLikeness::fromClassicLists();
+    EXPECT_EQ(classic.support("博涛", "男").kind, NameSupport::RealName);
+    EXPECT_EQ(classic.support("梦璐", "女").kind, NameSupport::RealName);
+    EXPECT_EQ(classic.support("梦璐", "男").kind, NameSupport::None);
 
     // Equal scores ordered by the model's fit: 子轩 before 子涵 before 子举, whatever their order in.
     std::vector<naming::NameRow> ordered = {scoredRow("李子举", 100), scoredRow("李子涵", 100),
