@@ -2,21 +2,26 @@
 """Runs clang-tidy over the sources of a compile database, skipping the files whose last check passed
 with the same inputs.
 
-A file's key is a hash of its text, its compile command (with the checkout's folder taken out, so a
-fresh clone on the same machine finds the results of another), the text of .clang-tidy and the text
-of every header of the checkout: a changed header checks every file again, which is more than needed
-but never less. Passing files leave an empty marker named by their key in the cache folder
-($NESTLING_TIDY_CACHE, by default ~/.cache/nestling/tidy, outside the checkout); a finding fails the
-run and leaves no marker.
+A file's key is a hash of its text, its compile command (with the checkout's and the build's folders
+taken out, so a fresh clone on the same machine finds the results of another), the text of .clang-tidy,
+clang-tidy's version and the files the compiler read for it: the build's dependency output (`ninja -t
+deps`, or the .d file beside the object of a Makefile build), each file of the checkout by its text and
+each system header by its size and time. A changed header so checks again only the sources that include
+it. A source whose dependencies the build does not know (not built yet, or built before its last change)
+is keyed by every header of the checkout instead, which is more than needed but never less. Passing files
+leave an empty marker named by their key in the cache folder ($NESTLING_TIDY_CACHE, by default
+~/.cache/nestling/tidy, outside the checkout); a finding fails the run and leaves no marker.
 
 usage: tidy_cached.py BUILD_DIR REGEX [--jobs N]
 """
 import concurrent.futures
+import functools
 import hashlib
 import json
 import os
 import pathlib
 import re
+import shlex
 import subprocess
 import sys
 
@@ -30,6 +35,63 @@ def headers_digest(root):
     return h.digest()
 
 
+def ninja_deps(build):
+    """Object path -> the files the compiler read for it, from the Ninja log of a built tree."""
+    if not (build / "build.ninja").exists():
+        return {}
+    run = subprocess.run(["ninja", "-C", str(build), "-t", "deps"], capture_output=True, text=True)
+    deps, current = {}, None
+    for line in run.stdout.splitlines():
+        if line and not line[0].isspace():
+            target, _, state = line.partition(": #deps")
+            # A stale entry predates the object's last change: its list may be out of date.
+            current = None if "STALE" in state else deps.setdefault(os.path.normpath(build / target), [])
+        elif line.strip() and current is not None:
+            current.append(os.path.normpath(build / line.strip()))
+    return deps
+
+
+def depfile_deps(directory, obj):
+    """The files of a Makefile build's depfile (OBJ.d) for an object, or None."""
+    depfile = pathlib.Path(directory, obj + ".d")
+    objfile = pathlib.Path(directory, obj)
+    # Written with the object: one older than the object's sources may be out of date.
+    if not depfile.exists() or not objfile.exists():
+        return None
+    text = depfile.read_text().replace("\\\n", " ")
+    _, _, rest = text.partition(": ")
+    names = re.findall(r"(?:\\ |[^\s])+", rest)
+    return [os.path.normpath(pathlib.Path(directory, n.replace("\\ ", " "))) for n in names]
+
+
+def object_of(entry):
+    if "output" in entry:
+        return entry["output"]
+    words = entry.get("arguments") or shlex.split(entry["command"])
+    return words[words.index("-o") + 1] if "-o" in words else None
+
+
+@functools.lru_cache(maxsize=None)
+def file_digest(path, root):
+    """A file of the checkout by its text, any other by its size and time (system headers)."""
+    p = pathlib.Path(path)
+    try:
+        if path.startswith(root + os.sep):
+            return hashlib.sha256(p.read_bytes()).hexdigest()
+        st = p.stat()
+        return f"{st.st_size}:{st.st_mtime_ns}"
+    except OSError:
+        return "missing"
+
+
+def dependencies_digest(deps, root, build):
+    h = hashlib.sha256()
+    for path in sorted(deps):
+        h.update(path.replace(build, "BUILD").replace(root, "ROOT").encode())
+        h.update(file_digest(path, root).encode())
+    return h.digest()
+
+
 def main():
     args = sys.argv[1:]
     jobs = os.cpu_count() or 2
@@ -40,7 +102,7 @@ def main():
     if len(args) != 2:
         print(__doc__, file=sys.stderr)
         return 2
-    build, pattern = pathlib.Path(args[0]), re.compile(args[1])
+    build, pattern = pathlib.Path(args[0]).resolve(), re.compile(args[1])
     root = pathlib.Path.cwd().resolve()
     cache = pathlib.Path(os.environ.get("NESTLING_TIDY_CACHE",
                                         pathlib.Path.home() / ".cache" / "nestling" / "tidy"))
@@ -48,25 +110,43 @@ def main():
     commands = json.loads((build / "compile_commands.json").read_text())
     common = hashlib.sha256()
     common.update((root / ".clang-tidy").read_bytes())
-    common.update(headers_digest(root))
     common.update(subprocess.run(["clang-tidy", "--version"], capture_output=True, text=True).stdout.encode())
+    known = ninja_deps(build)
+    all_headers = None
+    build_dir = str(build.resolve())
 
     work = []
     seen = set()
+    unknown = 0
     for entry in commands:
         source = str(pathlib.Path(entry["directory"], entry["file"]).resolve())
         if not pattern.search(source) or source in seen:
             continue
         seen.add(source)
         command = entry.get("command") or " ".join(entry.get("arguments", []))
+        obj = object_of(entry)
+        deps = None
+        if obj:
+            deps = known.get(os.path.normpath(pathlib.Path(entry["directory"], obj)))
+            if deps is None:
+                deps = depfile_deps(entry["directory"], obj)
+            if deps and os.path.getmtime(source) > os.path.getmtime(pathlib.Path(entry["directory"], obj)):
+                deps = None
         h = common.copy()
         h.update(pathlib.Path(source).read_bytes())
-        h.update(command.replace(str(root), "ROOT").replace(str(build.resolve()), "BUILD").encode())
+        h.update(command.replace(build_dir, "BUILD").replace(str(root), "ROOT").encode())
+        if deps:
+            h.update(dependencies_digest(deps, str(root), build_dir))
+        else:
+            unknown += 1
+            all_headers = all_headers or headers_digest(root)
+            h.update(b"every header")
+            h.update(all_headers)
         work.append((source, cache / h.hexdigest()))
 
     todo = [(s, m) for s, m in work if not m.exists()]
     print(f"tidy: {len(work)} sources, {len(work) - len(todo)} unchanged since a passing check, "
-          f"{len(todo)} to check")
+          f"{len(todo)} to check ({unknown} without the build's dependency list: keyed by every header)")
 
     def check(item):
         source, marker = item
