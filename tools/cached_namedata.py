@@ -8,8 +8,8 @@ the generator reads or runs, the interpreter's and node's versions, and the gene
 miss runs the generator and keeps its database under the key; a failed build keeps nothing.
 
 usage: cached_namedata.py --out DB -- GENERATOR COMMAND...
-The cache folder is $NESTLING_NAMEDATA_DB_CACHE, by default ~/.cache/nestling/namedata-db; the four
-most recently used databases are kept.
+The cache folder is $NESTLING_NAMEDATA_DB_CACHE, by default nestling/namedata-db in $XDG_CACHE_HOME
+(~/.cache); the four most recently used databases are kept.
 """
 import hashlib
 import os
@@ -83,8 +83,8 @@ def main():
         print(__doc__, file=sys.stderr)
         return 2
     out, generator = pathlib.Path(args[1]), args[3:]
-    cache = pathlib.Path(os.environ.get("NESTLING_NAMEDATA_DB_CACHE",
-                                        pathlib.Path.home() / ".cache" / "nestling" / "namedata-db"))
+    user_cache = pathlib.Path(os.environ.get("XDG_CACHE_HOME") or pathlib.Path.home() / ".cache")
+    cache = pathlib.Path(os.environ.get("NESTLING_NAMEDATA_DB_CACHE", user_cache / "nestling" / "namedata-db"))
     cache.mkdir(parents=True, exist_ok=True)
     key = cache_key(generator)
     kept = cache / f"{key}.db"

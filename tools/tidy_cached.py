@@ -10,7 +10,7 @@ each system header by its size and time. A changed header so checks again only t
 it. A source whose dependencies the build does not know (not built yet, or built before its last change)
 is keyed by every header of the checkout instead, which is more than needed but never less. Passing files
 leave an empty marker named by their key in the cache folder ($NESTLING_TIDY_CACHE, by default
-~/.cache/nestling/tidy, outside the checkout); a finding fails the run and leaves no marker.
+nestling/tidy in $XDG_CACHE_HOME, ~/.cache: outside the checkout); a finding fails the run and leaves no marker.
 
 usage: tidy_cached.py BUILD_DIR REGEX [--jobs N]
 """
@@ -104,8 +104,8 @@ def main():
         return 2
     build, pattern = pathlib.Path(args[0]).resolve(), re.compile(args[1])
     root = pathlib.Path.cwd().resolve()
-    cache = pathlib.Path(os.environ.get("NESTLING_TIDY_CACHE",
-                                        pathlib.Path.home() / ".cache" / "nestling" / "tidy"))
+    user_cache = pathlib.Path(os.environ.get("XDG_CACHE_HOME") or pathlib.Path.home() / ".cache")
+    cache = pathlib.Path(os.environ.get("NESTLING_TIDY_CACHE", user_cache / "nestling" / "tidy"))
     cache.mkdir(parents=True, exist_ok=True)
     commands = json.loads((build / "compile_commands.json").read_text())
     common = hashlib.sha256()
