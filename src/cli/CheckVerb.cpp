@@ -25,6 +25,10 @@ void writeQualityJson(const quality::NameQuality& quality, std::ostream& out)
         out << (i ? "," : "") << "{\"kind\":" << jsonString(quality::kindName(w.kind))
             << ",\"word\":" << jsonString(w.word) << ",\"reason\":" << jsonString(w.reason) << '}';
     }
+    out << "],\"notes\":[";
+    const std::vector<std::string> notes = quality.notes();
+    for (size_t i = 0; i < notes.size(); ++i)
+        out << (i ? "," : "") << jsonString(notes[i]);
     out << "],\"source\":";
     if (quality.source)
         out << "{\"poet\":" << jsonString(quality.source->poet)
@@ -63,6 +67,8 @@ int runCheck(Context& context, const Arguments& args, std::ostream& out, std::os
         out << "警告\t" << w.text() << '\n';
     for (const quality::CharacterReading* c : q.rare())
         out << "生僻字\t" << c->character << '\t' << quality::levelText(c->level) << '\n';
+    for (const std::string& note : q.notes())
+        out << "备注\t" << note << '\n';
     if (q.source)
         out << "出处\t" << q.source->poet << "《" << q.source->title << "》\t" << q.source->line << '\n';
     else

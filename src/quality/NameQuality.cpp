@@ -90,6 +90,8 @@ std::uint8_t NameQuality::marks() const
         out |= kWarned;
     if (!rare().empty())
         out |= kRare;
+    if (namesake)
+        out |= kNamesake;
     return out;
 }
 
@@ -100,6 +102,16 @@ std::vector<std::string> NameQuality::markLines() const
         out.push_back(w.text());
     for (const CharacterReading* c : rare())
         out.push_back("生僻字“" + c->character + "”（" + std::string(levelText(c->level)) + "）");
+    for (std::string& note : notes())
+        out.push_back(std::move(note));
+    return out;
+}
+
+std::vector<std::string> NameQuality::notes() const
+{
+    std::vector<std::string> out;
+    if (namesake)
+        out.emplace_back(kNamesakeNote);
     return out;
 }
 

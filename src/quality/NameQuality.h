@@ -63,7 +63,11 @@ enum NameMark : std::uint8_t
     kNoMark = 0,
     kWarned = 1,
     kRare = 2,
+    kNamesake = 4, // the full name of a well-known person: a note, not a warning
 };
+
+// The note of a name that a well-known person bears.
+inline constexpr std::string_view kNamesakeNote = "与知名人物同名";
 
 // What a careful parent checks besides the score: the reading and its tones, unlucky sounds and
 // meanings, rare characters and a classical source. It never changes a score.
@@ -72,6 +76,10 @@ struct NameQuality
     std::vector<CharacterReading> characters; // surname first, then the given name
     std::vector<Warning> warnings;
     std::optional<SourceLine> source;
+    bool namesake = false; // a well-known person bears the full name
+
+    // Notes that are no warning ("与知名人物同名"), one a line.
+    std::vector<std::string> notes() const;
 
     // One 平 or 仄 per character ("平仄平"); a character without a reading counts as 仄.
     std::string pingze() const;
@@ -80,7 +88,7 @@ struct NameQuality
     // The given-name characters that are rare (level 3 or not in the table).
     std::vector<const CharacterReading*> rare() const;
     std::uint8_t marks() const;
-    // Why a name list marks the name: its warnings and rare characters, one a line.
+    // Why a name list marks the name: its warnings, rare characters and notes, one a line.
     std::vector<std::string> markLines() const;
     std::string markText() const;
 };

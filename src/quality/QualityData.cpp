@@ -15,6 +15,7 @@ namespace {
 constexpr std::string_view kWordKind = "谐音";
 constexpr std::string_view kLevelKind = "字级";
 constexpr std::string_view kPoorKind = "忌用字";
+constexpr std::string_view kNamesakeKind = "名人";
 // Windows of the full name that are compared with the words: two to four characters.
 constexpr size_t kShortestWindow = 2, kLongestWindow = 4;
 // From this length on a window that sounds like a word with other tones still counts: three
@@ -64,6 +65,8 @@ QualityData QualityData::load(const store::NamingStore& store)
                               store.ColumnInt(q, col::kLevel));
         else if (kind == kPoorKind)
             poor.emplace_back(store.ColumnText(q, col::kWord), store.ColumnText(q, col::kReason));
+        else if (kind == kNamesakeKind)
+            data.addNamesake(store.ColumnText(q, col::kWord));
         store.Step(q);
     }
     if (data.m_characters.empty()) {
@@ -130,6 +133,11 @@ void QualityData::addPoorCharacter(std::string_view character, std::string reaso
     m_poorReasons.push_back(std::move(reason));
 }
 
+void QualityData::addNamesake(std::string_view fullName)
+{
+    m_namesakes.emplace(fullName);
+}
+
 void QualityData::addSurnameReading(std::string_view surname, std::string_view markedSyllables)
 {
     const std::vector<std::string> characters = text::utf8Characters(surname);
@@ -175,6 +183,16 @@ QualityData::Infos QualityData::infosOf(std::span<const std::string_view> charac
         for (size_t i = 0; i < surnameCount; ++i)
             infos[i] = &read->second[i];
     return infos;
+}
+
+bool QualityData::isNamesake(std::string_view surname, std::string_view given) const
+{
+    if (m_namesakes.empty())
+        return false;
+    std::string full;
+    full.reserve(surname.size() + given.size());
+    full.append(surname).append(given);
+    return m_namesakes.contains(full);
 }
 
 const QualityData::CharacterInfo* QualityData::info(std::string_view character) const
@@ -243,6 +261,7 @@ NameQuality QualityData::check(std::string_view surname, std::string_view given)
             reading.level = kUnknownLevel;
         out.characters.push_back(std::move(reading));
     }
+    out.namesake = isNamesake(surname, given);
     scan(std::span(characters).first(count), infos, surnameCount,
          [&out](WarningKind kind, const std::string& word, const std::string& reason) {
              Warning w{kind, word, reason};
@@ -270,6 +289,8 @@ std::uint8_t QualityData::marks(std::string_view surname, std::string_view given
              surnameCount, [](WarningKind, const std::string&, const std::string&) { return false; });
     if (!clean)
         out |= kWarned;
+    if (isNamesake(surname, given))
+        out |= kNamesake;
     return out;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace store {
@@ -18,8 +19,8 @@ class NamingStore;
 namespace quality {
 
 // The rows of XW_名字品鉴 by 类别: 谐音 (an unlucky word, its reading with tone digits, the reason),
-// 字级 (a character, its name reading with tone marks, its level in the 通用规范汉字表) and 忌用字 (a
-// character poor in a name, with the reason).
+// 字级 (a character, its name reading with tone marks, its level in the 通用规范汉字表), 忌用字 (a
+// character poor in a name, with the reason) and 名人 (the full name of a well-known person).
 // The unlucky words, the characters' readings and levels and the characters poor in a name, read once
 // from the store. A database without the name check's table gives readings from XW_CNWord and no
 // levels: nothing is then called rare.
@@ -41,6 +42,8 @@ public:
     void addCharacter(std::string character, std::string_view markedPinyin, int level);
     void addWord(std::string_view word, std::string_view numberedPinyin, std::string reason);
     void addPoorCharacter(std::string_view character, std::string reason);
+    // The full name (surname and given name) of a well-known person.
+    void addNamesake(std::string_view fullName);
     // How a surname is read where it differs from its characters' common readings (曾 zēng, 尉迟
     // yù chí): syllables with tone marks, separated by blanks, one per character. Add it after the
     // characters, whose levels it keeps.
@@ -74,6 +77,7 @@ private:
 
     std::uint16_t syllableId(const std::string& plain);
     const CharacterInfo* info(std::string_view character) const;
+    bool isNamesake(std::string_view surname, std::string_view given) const;
     // The information of each character of a name, the surname's characters read as a surname.
     Infos infosOf(std::span<const std::string_view> characters, size_t surnameCount) const;
     // Calls `found` for every finding until it returns false; returns false when stopped.
@@ -86,6 +90,7 @@ private:
     std::unordered_map<std::string, std::vector<CharacterInfo>, Hash, std::equal_to<>> m_surnames;
     std::unordered_map<std::uint64_t, std::vector<Word>> m_words; // by the readings without tones
     std::vector<std::string> m_poorReasons;
+    std::unordered_set<std::string, Hash, std::equal_to<>> m_namesakes;
     size_t m_wordCount = 0;
     bool m_hasLevels = false;
 };

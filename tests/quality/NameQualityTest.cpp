@@ -117,6 +117,23 @@ TEST(NameQuality, WithoutTheLevelTableNothingIsRare)
     EXPECT_TRUE(d.check("李", "燊鑫").rare().empty());
 }
 
+TEST(NameQuality, NamesakeIsANoteNotAWarning)
+{
+    QualityData d = smallData();
+    d.addNamesake("李明");
+    d.addNamesake("司马明");
+    const NameQuality q = d.check("李", "明");
+    EXPECT_TRUE(q.warnings.empty());
+    EXPECT_EQ(q.notes(), std::vector<std::string>{"与知名人物同名"});
+    EXPECT_EQ(q.marks(), kNamesake);
+    EXPECT_EQ(q.markText(), "与知名人物同名");
+    EXPECT_EQ(d.marks("李", "明"), kNamesake);
+    EXPECT_EQ(d.marks("司马", "明"), kNamesake);
+    // Only the whole name: the same given name under another surname, or a longer one, is no namesake.
+    EXPECT_EQ(d.marks("张", "明"), kNoMark);
+    EXPECT_EQ(d.marks("李", "明明"), kNoMark);
+}
+
 TEST(NameQuality, WarningTexts)
 {
     EXPECT_EQ((Warning{WarningKind::Homophone, "饭桶", "骂人话"}).text(), "读音近似“饭桶”（骂人话）");

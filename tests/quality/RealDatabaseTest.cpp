@@ -89,7 +89,8 @@ TEST_F(RealDatabase, FamousTeasingNamesAreWarnedOrdinaryNamesAreNot)
         {"欧阳", "华"}, {"孙", "浩然"}, {"徐", "一诺"}, {"林", "欣怡"}, {"高", "子墨"}, {"何", "俊杰"}};
     for (const auto& [surname, given] : ordinary) {
         SCOPED_TRACE(std::string(surname) + given);
-        EXPECT_EQ(s_checker->marks(surname, given), kNoMark)
+        // Many of them are borne by someone well known (李娜): a note, no warning.
+        EXPECT_EQ(s_checker->marks(surname, given) & (kWarned | kRare), 0)
             << s_checker->check(surname, given, false).markText();
     }
 }
