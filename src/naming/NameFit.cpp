@@ -17,6 +17,8 @@ constexpr std::string_view kFirstKind = "名首字";
 constexpr std::string_view kLastKind = "名末字";
 constexpr std::string_view kPairKind = "诗词对";
 constexpr std::string_view kLeanKind = "字性别";
+constexpr std::string_view kClassicKind = "经典名";
+constexpr std::string_view kRefusedKind = "非名";
 
 // Witnesses that make a support strong (the upper half of its kind in a list's order).
 constexpr int kStrongRealNames = 5;
@@ -92,6 +94,16 @@ void NameLikeness::setLean(std::string_view character, int lean)
     m_lean[std::string(character)] = lean;
 }
 
+void NameLikeness::addClassicName(std::string_view given, std::string_view sex)
+{
+    m_classic[std::string(given)] = sexSign(sex);
+}
+
+void NameLikeness::refuse(std::string_view given)
+{
+    m_refused[std::string(given)] = 1;
+}
+
 int NameLikeness::countOf(const Counts& counts, std::string_view key)
 {
     const auto it = counts.find(key);
@@ -101,6 +113,11 @@ int NameLikeness::countOf(const Counts& counts, std::string_view key)
 int NameLikeness::realNames(std::string_view given) const
 {
     return countOf(m_names, given);
+}
+
+bool NameLikeness::isRealName(std::string_view given) const
+{
+    return m_classic.contains(given) || realNames(given) >= kRealNameWitnesses;
 }
 
 int NameLikeness::namesUsing(std::string_view character) const
@@ -140,6 +157,9 @@ bool NameLikeness::suitsSex(std::string_view given, std::string_view sex) const
     const int sign = sexSign(sex);
     if (sign == 0)
         return true;
+    // A name of one classic list only is that list's sex; then the sex inferred for a real name.
+    if (const auto classic = m_classic.find(given); classic != m_classic.end() && classic->second != 0)
+        return classic->second == sign;
     if (const auto known = m_nameSex.find(given); known != m_nameSex.end())
         return known->second == sign;
     const Lean lean = leanOf(given);
@@ -149,18 +169,18 @@ bool NameLikeness::suitsSex(std::string_view given, std::string_view sex) const
 
 Support NameLikeness::support(std::string_view given, std::string_view sex) const
 {
-    if (!suitsSex(given, sex))
+    if (!suitsSex(given, sex) || m_refused.contains(given))
         return {};
     const auto [first, second] = twoCharacters(given);
     if (second.empty()) {
         const int uses = std::max(countOf(m_first, first), countOf(m_last, first));
         return uses >= kCommonAtPlace ? Support{NameSupport::CommonCharacters, uses} : Support{};
     }
-    if (const int names = realNames(given); names >= kRealNameWitnesses)
-        return {NameSupport::RealName, names};
-    if (const int lines = classicalLines(given); lines >= kClassicalLines)
-        return {NameSupport::Classical, lines};
+    if (isRealName(given))
+        return {NameSupport::RealName, realNames(given)};
     const int uses = std::min(countOf(m_first, first), countOf(m_last, second));
+    if (const int lines = classicalLines(given); lines >= kClassicalLines && uses >= kClassicalAtPlace)
+        return {NameSupport::Classical, lines};
     return uses >= kCommonAtPlace ? Support{NameSupport::CommonCharacters, uses} : Support{};
 }
 
@@ -169,6 +189,9 @@ std::uint8_t NameLikeness::fit(std::string_view given, std::string_view sex) con
     const Support s = support(given, sex);
     if (s.kind == NameSupport::None)
         return 0;
+    // 1..2 common characters, 3..4 classical pairs, 5..6 real names, 7 a real name of the classic lists.
+    if (s.kind == NameSupport::RealName && m_classic.contains(given))
+        return 7;
     const int strongAt = s.kind == NameSupport::RealName    ? kStrongRealNames
                          : s.kind == NameSupport::Classical ? kStrongClassicalLines
                                                             : kStrongAtPlace;
@@ -190,24 +213,27 @@ NameLikeness NameLikeness::fromClassicLists()
                 ++(sex == "男" ? uses[character].first : uses[character].second);
             if (model.realNames(entry) > 0) {
                 model.m_nameSex.erase(entry); // on both lists: either sex
+                model.addClassicName(entry, {});
                 continue;
             }
             model.addName(entry, kRealNameWitnesses, sex);
+            model.addClassicName(entry, sex);
             model.addPlace(name[0], true, 1);
             model.addPlace(name[1], false, 1);
         }
     for (const auto& [character, counts] : uses)
-        model.setLean(character,
-                      static_cast<int>(std::lround(100 * std::log((counts.first + 1.0) / (counts.second + 1.0)))));
+        model.setLean(character, static_cast<int>(std::lround(
+                                     100 * std::log((counts.first + 1.0) / (counts.second + 1.0)))));
     return model;
 }
 
 NameLikeness NameLikeness::load(const store::NamingStore& store)
 {
     namespace col = store::namecheck;
-    static const std::string sql = store::selectSql(
-        store::kNameCheckTable, {col::kKind, col::kWord, col::kLevel, col::kReason},
-        "where " + std::string(col::kKind.name) + " in ('常见名', '名首字', '名末字', '诗词对', '字性别')");
+    static const std::string sql =
+        store::selectSql(store::kNameCheckTable, {col::kKind, col::kWord, col::kLevel, col::kReason},
+                         "where " + std::string(col::kKind.name) +
+                             " in ('常见名', '名首字', '名末字', '诗词对', '字性别', '经典名', '非名')");
     NameLikeness model;
     store::StoreQuery q = store.Query(sql);
     while (store.hasRow(q)) {
@@ -222,6 +248,10 @@ NameLikeness NameLikeness::load(const store::NamingStore& store)
             model.addClassicalPair(word, count);
         else if (kind == kLeanKind)
             model.setLean(word, count);
+        else if (kind == kClassicKind)
+            model.addClassicName(word, store.ColumnText(q, col::kReason));
+        else if (kind == kRefusedKind)
+            model.refuse(word);
         store.Step(q);
     }
     return model.empty() ? fromClassicLists() : model;

@@ -47,11 +47,15 @@ public:
     // Different real given names a character must start (or end) to count as common at that place:
     // high enough that a character of a few old names (举 of 鹏举) is not common.
     static constexpr int kCommonAtPlace = 50;
-    // Real full names that must bear a given name for it to count as real: one entry of the
-    // dictionary is too often a piece of running text (老总, 君制); a classic list name counts two.
-    static constexpr int kRealNameWitnesses = 2;
-    // Lines of verse that must hold a pair side by side for it to count as classical.
+    // Real full names that must bear a given name for it to count as real: one or two entries of
+    // the dictionary are too often a piece of running text (老总, 国之政); a classic list name is
+    // real of itself (it counts two).
+    static constexpr int kRealNameWitnesses = 3;
+    // Lines of verse that must hold a pair side by side for it to count as classical, and real given
+    // names that must use each of its characters at its place: verse pairs of characters names seldom
+    // use there (身在, 言如) read as verse, not as names.
     static constexpr int kClassicalLines = 3;
+    static constexpr int kClassicalAtPlace = 20;
     // How far (in hundredths) the leans of a name's characters must add up to one sex for the name to
     // be that sex's; between the two it suits both.
     static constexpr int kSexMargin = 80;
@@ -70,9 +74,15 @@ public:
     void addClassicalPair(std::string_view pair, int lines);
     // lean: positive toward boys' names, negative toward girls', in hundredths.
     void setLean(std::string_view character, int lean);
+    // A name of the classic lists (sex: its list's, empty when both): the surest real names.
+    void addClassicName(std::string_view given, std::string_view sex);
+    // A word that is no given name (a title, a slogan, an everyday word): never supported.
+    void refuse(std::string_view given);
     bool empty() const { return m_names.empty(); }
 
     int realNames(std::string_view given) const;
+    // A name of the classic lists, or one at least kRealNameWitnesses real full names bear.
+    bool isRealName(std::string_view given) const;
     // How many different real given names hold the character, first or last.
     int namesUsing(std::string_view character) const;
     int classicalLines(std::string_view pair) const;
@@ -87,7 +97,9 @@ public:
     // either place.
     Support support(std::string_view given, std::string_view sex = {}) const;
     // The order key of a list (NameRow::fit): higher is better; 0 is no support. Within one kind of
-    // support the stronger witnesses come first (a classic list name, many real names, many lines).
+    // support the stronger witnesses come first: among real names a name of the classic lists, then
+    // names many real people bear; among pairs of verse those of many lines; among characters those
+    // many names use.
     std::uint8_t fit(std::string_view given, std::string_view sex = {}) const;
 
 private:
@@ -113,6 +125,8 @@ private:
     Counts m_last;
     Counts m_pairs;
     Counts m_lean;
+    Counts m_classic; // +1 boys, -1 girls, 0 both
+    Counts m_refused;
 };
 
 } // namespace naming

@@ -4,7 +4,10 @@
 #include "numerology/SplitCharacters.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
+#include <limits>
+#include <random>
 
 namespace naming {
 namespace {
@@ -133,16 +136,33 @@ void NamingRun::prepareHighScoreCandidates()
     std::vector<std::string> list = characterListFor(m_request.sex);
     const size_t n = m_request.givenLength == 2 ? kTwoCharacterCandidates : kOneCharacterCandidates;
     std::vector<std::string> used;
-    std::copy_if(list.begin(), list.end(), std::back_inserter(used),
-                 [this](const std::string& c) {
-                     return m_likeness.namesUsing(c) >= kDrawnFromNamesUsing &&
-                            m_likeness.characterSuitsSex(c, m_request.sex);
-                 });
-    if (used.size() >= n)
-        list = std::move(used);
-    ShuffleList(list, m_seeder);
-    if (list.size() > n)
-        list.resize(n);
+    std::copy_if(list.begin(), list.end(), std::back_inserter(used), [this](const std::string& c) {
+        return m_likeness.namesUsing(c) >= kDrawnFromNamesUsing &&
+               m_likeness.characterSuitsSex(c, m_request.sex);
+    });
+    if (used.size() >= n) {
+        // A draw without replacement weighted by how many real names use the character (each gets
+        // the key log(u) / weight, the n largest are drawn): the characters of many names are
+        // nearly always drawn, so the best scores hold names people bear.
+        std::mt19937_64 generator(m_seeder.nextSeed());
+        std::uniform_real_distribution<double> uniform(std::numeric_limits<double>::min(), 1.0);
+        std::vector<std::pair<double, std::string>> keyed;
+        keyed.reserve(used.size());
+        for (std::string& c : used)
+            keyed.emplace_back(std::log(uniform(generator)) / m_likeness.namesUsing(c), std::move(c));
+        std::partial_sort(keyed.begin(), keyed.begin() + static_cast<std::ptrdiff_t>(n), keyed.end(),
+                          [](const auto& a, const auto& b) { return a.first > b.first; });
+        keyed.resize(n);
+        list.clear();
+        for (auto& entry : keyed)
+            list.push_back(std::move(entry.second));
+        // The draw's order is the order of strength; the list takes them in a shuffled order as before.
+        ShuffleList(list, m_seeder);
+    } else {
+        ShuffleList(list, m_seeder);
+        if (list.size() > n)
+            list.resize(n);
+    }
     for (std::string& character : list)
         m_candidates.add(std::move(character));
     for (std::string& character : numerology::SplitCharacters(m_request.surname))

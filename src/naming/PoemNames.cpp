@@ -147,9 +147,8 @@ std::vector<FormedName> NamingRun::poemPairs(const std::vector<std::string>& tic
     const auto n = static_cast<std::int32_t>(m_candidates.size());
     for (std::int32_t a = 0; a < n; ++a)
         for (std::int32_t b = 0; b < n; ++b)
-            if (m_likeness.realNames(m_candidates.characters[static_cast<size_t>(a)] +
-                                     m_candidates.characters[static_cast<size_t>(b)]) >=
-                NameLikeness::kRealNameWitnesses)
+            if (m_likeness.isRealName(m_candidates.characters[static_cast<size_t>(a)] +
+                                      m_candidates.characters[static_cast<size_t>(b)]))
                 add(a, b);
     return names;
 }

@@ -332,7 +332,7 @@ TEST(FinishNameList, RealNamesFirstThenClassicalPairsThenCommonCharactersAndLast
     model.addName("子芳", 9, "女");
     model.addPlace("子", true, 200);
     model.addPlace("涵", false, 90);
-    model.addPlace("云", false, 10);
+    model.addPlace("云", false, naming::NameLikeness::kClassicalAtPlace);
     model.addPlace("举", false, naming::NameLikeness::kCommonAtPlace - 1);
     model.addClassicalPair("子云", 30);
     model.addClassicalPair("子举", naming::NameLikeness::kClassicalLines - 1);
@@ -355,9 +355,9 @@ TEST(FinishNameList, RealNamesFirstThenClassicalPairsThenCommonCharactersAndLast
         {"举", "", NameSupport::None},
         {"", "", NameSupport::None},
         {"子芳", "女", NameSupport::RealName},
-        {"子芳", "男", NameSupport::None},  // a girls' name, whatever its witnesses
-        {"芳涵", "男", NameSupport::None},  // 芳 leans too far for a boy
-        {"芳涵", "女", NameSupport::None},  // suits, but 芳 starts no real name
+        {"子芳", "男", NameSupport::None}, // a girls' name, whatever its witnesses
+        {"芳涵", "男", NameSupport::None}, // 芳 leans too far for a boy
+        {"芳涵", "女", NameSupport::None}, // suits, but 芳 starts no real name
     };
     for (const auto& c : cases)
         EXPECT_EQ(model.support(c.given, c.sex).kind, c.support) << c.given << ' ' << c.sex;

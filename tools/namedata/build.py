@@ -142,7 +142,8 @@ def main(argv=None):
     timings["name check"] = time.time() - t
     t = time.time()
     try:
-        namelike_rows, namelike_stats = namelike.build(ctx.src, len(quality_rows) + 1)
+        namelike_rows, namelike_stats = namelike.build(
+            ctx.src, len(quality_rows) + 1, poems=[row.内容 for row in poem_rows])
     except RuntimeError as e:
         print(f"error: {e}", file=sys.stderr)
         return 2
