@@ -24,6 +24,6 @@ function(nestling_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gtest_main nestling_warnings)
-    target_compile_definitions(${name} PRIVATE NESTLING_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+    # Label core: the sanitizer run takes every suite so labelled (ctest --preset san-core).
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS core)
 endfunction()

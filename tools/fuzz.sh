@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer harnesses (the fuzz preset: clang with address and undefined sanitizers) and
+# Builds the libFuzzer harnesses (the san preset: clang with address and undefined sanitizers) and
 # runs them one after the other, printing for each the executions, the seconds it ran and the rate. A
-# finding stops the script with the harness's report and the input saved as build/fuzz/crash-*.
+# finding stops the script with the harness's report and the input saved as build/san/crash-*.
 #
 #   tools/fuzz.sh                      # ten minutes per harness
 #   tools/fuzz.sh 20                   # the smoke run of the test command
@@ -10,7 +10,7 @@
 #   tools/fuzz.sh --runs 10000000 --only FuzzCommandLine --seconds 1500
 #                                      # one harness, stopped at whichever limit comes first
 #
-# Inputs a run finds are kept in build/fuzz/tests/fuzz/corpus/<harness>/, so a later run goes on from
+# Inputs a run finds are kept in build/san/tests/fuzz/corpus/<harness>/, so a later run goes on from
 # there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,11 +32,12 @@ done
 [ "${#positional[@]}" -ge 1 ] && seconds="${positional[0]}"
 [ "${#positional[@]}" -ge 2 ] && workers="${positional[1]}"
 [ -z "$seconds" ] && [ -z "$runs" ] && seconds=600
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j"$(nproc)"
 harnesses=(FuzzCodecs:codecs FuzzIniFile:ini FuzzSplitCharacters:split FuzzRecords:records
            FuzzBatchLine:batch FuzzReportTemplate:template FuzzCommandLine:cli)
-cd build/fuzz
+cmake --preset san >/dev/null
+# Only the harnesses: the preset's test programs and window tests are the test command's business.
+cmake --build --preset san -j"$(nproc)" --target "${harnesses[@]%%:*}"
+cd build/san
 for entry in "${harnesses[@]}"; do
     name="${entry%%:*}"
     [ -n "$only" ] && [ "$only" != "$name" ] && continue

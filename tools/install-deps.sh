@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ make pkg-config git clang-format
+    cmake g++ make ninja-build ccache pkg-config git clang-format
     libsqlite3-dev sqlite3 libgtest-dev libgmock-dev libbenchmark-dev libcurl4-openssl-dev espeak-ng
     qt6-base-dev qt6-webengine-dev qt6-multimedia-dev qt6-charts-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
     gstreamer1.0-plugins-good fonts-wqy-microhei xvfb xauth appstream desktop-file-utils
