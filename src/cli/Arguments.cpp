@@ -14,7 +14,7 @@ std::optional<std::string> Arguments::option(std::string_view name) const
 
 bool isFlag(std::string_view name)
 {
-    static constexpr std::array<std::string_view, 3> kFlags = {"batch", "json", "help"};
+    static constexpr std::array<std::string_view, 4> kFlags = {"batch", "json", "help", "common-only"};
     for (std::string_view flag : kFlags)
         if (flag == name)
             return true;

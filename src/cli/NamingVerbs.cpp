@@ -6,6 +6,7 @@
 #include "numerology/NameScore.h"
 #include "numerology/SplitCharacters.h"
 #include "reports/Export.h"
+#include "reports/NameSupport.h"
 #include "text/Gbk.h"
 #include "text/NameInput.h"
 #include "text/Utf8.h"
@@ -62,16 +63,18 @@ private:
 struct ModeOptions
 {
     naming::Mode mode;
-    std::array<std::string_view, 8> options;
+    std::array<std::string_view, 9> options;
 };
 constexpr std::array kModeOptions = {
-    ModeOptions{naming::Mode::HighScore, {"sex", "length", "seed", "generation"}},
-    ModeOptions{naming::Mode::SuperAuspicious,
-                {"sex", "seed", "second", "third", "must", "must-not", "from-chart", "late-zi"}},
+    ModeOptions{naming::Mode::HighScore, {"sex", "length", "seed", "generation", "common-only"}},
+    ModeOptions{
+        naming::Mode::SuperAuspicious,
+        {"sex", "seed", "second", "third", "must", "must-not", "from-chart", "late-zi", "common-only"}},
     ModeOptions{naming::Mode::Classic, {"sex", "length", "seed"}},
     ModeOptions{naming::Mode::Combination, {"sex", "chars", "length", "generation"}},
     ModeOptions{naming::Mode::Nickname, {"style"}},
-    ModeOptions{naming::Mode::Poem, {"sex", "poet", "title", "id", "chars", "length", "generation"}},
+    ModeOptions{naming::Mode::Poem,
+                {"sex", "poet", "title", "id", "chars", "length", "generation", "common-only"}},
 };
 
 // The first option given that the mode does not read, if any.
@@ -183,6 +186,21 @@ const numerology::FortuneTables& ScoringCache::fortunes()
     return *m_fortunes;
 }
 
+const naming::NameLikeness& ScoringCache::likeness()
+{
+    if (!m_likeness)
+        m_likeness = naming::NameLikeness::load(m_store);
+    return *m_likeness;
+}
+
+void writeSupportJson(const reports::SupportReading& reading, std::ostream& out)
+{
+    out << ",\"support\":" << jsonString(naming::supportKey(reading.support.kind))
+        << ",\"supportCount\":" << reading.support.count;
+    if (reading.line)
+        out << ",\"supportLine\":" << jsonString(reading.line->line);
+}
+
 const numerology::CharacterRecord& ScoringCache::character(const std::string& gbk)
 {
     // Bounded, should a batch bring endless distinct junk; real characters number a few thousand.
@@ -197,7 +215,13 @@ const numerology::CharacterRecord& ScoringCache::character(const std::string& gb
 int runScore(Context& context, const Arguments& args, std::ostream& out, std::ostream& err)
 {
     if (args.positional.size() != 2 || args.positional[0].empty() || args.positional[1].empty()) {
-        err << "用法: nestling-cli score SURNAME GIVEN [--json]\n";
+        err << "用法: nestling-cli score SURNAME GIVEN [--json] [--sex 男|女]\n";
+        return 2;
+    }
+    // The sex only says which names support the given name (names given to either sex without it).
+    const std::string sex = args.option("sex").value_or("");
+    if (args.has("sex") && sex != "男" && sex != "女") {
+        err << "--sex 只能是 男 或 女\n";
         return 2;
     }
     std::string surname;
@@ -232,6 +256,9 @@ int runScore(Context& context, const Arguments& args, std::ostream& out, std::os
             out << (i ? "," : "") << jsonString(r.fortunes[i]);
         out << "],\"score\":" << r.score;
         writeQualityJson(context.scoring.checker().check(surname, given), out);
+        writeSupportJson(
+            reports::readSupport(context.scoring.likeness(), context.scoring.checker(), surname, given, sex),
+            out);
         out << "}\n";
         return 0;
     }
@@ -255,7 +282,8 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
         return 2;
     // The modes with lists by sex take the boys' without --sex; the others then list names of both.
     const bool listsBySex = request.mode == naming::Mode::HighScore ||
-                            request.mode == naming::Mode::SuperAuspicious || request.mode == naming::Mode::Classic;
+                            request.mode == naming::Mode::SuperAuspicious ||
+                            request.mode == naming::Mode::Classic;
     request.sex = args.option("sex").value_or(listsBySex ? "男" : "");
     if (request.sex != "男" && request.sex != "女" && (listsBySex || args.option("sex"))) {
         err << "--sex 只能是 男 或 女\n";
@@ -267,6 +295,8 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
         return 2;
     }
     request.givenLength = length == "2" ? 2 : 1;
+    // Scripts and exact-list checks see every name the rules admit unless they ask for the filter.
+    request.commonOnly = args.has("common-only");
     if (const auto seed = args.option("seed")) {
         std::uint64_t value = 0;
         const auto [end, ec] = std::from_chars(seed->data(), seed->data() + seed->size(), value);

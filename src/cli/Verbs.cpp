@@ -13,18 +13,20 @@ std::span<const Verb> allVerbs()
         Verb{"lunar", "nestling-cli lunar YYYY-M-D [--format F]", false, true, &runLunar},
         Verb{"char", "nestling-cli char TEXT", true, true, &runChar},
         Verb{"check", "nestling-cli check SURNAME GIVEN", true, true, &runCheck},
-        Verb{"score", "nestling-cli score SURNAME GIVEN [--json]", true, true, &runScore},
+        Verb{"score", "nestling-cli score SURNAME GIVEN [--json] [--sex 男|女]", true, true, &runScore},
         Verb{"compare", "nestling-cli compare SURNAME GIVEN1 [GIVEN2 ...]", true, true, &runCompare},
         Verb{"generate", "nestling-cli generate --mode high-score --surname S --sex 男|女 --length 1|2 "
-                         "[--seed N] [--generation second:字|third:字] [--export FILE|-]; "
+                         "[--seed N] [--generation second:字|third:字] [--common-only] [--export FILE|-]; "
                          "--mode super --surname S --sex 男|女 [--seed N] [--second 金水] [--third 木] "
                          "[--must 金木水火土] [--must-not 火] [--from-chart YYYY-M-D H [--late-zi next-day|same-day]] "
-                         "[--export FILE]; "
+                         "[--common-only] [--export FILE]; "
                          "--mode classic --surname S --sex 男|女 --length 1|2 [--seed N] [--export FILE]; "
                          "--mode combination --surname S --chars TEXT [--length 1|2] [--sex 男|女]; "
                          "--mode nickname --surname S [--style AA|小A|A儿|阿A]; "
                          "--mode poem --surname S --poet P --title T [--id N] [--chars TICKED] [--length 1|2] [--sex 男|女] "
-                         "[--export FILE]; every mode takes [--avoid 字字] (names holding one of them are left out)",
+                         "[--common-only] [--export FILE]; every mode takes [--avoid 字字] (names holding one of them "
+                         "are left out); --common-only leaves out the names no real name, classical pair or common "
+                         "name character supports",
                          true, true, &runGenerate},
         Verb{"pillars", "nestling-cli pillars YYYY-M-D H[:MI[:SS]] [--late-zi next-day|same-day]", false, true, &runPillars},
         Verb{"report", "nestling-cli report SURNAME GIVEN [--dir DIR]", true, true, &runReport},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/Arguments.h"
+#include "naming/NameLikeness.h"
 #include "naming/NamingRequest.h"
 #include "numerology/CharacterRecord.h"
 #include "numerology/FortuneTables.h"
@@ -13,6 +14,10 @@
 #include <span>
 #include <string_view>
 #include <unordered_map>
+
+namespace reports {
+struct SupportReading;
+}
 
 namespace cli {
 
@@ -28,11 +33,14 @@ public:
     const numerology::CharacterRecord& character(const std::string& gbk);
     // The name check, its data read on first use.
     const quality::NameChecker& checker() const { return m_checker; }
+    // What makes a given name name-like (score --json's support), read on first use.
+    const naming::NameLikeness& likeness();
 
 private:
     const store::NamingStore& m_store;
     quality::NameChecker m_checker;
     std::optional<numerology::FortuneTables> m_fortunes;
+    std::optional<naming::NameLikeness> m_likeness;
     std::unordered_map<std::string, numerology::CharacterRecord> m_characters;
 };
 
@@ -90,6 +98,9 @@ bool readName(std::string_view typed, bool surname, std::string& name, std::ostr
 bool scorable(Context& context, std::string_view name, std::ostream& err);
 // The name check's fields of `score --json`, each preceded by a comma.
 void writeQualityJson(const quality::NameQuality& quality, std::ostream& out);
+// What supports the given name (`support`, `supportCount`, `supportLine` for a classical pair), each
+// preceded by a comma.
+void writeSupportJson(const reports::SupportReading& reading, std::ostream& out);
 
 // generate --mode poem: the ticked characters of --poet/--title [--id] [--chars]; an exit status.
 int fillPoemRequest(Context& context, const Arguments& args, naming::NamingRequest& request,

@@ -173,4 +173,30 @@ std::optional<SourceLine> PoemIndex::find(std::string_view given) const
     return std::nullopt;
 }
 
+std::optional<SourceLine> PoemIndex::findPair(std::string_view given) const
+{
+    const std::vector<std::string> characters = text::utf8Characters(given);
+    if (characters.size() != 2)
+        return std::nullopt;
+    const std::vector<std::uint32_t>* first = postings(characters[0]);
+    const std::vector<std::uint32_t>* second = postings(characters[1]);
+    if (!first || !second)
+        return std::nullopt;
+    auto a = first->begin();
+    auto b = second->begin();
+    while (a != first->end() && b != second->end()) {
+        if (*a < *b) {
+            ++a;
+        } else if (*b < *a) {
+            ++b;
+        } else {
+            if (lineText(*a).find(given) != std::string_view::npos)
+                return sourceOf(*a);
+            ++a;
+            ++b;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace quality

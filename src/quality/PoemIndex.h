@@ -26,6 +26,9 @@ public:
     // A line holding the given name's characters: both in order if a line has them so, else in any
     // order; for a one-character name a line holding it. None when no line has them.
     std::optional<SourceLine> find(std::string_view given) const;
+    // The best-ranked line holding a two-character given name's characters side by side, in order;
+    // none for any other name or when no line has them so.
+    std::optional<SourceLine> findPair(std::string_view given) const;
 
     size_t lineCount() const { return m_lines.size(); }
 

@@ -47,6 +47,7 @@ NameDetail writeNameDetail(const store::NamingStore& store, const std::filesyste
     NameDetail detail;
     detail.report = computeNameReport(store, surname, given);
     detail.report.quality = checkNameForReport(store, checker, surname, given);
+    detail.report.support = supportForReport(store, checker, surname, given);
     detail.caption = std::string(surname) + std::string(given) + std::string(kDetailCaption);
     // One page per character: a character the name repeats (李明明) has one page, not two.
     std::vector<std::string> characters;

@@ -157,12 +157,23 @@ quality::NameQuality checkNameForReport(const store::NamingStore& store, const q
     return own.check(surname, given);
 }
 
+SupportReading supportForReport(const store::NamingStore& store, const quality::NameChecker* checker,
+                                std::string_view surname, std::string_view given)
+{
+    const naming::NameLikeness likeness = naming::NameLikeness::load(store);
+    if (checker)
+        return readSupport(likeness, *checker, surname, given);
+    const quality::NameChecker own(store);
+    return readSupport(likeness, own, surname, given);
+}
+
 NameReport BuildNameReport(const store::NamingStore& store, const std::filesystem::path& programFolder,
                            std::string_view surname, std::string_view given,
                            const quality::NameChecker* checker)
 {
     NameReport report = computeNameReport(store, surname, given);
     report.quality = checkNameForReport(store, checker, surname, given);
+    report.support = supportForReport(store, checker, surname, given);
     writeGbkFile(reportFile(programFolder), FillReportTemplate(nameReportTemplate(), report));
     return report;
 }

@@ -2,6 +2,7 @@
 
 #include "numerology/FiveGrids.h"
 #include "quality/NameChecker.h"
+#include "reports/NameSupport.h"
 #include "store/NamingStore.h"
 
 #include <array>
@@ -60,6 +61,9 @@ struct NameReport
     std::string comment;
     // The 名字品鉴 section (readings, tones, warnings, rare characters, source); none leaves it out.
     std::optional<quality::NameQuality> quality;
+    // What supports the given name as one people give (a real name, a classical pair, common characters),
+    // shown in the 名字品鉴 section; none leaves the row out.
+    std::optional<SupportReading> support;
 
     int simplifiedTotal() const;
     std::string elements() const; // the characters' elements, surname first
@@ -79,6 +83,10 @@ std::string_view ScoreComment(int score) noexcept;
 // data between reports; without one the check reads its own (the poem index takes a moment).
 quality::NameQuality checkNameForReport(const store::NamingStore& store, const quality::NameChecker* checker,
                                         std::string_view surname, std::string_view given);
+
+// The support of the given name for a child of either sex, for the report; `checker` as above.
+SupportReading supportForReport(const store::NamingStore& store, const quality::NameChecker* checker,
+                                std::string_view surname, std::string_view given);
 
 // Computes the report with its name check, fills the 名字评分 template and writes data/temp.html (a
 // failed write is not reported: the window then shows whatever the file held). Returns the report;

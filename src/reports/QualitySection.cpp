@@ -46,7 +46,7 @@ std::string levelsHtml(const quality::NameQuality& q)
 
 } // namespace
 
-std::string qualitySectionHtml(const quality::NameQuality& q)
+std::string qualitySectionHtml(const quality::NameQuality& q, const SupportReading* support)
 {
     std::string html =
         "<table class=\"tablebgcolor\" cellspacing=\"1\" cellpadding=\"0\" align=\"center\">\n";
@@ -67,6 +67,8 @@ std::string qualitySectionHtml(const quality::NameQuality& q)
         row("出处", q.source
                         ? htmlEscape(q.source->poet + "《" + q.source->title + "》：“" + q.source->line + "”")
                         : std::string("《全唐诗》中没有同时含有名字各字的诗句。"));
+    if (support)
+        html += row("名字依据", supportHtml(*support));
     html += "</table>\n<div class=\"divh\"></div>\n";
     return html;
 }

@@ -58,7 +58,9 @@ std::string FillReportTemplate(std::string_view templateText, const NameReport& 
     values["{总分建议}"] = report.comment;
     values["{评分总分}"] = std::to_string(report.score);
     values["{评分图}"] = scoreChartSvg(report);
-    values["{名字品鉴}"] = report.quality ? qualitySectionHtml(*report.quality) : std::string();
+    values["{名字品鉴}"] =
+        report.quality ? qualitySectionHtml(*report.quality, report.support ? &*report.support : nullptr)
+                       : std::string();
     return fillPlaceholders(templateText, values);
 }
 

@@ -141,6 +141,13 @@ TEST_F(NamingVerbs, UnscorableNamesAndUnusedOptionsAreRefused)
         {{"generate", "--mode", "high-score", "--surname", "王", "--poet", "李白"}, 2, "此模式不使用 --poet"},
         {{"generate", "--mode", "nickname", "--surname", "王", "--length", "2"}, 2, "此模式不使用 --length"},
         {{"generate", "--mode", "nickname", "--surname", "王", "--sex", "女"}, 2, "此模式不使用 --sex"},
+        {{"generate", "--mode", "classic", "--surname", "王", "--common-only"},
+         2,
+         "此模式不使用 --common-only"},
+        {{"generate", "--mode", "combination", "--surname", "王", "--chars", "明华", "--common-only"},
+         2,
+         "此模式不使用 --common-only"},
+        {{"score", "王", "明", "--json", "--sex", "中"}, 2, "--sex 只能是 男 或 女"},
         {{"tables", "extra"}, 2, "用法"},
         {{"poem", "李白", "静夜思", "--id", "x"}, 2, "--id"},
         {{"english", "abc"}, 1, "没有找到英文名：“a”"},
@@ -273,6 +280,41 @@ TEST_F(NamingVerbs, JsonIsValidWhateverTheInput)
     // Input that is no UTF-8 comes back as U+FFFD in the messages too.
     ASSERT_EQ(run({"char", "\xFF"}), 1);
     EXPECT_EQ(err.str(), "字典中没有这个字: \xEF\xBF\xBD\n");
+}
+
+// --common-only lists exactly the names of the full list that score --json finds support for (the
+// run stops at the same row either way), each with the score score --batch gives.
+TEST_F(NamingVerbs, CommonOnlyLeavesOutExactlyTheUnsupportedNames)
+{
+    for (const char* mode : {"high-score", "super"}) {
+        SCOPED_TRACE(mode);
+        std::vector<std::string> words = {"generate", "--mode", mode,     "--surname", "李",
+                                          "--sex",    "女",     "--seed", "4"};
+        ASSERT_EQ(run(words), 0) << err.str();
+        const std::vector<std::string> full = listedNames(out.str());
+        words.emplace_back("--common-only");
+        ASSERT_EQ(run(words), 0) << err.str();
+        const std::string common = out.str();
+        std::vector<std::string> listed = listedNames(common);
+
+        std::string requests;
+        for (const std::string& name : full)
+            requests += "李 " + name.substr(std::string("李").size()) + " --json --sex 女\n";
+        ASSERT_EQ(run({"score", "--batch"}, requests), 0) << err.str();
+        std::vector<std::string> supported;
+        std::istringstream answers(out.str());
+        size_t i = 0;
+        for (std::string line; std::getline(answers, line); ++i)
+            if (line.find("\"support\":\"none\"") == std::string::npos)
+                supported.push_back(full.at(i));
+        ASSERT_EQ(i, full.size());
+        ASSERT_FALSE(supported.empty());
+        ASSERT_LT(supported.size(), full.size()) << "the fixture lists unsupported names too";
+        std::sort(listed.begin(), listed.end());
+        std::sort(supported.begin(), supported.end());
+        EXPECT_EQ(listed, supported);
+        expectRowsEqualScore(common, "李");
+    }
 }
 
 TEST_F(NamingVerbs, ScoreJsonCarriesTheSixFortunes)
@@ -510,6 +552,51 @@ TEST_F(NamingVerbs, CompareListsTheNamesSideBySide)
     }
     EXPECT_EQ(run({"compare", "李"}), 2);
     EXPECT_EQ(run({"compare", "李", "明 华"}), 2);
+}
+
+} // namespace
+
+namespace {
+
+// The support score --json gives on the built database: what a parent would recognise.
+TEST(ScoreSupport, RealDatabaseTellsWhatSupportsTheName)
+{
+    const std::filesystem::path db = realDatabaseFile();
+    if (!std::filesystem::exists(db))
+        GTEST_SKIP() << "no built database at " << db;
+    const struct
+    {
+        std::vector<std::string> words;
+        std::string support;
+        std::string line; // a supportLine must hold this; empty: none given
+    } cases[] = {
+        {{"李", "美玲", "--sex", "女"}, "real-name", ""},
+        {{"李", "美玲"}, "real-name", ""},           // either sex
+        {{"李", "美玲", "--sex", "男"}, "none", ""}, // a girl's name
+        {{"李", "清泉"}, "classical", "清泉"},
+        {{"李", "春风"}, "classical", "春风"},
+        {{"李", "明"}, "common-characters", ""},
+        {{"李", "器官"}, "none", ""},
+    };
+    std::ostringstream out;
+    std::ostringstream err;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.words[1] + (c.words.size() > 2 ? c.words[3] : ""));
+        std::vector<std::string> words = {"score"};
+        words.insert(words.end(), c.words.begin(), c.words.end());
+        words.emplace_back("--json");
+        ASSERT_EQ(runCliOn(words, db, db.parent_path(), out, err), 0) << err.str();
+        const std::string json = out.str();
+        EXPECT_NE(json.find("\"support\":\"" + c.support + "\",\"supportCount\":"), std::string::npos)
+            << json;
+        const size_t line = json.find("\"supportLine\":\"");
+        EXPECT_EQ(line != std::string::npos, !c.line.empty()) << json;
+        if (line != std::string::npos) {
+            EXPECT_NE(json.find(c.line, line), std::string::npos) << json;
+        }
+        const bool counted = json.find("\"supportCount\":0") == std::string::npos;
+        EXPECT_EQ(counted, c.support != "none") << json;
+    }
 }
 
 } // namespace

@@ -49,10 +49,24 @@ TEST(PoemIndex, FindsLinesInOrderFirstThenAnyOrder)
     EXPECT_EQ(index.find("思乡")->title, "静夜思");
 }
 
+TEST(PoemIndex, PairLinesHoldTheCharactersSideBySide)
+{
+    const PoemIndex index = smallIndex();
+    // 乙's better-ranked line holds 乡 and 思 apart; only 丙's holds them as a pair.
+    EXPECT_EQ(index.find("乡思")->poet, "乙");
+    EXPECT_EQ(index.findPair("乡思")->line, "乡思满归途");
+    EXPECT_EQ(index.findPair("明月")->line, "床前明月光");
+    for (const char* none : {"思乡", "光床", "霜", "思思思", "鑫鑫"}) {
+        SCOPED_TRACE(none);
+        EXPECT_FALSE(index.findPair(none));
+    }
+}
+
 TEST(PoemIndex, EmptyIndexFindsNothing)
 {
     const PoemIndex index;
     EXPECT_FALSE(index.find("思乡"));
+    EXPECT_FALSE(index.findPair("思乡"));
 }
 
 } // namespace

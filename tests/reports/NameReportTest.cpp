@@ -3,6 +3,7 @@
 #include "numerology/NameScore.h"
 #include "numerology/SplitCharacters.h"
 #include "reports/NameReport.h"
+#include "reports/NameSupport.h"
 #include "reports/Placeholders.h"
 #include "reports/ReportFiles.h"
 #include "reports/ReportTemplate.h"
@@ -153,6 +154,77 @@ TEST(Placeholders, ReplacedEverywhereInOnePassAndUnknownBracesStay)
 {
     const reports::Placeholders values = {{"{a}", "x{b}"}, {"{b}", "y"}};
     EXPECT_EQ(reports::fillPlaceholders("{a}{b}{a} {c} {{b}} p { q }", values), "x{b}yx{b} {c} {y} p { q }");
+}
+
+} // namespace
+
+namespace {
+
+using naming::NameSupport;
+using reports::SupportReading;
+
+TEST(NameSupportSentence, SaysWhatStandsBehindTheName)
+{
+    const quality::SourceLine line{"王维", "山居秋暝", "明月松间照"};
+    const struct
+    {
+        SupportReading reading;
+        std::vector<std::string> holds;
+    } cases[] = {
+        {{"美玲", {NameSupport::RealName, 12}, std::nullopt, false}, {"真实人名：12 人同名"}},
+        {{"明月", {NameSupport::Classical, 40}, line, false},
+         {"古典出处：", "40 句", "“明月”", "王维《山居秋暝》：“明月松间照”"}},
+        // No line of the poems at hand holds the pair side by side: the count alone.
+        {{"春风", {NameSupport::Classical, 7}, std::nullopt, false}, {"古典出处：", "7 句"}},
+        {{"明", {NameSupport::CommonCharacters, 140}, std::nullopt, false},
+         {"常见名字用字：这个字", "140 个"}},
+        {{"紫平", {NameSupport::CommonCharacters, 54}, std::nullopt, false},
+         {"常见名字用字：两个字", "54 个", "不是常见的人名"}},
+        {{"器官", {}, std::nullopt, false}, {"没有真实人名或古诗出处"}},
+        {{"张惠", {}, std::nullopt, true}, {"谐音或字义"}},
+        {{"<b>", {NameSupport::Classical, 3}, quality::SourceLine{"乙", "<i>", "a&b"}, false},
+         {"&lt;b&gt;", "&lt;i&gt;", "a&amp;b"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reading.given);
+        const std::string html = reports::supportHtml(c.reading);
+        for (const std::string& part : c.holds)
+            EXPECT_NE(html.find(part), std::string::npos) << html;
+    }
+    EXPECT_EQ(reports::supportHtml({"明月", {NameSupport::Classical, 40}, std::nullopt, false}).find("王维"),
+              std::string::npos);
+}
+
+class NameSupportReport : public ReportFixture
+{
+};
+
+TEST_F(NameSupportReport, ReadsTheModelAndTheNameCheck)
+{
+    naming::NameLikeness likeness;
+    likeness.addName("明华", 9);
+    likeness.addClassicalPair("华明", naming::NameLikeness::kClassicalLines);
+    // Both characters common at both places, as a classical pair's must be.
+    for (const char* character : {"明", "华"})
+        for (const bool first : {true, false})
+            likeness.addPlace(character, first, 1000);
+    const quality::NameChecker checker(m_store);
+    const SupportReading real = reports::readSupport(likeness, checker, "李", "明华");
+    EXPECT_EQ(real.support.kind, NameSupport::RealName);
+    EXPECT_EQ(real.support.count, 9);
+    EXPECT_EQ(real.given, "明华");
+    const SupportReading classical = reports::readSupport(likeness, checker, "李", "华明");
+    EXPECT_EQ(classical.support.kind, NameSupport::Classical);
+    EXPECT_FALSE(classical.line) << "the store holds no poem";
+    EXPECT_EQ(reports::readSupport(likeness, checker, "李", "龙虎").support.kind, NameSupport::None);
+
+    // The report's 名字品鉴 says it in its own row, after the source.
+    reports::BuildNameReport(m_store, m_program, "李", "明华", &checker);
+    const std::string written = readPage(reports::reportFile(m_program));
+    const size_t source = written.find(">出处<");
+    const size_t support = written.find(">名字依据<");
+    ASSERT_NE(support, std::string::npos);
+    EXPECT_LT(source, support);
 }
 
 } // namespace
