@@ -36,8 +36,12 @@ const PoemIndex& NameChecker::poems() const
 NameQuality NameChecker::check(std::string_view surname, std::string_view given, bool withSource) const
 {
     NameQuality out = data().check(surname, given);
+    // A line is the name's source only when it holds the name as written: characters far apart in
+    // a line (长子建谋兴大逆 for 建兴) are no source.
     if (withSource)
-        out.source = poems().find(given);
+        if (std::optional<SourceLine> line = poems().find(given);
+            line && line->line.find(given) != std::string::npos)
+            out.source = std::move(line);
     return out;
 }
 

@@ -78,7 +78,7 @@ std::vector<const CharacterReading*> NameQuality::rare() const
 {
     std::vector<const CharacterReading*> out;
     for (const CharacterReading& c : characters)
-        if (c.given && isRareLevel(c.level))
+        if (c.rare)
             out.push_back(&c);
     return out;
 }
@@ -110,9 +110,18 @@ std::vector<std::string> NameQuality::markLines() const
 std::vector<std::string> NameQuality::notes() const
 {
     std::vector<std::string> out;
+    for (const CharacterReading& c : characters)
+        if (c.given && c.seldom())
+            out.push_back("“" + c.character + "”较少用作名字");
     if (namesake)
         out.emplace_back(kNamesakeNote);
     return out;
+}
+
+bool CharacterReading::seldom() const noexcept
+{
+    constexpr int kSeldomNameUses = 3; // fewer real given names than this use the character
+    return !rare && nameUses >= 0 && nameUses < kSeldomNameUses && (level == kNotListed || level >= 2);
 }
 
 std::string NameQuality::markText() const

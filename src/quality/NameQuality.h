@@ -33,7 +33,8 @@ struct Warning
 inline constexpr int kNotListed = 0;
 inline constexpr int kUnknownLevel = -1; // a database without the level table
 inline constexpr int kRareLevel = 3;
-// A level 3 character, or one the table lacks, is a 生僻字: hard to read and type.
+// A level 3 character, or one the table lacks, is a 生僻字: hard to read and type, unless real given
+// names use it (晖, 翀: level 3 is largely a list of name characters).
 constexpr bool isRareLevel(int level) noexcept
 {
     return level == kNotListed || level >= kRareLevel;
@@ -48,6 +49,11 @@ struct CharacterReading
     int tone = 0;       // 1 to 4, 5 neutral, 0 unknown
     int level = kNotListed;
     bool given = false; // a character of the given name (not of the surname)
+    int nameUses = -1;  // how many real given names use it; -1 unknown
+    bool rare = false;  // a given-name character hard to read and type that names do not use
+
+    // A level 2 or 3 character (or one beyond the table) that few real given names use.
+    bool seldom() const noexcept;
 };
 
 struct SourceLine
@@ -78,14 +84,15 @@ struct NameQuality
     std::optional<SourceLine> source;
     bool namesake = false; // a well-known person bears the full name
 
-    // Notes that are no warning ("与知名人物同名"), one a line.
+    // Notes that are no warning ("与知名人物同名", "“翀”较少用作名字"), one a line.
     std::vector<std::string> notes() const;
 
     // One 平 or 仄 per character ("平仄平"); a character without a reading counts as 仄.
     std::string pingze() const;
     // A short hint when the whole name has one tone or three 仄 in a row; empty otherwise.
     std::string toneHint() const;
-    // The given-name characters that are rare (level 3 or not in the table).
+    // The given-name characters that are rare: level 3 or not in the table, and no real given name
+    // uses them.
     std::vector<const CharacterReading*> rare() const;
     std::uint8_t marks() const;
     // Why a name list marks the name: its warnings, rare characters and notes, one a line.

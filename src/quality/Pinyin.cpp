@@ -70,6 +70,18 @@ Syllable parseNumberedSyllable(std::string_view numbered)
     return out;
 }
 
+std::string foldSyllable(std::string_view plain)
+{
+    std::string out(plain);
+    if (out.size() > 2 && (out.starts_with("zh") || out.starts_with("ch") || out.starts_with("sh")))
+        out.erase(1, 1);
+    else if (out.size() > 1 && out.front() == 'n' && out[1] != 'g')
+        out.front() = 'l';
+    if (out.ends_with("ang") || out.ends_with("eng") || out.ends_with("ing"))
+        out.pop_back(); // the final -ng said as -n
+    return out;
+}
+
 std::string_view pingze(int tone) noexcept
 {
     return tone == 1 || tone == 2 ? "平" : "仄";

@@ -22,6 +22,10 @@ Syllable parseMarkedSyllable(std::string_view marked);
 // digit reads as the neutral tone.
 Syllable parseNumberedSyllable(std::string_view numbered);
 
+// The syllable as a speaker who confuses n/l, zh/z, ch/c, sh/s, an/ang, en/eng and in/ing says it:
+// two syllables that fold alike are near ("nan" and "lang" fold to "lan").
+std::string foldSyllable(std::string_view plain);
+
 // 平 for tones 1 and 2, 仄 for 3, 4 and the neutral tone.
 std::string_view pingze(int tone) noexcept;
 

@@ -37,9 +37,10 @@ std::string levelsHtml(const quality::NameQuality& q)
         if (!c.given)
             continue;
         const std::string text = c.character + "：" + std::string(quality::levelText(c.level));
-        out += (out.empty() ? "" : "&nbsp;&nbsp;") + (quality::isRareLevel(c.level)
-                                                          ? red(text + "，生僻字，难读难写，有些系统打不出")
-                                                          : htmlEscape(text));
+        out +=
+            (out.empty() ? "" : "&nbsp;&nbsp;") + (c.rare ? red(text + "，生僻字，难读难写，有些系统打不出")
+                                                   : c.seldom() ? htmlEscape(text + "，较少用作名字")
+                                                                : htmlEscape(text));
     }
     return out;
 }

