@@ -178,6 +178,11 @@ Support NameLikeness::support(std::string_view given, std::string_view sex) cons
     }
     if (isRealName(given))
         return {NameSupport::RealName, realNames(given)};
+    if (const int sign = sexSign(sex)) {
+        const Lean lean = leanOf(given);
+        if ((sign > 0 ? -lean.least : lean.most) >= kUnattestedVeto)
+            return {};
+    }
     const int uses = std::min(countOf(m_first, first), countOf(m_last, second));
     if (const int lines = classicalLines(given); lines >= kClassicalLines && uses >= kClassicalAtPlace)
         return {NameSupport::Classical, lines};

@@ -61,6 +61,9 @@ public:
     static constexpr int kSexMargin = 80;
     // A character leaning this far (hundredths) to one sex keeps a name from the other sex.
     static constexpr int kCharacterVeto = 250;
+    // A name without a real bearer has no sex of its own to go by: none of its characters may lean
+    // this far (hundredths) to the other sex (军 in a girl's name, 静 in a boy's).
+    static constexpr int kUnattestedVeto = 60;
 
     // The counts of the database; a database without them gives those of the classic lists.
     static NameLikeness load(const store::NamingStore& store);

@@ -50,8 +50,11 @@ void NamingRun::deliverRows(std::span<NameRow> batch)
         const std::string_view given =
             std::string_view(row.name).substr(std::min(surnameBytes, row.name.size()));
         row.marks = m_checker->marks(m_request.surname, given);
-        // A warned name (an unlucky sound or sense) has no support, however real it is.
-        row.fit = (row.marks & quality::kWarned) != 0 ? 0 : m_likeness.fit(given, m_request.sex);
+        // A warned name (an unlucky sound or sense) and a well-known person's full name have no
+        // support, however real the given name is.
+        row.fit = (row.marks & (quality::kWarned | quality::kNamesake)) != 0
+                      ? 0
+                      : m_likeness.fit(given, m_request.sex);
         if (hides(row))
             ++hidden;
     }
@@ -63,7 +66,7 @@ void NamingRun::deliverRows(std::span<NameRow> batch)
     std::copy_if(batch.begin(), batch.end(), std::back_inserter(shown),
                  [this](const NameRow& row) { return !hides(row); });
     for (const NameRow& row : batch)
-        if (row.fit == 0 && (!m_request.hideMarked || row.marks == 0) && filtersUnsupported())
+        if (row.fit == 0 && !(m_request.hideMarked && filteredMark(row)) && filtersUnsupported())
             ++m_unsupportedLeftOut;
     if (!shown.empty())
         m_observer.rowsWritten(shown);
@@ -75,9 +78,15 @@ bool NamingRun::filtersUnsupported() const
                                     m_request.mode == Mode::SuperAuspicious || m_request.mode == Mode::Poem);
 }
 
+bool NamingRun::filteredMark(const NameRow& row)
+{
+    // 过滤生僻字和不雅谐音 leaves out warnings and rare characters, not a famous namesake's note.
+    return (row.marks & (quality::kWarned | quality::kRare)) != 0;
+}
+
 bool NamingRun::hides(const NameRow& row) const
 {
-    return (m_request.hideMarked && row.marks != 0) || (filtersUnsupported() && row.fit == 0);
+    return (m_request.hideMarked && filteredMark(row)) || (filtersUnsupported() && row.fit == 0);
 }
 
 void NamingRun::message(core::MessageIcon icon, const char* text)

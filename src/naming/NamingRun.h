@@ -84,6 +84,7 @@ private:
     // Whether 只列常见名字 applies to the mode, and whether a marked and fitted row is left out.
     bool filtersUnsupported() const;
     bool hides(const NameRow& row) const;
+    static bool filteredMark(const NameRow& row);
     void message(core::MessageIcon icon, const char* text);
 
     const store::NamingStore& m_store;
