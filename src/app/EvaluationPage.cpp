@@ -3,7 +3,11 @@
 #include "app/ControlNames.h"
 #include "app/Evaluation.h"
 #include "app/NameListRows.h"
+#include "app/NamingController.h"
+#include "quality/NameChecker.h"
 #include "text/NameInput.h"
+
+#include <optional>
 
 namespace app {
 
@@ -31,8 +35,19 @@ void EvaluationPage::EvaluateName()
         m_host.messageBox({core::MessageIcon::Information, core::kMessageTitle, std::move(message)});
         return;
     }
-    if (outcome == app::EvaluationOutcome::Added)
-        main.appendRows(names::超级列表框_评分列表, {toListRow(rows.back())});
+    if (outcome != app::EvaluationOutcome::Added)
+        return;
+    // The row is marked as the naming lists mark theirs: the picture, and the tip saying why.
+    ListRow row = toListRow(rows.back());
+    std::optional<quality::NameChecker> own;
+    const quality::NameChecker* checker = m_checker;
+    if (!checker)
+        checker = &own.emplace(m_store);
+    if (checker->marks(surname, given) != 0) {
+        row.image = kMarkedRowImage;
+        row.tip = checker->check(surname, given, false).markText();
+    }
+    main.appendRows(names::超级列表框_评分列表, {std::move(row)});
 }
 
 } // namespace app

@@ -2,6 +2,7 @@
 
 #include "app/DetailController.h"
 #include "app/EvaluationPage.h"
+#include "app/NamingController.h"
 #include "app/RecordsPage.h"
 #include "app/Shell.h"
 #include "reports/ReportFiles.h"
@@ -259,6 +260,25 @@ TEST_F(DetailControllerTest, EvaluationListsANameOnceAndItsRowOpensWithoutARecor
     ASSERT_NE(m_host.find(names::NestlingConten), nullptr);
     EXPECT_EQ(m_host.find(names::NestlingConten)->title(), "李明华姓名详细解释");
     EXPECT_EQ(records(), 0);
+}
+
+// A name the check warns of is marked in the list as in the naming lists, with the reason as tip.
+TEST_F(DetailControllerTest, EvaluationMarksAWarnedName)
+{
+    ASSERT_TRUE(
+        m_store.Execute("insert into XW_名字品鉴 values (1, '谐音', '明华', 'ming2 hua2', 1000, '测试'),"
+                        " (2, '字级', '明', 'míng', 1, ''), (3, '字级', '华', 'huá', 1, ''),"
+                        " (4, '字级', '于', 'yú', 1, '')"));
+    for (const char* given : {"明华", "于"}) {
+        main().setText(names::编辑框_评分姓氏, "李");
+        main().setText(names::编辑框_评分名字, given);
+        main().click(names::按钮_评分);
+    }
+    ASSERT_EQ(main().rowCount(names::超级列表框_评分列表), 2);
+    const ListRow warned = main().row(names::超级列表框_评分列表, 0);
+    EXPECT_EQ(warned.image, app::kMarkedRowImage);
+    EXPECT_EQ(warned.tip, "字面即“明华”（测试）");
+    EXPECT_EQ(main().row(names::超级列表框_评分列表, 1).image, 0);
 }
 
 TEST_F(DetailControllerTest, RecordsSurviveARestartWholeThroughTheSettings)
