@@ -60,6 +60,8 @@ inline constexpr Name 超级列表框_高分起名 = "超级列表框_高分起�
 inline constexpr Name 按钮_高分暂停 = "按钮_高分暂停";
 inline constexpr Name 按钮_再生成一次 = "按钮_再生成一次";
 inline constexpr Name 按钮_高分导出 = "按钮_高分导出";
+// 只列常见名字 on each run page (CommonOnlySetting.h): the three boxes are one setting.
+inline constexpr Name 选择框_高分常见名字 = "选择框_高分常见名字";
 
 // Page 2 "诗词起名" and its inner pages.
 inline constexpr Name 高级选择夹2 = "高级选择夹2";
@@ -73,6 +75,7 @@ inline constexpr Name 按钮3 = "按钮3";
 inline constexpr Name 按钮6 = "按钮6";
 inline constexpr Name 按钮4 = "按钮4";
 inline constexpr Name 按钮_诗词起名 = "按钮_诗词起名";
+inline constexpr Name 选择框_诗词常见名字 = "选择框_诗词常见名字";
 inline constexpr Name 超级列表框_诗名列表 = "超级列表框_诗名列表";
 
 // Page 3 "组合起名".
@@ -170,6 +173,7 @@ inline constexpr Name 超级列表框_超吉起名 = "超级列表框_超吉起�
 inline constexpr Name 按钮_超吉生成 = "按钮_超吉生成";
 inline constexpr Name 按钮_超吉暂停 = "按钮_超吉暂停";
 inline constexpr Name 按钮_超吉导出 = "按钮_超吉导出";
+inline constexpr Name 选择框_超吉常见名字 = "选择框_超吉常见名字";
 
 // Page 10 "经典模式".
 inline constexpr Name 编辑框_经典名字 = "编辑框_经典名字";

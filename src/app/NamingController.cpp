@@ -1,6 +1,7 @@
 #include "app/NamingController.h"
 
 #include "app/AvoidedSetting.h"
+#include "app/CommonOnlySetting.h"
 #include "app/ControlNames.h"
 #include "app/ElementFilterPanel.h"
 #include "app/EnglishController.h"
@@ -221,6 +222,12 @@ public:
         m_owner.m_finished = true;
     }
 
+    // After the run: how many names 只列常见名字 left out, in the status bar.
+    void leftOut(size_t count)
+    {
+        post([count](NamingController& c) { showLeftOut(c.m_host.mainWindow(), count); });
+    }
+
 private:
     void post(std::function<void(NamingController&)> work)
     {
@@ -264,6 +271,7 @@ void NamingController::wire()
     wireElementFilterPanel(main);
     main.on(names::标签_设置辈份, EventKind::Clicked, [this](const Event&) { openGenerationDialog(); });
     main.on(names::选择框_过滤生僻字, EventKind::Clicked, [this](const Event&) { filterMarkedNames(); });
+    wireCommonOnlyBoxes(main);
     colourGenerationLabel();
 }
 
@@ -279,6 +287,7 @@ naming::NamingRequest NamingController::readRequest(naming::Mode mode) const
     request.avoid = avoidedForRun(main);
     request.seed = m_seed;
     request.hideMarked = main.isChecked(names::选择框_过滤生僻字);
+    request.commonOnly = commonOnlyChecked(main, mode);
     if (mode == naming::Mode::SuperAuspicious)
         request.elements = readElementFilter(main);
     return request;
@@ -521,6 +530,7 @@ void NamingController::startRun(naming::NamingRequest request)
             try {
                 naming::NamingRun run(m_store, request, *observer, *control, &m_checker);
                 run.run();
+                observer->leftOut(run.unsupportedLeftOut());
             } catch (const std::exception& error) {
                 failed(std::string("起名时出错：") + error.what());
             } catch (...) {

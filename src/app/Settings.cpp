@@ -1,6 +1,7 @@
 #include "app/Settings.h"
 
 #include "app/AvoidedSetting.h"
+#include "app/CommonOnlySetting.h"
 #include "app/ControlNames.h"
 #include "app/NamingRecords.h"
 #include "app/SettingsFile.h"
@@ -97,6 +98,7 @@ SettingsRead RestoreSettings(Window& main, const std::filesystem::path& file,
     main.setChecked(names::选择框_23点后算次日, read(keys::晚子时算次日) != "0");
     showAvoided(main, read(keys::避讳字), read(keys::排除避讳字) != "0");
     main.setChecked(names::选择框_过滤生僻字, read(keys::过滤生僻字) == "1");
+    showCommonOnly(main, read(keys::只列常见名字) != "0");
     if (restoreRecords)
         restoreRecords(readableEntries(ini.storedValue(kSettingsSection, keys::名字记录).value_or("")));
     if (restoreShortlist)
@@ -131,6 +133,7 @@ SettingsValues collectSettings(const Window& main, const std::string& records,
         {keys::晚子时算次日, main.isChecked(names::选择框_23点后算次日) ? "1" : "0"},
         {keys::避讳字, main.text(names::透明标签_避讳字)},
         {keys::排除避讳字, main.isChecked(names::选择框_排除避讳字) ? "1" : "0"},
+        {keys::只列常见名字, commonOnlyChecked(main) ? "1" : "0"},
     };
     if (shortlist)
         values.emplace_back(keys::名字收藏, *shortlist);

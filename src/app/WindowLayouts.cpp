@@ -64,6 +64,11 @@ const char* const kIntro =
     "先在上方填写宝宝的姓氏、性别、名字个数和出生日期，再选择一种起名模式，"
     "点击“开始起名”即可。双击列表中的名字可以查看详细解释。";
 
+// The three boxes of 只列常见名字 (CommonOnlySetting.h), on by default.
+const char* const kCommonOnlyCaption = "只列常见名字";
+const char* const kCommonOnlyTip = "勾选：只列出真实人名、古诗出处或常见名字用字支持的名字；"
+                                   "不勾选：其余的名字也列出，排在同分的名字之后";
+
 std::vector<ControlSpec> mainWindow()
 {
     std::vector<ControlSpec> c = {
@@ -105,6 +110,7 @@ std::vector<ControlSpec> mainWindow()
         {.kind = K::Button, .name = 按钮_高分暂停, .caption = "暂停"},
         {.kind = K::Button, .name = 按钮_再生成一次, .caption = "不满意?再生成一次"},
         {.kind = K::Button, .name = 按钮_高分导出, .caption = "导出列表"},
+        {.kind = K::Check, .name = 选择框_高分常见名字, .caption = kCommonOnlyCaption, .checked = true, .tip = kCommonOnlyTip},
     });
     onPage(c, 高级选择夹1, kPagePoem, {
         {.kind = K::Pages, .name = 高级选择夹2, .items = {"选取诗词", "诗词取名", "生成名字"}},
@@ -123,6 +129,7 @@ std::vector<ControlSpec> mainWindow()
         {.kind = K::Button, .name = 按钮6, .caption = "反选"},
         {.kind = K::Button, .name = 按钮4, .caption = "全清"},
         {.kind = K::Button, .name = 按钮_诗词起名, .caption = "生成"},
+        {.kind = K::Check, .name = 选择框_诗词常见名字, .caption = kCommonOnlyCaption, .checked = true, .tip = kCommonOnlyTip},
     });
     onPage(c, 高级选择夹2, kPoemPageNames, {
         {.kind = K::List, .name = 超级列表框_诗名列表, .items = nameColumns()},
@@ -207,6 +214,7 @@ std::vector<ControlSpec> mainWindow()
         {.kind = K::Button, .name = 按钮_超吉生成, .caption = "生成"},
         {.kind = K::Button, .name = 按钮_超吉暂停, .caption = "暂停"},
         {.kind = K::Button, .name = 按钮_超吉导出, .caption = "导出"},
+        {.kind = K::Check, .name = 选择框_超吉常见名字, .caption = kCommonOnlyCaption, .checked = true, .tip = kCommonOnlyTip},
         {.kind = K::List, .name = 超级列表框_超吉起名, .items = nameColumns()},
     });
     onPage(c, 高级选择夹1, kPageClassic, {

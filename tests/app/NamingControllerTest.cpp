@@ -1,6 +1,7 @@
 #include "app/NamingController.h"
 #include "../naming/NamingFixture.h"
 #include "app/AvoidedSetting.h"
+#include "app/CommonOnlySetting.h"
 #include "app/ControlNames.h"
 #include "app/testing/FakeHost.h"
 
@@ -89,6 +90,38 @@ TEST_F(NamingControllerTest, SameSurnameKeepsTheListAndRegenerateReplacesIt)
     EXPECT_EQ(main().rowCount(names::超级列表框_高分起名), 0) << "emptied at once";
     finishRun();
     EXPECT_GT(main().rowCount(names::超级列表框_高分起名), 0);
+}
+
+// 只列常见名字, on by default, leaves the unsupported names out and says how many; off, the same run
+// lists them too and the count goes from the status bar. The three pages' boxes are one setting.
+TEST_F(NamingControllerTest, CommonOnlyBoxLeavesOutUnsupportedNamesAndSaysHowMany)
+{
+    const names::Name list = names::超级列表框_高分起名;
+    for (names::Name box : kCommonOnlyBoxes)
+        EXPECT_TRUE(main().isChecked(box)) << box;
+    main().click(names::按钮_起名);
+    finishRun();
+    const int common = main().rowCount(list);
+    const std::string status = main().statusText(names::状态条1);
+    ASSERT_TRUE(status.starts_with("已略去 ") && status.ends_with(" 个无依据的名字")) << status;
+    const int leftOut = std::stoi(status.substr(std::string("已略去 ").size()));
+    EXPECT_GT(leftOut, 0);
+    EXPECT_GT(common, 0);
+
+    main().click(names::选择框_超吉常见名字); // the super-auspicious page's box unticks all three
+    for (names::Name box : kCommonOnlyBoxes)
+        EXPECT_FALSE(main().isChecked(box)) << box;
+    for (naming::Mode mode : {naming::Mode::HighScore, naming::Mode::SuperAuspicious, naming::Mode::Poem})
+        EXPECT_FALSE(m_controller.readRequest(mode).commonOnly);
+    main().click(names::按钮_再生成一次);
+    finishRun();
+    EXPECT_EQ(main().rowCount(list), common + leftOut) << "the same run lists every name";
+    EXPECT_FALSE(main().statusText(names::状态条1).starts_with("已略去"))
+        << "no count of an earlier run stays";
+
+    main().click(names::选择框_诗词常见名字);
+    EXPECT_TRUE(main().isChecked(names::选择框_高分常见名字));
+    EXPECT_TRUE(m_controller.readRequest(naming::Mode::HighScore).commonOnly);
 }
 
 TEST_F(NamingControllerTest, NewSurnameAbandonsARunningListWithoutMixingRows)

@@ -1,5 +1,6 @@
 #include "ShellProgram.h"
 
+#include "app/CommonOnlySetting.h"
 #include "app/ControlNames.h"
 #include "app/RecordsPage.h"
 #include "app/Settings.h"
@@ -169,6 +170,30 @@ TEST(Settings, TabooCharactersAreKept)
     EXPECT_EQ(p.host.main().text(透明标签_避讳字), "明华国");
     EXPECT_TRUE(p.host.main().isEnabled(选择框_排除避讳字));
     EXPECT_FALSE(p.host.main().isChecked(选择框_排除避讳字));
+}
+
+// 只列常见名字 is on without its key (an older file); unticked, it stays off on every page. (The boxes
+// keep each other alike through the naming controller, which this shell has not.)
+TEST(Settings, CommonOnlyIsOnByDefaultAndKept)
+{
+    TempDir temp;
+    writeSettings(temp.path() / "config", {{keys::姓氏, "李"}});
+    {
+        Program p(temp.path());
+        ASSERT_TRUE(p.shell.startUp());
+        auto& w = p.host.main();
+        for (Name box : kCommonOnlyBoxes)
+            EXPECT_TRUE(w.isChecked(box)) << box;
+        w.click(选择框_高分常见名字);
+        w.closeByUser();
+    }
+    text::IniFile saved;
+    ASSERT_TRUE(saved.load((temp.path() / "config" / kSettingsFileName).string()));
+    EXPECT_EQ(saved.value(kSettingsSection, keys::只列常见名字, ""), "0");
+    Program p(temp.path());
+    ASSERT_TRUE(p.shell.startUp());
+    for (Name box : kCommonOnlyBoxes)
+        EXPECT_FALSE(p.host.main().isChecked(box)) << box;
 }
 
 TEST(Settings, RecordsSurviveAStartWithoutTheirOwner)

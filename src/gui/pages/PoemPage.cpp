@@ -57,6 +57,7 @@ QWidget* charactersPage(LayoutWidgets& make, QWidget* parent)
     buttons->addWidget(make.button(page, n::按钮6));
     buttons->addWidget(make.button(page, n::按钮4));
     buttons->addStretch();
+    buttons->addWidget(make.check(page, n::选择框_诗词常见名字));
     buttons->addWidget(make.button(page, n::按钮_诗词起名));
     layout->addLayout(buttons);
     return page;

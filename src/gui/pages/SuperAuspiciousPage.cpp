@@ -51,6 +51,7 @@ SuperAuspiciousPage::SuperAuspiciousPage(QWidget* parent) : QWidget(parent)
     text->setWordWrap(true);
     whyLayout->addWidget(text);
     left->addWidget(why);
+    left->addWidget(make.check(this, n::选择框_超吉常见名字));
     auto* buttons = new QHBoxLayout;
     for (n::Name button : {n::按钮_超吉生成, n::按钮_超吉暂停, n::按钮_超吉导出})
         buttons->addWidget(make.button(this, button));
