@@ -6,6 +6,7 @@
 #include "text/Utf8.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -38,6 +39,20 @@ std::pair<std::string_view, std::string_view> twoCharacters(std::string_view giv
     if (second.size() != rest.size())
         return {first, {}}; // one character, or more than two: judged by the first
     return {first, second};
+}
+
+// "男12 女3": the names of the boys' and the girls' classic lists with the character at that place.
+std::pair<int, int> classicPlaceCounts(std::string_view note)
+{
+    int counts[2] = {0, 0};
+    for (const std::string& part : text::splitText(note, " ")) {
+        const int index = part.starts_with("男") ? 0 : part.starts_with("女") ? 1 : -1;
+        if (index < 0)
+            continue;
+        const std::string_view digits = std::string_view(part).substr(std::string_view("男").size());
+        std::from_chars(digits.data(), digits.data() + digits.size(), counts[index]);
+    }
+    return {counts[0], counts[1]};
 }
 
 } // namespace
@@ -92,6 +107,23 @@ void NameLikeness::addClassicalPair(std::string_view pair, int lines)
 void NameLikeness::setLean(std::string_view character, int lean)
 {
     m_lean[std::string(character)] = lean;
+}
+
+void NameLikeness::addClassicPlace(std::string_view character, bool first, int boys, int girls)
+{
+    Counts* counts = first ? m_classicFirst : m_classicLast;
+    counts[0][std::string(character)] += boys;
+    counts[1][std::string(character)] += girls;
+}
+
+bool NameLikeness::classicAtPlace(std::string_view character, bool first, std::string_view sex) const
+{
+    const Counts* counts = first ? m_classicFirst : m_classicLast;
+    const int sign = sexSign(sex);
+    const int uses = sign > 0   ? countOf(counts[0], character)
+                     : sign < 0 ? countOf(counts[1], character)
+                                : countOf(counts[0], character) + countOf(counts[1], character);
+    return uses >= kClassicListAtPlace;
 }
 
 void NameLikeness::addClassicName(std::string_view given, std::string_view sex)
@@ -183,6 +215,8 @@ Support NameLikeness::support(std::string_view given, std::string_view sex) cons
         if ((sign > 0 ? -lean.least : lean.most) >= kUnattestedVeto)
             return {};
     }
+    if (!classicAtPlace(first, true, sex) || !classicAtPlace(second, false, sex))
+        return {};
     const int uses = std::min(countOf(m_first, first), countOf(m_last, second));
     if (const int lines = classicalLines(given); lines >= kClassicalLines && uses >= kClassicalAtPlace)
         return {NameSupport::Classical, lines};
@@ -226,6 +260,15 @@ NameLikeness NameLikeness::fromClassicLists()
             model.addPlace(name[0], true, 1);
             model.addPlace(name[1], false, 1);
         }
+    for (const auto& [list, sex] : lists)
+        for (const std::string& entry : text::splitText(list, ",")) {
+            const std::vector<std::string> name = text::utf8Characters(entry);
+            if (name.size() != 2)
+                continue;
+            const bool boys = sex == "男";
+            model.addClassicPlace(name[0], true, boys ? 1 : 0, boys ? 0 : 1);
+            model.addClassicPlace(name[1], false, boys ? 1 : 0, boys ? 0 : 1);
+        }
     for (const auto& [character, counts] : uses)
         model.setLean(character, static_cast<int>(std::lround(
                                      100 * std::log((counts.first + 1.0) / (counts.second + 1.0)))));
@@ -247,9 +290,11 @@ NameLikeness NameLikeness::load(const store::NamingStore& store)
         const int count = static_cast<int>(store.ColumnInt(q, col::kLevel));
         if (kind == kNameKind)
             model.addName(word, count, store.ColumnText(q, col::kReason));
-        else if (kind == kFirstKind || kind == kLastKind)
+        else if (kind == kFirstKind || kind == kLastKind) {
             model.addPlace(word, kind == kFirstKind, count);
-        else if (kind == kPairKind)
+            const auto [boys, girls] = classicPlaceCounts(store.ColumnText(q, col::kReason));
+            model.addClassicPlace(word, kind == kFirstKind, boys, girls);
+        } else if (kind == kPairKind)
             model.addClassicalPair(word, count);
         else if (kind == kLeanKind)
             model.setLean(word, count);

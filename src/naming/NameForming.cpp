@@ -188,6 +188,10 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
     const auto deliver = [&] {
         if (sink && delivered < rows.size())
             sink(std::span<NameRow>(rows).subspan(delivered));
+        if (limits.keeps)
+            rows.erase(std::remove_if(rows.begin() + static_cast<std::ptrdiff_t>(delivered), rows.end(),
+                                      [&](const NameRow& row) { return !limits.keeps(row); }),
+                       rows.end());
         delivered = rows.size();
     };
     // Returns false when the listing is to end (the rows are full or a stop was asked for).
@@ -195,7 +199,7 @@ std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedN
         rows.push_back(makeNameRow(static_cast<int>(rows.size()) + 1,
                                    surname + formed.givenName(candidates, name), std::move(result)));
         // The first row goes out at once so the list shows something immediately; then in batches.
-        if (rows.size() == 1 || rows.size() - delivered >= kBatchRows)
+        if (rows.size() == 1 || rows.size() - delivered >= kBatchRows || rows.size() >= limits.maxRows)
             deliver();
         return rows.size() < limits.maxRows && control.checkpoint();
     };

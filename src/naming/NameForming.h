@@ -64,6 +64,9 @@ struct ListingLimits
     // Formed names only: no given name repeats a character of the surname (欧阳鼎阳) or doubles one
     // (和和). The nicknames turn this off, since doubling is one of their styles.
     bool plainNamesOnly = true;
+    // When set, a row the sink leaves failing it (a filtered list: only common names, no marked
+    // ones) is dropped once the sink has seen it and does not count toward maxRows.
+    std::function<bool(const NameRow&)> keeps = {};
 };
 
 // How far a listing went: the names looked at and, of those, the names scored (not holding the surname).

@@ -55,7 +55,11 @@ public:
     // names that must use each of its characters at its place: verse pairs of characters names seldom
     // use there (身在, 言如) read as verse, not as names.
     static constexpr int kClassicalLines = 3;
-    static constexpr int kClassicalAtPlace = 20;
+    static constexpr int kClassicalAtPlace = kCommonAtPlace;
+    // Names of the sex's classic list that must use a character at its place for a name without a
+    // real bearer: the hand-edited lists say which characters suit a girl's name first (大 and 上
+    // start many real names, none of a girl's list).
+    static constexpr int kClassicListAtPlace = 2;
     // How far (in hundredths) the leans of a name's characters must add up to one sex for the name to
     // be that sex's; between the two it suits both.
     static constexpr int kSexMargin = 80;
@@ -74,6 +78,8 @@ public:
     // sex: "男", "女", or empty when both.
     void addName(std::string_view given, int count, std::string_view sex = {});
     void addPlace(std::string_view character, bool first, int count);
+    // How many names of the boys' and the girls' classic lists have the character at that place.
+    void addClassicPlace(std::string_view character, bool first, int boys, int girls);
     void addClassicalPair(std::string_view pair, int lines);
     // lean: positive toward boys' names, negative toward girls', in hundredths.
     void setLean(std::string_view character, int lean);
@@ -121,6 +127,8 @@ private:
         int least = 0; // toward girls
     };
     Lean leanOf(std::string_view given) const;
+    // Whether the classic lists of `sex` (both when empty) use the character at that place often enough.
+    bool classicAtPlace(std::string_view character, bool first, std::string_view sex) const;
 
     Counts m_names;
     Counts m_nameSex; // +1 boys, -1 girls, absent: both
@@ -130,6 +138,8 @@ private:
     Counts m_lean;
     Counts m_classic; // +1 boys, -1 girls, 0 both
     Counts m_refused;
+    Counts m_classicFirst[2]; // boys, girls
+    Counts m_classicLast[2];
 };
 
 } // namespace naming

@@ -72,6 +72,13 @@ void NamingRun::deliverRows(std::span<NameRow> batch)
         m_observer.rowsWritten(shown);
 }
 
+std::function<bool(const NameRow&)> NamingRun::keepsRow() const
+{
+    if (!m_request.hideMarked && !filtersUnsupported())
+        return {};
+    return [this](const NameRow& row) { return !hides(row); };
+}
+
 bool NamingRun::filtersUnsupported() const
 {
     return m_request.commonOnly && (m_request.mode == Mode::HighScore ||
@@ -205,6 +212,7 @@ bool NamingRun::formCandidateNames()
 
 RunOutcome NamingRun::listFormedNames(ListingLimits limits)
 {
+    limits.keeps = keepsRow();
     const numerology::FortuneTables fortunes(m_store);
     m_rows = ListScoredNames(
         m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,

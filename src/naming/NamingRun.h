@@ -9,6 +9,7 @@
 #include "naming/Shuffle.h"
 #include "quality/NameChecker.h"
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -85,6 +86,8 @@ private:
     bool filtersUnsupported() const;
     bool hides(const NameRow& row) const;
     static bool filteredMark(const NameRow& row);
+    // ListingLimits::keeps for the request's filters (none when nothing is filtered).
+    std::function<bool(const NameRow&)> keepsRow() const;
     void message(core::MessageIcon icon, const char* text);
 
     const store::NamingStore& m_store;

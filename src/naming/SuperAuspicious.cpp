@@ -120,9 +120,10 @@ RunOutcome NamingRun::runSuperAuspicious()
         return RunOutcome::Stopped;
 
     numerology::FortuneTables fortunes(m_store);
-    const ListingLimits limits{superAuspiciousThreshold(numerology::SurnameHeavenFortune(
-                                   fortunes, m_request.surname, m_candidates.cache)),
-                               kSuperAuspiciousRows};
+    ListingLimits limits{superAuspiciousThreshold(numerology::SurnameHeavenFortune(
+                             fortunes, m_request.surname, m_candidates.cache)),
+                         kSuperAuspiciousRows};
+    limits.keeps = keepsRow();
     m_rows = listSuperAuspiciousNames(
         m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
         [this](std::span<NameRow> batch) { deliverRows(batch); }, progress, &m_stats, m_request.avoid);

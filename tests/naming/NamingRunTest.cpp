@@ -338,6 +338,11 @@ TEST(FinishNameList, RealNamesFirstThenClassicalPairsThenCommonCharactersAndLast
     model.addClassicalPair("子举", naming::NameLikeness::kClassicalLines - 1);
     model.setLean("芳", -300);
     model.setLean("子", 50);
+    // The classic lists use 子 first and 涵 and 云 last; 大 starts many real names but no listed one.
+    model.addPlace("大", true, 200);
+    for (const char* last : {"涵", "云"})
+        model.addClassicPlace(last, false, 3, 3);
+    model.addClassicPlace("子", true, 3, 3);
     using naming::NameSupport;
     const struct
     {
@@ -358,6 +363,7 @@ TEST(FinishNameList, RealNamesFirstThenClassicalPairsThenCommonCharactersAndLast
         {"子芳", "男", NameSupport::None}, // a girls' name, whatever its witnesses
         {"芳涵", "男", NameSupport::None}, // 芳 leans too far for a boy
         {"芳涵", "女", NameSupport::None}, // suits, but 芳 starts no real name
+        {"大涵", "", NameSupport::None},   // 大 starts many real names, but no name of the lists
     };
     for (const auto& c : cases)
         EXPECT_EQ(model.support(c.given, c.sex).kind, c.support) << c.given << ' ' << c.sex;

@@ -7,8 +7,9 @@ The classic two-character lists of data-src/lists count as real names too. Rows:
 
   常见名  a two-character given name, 级别 how many real full names bear it (a classic list entry counts 2),
           说明 the sex it is given to ("男", "女"; empty when both);
-  名首字  a character, 级别 how many different real given names start with it, 说明 how many of them
-          suit each sex ("男12 女3");
+  名首字  a character, 级别 how many different real given names start with it, 说明 how many names
+          of each sex's classic list start with it ("男12 女3": the hand-edited lists say which
+          characters suit a boy's or a girl's name at that place);
   名末字  the same for the last character;
   字性别  a character, 级别 how far it leans to boys' names (positive) or girls' (negative), in
           hundredths of the natural log of the ratio of its uses in the two classic lists (both
@@ -266,9 +267,10 @@ def rows_of(names, first_id=1, leans=None, pairs=None, refused=None, classic=Non
 
     for word, count in sorted(names.items()):
         add("常见名", word, count, sexes[word])
+    classic = classic or {}
     for kind, place in (("名首字", 0), ("名末字", 1)):
         counter = collections.Counter(n[place] for n in names)
-        by_sex = {sex: collections.Counter(n[place] for n in names if sexes[n] in ("", sex))
+        by_sex = {sex: collections.Counter(n[place] for n, s in classic.items() if s in ("", sex))
                   for sex in ("男", "女")}
         for word, count in sorted(counter.items()):
             add(kind, word, count, f"男{by_sex['男'][word]} 女{by_sex['女'][word]}")
