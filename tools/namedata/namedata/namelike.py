@@ -23,7 +23,7 @@ The classic two-character lists of data-src/lists count as real names too. Rows:
 
 A given name of the dictionary that holds a character mostly used to spell foreign names (斯 尔 卡:
 far more often in the dictionary's transliterated names, tag nrt, than in Chinese given names) is
-left out unless a classic list holds it.
+left out (the classic lists keep theirs: 一诺, 菲菲).
 
 The dictionary does not say whom a name is given to: the sex of a name is inferred from its
 characters' leans, with the same rule the program applies (suits_sex), and said so in the report.
@@ -136,15 +136,9 @@ COMMON_SURNAMES = set("王李张刘陈杨黄赵吴周徐孙马朱胡郭何林高
                       "雷侯龙史陶黎贺顾毛郝龚邵万钱严覃武戴莫孔向汤")
 
 
-# A character of this many classic list names is a name character, however often foreign names use it
-# (诺 of 一诺, 菲 of 芳菲).
-CLASSIC_USES = 3
-
-
 def foreign_characters(dict_path, surnames, src):
-    """Characters mostly used to spell foreign names: 斯 尔 卡 特 伊, not 德 华 娜 诺."""
+    """Characters mostly used to spell foreign names: 斯 尔 卡 特 伊, not 德 华 娜."""
     surnames = set(surnames) & COMMON_SURNAMES
-    classic = collections.Counter(c for name in classic_names(src) for c in name)
     foreign = collections.Counter()
     native = collections.Counter()
     with open(dict_path, encoding="utf-8") as f:
@@ -159,7 +153,7 @@ def foreign_characters(dict_path, surnames, src):
                 if given:
                     native.update(given)
     return {c for c, n in foreign.items()
-            if n >= FOREIGN_USES and (n + 1) / (native[c] + 1) >= FOREIGN_RATIO and classic[c] < CLASSIC_USES}
+            if n >= FOREIGN_USES and (n + 1) / (native[c] + 1) >= FOREIGN_RATIO}
 
 
 def not_names(src):
