@@ -206,8 +206,10 @@ TEST_F(NameSupportReport, ReadsTheModelAndTheNameCheck)
     likeness.addClassicalPair("华明", naming::NameLikeness::kClassicalLines);
     // Both characters common at both places, as a classical pair's must be.
     for (const char* character : {"明", "华"})
-        for (const bool first : {true, false})
+        for (const bool first : {true, false}) {
             likeness.addPlace(character, first, 1000);
+            likeness.addClassicPlace(character, first, 3, 3);
+        }
     const quality::NameChecker checker(m_store);
     const SupportReading real = reports::readSupport(likeness, checker, "李", "明华");
     EXPECT_EQ(real.support.kind, NameSupport::RealName);
