@@ -123,7 +123,7 @@ FormedNames FormNames(const store::NamingStore& store, Candidates& candidates, i
 }
 
 std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedNames& formed,
-                                     const std::string& surname, ListingLimits limits,
+                                     const std::string& surname, const ListingLimits& limits,
                                      const numerology::FortuneTables& fortunes, RunControl& control,
                                      const RowBatchSink& sink, const ProgressSink& progress,
                                      ListingStats* stats, std::string_view avoid)

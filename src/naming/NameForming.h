@@ -85,7 +85,7 @@ struct ListingStats
 // each name is a table lookup. `progress` (optional) hears how many names were looked at, out of all
 // formed; `stats` (optional) receives the counts.
 std::vector<NameRow> ListScoredNames(const Candidates& candidates, const FormedNames& formed,
-                                     const std::string& surname, ListingLimits limits,
+                                     const std::string& surname, const ListingLimits& limits,
                                      const numerology::FortuneTables& fortunes, RunControl& control,
                                      const RowBatchSink& sink, const ProgressSink& progress = {},
                                      ListingStats* stats = nullptr, std::string_view avoid = {});

@@ -198,7 +198,7 @@ RunOutcome NamingRun::runHighScore()
         message(core::MessageIcon::Warning, kGenerationMessage);
         limits.threshold = 0;
     }
-    return listFormedNames(limits);
+    return listFormedNames(std::move(limits));
 }
 
 bool NamingRun::formCandidateNames()

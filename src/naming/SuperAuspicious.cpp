@@ -94,7 +94,7 @@ FormedNames formSuperAuspiciousNames(const store::NamingStore& store, Candidates
 }
 
 std::vector<NameRow> listSuperAuspiciousNames(const Candidates& candidates, const FormedNames& formed,
-                                              const std::string& surname, ListingLimits limits,
+                                              const std::string& surname, const ListingLimits& limits,
                                               const numerology::FortuneTables& fortunes, RunControl& control,
                                               const RowBatchSink& sink, const ProgressSink& progress,
                                               ListingStats* stats, std::string_view avoid)
@@ -125,7 +125,7 @@ RunOutcome NamingRun::runSuperAuspicious()
                          kSuperAuspiciousRows};
     limits.keeps = keepsRow();
     m_rows = listSuperAuspiciousNames(
-        m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
+        m_candidates, m_formed, m_request.surname, std::move(limits), fortunes, m_control,
         [this](std::span<NameRow> batch) { deliverRows(batch); }, progress, &m_stats, m_request.avoid);
     return finishList();
 }

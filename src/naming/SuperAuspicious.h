@@ -39,7 +39,7 @@ FormedNames formSuperAuspiciousNames(const store::NamingStore& store, Candidates
 
 // The listing of the super-auspicious mode: ListScoredNames with its threshold and row cap.
 std::vector<NameRow> listSuperAuspiciousNames(const Candidates& candidates, const FormedNames& formed,
-                                              const std::string& surname, ListingLimits limits,
+                                              const std::string& surname, const ListingLimits& limits,
                                               const numerology::FortuneTables& fortunes, RunControl& control,
                                               const RowBatchSink& sink, const ProgressSink& progress = {},
                                               ListingStats* stats = nullptr, std::string_view avoid = {});
