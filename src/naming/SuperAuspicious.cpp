@@ -125,7 +125,7 @@ RunOutcome NamingRun::runSuperAuspicious()
                          kSuperAuspiciousRows};
     limits.keeps = keepsRow();
     m_rows = listSuperAuspiciousNames(
-        m_candidates, m_formed, m_request.surname, std::move(limits), fortunes, m_control,
+        m_candidates, m_formed, m_request.surname, limits, fortunes, m_control,
         [this](std::span<NameRow> batch) { deliverRows(batch); }, progress, &m_stats, m_request.avoid);
     return finishList();
 }
