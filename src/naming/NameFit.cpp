@@ -111,14 +111,14 @@ void NameLikeness::setLean(std::string_view character, int lean)
 
 void NameLikeness::addClassicPlace(std::string_view character, bool first, int boys, int girls)
 {
-    Counts* counts = first ? m_classicFirst : m_classicLast;
+    std::array<Counts, 2>& counts = first ? m_classicFirst : m_classicLast;
     counts[0][std::string(character)] += boys;
     counts[1][std::string(character)] += girls;
 }
 
 bool NameLikeness::classicAtPlace(std::string_view character, bool first, std::string_view sex) const
 {
-    const Counts* counts = first ? m_classicFirst : m_classicLast;
+    const std::array<Counts, 2>& counts = first ? m_classicFirst : m_classicLast;
     const int sign = sexSign(sex);
     const int uses = sign > 0   ? countOf(counts[0], character)
                      : sign < 0 ? countOf(counts[1], character)

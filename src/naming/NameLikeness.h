@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -138,8 +139,8 @@ private:
     Counts m_lean;
     Counts m_classic; // +1 boys, -1 girls, 0 both
     Counts m_refused;
-    Counts m_classicFirst[2]; // boys, girls
-    Counts m_classicLast[2];
+    std::array<Counts, 2> m_classicFirst; // boys, girls
+    std::array<Counts, 2> m_classicLast;
 };
 
 } // namespace naming
