@@ -6,6 +6,7 @@
 #include "text/Utf8.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <vector>
@@ -57,34 +58,29 @@ std::pair<int, int> classicPlaceCounts(std::string_view note)
 
 } // namespace
 
+namespace {
+
+// By NameSupport's value: the key of score --json and the words of a report.
+struct SupportWords
+{
+    std::string_view key;
+    std::string_view caption;
+};
+constexpr std::array<SupportWords, 4> kSupportWords = {{{"none", "无"},
+                                                        {"common-characters", "常见名字用字"},
+                                                        {"classical", "古典出处"},
+                                                        {"real-name", "真实人名"}}};
+
+} // namespace
+
 std::string_view supportKey(NameSupport support)
 {
-    switch (support) {
-    case NameSupport::RealName:
-        return "real-name";
-    case NameSupport::Classical:
-        return "classical";
-    case NameSupport::CommonCharacters:
-        return "common-characters";
-    case NameSupport::None:
-        break;
-    }
-    return "none";
+    return kSupportWords.at(static_cast<size_t>(support)).key;
 }
 
 std::string_view supportCaption(NameSupport support)
 {
-    switch (support) {
-    case NameSupport::RealName:
-        return "真实人名";
-    case NameSupport::Classical:
-        return "古典出处";
-    case NameSupport::CommonCharacters:
-        return "常见名字用字";
-    case NameSupport::None:
-        break;
-    }
-    return "无";
+    return kSupportWords.at(static_cast<size_t>(support)).caption;
 }
 
 void NameLikeness::addName(std::string_view given, int count, std::string_view sex)
@@ -248,8 +244,11 @@ NameLikeness NameLikeness::fromClassicLists()
             const std::vector<std::string> name = text::utf8Characters(entry);
             if (name.size() != 2)
                 continue;
+            const bool boys = sex == "男";
             for (const std::string& character : name)
-                ++(sex == "男" ? uses[character].first : uses[character].second);
+                ++(boys ? uses[character].first : uses[character].second);
+            model.addClassicPlace(name[0], true, boys ? 1 : 0, boys ? 0 : 1);
+            model.addClassicPlace(name[1], false, boys ? 1 : 0, boys ? 0 : 1);
             if (model.realNames(entry) > 0) {
                 model.m_nameSex.erase(entry); // on both lists: either sex
                 model.addClassicName(entry, {});
@@ -259,15 +258,6 @@ NameLikeness NameLikeness::fromClassicLists()
             model.addClassicName(entry, sex);
             model.addPlace(name[0], true, 1);
             model.addPlace(name[1], false, 1);
-        }
-    for (const auto& [list, sex] : lists)
-        for (const std::string& entry : text::splitText(list, ",")) {
-            const std::vector<std::string> name = text::utf8Characters(entry);
-            if (name.size() != 2)
-                continue;
-            const bool boys = sex == "男";
-            model.addClassicPlace(name[0], true, boys ? 1 : 0, boys ? 0 : 1);
-            model.addClassicPlace(name[1], false, boys ? 1 : 0, boys ? 0 : 1);
         }
     for (const auto& [character, counts] : uses)
         model.setLean(character, static_cast<int>(std::lround(

@@ -29,6 +29,29 @@ bool isBreak(std::string_view c)
     return c == "，" || c == "。";
 }
 
+// The lines both postings hold, in ascending order (the best ranked first), until `take` accepts one:
+// that line, or none.
+template <typename Take>
+std::optional<std::uint32_t> firstSharedLine(const std::vector<std::uint32_t>& first,
+                                             const std::vector<std::uint32_t>& second, Take take)
+{
+    auto a = first.begin();
+    auto b = second.begin();
+    while (a != first.end() && b != second.end()) {
+        if (*a < *b) {
+            ++a;
+        } else if (*b < *a) {
+            ++b;
+        } else {
+            if (take(*a))
+                return *a;
+            ++a;
+            ++b;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 PoemIndex PoemIndex::build(const store::NamingStore& store)
@@ -150,24 +173,17 @@ std::optional<SourceLine> PoemIndex::find(std::string_view given) const
     if (!second)
         return std::nullopt;
     std::optional<std::uint32_t> anyOrder;
-    auto a = first->begin();
-    auto b = second->begin();
-    while (a != first->end() && b != second->end()) {
-        if (*a < *b) {
-            ++a;
-        } else if (*b < *a) {
-            ++b;
-        } else {
-            const std::string_view text = lineText(*a);
-            const size_t at = text.find(characters[0]);
-            if (text.find(characters[1], at + characters[0].size()) != std::string_view::npos)
-                return sourceOf(*a);
-            if (characters[0] != characters[1] && !anyOrder)
-                anyOrder = *a;
-            ++a;
-            ++b;
-        }
-    }
+    const std::optional<std::uint32_t> inOrder = firstSharedLine(*first, *second, [&](std::uint32_t line) {
+        const std::string_view text = lineText(line);
+        const size_t at = text.find(characters[0]);
+        if (text.find(characters[1], at + characters[0].size()) != std::string_view::npos)
+            return true;
+        if (characters[0] != characters[1] && !anyOrder)
+            anyOrder = line;
+        return false;
+    });
+    if (inOrder)
+        return sourceOf(*inOrder);
     if (anyOrder)
         return sourceOf(*anyOrder);
     return std::nullopt;
@@ -182,20 +198,10 @@ std::optional<SourceLine> PoemIndex::findPair(std::string_view given) const
     const std::vector<std::uint32_t>* second = postings(characters[1]);
     if (!first || !second)
         return std::nullopt;
-    auto a = first->begin();
-    auto b = second->begin();
-    while (a != first->end() && b != second->end()) {
-        if (*a < *b) {
-            ++a;
-        } else if (*b < *a) {
-            ++b;
-        } else {
-            if (lineText(*a).find(given) != std::string_view::npos)
-                return sourceOf(*a);
-            ++a;
-            ++b;
-        }
-    }
+    const std::optional<std::uint32_t> line = firstSharedLine(
+        *first, *second, [&](std::uint32_t l) { return lineText(l).find(given) != std::string_view::npos; });
+    if (line)
+        return sourceOf(*line);
     return std::nullopt;
 }
 
