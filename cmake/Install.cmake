@@ -51,7 +51,7 @@ if(TARGET nestling)
     install(FILES ${CMAKE_BINARY_DIR}/packaging/nestling.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 install(FILES ${CMAKE_BINARY_DIR}/packaging/nestling-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${NESTLING_PACKAGING}/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+install(FILES ${NESTLING_PACKAGING}/copyright ${PROJECT_SOURCE_DIR}/CREDITS ${CMAKE_BINARY_DIR}/packaging/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/nestling)
 
 # The Debian package (tools/package.sh). Library dependencies come from the linked libraries
