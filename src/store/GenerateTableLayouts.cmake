@@ -75,8 +75,8 @@ foreach(line IN LISTS lines)
 endforeach()
 close_table()
 
-if(NOT table_count EQUAL 10)
-    message(FATAL_ERROR "${INPUT}: ${table_count} tables, 10 expected")
+if(NOT table_count EQUAL 11)
+    message(FATAL_ERROR "${INPUT}: ${table_count} tables, 11 expected")
 endif()
 
 set(notice "// Generated from data-src/tables.txt by src/store/GenerateTableLayouts.cmake: do not edit.")

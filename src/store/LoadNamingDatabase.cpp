@@ -3,10 +3,27 @@
 #include "store/DatabaseCheck.h"
 #include "store/TableLayouts.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace store {
 namespace {
 
 constexpr std::string_view kAlias = "new_db";
+
+// Tables added after the first databases were built: a file without one still loads, and the table
+// stays empty (the poem page then offers the Tang poems alone).
+constexpr std::string_view kLaterTables[] = {kClassicTable};
+
+bool missingLaterTable(const NamingStore& store, std::string_view table)
+{
+    if (std::find(std::begin(kLaterTables), std::end(kLaterTables), table) == std::end(kLaterTables))
+        return false;
+    const StoreQuery query = store.loaderQuery("select count(*) from " + std::string(kAlias) +
+                                                   ".sqlite_master where type='table' and name=?",
+                                               {std::string(table)});
+    return store.ColumnInt(query, 0) == 0;
+}
 
 LoadState fail(NamingStore& store, core::MessageSink& sink, const std::string& text, bool close)
 {
@@ -46,6 +63,8 @@ LoadState LoadNamingDatabase(NamingStore& store, const std::filesystem::path& da
         if (!copy.begun())
             return fail(store, sink, copy.error(), true);
         for (const TableLayout& table : namingTables()) {
+            if (missingLaterTable(store, table.name))
+                continue;
             // Columns are matched by name: a renamed or moved column would copy other data under its name.
             if (const auto wrong = checkFileColumns(store, kAlias, table))
                 return fail(store, sink, *wrong, true);

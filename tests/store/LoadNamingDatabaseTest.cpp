@@ -49,6 +49,21 @@ TEST(LoadNamingDatabase, FolderWithApostropheLoads)
     EXPECT_EQ(lookupSurname(store, "李"), "李");
 }
 
+TEST(LoadNamingDatabase, FileBuiltBeforeTheClassicsLoadsWithoutThem)
+{
+    TempDir dir;
+    const auto file = dir.path() / "data" / "namedata.db";
+    std::vector<TableLayout> tables = namingTables();
+    std::erase_if(tables, [](const TableLayout& t) { return t.name == kClassicTable; });
+    testing_support::makeDatabase(file, tables, {"naming-rows.sql"});
+    NamingStore store;
+    RecordingSink sink;
+    EXPECT_EQ(LoadNamingDatabase(store, file, sink), LoadState::Ready);
+    EXPECT_TRUE(sink.messages.empty());
+    const StoreQuery query = store.Query("select count(*) from " + std::string(kClassicTable));
+    EXPECT_EQ(store.ColumnInt(query, 0), 0);
+}
+
 // A file whose 百家姓 table has one column more than the program's layout (rows in
 // extra-column-rows.sql), and one whose Poet table lacks the OrderId column.
 void makeExtraColumnFile(const std::filesystem::path& file)

