@@ -208,6 +208,12 @@ private slots:
         const auto buttons = about->root()->findChildren<QAbstractButton*>();
         QCOMPARE(buttons.size(), 1);
         QCOMPARE(buttons[0]->text(), QStringLiteral("确定"));
+        QStringList shown;
+        for (const QLabel* label : about->root()->findChildren<QLabel*>())
+            shown << label->text();
+        const QString notices = shown.join(u'\n');
+        for (const char* licence : {"GPL-3.0-or-later", "CC BY-SA 4.0", "CC-CEDICT", "Unihan"})
+            QVERIFY2(notices.contains(QLatin1String(licence)), licence);
         buttons[0]->click();
         QTRY_VERIFY(p.host.findWindow(n::AboutUs) == nullptr);
 

@@ -1,3 +1,4 @@
+#include "app/AboutText.h"
 #include "app/ControlNames.h"
 #include "gui/Icons.h"
 #include "gui/LayoutWidgets.h"
@@ -28,6 +29,12 @@ AboutWindow::AboutWindow(QWidget* parent) : BaseWindow(parent)
     text->addWidget(product);
     text->addWidget(makeLabel(central, std::string("版本：") + app::kVersion));
     text->addWidget(makeLabel(central, "宝宝起名、姓名评分、生辰八字与育儿知识。"));
+    for (const char* notice : {app::kAboutLicence, app::kAboutDataCredits}) {
+        QLabel* label = makeLabel(central, notice);
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        text->addWidget(label);
+    }
     text->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -38,7 +45,7 @@ AboutWindow::AboutWindow(QWidget* parent) : BaseWindow(parent)
     text->addLayout(buttons);
     row->addLayout(text, 1);
     setCentralWidget(central);
-    resize(380, 170);
+    resize(520, 330);
 }
 
 } // namespace gui
