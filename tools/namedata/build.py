@@ -154,6 +154,7 @@ def main(argv=None):
     if args.strict:
         problems = strict_problems(args.src, chars, meanings, sn_rows, yr, sm, n81, sc)
         problems += coverage.problems(ctx.tgh, args.src, meanings)
+        problems += ["figure " + f for f in ctx.page_rules.findings]
         if problems:
             kinds = {}
             for p in problems:
@@ -187,7 +188,7 @@ def main(argv=None):
     print("  XW_EName: " + ", ".join(f"{k} {v}" for k, v in en_stats.items()))
     print("  XW_名字品鉴: " + ", ".join(f"{k} {v}" for k, v in quality_stats.items()))
     print("  XW_名字品鉴, name-likeness: " + ", ".join(f"{k} {v}" for k, v in namelike_stats.items()))
-    for line in coverage.report(ctx.tgh, args.src, meanings, en_rows):
+    for line in coverage.report(ctx.tgh, args.src, meanings, en_rows, sc, ctx.page_rules.findings):
         print(line)
     print("timings: " + ", ".join(f"{k} {v:.1f} s" for k, v in timings.items())
           + f"; total {time.time() - t_start:.1f} s")

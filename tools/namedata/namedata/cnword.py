@@ -5,7 +5,7 @@ import os
 import re
 from collections import Counter
 
-from . import rules, schema, senses
+from . import figures, rules, schema, senses
 from .sources import gbk_ok, read_tsv
 
 Row = schema.row_type("XW_CNWord")
@@ -144,7 +144,50 @@ def read_unsuitable_words(src):
         return tuple(line.strip() for line in f if line.strip() and not line.startswith("#"))
 
 
-def detailed(c, explanation_dir, freq, unsuitable=(), max_words=6, max_len=330):
+# A word with any sense of these is no word for a child's report, whichever sense the page would show
+# (【王八】's insult, 【青楼】's brothel, a burial place for children).
+_OFFENSIVE = re.compile(r"詈|骂人|蔑称|贬称|粗话|脏话|妓|嫖|淫|外遇|死者|尸")
+
+
+def read_word_senses(src):
+    """{词: 释义} of data-src/overrides/word-senses.tsv; an empty 释义 leaves the word out."""
+    out = {}
+    path = os.path.join(src, "overrides", "word-senses.tsv")
+    if os.path.exists(path):
+        with open(path, encoding="utf-8") as f:
+            for line in f:
+                if line.strip() and not line.startswith("#"):
+                    word, _tab, sense = line.rstrip("\n").partition("\t")
+                    out[word] = sense.strip()
+    return out
+
+
+class PageRules:
+    """What decides a character page's word list besides the word data: the unsuitable words, the
+    reviewed senses and figures; the figure check's findings are collected here."""
+
+    def __init__(self, src):
+        self.unsuitable = read_unsuitable_words(src)
+        self.senses = read_word_senses(src)
+        self.figures = figures.read_fixes(src)
+        self.findings = []
+
+
+def _word_sense(w, d, page):
+    """The sense a page shows for word w, or None when the word is left out."""
+    if page and w in page.senses:
+        return page.senses[w] or None
+    if _OFFENSIVE.search(d):
+        return None
+    s = clean_text(first_sense(d))
+    if not s or _PROPER.search(s):
+        return None
+    return figures.apply(w, s, page.figures) if page else s
+
+
+def detailed(c, explanation_dir, freq, unsuitable=(), max_words=6, max_len=330, page=None):
+    if page:
+        unsuitable = page.unsuitable
     path = os.path.join(explanation_dir, c + ".json")
     if not os.path.exists(path):
         return ""
@@ -159,21 +202,23 @@ def detailed(c, explanation_dir, freq, unsuitable=(), max_words=6, max_len=330):
             continue
         if "\ufffd" in w + d or not gbk_ok(w):
             continue
-        s = clean_text(first_sense(d))
-        if not s or clean_text(w) is None or _PROPER.search(s):
+        s = _word_sense(w, d, page)
+        if not s or clean_text(w) is None:
             continue
         if any(u in w or u in s for u in unsuitable):
             continue
-        cands.append((-freq.get(w, 0), len(w), w, s))
+        cands.append((-freq.get(w, 0), len(w), w, s, d))
     cands.sort()
     ranked = [x for x in cands if x[0] < 0]
     if len(ranked) < 3:
         ranked += [x for x in cands if x[0] == 0][:3 - len(ranked)]
     parts, total = [], 0
-    for _f, _l, w, s in ranked[:max_words]:
+    for _f, _l, w, s, d in ranked[:max_words]:
         item = f"【{w}】{s}"
         if parts and total + len(item) + 4 > max_len:
             break
+        if page:
+            page.findings += figures.findings(w, s, d, page.figures)
         parts.append(item)
         total += len(item) + 4
     return "<BR>".join(parts)
@@ -242,7 +287,7 @@ def build(ctx):
         else:
             basic = english_gloss(c, ctx.cedict_by_char.get(c, []), py1)
             stats["基本解释"]["CC-CEDICT" if basic else "none"] += 1
-        det = detailed(c, ctx.explanation_dir, ctx.freq, ctx.unsuitable_words)
+        det = detailed(c, ctx.explanation_dir, ctx.freq, page=ctx.page_rules)
         stats["详细解释"]["cnchar-data" if det else "none"] += 1
         rows.append(Row(Id=i, code=gbk_code(c), 汉字=c, 简体=c, 繁体=t, 简体笔画数=simp_strokes,
                         繁体笔画数=kx, 拼音1=py1, 拼音2=py2, 声母=ini, 韵母=fin, 部首=rad, 五行属性=el,

@@ -7,6 +7,7 @@ characters may keep the English gloss, marked as such.
 """
 import bz2
 import os
+import re
 
 from .sources import gbk_ok
 
@@ -83,8 +84,48 @@ def problems(tgh, src, meanings):
     return out
 
 
-def report(tgh, src, meanings, en_rows):
-    """The coverage report's lines on meanings."""
+LEVEL_2 = 6500
+
+
+def table_levels(tgh, meanings):
+    """Per level of the 通用规范汉字表 (GBK characters only): (with a Chinese meaning, all)."""
+    out = []
+    for low, high in ((1, LEVEL_1), (LEVEL_1 + 1, LEVEL_2), (LEVEL_2 + 1, 99999)):
+        level = {c for c, n in tgh.items() if low <= n <= high and gbk_ok(c)}
+        out.append((len(level & set(meanings)), len(level)))
+    return out
+
+
+def sentence_counts(rows):
+    """{sentence: rows holding it} over the text cells of the three-talent rows."""
+    seen = {}
+    for r in rows:
+        cells = [v for v in r[3:] if isinstance(v, str)]
+        for sentence in {s.strip() for cell in cells for s in re.split("[。！？；]", cell) if s.strip()}:
+            seen[sentence] = seen.get(sentence, 0) + 1
+    return seen
+
+
+def report(tgh, src, meanings, en_rows, sancai_rows=(), figure_findings=()):
+    """The coverage report's lines on meanings, the three-talent sentences and the figure check."""
+    levels = table_levels(tgh, meanings)
+    seen = sentence_counts(sancai_rows)
+    in_rows = sum(seen.values())
+    lines = [
+        f"  通用规范 characters (GBK) with a Chinese meaning: {sum(a for a, _ in levels)} of "
+        f"{sum(b for _, b in levels)} (level 1: {levels[0][0]} of {levels[0][1]}, level 2: "
+        f"{levels[1][0]} of {levels[1][1]}, level 3: {levels[2][0]} of {levels[2][1]})",
+        f"  三才 distinct sentences: {len(seen)} of {in_rows} sentence uses "
+        f"({100 * len(seen) / max(in_rows, 1):.1f} %), most rows holding one sentence: "
+        f"{max(seen.values(), default=0)}",
+        f"  figure check (米/平方千米/人 against the word data and the reviewed fixes): "
+        f"{len(figure_findings)} finding(s)",
+    ]
+    lines += [f"    {f}" for f in figure_findings[:20]]
+    return lines + _meaning_lines(tgh, src, meanings, en_rows)
+
+
+def _meaning_lines(tgh, src, meanings, en_rows):
     need = needs_chinese(tgh, src)
     level1 = {c for c, n in tgh.items() if n <= LEVEL_1}
     lists = naming_chars(src)
