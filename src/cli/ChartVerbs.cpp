@@ -1,10 +1,15 @@
 // The calendar verbs: chart, lunar and pillars. They need no database.
 #include "calendar/BirthChart.h"
+#include "calendar/ChartAnalysis.h"
+#include "calendar/ChartTables.h"
+#include "calendar/CycleNames.h"
 #include "calendar/FourPillars.h"
 #include "calendar/LunarCalendar.h"
 #include "cli/DateArgument.h"
 #include "cli/Verbs.h"
 
+#include <cmath>
+#include <cstdio>
 #include <optional>
 #include <ostream>
 #include <string_view>
@@ -18,6 +23,55 @@ int usage(std::string_view verb, std::ostream& err)
     const Verb* entry = findVerb(verb);
     err << "用法: " << (entry ? entry->usage : verb) << '\n';
     return 2;
+}
+
+// A share with four decimals, trailing zeros dropped (0.2706).
+std::string shareText(double share)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.4f", std::round(share * 10000) / 10000);
+    std::string text = buffer;
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
+std::string jsonList(const std::vector<std::string_view>& items)
+{
+    std::string text = "[";
+    for (size_t i = 0; i < items.size(); ++i)
+        text += (i ? "," : "") + jsonString(items[i]);
+    return text + "]";
+}
+
+// The chart's analysis as one JSON object: every figure the verdict rests on, so that it can be checked.
+void printChartJson(const calendar::DateTime& birth, calendar::LateZi lateZi,
+                    const calendar::BirthChartText& chart, std::ostream& out)
+{
+    const calendar::PillarIndexes p = calendar::FourPillars(birth, lateZi);
+    const auto a = calendar::analyseChart(p);
+    if (!a)
+        return;
+    out << "{\"pillars\":"
+        << jsonList({calendar::CycleText(p.year), calendar::CycleText(p.month), calendar::CycleText(p.day),
+                     calendar::CycleText(p.hour)})
+        << ",\"missing\":" << jsonString(chart.missingLabel) << ",\"dayMaster\":" << jsonString(a->dayMaster)
+        << ",\"dayMasterElement\":" << jsonString(a->dayMasterElement) << ",\"weights\":{";
+    for (size_t i = 0; i < calendar::kElements.size(); ++i)
+        out << (i ? "," : "") << jsonString(calendar::kElements[i]) << ':'
+            << calendar::formatWeight(a->weights[i]);
+    out << "},\"total\":" << calendar::formatWeight(a->total)
+        << ",\"producingElement\":" << jsonString(a->producingElement)
+        << ",\"supportWeight\":" << calendar::formatWeight(a->supportWeight)
+        << ",\"support\":" << shareText(a->support)
+        << ",\"bounds\":{\"weakBelow\":" << shareText(a->weakBelow)
+        << ",\"strongAbove\":" << shareText(a->strongAbove)
+        << "},\"strength\":" << jsonString(calendar::strengthName(a->strength))
+        << ",\"favourable\":" << jsonList(a->favourable) << ",\"favourableMain\":" << a->mainCount
+        << ",\"climate\":" << jsonList(a->climate) << ",\"method\":" << jsonString(a->method)
+        << ",\"explanation\":" << jsonString(calendar::analysisExplanation(*a)) << "}\n";
 }
 
 } // namespace
@@ -41,6 +95,10 @@ int runChart(Context& /*context*/, const Arguments& args, std::ostream& out, std
     if (!chart) {
         err << kOutOfRange << '\n';
         return 1;
+    }
+    if (args.has("json")) {
+        printChartJson(*birth, *lateZi, *chart, out);
+        return 0;
     }
     // The page's CR LF line breaks as plain line feeds.
     for (size_t i = 0; i < chart->text.size(); ++i)

@@ -1,11 +1,14 @@
 #include "cli/ElementOptions.h"
 
 #include "calendar/BirthChart.h"
+#include "calendar/ChartAnalysis.h"
 #include "cli/DateArgument.h"
+#include "naming/FavourableElementsFilter.h"
 #include "naming/MissingElementsFilter.h"
 #include "text/Utf8.h"
 
 #include <array>
+#include <optional>
 
 namespace cli {
 namespace {
@@ -51,8 +54,36 @@ std::string optionsText(const naming::ElementFilter& filter)
     return out;
 }
 
-bool filterFromChart(std::string_view value, calendar::LateZi lateZi, naming::ElementFilter& filter,
-                     std::ostream& err)
+// The elements a chart asks for: what it lacks (缺五行标签), or its main favourable elements (喜用神).
+enum class ChartElements
+{
+    Missing,
+    Favourable,
+};
+
+std::optional<ChartElements> byOption(const Arguments& args, std::ostream& err)
+{
+    const std::string by = args.option("by").value_or("missing");
+    if (by == "missing")
+        return ChartElements::Missing;
+    if (by == "favourable")
+        return ChartElements::Favourable;
+    err << "--by 只能是 missing（所缺五行）或 favourable（喜用神）: " << by << '\n';
+    return std::nullopt;
+}
+
+void setFromFavourable(const calendar::ChartAnalysis& analysis, naming::ElementFilter& filter,
+                       std::ostream& err)
+{
+    const std::string favourable = calendar::mainFavourable(analysis);
+    filter = naming::filterForFavourableElements(favourable);
+    err << "日主" << analysis.dayMaster << analysis.dayMasterElement
+        << calendar::strengthName(analysis.strength) << "，"
+        << naming::favourableElementsFilterMessage(favourable) << "（" << optionsText(filter) << "）\n";
+}
+
+bool filterFromChart(std::string_view value, calendar::LateZi lateZi, ChartElements by,
+                     naming::ElementFilter& filter, std::ostream& err)
 {
     const auto birth = parseChartDateTime(value);
     if (!birth) {
@@ -65,9 +96,14 @@ bool filterFromChart(std::string_view value, calendar::LateZi lateZi, naming::El
     }
     const auto chart =
         calendar::buildBirthChartText(birth->year, birth->month, birth->day, birth->hour, lateZi);
-    if (!chart) {
+    const auto analysis = calendar::analyseBirth(birth->year, birth->month, birth->day, birth->hour, lateZi);
+    if (!chart || !analysis) {
         err << "--from-chart " << value << ": " << kOutOfRange << '\n';
         return false;
+    }
+    if (by == ChartElements::Favourable) {
+        setFromFavourable(*analysis, filter, err);
+        return true;
     }
     filter = naming::filterForMissingElements(chart->missingLabel);
     if (chart->missingLabel.empty())
@@ -90,12 +126,14 @@ bool parseElementOptions(const Arguments& args, naming::ElementFilter& filter, s
             return false;
         }
         const auto lateZi = lateZiOption(args, err);
-        return lateZi && filterFromChart(*chart, *lateZi, filter, err);
+        const auto by = byOption(args, err);
+        return lateZi && by && filterFromChart(*chart, *lateZi, *by, filter, err);
     }
-    if (args.has("late-zi")) {
-        err << "--late-zi 只与 --from-chart 同用\n";
-        return false;
-    }
+    for (const char* option : {"late-zi", "by"})
+        if (args.has(option)) {
+            err << "--" << option << " 只与 --from-chart 同用\n";
+            return false;
+        }
     if (!explicitRows)
         return true;
     filter = {};

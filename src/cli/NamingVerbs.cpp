@@ -63,13 +63,13 @@ private:
 struct ModeOptions
 {
     naming::Mode mode;
-    std::array<std::string_view, 9> options;
+    std::array<std::string_view, 10> options;
 };
 constexpr std::array kModeOptions = {
     ModeOptions{naming::Mode::HighScore, {"sex", "length", "seed", "generation", "common-only"}},
     ModeOptions{
         naming::Mode::SuperAuspicious,
-        {"sex", "seed", "second", "third", "must", "must-not", "from-chart", "late-zi", "common-only"}},
+        {"sex", "seed", "second", "third", "must", "must-not", "from-chart", "by", "late-zi", "common-only"}},
     ModeOptions{naming::Mode::Classic, {"sex", "length", "seed"}},
     ModeOptions{naming::Mode::Combination, {"sex", "chars", "length", "generation"}},
     ModeOptions{naming::Mode::Nickname, {"style"}},
@@ -321,8 +321,9 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
     if (request.mode != naming::Mode::Classic &&
         !scorable(context, request.surname + request.generation.fixedCharacter(), err))
         return 1;
-    if ((args.has("from-chart") || args.has("late-zi")) && request.mode != naming::Mode::SuperAuspicious) {
-        err << "--from-chart 和 --late-zi 只用于 --mode super\n";
+    if ((args.has("from-chart") || args.has("by") || args.has("late-zi")) &&
+        request.mode != naming::Mode::SuperAuspicious) {
+        err << "--from-chart、--by 和 --late-zi 只用于 --mode super\n";
         return 2;
     }
     if (const std::optional<std::string> unused = unusedOption(args, request.mode)) {

@@ -9,7 +9,7 @@ std::span<const Verb> allVerbs()
     // clang-format off
     static const std::array kVerbs = {
         Verb{"tables", "nestling-cli tables", true, false, &runTables},
-        Verb{"chart", "nestling-cli chart YYYY-M-D H [--late-zi next-day|same-day]", false, true, &runChart},
+        Verb{"chart", "nestling-cli chart YYYY-M-D H [--json] [--late-zi next-day|same-day]", false, true, &runChart},
         Verb{"lunar", "nestling-cli lunar YYYY-M-D [--format F]", false, true, &runLunar},
         Verb{"char", "nestling-cli char TEXT", true, true, &runChar},
         Verb{"check", "nestling-cli check SURNAME GIVEN", true, true, &runCheck},
@@ -18,7 +18,7 @@ std::span<const Verb> allVerbs()
         Verb{"generate", "nestling-cli generate --mode high-score --surname S --sex 男|女 --length 1|2 "
                          "[--seed N] [--generation second:字|third:字] [--common-only] [--export FILE|-]; "
                          "--mode super --surname S --sex 男|女 [--seed N] [--second 金水] [--third 木] "
-                         "[--must 金木水火土] [--must-not 火] [--from-chart YYYY-M-D H [--late-zi next-day|same-day]] "
+                         "[--must 金木水火土] [--must-not 火] [--from-chart YYYY-M-D H [--by missing|favourable] [--late-zi next-day|same-day]] "
                          "[--common-only] [--export FILE]; "
                          "--mode classic --surname S --sex 男|女 --length 1|2 [--seed N] [--export FILE]; "
                          "--mode combination --surname S --chars TEXT [--length 1|2] [--sex 男|女]; "

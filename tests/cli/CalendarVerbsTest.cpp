@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -26,6 +27,32 @@ TEST(CalendarVerbs, ChartPrintsThePageTextWithLineFeeds)
                      "宜：水、金、玉、白、赤、月、鱼、酉、人、氵、钅等部首为吉。\n\n"
                      "忌：土、田、木、禾、示、心、日、石、艹、力、刀、纟、犭、火等部首。\n");
     EXPECT_TRUE(r.err.empty());
+}
+
+// The figures of a chart worked out by hand in the calendar's tests (丁 day master in 子 month).
+TEST(CalendarVerbs, ChartJsonGivesTheAnalysisFigures)
+{
+    const CliResult r = run({"chart", "2013-1-1", "0", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string fields =
+        R"({"pillars":["壬辰","壬子","丁卯","庚子"],"missing":"","dayMaster":"丁",)"
+        R"("dayMasterElement":"火","weights":{"金":1,"木":1.3,"水":4.6,"火":1,"土":0.6},)"
+        R"("total":8.5,"producingElement":"木","supportWeight":2.3,"support":0.2706,)"
+        R"("bounds":{"weakBelow":0.45,"strongAbove":0.55},"strength":"身弱",)"
+        R"("favourable":["木","火"],"favourableMain":2,"climate":["火"],"method":")";
+    EXPECT_EQ(r.out.substr(0, fields.size()), fields);
+    EXPECT_NE(r.out.find(R"(","explanation":"日主丁，属火。)"), std::string::npos) << r.out;
+    EXPECT_TRUE(r.out.ends_with("\"}\n")) << r.out;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1); // one object, one line
+
+    // A strong day master lists what drains and what it controls first; the late-zi rule reaches it too.
+    const CliResult strong = run({"chart", "1972-12-7", "0", "--json"});
+    ASSERT_EQ(strong.status, 0);
+    EXPECT_NE(strong.out.find(R"("strength":"身强","favourable":["木","火","土"],"favourableMain":2)"),
+              std::string::npos)
+        << strong.out;
+    EXPECT_NE(run({"chart", "2013-12-31", "23", "--json", "--late-zi", "same-day"}).out,
+              run({"chart", "2013-12-31", "23", "--json"}).out);
 }
 
 TEST(CalendarVerbs, PillarsAndLunarDates)

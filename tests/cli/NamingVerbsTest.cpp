@@ -481,6 +481,55 @@ TEST_F(NamingVerbs, FromChartEqualsTheRunWithTheSameElementOptions)
     }
 }
 
+// --by favourable takes the chart's main favourable elements (喜用神) where --by missing (the default)
+// takes what it lacks, by the same placement: one element the first given-name character, two every one.
+TEST_F(NamingVerbs, FromChartByFavourableEqualsTheRunWithThoseElements)
+{
+    struct Case
+    {
+        std::vector<std::string> words; // after --from-chart
+        std::vector<std::string> same;
+        const char* said;
+    };
+    const Case cases[] = {
+        // 庚 in 子 month, weak (22 %): the producing 土 and its own 金.
+        {{"2013-1-4", "0", "--by", "favourable"},
+         {"--must", "土金"},
+         "日主庚金身弱，已按喜用神（土金）设置筛选条件（--must 土金）"},
+        // 壬 in 巳 month, balanced (51 %): the element it holds least, 木, for the first given name
+        // character.
+        {{"1990-5-7", "12", "--by", "favourable"},
+         {"--second", "木"},
+         "日主壬水中和，已按喜用神（木）设置筛选条件（--second 木）"},
+        {{"2013-1-4", "0", "--by", "missing"},
+         {"--second", "木"},
+         "已按八字所缺五行（木）设置筛选条件（--second 木）"},
+    };
+    const std::vector<std::string> base = {"generate", "--mode", "super",  "--surname", "李",
+                                           "--sex",    "男",     "--seed", "1"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.said);
+        std::vector<std::string> words = base;
+        words.emplace_back("--from-chart");
+        words.insert(words.end(), c.words.begin(), c.words.end());
+        ASSERT_EQ(run(words), 0) << err.str();
+        const std::string fromChart = out.str();
+        EXPECT_EQ(err.str(), std::string(c.said) + "\n");
+        words = base;
+        words.insert(words.end(), c.same.begin(), c.same.end());
+        ASSERT_EQ(run(words), 0) << err.str();
+        EXPECT_EQ(fromChart, out.str());
+    }
+    std::vector<std::string> words = base;
+    words.insert(words.end(), {"--from-chart", "2013-1-4", "0", "--by", "needed"});
+    EXPECT_EQ(run(words), 2);
+    EXPECT_NE(err.str().find("--by 只能是"), std::string::npos) << err.str();
+    words = base;
+    words.insert(words.end(), {"--by", "favourable"});
+    EXPECT_EQ(run(words), 2);
+    EXPECT_EQ(err.str(), "--by 只与 --from-chart 同用\n");
+}
+
 TEST_F(NamingVerbs, ClassicModePrintsTheTextAsTheBoxHoldsIt)
 {
     ASSERT_EQ(run({"generate", "--mode", "classic", "--surname", "王", "--sex", "男", "--length", "2",
