@@ -59,6 +59,15 @@ def read_added_names(src):
     return out
 
 
+def read_not_names(src):
+    """Entries of the packaged lists that are no given names (data-src/english/not-names.txt)."""
+    path = os.path.join(src, "english", "not-names.txt")
+    if not os.path.exists(path):
+        return set()
+    with open(path, encoding="utf-8") as f:
+        return {n for n in (line.split("#", 1)[0].strip() for line in f) if n}
+
+
 def load_table(src):
     path = os.path.join(src, "english", "syllables.tsv")
     rows = read_tsv(path)
@@ -168,6 +177,8 @@ def build(ctx, warn):
         sex[n] = 3 if sex.get(n) == 1 else 2
     for n, s in read_added_names(ctx.src).items():
         sex[n] = sex.get(n, 0) | s
+    not_names = read_not_names(ctx.src)
+    left_out = sum(1 for n in not_names if sex.pop(n, None) is not None)
     names = sorted(sex, key=lambda n: (n.lower(), n))
     cmu = read_cmudict(os.path.join(ctx.cmudict_dir, "data/dict.txt"), names)
     phones, n_espeak = phones_for(names, cmu)
@@ -203,6 +214,7 @@ def build(ctx, warn):
              "female only": sum(1 for v in sex.values() if v == 2),
              "both": sum(1 for v in sex.values() if v == 3),
              "phonemes from CMUdict": len(names) - n_espeak, "from espeak-ng": n_espeak,
+             "not given names left out": left_out,
              "meanings from data-src": sum(1 for n in names if n in meanings),
              "Cnword from the customary table": source["customary"],
              "from CC-CEDICT": source["CC-CEDICT"], "from the syllable rules": source["rules"],

@@ -183,7 +183,14 @@ class AddedEnglishNames(unittest.TestCase):
             with open(path, "w", encoding="utf-8") as f:
                 f.write("# comment\nLuna\t女\nAiden\t男\nSage\t男女\n")
             self.assertEqual(ename.read_added_names(d), {"Luna": 2, "Aiden": 1, "Sage": 3})
+
             with open(path, "a", encoding="utf-8") as f:
                 f.write("Kai\tboy\n")
             with self.assertRaisesRegex(RuntimeError, "Kai"):
                 ename.read_added_names(d)
+
+    def test_entries_that_are_no_given_names(self):
+        from namedata import ename
+        not_names = ename.read_not_names(_paths.SRC)
+        self.assertTrue({"Scarface", "Salmon", "Saw", "See"} <= not_names)
+        self.assertFalse({"Rose", "Hope", "Grace", "Will", "Job", "Else"} & not_names)
