@@ -29,7 +29,9 @@ class Context:
         self.unihan = sources.read_unihan(uroot, ["kRSKangXi", "kRSUnicode", "kTotalStrokes",
                                                   "kMandarin", "kHanyuPinyin"])
         self.tgh = coverage.read_tgh(uroot)
-        self.more_chars = coverage.dictionary_chars(self.tgh, src)
+        # the table's characters, the lists' and any other one we wrote a meaning for (龘)
+        self.more_chars = coverage.dictionary_chars(self.tgh, src) | {
+            c for c in cnword.read_meanings(src) if sources.two_byte(c)}
         self.radical_strokes, self.radical_full, self.radical_simp = sources.read_radicals(
             uroot, self.unihan["kTotalStrokes"])
         self.wubi = sources.read_wubi(fetcher.apt("rime-data-wubi"))

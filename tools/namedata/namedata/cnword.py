@@ -35,7 +35,7 @@ def list_chars(src, names=("boys.txt", "girls.txt", "classic-one-boys.txt", "cla
 
 
 def gbk_code(c):
-    return int.from_bytes(c.encode("gbk"), "big")
+    return int.from_bytes(c.encode("gb18030"), "big")
 
 
 def read_overrides(src):

@@ -9,7 +9,7 @@ import bz2
 import os
 import re
 
-from .sources import gbk_ok
+from .sources import two_byte
 
 LEVEL_1 = 3500
 # every list a naming mode takes characters or names from (the nickname mode uses boys/girls)
@@ -57,7 +57,7 @@ def naming_chars(src):
 
 def dictionary_chars(tgh, src):
     """The characters the dictionary adds to GB2312: the GBK ones of the table and the lists'."""
-    return {c for c in tgh if gbk_ok(c)} | naming_chars(src)
+    return {c for c in tgh if two_byte(c)} | naming_chars(src)
 
 
 def needs_chinese(tgh, src):
@@ -88,10 +88,10 @@ LEVEL_2 = 6500
 
 
 def table_levels(tgh, meanings):
-    """Per level of the 通用规范汉字表 (GBK characters only): (with a Chinese meaning, all)."""
+    """Per level of the 通用规范汉字表 (two-byte characters only): (with a Chinese meaning, all)."""
     out = []
     for low, high in ((1, LEVEL_1), (LEVEL_1 + 1, LEVEL_2), (LEVEL_2 + 1, 99999)):
-        level = {c for c, n in tgh.items() if low <= n <= high and gbk_ok(c)}
+        level = {c for c, n in tgh.items() if low <= n <= high and two_byte(c)}
         out.append((len(level & set(meanings)), len(level)))
     return out
 
@@ -112,7 +112,7 @@ def report(tgh, src, meanings, en_rows, sancai_rows=(), figure_findings=()):
     seen = sentence_counts(sancai_rows)
     in_rows = sum(seen.values())
     lines = [
-        f"  通用规范 characters (GBK) with a Chinese meaning: {sum(a for a, _ in levels)} of "
+        f"  通用规范 characters (two-byte) with a Chinese meaning: {sum(a for a, _ in levels)} of "
         f"{sum(b for _, b in levels)} (level 1: {levels[0][0]} of {levels[0][1]}, level 2: "
         f"{levels[1][0]} of {levels[1][1]}, level 3: {levels[2][0]} of {levels[2][1]})",
         f"  三才 distinct sentences: {len(seen)} of {in_rows} sentence uses "

@@ -112,7 +112,7 @@ def poor_characters(src, unsuitable):
     for w in unsuitable:
         if len(w) == 1:
             rows.setdefault(w, UNSUITABLE_REASON)
-    return sorted(rows.items(), key=lambda r: r[0].encode("gbk"))
+    return sorted(rows.items(), key=lambda r: r[0].encode("gb18030"))
 
 
 def tgh_levels(tgh):
@@ -150,7 +150,7 @@ def build(ctx, cn_chars):
     words += [p for p in teasing_phrases(ctx.src) if (p[0], p[1]) not in known]
     levels = tgh_levels(ctx.tgh)
     chars = sorted({c for c in levels if sources.is_gbk_hanzi(c)} | set(cn_chars),
-                   key=lambda c: c.encode("gbk"))
+                   key=lambda c: c.encode("gb18030"))
     row = schema.row_type("XW_名字品鉴")
     rows = []
 

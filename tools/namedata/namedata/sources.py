@@ -18,6 +18,12 @@ def gbk_ok(text):
         return False
 
 
+def two_byte(c):
+    """A character with a two-byte code the program reads: GBK, or one of the GB18030 two-byte codes
+    GBK left to private use and GB18030 gave to characters of the 通用规范汉字表 (䶮 FE9F)."""
+    return gbk_ok(c) or (len(c) == 1 and len(c.encode("gb18030")) == 2)
+
+
 def is_gbk_hanzi(c):
     """A CJK character with a two-byte GBK code (the □ placeholder is not one)."""
     if len(c) != 1 or not ("\u3400" <= c <= "\u9fff" or "\uf900" <= c <= "\ufaff"):
