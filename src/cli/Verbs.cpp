@@ -14,7 +14,7 @@ std::span<const Verb> allVerbs()
         Verb{"char", "nestling-cli char TEXT", true, true, &runChar},
         Verb{"check", "nestling-cli check SURNAME GIVEN", true, true, &runCheck},
         Verb{"score", "nestling-cli score SURNAME GIVEN [--json] [--sex 男|女]", true, true, &runScore},
-        Verb{"compare", "nestling-cli compare SURNAME GIVEN1 [GIVEN2 ...]", true, true, &runCompare},
+        Verb{"compare", "nestling-cli compare SURNAME GIVEN1 [GIVEN2 ...] [--from-chart YYYY-M-D H [--late-zi next-day|same-day]]", true, true, &runCompare},
         Verb{"generate", "nestling-cli generate --mode high-score --surname S --sex 男|女 --length 1|2 "
                          "[--seed N] [--generation second:字|third:字] [--common-only] [--export FILE|-]; "
                          "--mode super --surname S --sex 男|女 [--seed N] [--second 金水] [--third 木] "

@@ -1,5 +1,6 @@
 #include "reports/Comparison.h"
 
+#include "naming/FavourableElementsFilter.h"
 #include "numerology/FiveGrids.h"
 #include "numerology/FortuneSource.h"
 #include "numerology/NameScore.h"
@@ -11,13 +12,27 @@ namespace {
 
 constexpr std::string_view kColumnSeparator = "    ";
 
+// 合喜用: which given-name characters carry a favourable element.
+std::string favourableCell(const store::NamingStore& store, std::string_view given,
+                           std::string_view favourable)
+{
+    if (favourable.empty())
+        return {};
+    const std::vector<std::string> characters = numerology::SplitCharacters(std::string(given));
+    std::vector<std::string> elements;
+    for (const std::string& character : characters)
+        elements.push_back(numerology::LookupCharacter(store, character).element);
+    const std::string carried = naming::favourableCharacters(characters, elements, favourable);
+    return carried.empty() ? "无" : carried;
+}
+
 } // namespace
 
 const std::vector<std::string>& comparisonHeaders()
 {
-    static const std::vector<std::string> headers = {"编号",     "姓名", "评分", "天格", "人格",
-                                                     "地格",     "总格", "外格", "三才", "五行",
-                                                     "简体笔划", "平仄", "提示"};
+    static const std::vector<std::string> headers = {"编号",     "姓名",   "评分", "天格", "人格",
+                                                     "地格",     "总格",   "外格", "三才", "五行",
+                                                     "简体笔划", "合喜用", "平仄", "提示"};
     return headers;
 }
 
@@ -35,7 +50,8 @@ std::vector<std::string> nameQualityCells(const quality::NameChecker& checker, s
 }
 
 std::vector<std::string> comparisonRow(const store::NamingStore& store, const quality::NameChecker& checker,
-                                       int number, std::string_view surname, std::string_view given)
+                                       int number, std::string_view surname, std::string_view given,
+                                       std::string_view favourable)
 {
     numerology::CharacterCache cache;
     for (const std::string& part : numerology::SplitCharacters(std::string(surname) + std::string(given)))
@@ -53,7 +69,8 @@ std::vector<std::string> comparisonRow(const store::NamingStore& store, const qu
                                       std::to_string(g.outer),
                                       result.threeTalentKey,
                                       result.elements,
-                                      std::to_string(result.simplifiedTotal)};
+                                      std::to_string(result.simplifiedTotal),
+                                      favourableCell(store, given, favourable)};
     for (std::string& cell : nameQualityCells(checker, surname, given))
         cells.push_back(std::move(cell));
     return cells;

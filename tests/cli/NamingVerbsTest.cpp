@@ -584,7 +584,8 @@ TEST_F(NamingVerbs, CompareListsTheNamesSideBySide)
     std::istringstream lines(table);
     std::string line;
     std::getline(lines, line);
-    EXPECT_EQ(line, "编号\t姓名\t评分\t天格\t人格\t地格\t总格\t外格\t三才\t五行\t简体笔划\t平仄\t提示");
+    EXPECT_EQ(line,
+              "编号\t姓名\t评分\t天格\t人格\t地格\t总格\t外格\t三才\t五行\t简体笔划\t合喜用\t平仄\t提示");
     for (int i = 1; i <= 2; ++i) {
         std::string score;
         ASSERT_TRUE(std::getline(lines, line));
@@ -602,12 +603,43 @@ TEST_F(NamingVerbs, CompareListsTheNamesSideBySide)
         ASSERT_EQ(run({"check", "李", i == 1 ? "明华" : "思远"}), 0);
         const std::string checked = out.str();
         const size_t at = checked.find("平仄\t") + std::string("平仄\t").size();
-        expected += "\t" + s[5] + "\t" + s[3] + "\t" + s[1] + "\t" +
+        // 合喜用 stays empty without a chart
+        expected += "\t" + s[5] + "\t" + s[3] + "\t" + s[1] + "\t\t" +
                     checked.substr(at, checked.find('\n', at) - at) + "\t";
         EXPECT_EQ(line, expected);
     }
     EXPECT_EQ(run({"compare", "李"}), 2);
     EXPECT_EQ(run({"compare", "李", "明 华"}), 2);
+    EXPECT_EQ(run({"compare", "李", "明华", "--from-chart", "2013-2-30", "0"}), 2);
+    EXPECT_EQ(run({"compare", "李", "明华", "--late-zi", "same-day"}), 2);
+}
+
+// With a chart, 合喜用 names the given-name characters whose element (as the row's 五行 gives it, surname
+// first) is favourable: 2013-1-1 0 wants 木火 (a weak 丁 day master), 1972-12-7 0 木火土 (a strong 壬).
+TEST_F(NamingVerbs, CompareNamesTheCharactersThatCarryAFavourableElement)
+{
+    for (const auto& [date, favourable] :
+         {std::pair<const char*, std::string>{"2013-1-1", "木火"}, {"1972-12-7", "木火土"}}) {
+        ASSERT_EQ(run({"compare", "李", "明华", "思远", "--from-chart", date, "0"}), 0) << err.str();
+        std::istringstream lines(out.str());
+        std::string line;
+        std::getline(lines, line);
+        int carried = 0;
+        while (std::getline(lines, line)) {
+            std::vector<std::string> cells;
+            for (std::istringstream split(line); std::getline(split, line, '\t');)
+                cells.push_back(line);
+            ASSERT_GE(cells.size(), 12u);
+            const std::string given = cells[1].substr(3); // every character here is three bytes
+            std::string expected;
+            for (size_t i = 0; i < given.size(); i += 3)
+                if (favourable.find(cells[9].substr(i + 3, 3)) != std::string::npos)
+                    expected += given.substr(i, 3);
+            EXPECT_EQ(cells[11], expected.empty() ? "无" : expected) << date << " " << given;
+            carried += expected.empty() ? 0 : 1;
+        }
+        EXPECT_GT(carried, 0) << date;
+    }
 }
 
 } // namespace
