@@ -43,8 +43,8 @@ void ShowBirthChart(Host& host, ChartDateMessage invalidDate)
     main.setText(names::缺五行标签, chart->missingLabel);
     main.setText(names::编辑框_八字信息, chart->text);
     main.setText(names::透明标签_五行说明, chart->summary);
-    // Naming from the chart supplies what it lacks: with nothing missing there is nothing to supply.
-    main.setEnabled(names::按钮_按所缺五行起名, !chart->missingLabel.empty());
+    // Enabled for every chart, so a chart that lacks nothing says so when asked instead of a dead button.
+    main.setEnabled(names::按钮_按所缺五行起名, true);
 }
 
 calendar::LateZi lateZiRule(const Window& main)

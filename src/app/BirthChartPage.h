@@ -18,7 +18,7 @@ enum class ChartDateMessage
 
 // Computes the chart of the chosen date (the page's own date when 单选框_自定义日期 is checked, the
 // naming date of the input group otherwise) and writes 编辑框_八字信息, 八字五行标签, 缺五行标签 and
-// 透明标签_五行说明; 按钮_按所缺五行起名 is enabled only when the chart lacks an element.
+// 透明标签_五行说明; 按钮_按所缺五行起名 is enabled whenever there is a chart.
 void ShowBirthChart(Host& host, ChartDateMessage invalidDate = ChartDateMessage::Shown);
 
 // The rule 选择框_23点后算次日 chooses for a birth from 23:00 (the same on every page that reads a chart).

@@ -7,6 +7,7 @@
 #include "reports/ReportFiles.h"
 #include "store/NamingStore.h"
 #include "store/TableLayouts.h"
+#include "text/Utf8.h"
 
 namespace app {
 
@@ -30,17 +31,30 @@ void CharacterQuery::wireWindow(Window& queryWindow)
 Window* CharacterQuery::QueryCharacter(Window& queryWindow)
 {
     const std::string typed = queryWindow.text(names::编辑框1);
-    if (!typed.empty()) {
-        static const std::string sql = "select count(*) from " + std::string(store::kCharacterTable) +
-                                       " where " + store::cnword::kCharacter.equalsParameter();
-        const bool inDictionary = m_store.ColumnInt(m_store.Query(sql, {typed}), 0) > 0;
-        if (!inDictionary) {
-            m_host.messageBox(
-                {core::MessageIcon::Information, core::kMessageTitle, "字典中没有“" + typed + "”"});
-            return nullptr;
-        }
+    static const std::string sql = "select count(*) from " + std::string(store::kCharacterTable) + " where " +
+                                   store::cnword::kCharacter.equalsParameter();
+    const auto inDictionary = [&](const std::string& key) {
+        return m_store.ColumnInt(m_store.Query(sql, {key}), 0) > 0;
+    };
+    // Several characters (a name pasted whole) show each one the dictionary holds, and say which it
+    // lacks, rather than looking the whole text up as one key.
+    std::vector<std::string> characters = text::utf8Characters(typed);
+    std::erase_if(characters, [](const std::string& c) { return c == " " || c == "\u3000"; });
+    std::vector<std::string> found;
+    std::vector<std::string> missing;
+    for (const std::string& character : characters)
+        (inDictionary(character) ? found : missing).push_back(character);
+    if (!typed.empty() && found.empty()) {
+        std::string names;
+        for (const std::string& character : missing)
+            names += character;
+        m_host.messageBox({core::MessageIcon::Information, core::kMessageTitle, "字典中没有“" + names + "”"});
+        return nullptr;
     }
-    const std::optional<std::string> caption = reports::QueryCharacter(m_store, m_programFolder, typed);
+    const std::optional<std::string> caption =
+        characters.size() > 1 ? reports::QueryCharacters(m_store, m_programFolder, typed, found, missing)
+                              : reports::QueryCharacter(m_store, m_programFolder,
+                                                        characters.empty() ? typed : characters.front());
     if (!caption) {
         sayPageNotWritten(m_host, m_programFolder);
         return nullptr;

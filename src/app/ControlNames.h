@@ -77,11 +77,13 @@ inline constexpr Name 按钮4 = "按钮4";
 inline constexpr Name 按钮_诗词起名 = "按钮_诗词起名";
 inline constexpr Name 选择框_诗词常见名字 = "选择框_诗词常见名字";
 inline constexpr Name 超级列表框_诗名列表 = "超级列表框_诗名列表";
+inline constexpr Name 按钮_诗名导出 = "按钮_诗名导出";
 
 // Page 3 "组合起名".
 inline constexpr Name 编辑框_组合的字 = "编辑框_组合的字";
 inline constexpr Name 按钮_组合起名 = "按钮_组合起名";
 inline constexpr Name 超级列表框_组合列表 = "超级列表框_组合列表";
+inline constexpr Name 按钮_组合导出 = "按钮_组合导出";
 
 // Page 4 "起小名".
 inline constexpr Name 单选框_AA型 = "单选框_AA型";
@@ -90,6 +92,7 @@ inline constexpr Name 单选框_A儿型 = "单选框_A儿型";
 inline constexpr Name 单选框_阿A型 = "单选框_阿A型";
 inline constexpr Name 按钮_起小名 = "按钮_起小名";
 inline constexpr Name 超级列表框_小名列表 = "超级列表框_小名列表";
+inline constexpr Name 按钮_小名导出 = "按钮_小名导出";
 
 // Page 5 "起英文名".
 inline constexpr Name 编辑框_英文姓氏 = "编辑框_英文姓氏";
@@ -174,6 +177,8 @@ inline constexpr Name 按钮_超吉生成 = "按钮_超吉生成";
 inline constexpr Name 按钮_超吉暂停 = "按钮_超吉暂停";
 inline constexpr Name 按钮_超吉导出 = "按钮_超吉导出";
 inline constexpr Name 选择框_超吉常见名字 = "选择框_超吉常见名字";
+// Shown while a generation character is set: this mode does not use it.
+inline constexpr Name 标签_超吉辈份说明 = "标签_超吉辈份说明";
 
 // Page 10 "经典模式".
 inline constexpr Name 编辑框_经典名字 = "编辑框_经典名字";

@@ -49,10 +49,11 @@ struct Rgb
 enum class EventKind
 {
     Clicked,           // button, radio, check box, clickable label, menu item, toolbar button (index)
-    DoubleClicked,     // list view row (index = row)
+    DoubleClicked,     // list view row (index = row); text box (index = byte offset in its UTF-8 text)
     CurrentRowChanged, // list view (index = new current row, -1 for none); also when code changes it
     ContextMenu,       // right click on a list view (index = row under the mouse, -1 for none)
     PageChanged,       // page control (index = new page); also when code changes it
+    SelectionChanged,  // drop-down list (index = new item, -1 for none); also when code changes it
     Closed,            // the window itself (control = window name)
 };
 

@@ -2,9 +2,12 @@
 
 #include "app/BrowserToolbar.h"
 #include "app/ControlNames.h"
+#include "app/Evaluation.h"
+#include "app/NameListRows.h"
 #include "app/RecordsPage.h"
 #include "reports/NameDetail.h"
 #include "reports/ReportFiles.h"
+#include "text/NameInput.h"
 
 #include <array>
 
@@ -50,7 +53,34 @@ const NameList* nameListOf(ControlName list)
     return nullptr;
 }
 
+bool isGap(char c)
+{
+    return c == ' ' || c == '\r' || c == '\n' || c == '\t';
+}
+
 } // namespace
+
+std::optional<reports::SplitName> classicNameAt(std::string_view text, std::size_t offset,
+                                                std::string_view surname)
+{
+    if (surname.empty() || offset > text.size())
+        return std::nullopt;
+    // A double-click just after a name's last character still means that name.
+    if ((offset == text.size() || isGap(text[offset])) && offset > 0 && !isGap(text[offset - 1]))
+        --offset;
+    if (offset >= text.size() || isGap(text[offset]))
+        return std::nullopt;
+    std::size_t begin = offset;
+    while (begin > 0 && !isGap(text[begin - 1]))
+        --begin;
+    std::size_t end = offset;
+    while (end < text.size() && !isGap(text[end]))
+        ++end;
+    const std::string_view name = text.substr(begin, end - begin);
+    if (!name.starts_with(surname) || name.size() == surname.size())
+        return std::nullopt;
+    return reports::SplitName{std::string(surname), std::string(name.substr(surname.size()))};
+}
 
 void sayPageNotWritten(Host& host, const std::filesystem::path& programFolder)
 {
@@ -71,6 +101,29 @@ void DetailController::wire()
     for (const NameList& entry : kNameLists)
         main.on(entry.list, EventKind::DoubleClicked,
                 [this, list = entry.list](const Event&) { OpenNameDetail(list); });
+    // The classic names are plain text, not a list: the double-click gives the place in the text.
+    main.on(names::编辑框_经典名字, EventKind::DoubleClicked,
+            [this](const Event& e) { openClassicName(e.index); });
+}
+
+void DetailController::openClassicName(int offset)
+{
+    Window& main = m_host.mainWindow();
+    if (offset < 0)
+        return;
+    const auto name = classicNameAt(main.text(names::编辑框_经典名字), static_cast<std::size_t>(offset),
+                                    text::trimName(main.text(names::编辑框_姓氏)));
+    if (!name)
+        return;
+    reports::NameReport report;
+    Window* window = openDetail(name->surname, name->given, &report);
+    if (!window)
+        return;
+    if (m_detailOpened)
+        m_detailOpened(*window, name->surname, name->given);
+    // Recorded as a name opened from any generated list, with the cells its report gives.
+    m_records.AddNamingRecord(name->surname, name->given,
+                              toListRow(evaluationRow(0, name->surname, name->given, report)));
 }
 
 std::span<const names::Name> nameLists()
@@ -116,10 +169,13 @@ void DetailController::OpenNameDetail(ControlName list)
         m_records.AddNamingRecord(name->surname, name->given, main.row(list, selected));
 }
 
-Window* DetailController::openDetail(std::string_view surname, std::string_view given)
+Window* DetailController::openDetail(std::string_view surname, std::string_view given,
+                                     reports::NameReport* report)
 {
-    const reports::NameDetail detail =
+    reports::NameDetail detail =
         reports::writeNameDetail(m_store, m_programFolder, surname, given, m_checker);
+    if (report)
+        *report = detail.report;
     if (!detail.written) {
         // The files still hold an earlier name: showing them under this name's title would mislead.
         sayPageNotWritten(m_host, m_programFolder);

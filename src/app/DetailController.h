@@ -30,6 +30,12 @@ std::optional<reports::SplitName> nameOfListRow(const Window& main, ControlName 
 // caller shows no window over the page the file still holds from an earlier name or character.
 void sayPageNotWritten(Host& host, const std::filesystem::path& programFolder);
 
+// The name of the classic text (编辑框_经典名字) at byte `offset`: the run of characters between gaps
+// (blanks, line breaks) there, split after `surname`. None on a gap, or for a run that is not
+// `surname` followed by a given name (the surname was changed after the names were made).
+std::optional<reports::SplitName> classicNameAt(std::string_view text, std::size_t offset,
+                                                std::string_view surname);
+
 // The name detail window NestlingConten: a double-click on a name in one of the seven name lists of
 // the main window writes the name's report (data/temp.html), a page per character (temp1.html ..
 // temp4.html) and the surname page (temp5.html), and opens a detail window on them. Each page's
@@ -56,8 +62,14 @@ public:
     // its own.
     void setChecker(const quality::NameChecker* checker) { m_checker = checker; }
 
-    // Writes the name's files and opens its detail window (null when no window could be opened).
-    Window* openDetail(std::string_view surname, std::string_view given);
+    // Writes the name's files and opens its detail window (null when no window could be opened);
+    // `report`, when given, receives the name's report.
+    Window* openDetail(std::string_view surname, std::string_view given,
+                       reports::NameReport* report = nullptr);
+
+    // The double-click on the classic names' text at byte `offset`: the name there, split after the
+    // surname of 编辑框_姓氏, opens as a name of a list does and is recorded.
+    void openClassicName(int offset);
 
     // Called with each detail window opened from a list, and its name (the shortlist adds its star).
     using DetailOpened = std::function<void(Window&, const std::string&, const std::string&)>;

@@ -3,12 +3,15 @@
 #include "app/ControlNames.h"
 #include "app/HttpFetch.h"
 #include "app/Settings.h"
+#include "naming/EnglishNames.h"
 #include "naming/EnglishVoice.h"
 #include "naming/NamingRun.h"
 #include "reports/ReportFiles.h"
 #include "text/IniFile.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <functional>
 
 namespace app {
@@ -43,6 +46,21 @@ std::vector<ListRow> toListRows(const std::vector<naming::EnglishNameRow>& rows)
     return out;
 }
 
+// The letters 名字长度 allows: the two boxes as a range, whichever way round they were set.
+naming::EnglishLength selectedLength(const Window& main)
+{
+    const auto number = [&](ControlName combo, int fallback) {
+        const std::string text = main.currentText(combo);
+        int value = 0;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+        return ec == std::errc{} && end == text.data() + text.size() ? value : fallback;
+    };
+    const naming::EnglishLength defaults;
+    const int from = number(names::组合框_日子1, defaults.min);
+    const int to = number(names::组合框_时间1, defaults.max);
+    return {std::min(from, to), std::max(from, to)};
+}
+
 } // namespace
 
 void showEnglishPage(Window& main)
@@ -56,7 +74,10 @@ void showEnglishPage(Window& main)
 class EnglishController::Observer : public naming::RunObserver
 {
 public:
-    Observer(EnglishController& owner, std::uint64_t id) : m_owner(owner), m_id(id) {}
+    Observer(EnglishController& owner, std::uint64_t id, naming::EnglishLength length)
+        : m_owner(owner), m_id(id), m_length(length)
+    {
+    }
 
     void showMessage(const core::Message& message) override
     {
@@ -73,7 +94,7 @@ public:
 
     void englishNamesListed(const std::vector<naming::EnglishNameRow>& rows) override
     {
-        post([rows = toListRows(rows)](EnglishController& c) {
+        post([rows = toListRows(naming::keepEnglishLength(rows, m_length))](EnglishController& c) {
             c.m_host.mainWindow().setRows(names::超级列表框_英文列表, rows);
         });
     }
@@ -99,6 +120,7 @@ private:
 
     EnglishController& m_owner;
     std::uint64_t m_id;
+    naming::EnglishLength m_length; // 名字长度 as the search started
 };
 
 EnglishController::EnglishController(Host& host, const store::NamingStore& store,
@@ -120,6 +142,8 @@ void EnglishController::wire()
 {
     Window& main = m_host.mainWindow();
     main.on(names::按钮_英文起名, EventKind::Clicked, [this](const Event&) { generate(); });
+    // 名字长度 from 3 to 20 letters: every name, until a parent narrows it.
+    main.setCurrentIndex(names::组合框_时间1, static_cast<int>(main.items(names::组合框_时间1).size()) - 1);
     main.on(names::超级列表框_英文列表, EventKind::DoubleClicked,
             [this](const Event&) { SpeakEnglishName(); });
 }
@@ -146,7 +170,7 @@ void EnglishController::generate()
     request.englishGivenName = main.text(names::编辑框_英文名字);
     request.englishGender = selectedGender(main);
     const std::uint64_t id = ++m_searchId;
-    m_observer = std::make_unique<Observer>(*this, id);
+    m_observer = std::make_unique<Observer>(*this, id, selectedLength(main));
     m_search = std::thread([this, request = std::move(request), observer = m_observer.get()] {
         naming::RunControl control;
         naming::NamingRun run(m_store, request, *observer, control);

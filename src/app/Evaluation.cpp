@@ -6,8 +6,22 @@
 #include "text/NameInput.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace app {
+
+namespace {
+
+// The first problem of the two texts, the surname's before the given name's, and whether it is the
+// surname's: the checks and messages of the main window and the command line.
+std::pair<text::NameProblem, bool> firstNameProblem(std::string_view surname, std::string_view given)
+{
+    if (const text::NameProblem problem = text::checkName(surname); problem != text::NameProblem::None)
+        return {problem, true};
+    return {text::checkName(given), false};
+}
+
+} // namespace
 
 std::string evaluationMessage(EvaluationOutcome outcome, const store::NamingStore& store,
                               std::string_view surname, std::string_view given)
@@ -18,9 +32,11 @@ std::string evaluationMessage(EvaluationOutcome outcome, const store::NamingStor
     case EvaluationOutcome::MissingGivenName:
         return core::kNoGivenNameMessage;
     case EvaluationOutcome::TooLong:
-        return "姓氏和名字最多各两个字";
     case EvaluationOutcome::BlankInName:
-        return "姓氏和名字中不能有空格";
+    case EvaluationOutcome::NotChinese: {
+        const auto [problem, isSurname] = firstNameProblem(surname, given);
+        return text::nameProblemMessage(problem, isSurname);
+    }
     case EvaluationOutcome::UnknownCharacter:
         return numerology::unscorableMessage(
             numerology::unscorableCharacter(store, std::string(surname) + std::string(given)));
@@ -51,14 +67,19 @@ std::optional<EvaluationOutcome> refuseEvaluation(const store::NamingStore& stor
         return EvaluationOutcome::MissingSurname;
     if (given.empty())
         return EvaluationOutcome::MissingGivenName;
-    // Grids are defined for one or two characters on each side only.
-    const auto check = [](std::string_view part) { return text::checkName(part); };
-    const text::NameProblem surnameProblem = check(surname);
-    const text::NameProblem givenProblem = check(given);
-    if (surnameProblem == text::NameProblem::Blank || givenProblem == text::NameProblem::Blank)
+    // Grids are defined for one or two Chinese characters on each side only; an emoji or a Latin
+    // letter would be scored from whatever row the dictionary happens to hold for it.
+    switch (firstNameProblem(surname, given).first) {
+    case text::NameProblem::None:
+    case text::NameProblem::Empty:
+        break;
+    case text::NameProblem::Blank:
         return EvaluationOutcome::BlankInName;
-    if (surnameProblem == text::NameProblem::TooLong || givenProblem == text::NameProblem::TooLong)
+    case text::NameProblem::TooLong:
         return EvaluationOutcome::TooLong;
+    case text::NameProblem::NotChinese:
+        return EvaluationOutcome::NotChinese;
+    }
     if (!numerology::unscorableCharacter(store, std::string(surname) + std::string(given)).empty())
         return EvaluationOutcome::UnknownCharacter;
     return std::nullopt;

@@ -18,13 +18,16 @@ enum class EvaluationOutcome
     MissingGivenName, // nothing written, core::kNoGivenNameMessage
     TooLong,          // nothing written: more than two surname or given-name characters have no 外格
     BlankInName,      // nothing written: a blank inside the surname or the given name
+    NotChinese,       // nothing written: a character that is no Chinese character (an emoji, a letter)
     UnknownCharacter, // nothing written: a character without a dictionary row or strokes
     AlreadyListed,    // report written, no row added
     Added,            // report written, row appended
 };
 
-// The text of the message box for an outcome; empty for AlreadyListed and Added. UnknownCharacter
-// names the first character of surname + given name that the dictionary cannot score.
+// The text of the message box for an outcome; empty for AlreadyListed and Added. TooLong, BlankInName
+// and NotChinese say what the main window says of the first of the two texts at fault
+// (text::nameProblemMessage); UnknownCharacter names the first character of surname + given name that
+// the dictionary cannot score.
 std::string evaluationMessage(EvaluationOutcome outcome, const store::NamingStore& store,
                               std::string_view surname, std::string_view given);
 

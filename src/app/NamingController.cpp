@@ -5,6 +5,7 @@
 #include "app/ControlNames.h"
 #include "app/ElementFilterPanel.h"
 #include "app/EnglishController.h"
+#include "app/GenerationDisplay.h"
 #include "app/ModeDescriptions.h"
 #include "app/NameListRows.h"
 #include "naming/MissingElementsFilter.h"
@@ -129,6 +130,14 @@ std::vector<ListRow> toListRows(std::span<const naming::NameRow> rows, const qua
 constexpr std::array<names::Name, 5> kNameLists = {names::超级列表框_高分起名, names::超级列表框_超吉起名,
                                                    names::超级列表框_诗名列表, names::超级列表框_组合列表,
                                                    names::超级列表框_小名列表};
+
+// The super-auspicious mode's picture in the status bar, with `text` instead of its description.
+void showSuperAuspiciousStatus(Window& main, const std::string& text)
+{
+    for (const ModeDescription& mode : kModeDescriptions)
+        if (mode.radio == names::单选框_超吉起名)
+            main.setStatus(names::状态条1, mode.picture, text);
+}
 
 } // namespace
 
@@ -388,14 +397,21 @@ void NamingController::generateSuperAuspicious()
     main.clearRows(names::超级列表框_超吉起名);
     main.setText(names::按钮_超吉暂停, kPause);
     startRun(readRequest(naming::Mode::SuperAuspicious));
+    // The mode forms its names without the generation character: a parent who set one is told so,
+    // rather than finding it in none of the names.
+    if (const std::string ignored = generationIgnoredText(m_generation); !ignored.empty())
+        showSuperAuspiciousStatus(main, ignored);
 }
 
 void NamingController::nameFromMissingElements()
 {
     Window& main = m_host.mainWindow();
     const std::string missing = main.text(names::缺五行标签);
-    if (missing.empty())
+    if (missing.empty()) {
+        m_host.messageBox(
+            {core::MessageIcon::Information, core::kMessageTitle, naming::kNothingMissingMessage});
         return;
+    }
     const std::optional<std::string> surname = checkedSurname();
     if (!surname)
         return;
@@ -403,10 +419,11 @@ void NamingController::nameFromMissingElements()
     main.setChecked(names::单选框_超吉起名, true);
     openSuperAuspiciousPage(*surname);
     generateSuperAuspicious();
-    // The super-auspicious mode's picture, with what was set instead of the mode's description.
-    for (const ModeDescription& mode : kModeDescriptions)
-        if (mode.radio == names::单选框_超吉起名)
-            main.setStatus(names::状态条1, mode.picture, naming::missingElementsFilterMessage(missing));
+    // What was set instead of the mode's description.
+    std::string status = naming::missingElementsFilterMessage(missing);
+    if (const std::string ignored = generationIgnoredText(m_generation); !ignored.empty())
+        status += "；" + ignored;
+    showSuperAuspiciousStatus(main, status);
 }
 
 void NamingController::generateClassic()
@@ -611,6 +628,8 @@ void NamingController::cancelGeneration(Window& dialog)
 {
     dialog.setChecked(names::单选框_不设置辈份, true);
     m_generation.enabled = false;
+    // The label keeps its colour, but no longer names a character.
+    showGenerationSetting(m_host.mainWindow(), m_generation);
     dialog.close();
 }
 
@@ -618,6 +637,7 @@ void NamingController::colourGenerationLabel()
 {
     m_host.mainWindow().setTextColor(names::标签_设置辈份,
                                      m_generation.enabled ? kGenerationOn : kGenerationOff);
+    showGenerationSetting(m_host.mainWindow(), m_generation);
 }
 
 } // namespace app

@@ -8,6 +8,8 @@
 #include "app/Shortlist.h"
 #include "text/IniFile.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdlib>
 #include <optional>
@@ -56,6 +58,36 @@ CanonicalEntry canonicalEntry(const std::string& key)
     return {};
 }
 
+constexpr names::Name kBirthCombos[] = {names::组合框_年份, names::组合框_月份, names::组合框_日子,
+                                        names::组合框_时间, names::组合框_分钟};
+
+std::string birthDateValue(const Window& main)
+{
+    const auto at = [&](int i) { return main.currentText(kBirthCombos[i]); };
+    return at(0) + "-" + at(1) + "-" + at(2) + " " + at(3) + ":" + at(4);
+}
+
+// Selects the stored date in the input group; a value whose five parts are not all items of their
+// drop-downs (another format, a hand-edited file) changes nothing.
+void showBirthDate(Window& main, const std::string& value)
+{
+    std::array<int, 5> indexes{};
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < indexes.size(); ++i) {
+        const std::size_t end = i + 1 < indexes.size() ? value.find("-- :"[i], start) : value.size();
+        if (end == std::string::npos)
+            return;
+        const std::vector<std::string> items = main.items(kBirthCombos[i]);
+        const auto found = std::find(items.begin(), items.end(), value.substr(start, end - start));
+        if (found == items.end())
+            return;
+        indexes[i] = static_cast<int>(found - items.begin());
+        start = end + 1;
+    }
+    for (std::size_t i = 0; i < indexes.size(); ++i)
+        main.setCurrentIndex(kBirthCombos[i], indexes[i]);
+}
+
 } // namespace
 
 std::filesystem::path defaultSettingsFolder()
@@ -99,6 +131,7 @@ SettingsRead RestoreSettings(Window& main, const std::filesystem::path& file,
     showAvoided(main, read(keys::避讳字), read(keys::排除避讳字) != "0");
     main.setChecked(names::选择框_过滤生僻字, read(keys::过滤生僻字) == "1");
     showCommonOnly(main, read(keys::只列常见名字) != "0");
+    showBirthDate(main, read(keys::出生日期));
     if (restoreRecords)
         restoreRecords(readableEntries(ini.storedValue(kSettingsSection, keys::名字记录).value_or("")));
     if (restoreShortlist)
@@ -134,6 +167,7 @@ SettingsValues collectSettings(const Window& main, const std::string& records,
         {keys::避讳字, main.text(names::透明标签_避讳字)},
         {keys::排除避讳字, main.isChecked(names::选择框_排除避讳字) ? "1" : "0"},
         {keys::只列常见名字, commonOnlyChecked(main) ? "1" : "0"},
+        {keys::出生日期, birthDateValue(main)},
     };
     if (shortlist)
         values.emplace_back(keys::名字收藏, *shortlist);

@@ -30,6 +30,9 @@ inline constexpr const char* 避讳字 = "避讳字";             // the taboo c
 inline constexpr const char* 排除避讳字 = "排除避讳字";     // "0" off; on otherwise once there are some
 inline constexpr const char* 名字收藏 = "名字收藏";         // the shortlist (saveShortlist)
 inline constexpr const char* 只列常见名字 = "只列常见名字"; // "0" off; on otherwise (CommonOnlySetting.h)
+// The input group's birth date and time as its drop-downs show them, "2024-5-20 8:30"; missing or
+// unreadable: the date boxes keep what start-up chose (today).
+inline constexpr const char* 出生日期 = "出生日期";
 } // namespace keys
 
 // $XDG_CONFIG_HOME/nestling, or ~/.config/nestling.
@@ -53,9 +56,9 @@ enum class SettingsRead
 using SettingsValues = std::vector<std::pair<std::string, std::string>>;
 
 // Reads 姓氏, 性别, 名字个数, 组合的字, 英文名字, 评分名字, 过滤生僻字 in this order into the main window's
-// controls, then the later options (23点后算次日, 避讳字, 排除避讳字, 只列常见名字), then hands 名字记录 to
-// `restoreRecords`. A missing file or key reads as empty text, so the text boxes are emptied and the
-// drop-downs fall back to their first item. The file is read in GBK, UTF-8 or UTF-16 (see
+// controls, then the later options (23点后算次日, 避讳字, 排除避讳字, 只列常见名字, 出生日期), then hands
+// 名字记录 to `restoreRecords`. A missing file or key reads as empty text, so the text boxes are emptied and
+// the drop-downs fall back to their first item. The file is read in GBK, UTF-8 or UTF-16 (see
 // text::IniFile::parse). `restoreShortlist` (when set) receives 名字收藏 after the records. What the
 // program cannot read is handed to nobody: a value holding bytes that start no character reads as
 // empty, and such an entry of the records or the shortlist is left out (the file keeps it).

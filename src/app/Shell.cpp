@@ -43,20 +43,29 @@ void fillCombo(Window& w, names::Name combo, const std::vector<std::string>& ite
 }
 
 // Fills date drop-downs - year, month, day, hour and, when given, minute - with their lists and
-// selects 2013-1-1 0:00.
-void fillDateCombos(Window& w, std::initializer_list<names::Name> combos)
+// selects the texts of `date` (a text no list holds leaves that list at its first item).
+void fillDateCombos(Window& w, std::initializer_list<names::Name> combos, const DateTexts& date)
 {
-    const std::pair<const std::vector<std::string>*, std::string_view> lists[] = {
-        {&yearItems(), kDefaultYear},
-        {&monthItems(), "1"},
-        {&dayItems(), "1"},
-        {&hourItems(), "0"},
-        {&minuteItems(), "0"}};
+    const std::vector<std::string>* lists[] = {&yearItems(), &monthItems(), &dayItems(), &hourItems(),
+                                               &minuteItems()};
     size_t i = 0;
     for (names::Name combo : combos) {
-        fillCombo(w, combo, *lists[i].first, lists[i].second);
+        fillCombo(w, combo, *lists[i], date[i]);
         ++i;
     }
+}
+
+constexpr std::initializer_list<names::Name> kNamingDateCombos = {
+    names::组合框_年份, names::组合框_月份, names::组合框_日子, names::组合框_时间, names::组合框_分钟};
+
+// The naming date as the input group shows it.
+DateTexts namingDate(const Window& main)
+{
+    DateTexts date;
+    size_t i = 0;
+    for (names::Name combo : kNamingDateCombos)
+        date[i++] = main.currentText(combo);
+    return date;
 }
 
 } // namespace
@@ -98,8 +107,8 @@ bool Shell::startUp()
     main.setTitle(kMainTitle);
     m_host.showMainWindow();
 
-    // The input group's dates: 2013-1-1 0:00, and the same on the chart and evaluation pages, so
-    // their custom dates can be chosen however the pages are reached.
+    // The input group's dates: today (the settings then restore the date kept), and the same on the
+    // chart and evaluation pages, so their custom dates can be chosen however the pages are reached.
     fillInputDates();
 
     // The chart of that date.
@@ -158,12 +167,20 @@ bool Shell::startUp()
 void Shell::fillInputDates()
 {
     Window& main = m_host.mainWindow();
-    fillDateCombos(main, {names::组合框_年份, names::组合框_月份, names::组合框_日子, names::组合框_时间,
-                          names::组合框_分钟});
-    fillDateCombos(main, {names::组合框_八字年份, names::组合框_八字月份, names::组合框_八字日子,
-                          names::组合框_八字时间});
-    fillDateCombos(main, {names::组合框_评分年份, names::组合框_评分月份, names::组合框_评分日子,
-                          names::组合框_评分时间, names::组合框_评分分钟});
+    DateTexts first = {std::string(kDefaultYear), "1", "1", "0", "0"};
+    if (m_hooks.today) {
+        const auto [year, month, day] = m_hooks.today();
+        first = {std::to_string(year), std::to_string(month), std::to_string(day), "0", "0"};
+    }
+    fillDateCombos(main, kNamingDateCombos, first);
+    fillDateCombos(
+        main,
+        {names::组合框_八字年份, names::组合框_八字月份, names::组合框_八字日子, names::组合框_八字时间},
+        first);
+    fillDateCombos(main,
+                   {names::组合框_评分年份, names::组合框_评分月份, names::组合框_评分日子,
+                    names::组合框_评分时间, names::组合框_评分分钟},
+                   first);
 }
 
 void Shell::showModeDescription(names::Name radio)
@@ -197,6 +214,11 @@ void Shell::wireMainWindow()
     main.on(names::按钮_八字查询, EventKind::Clicked, [this](const Event&) { ShowBirthChart(); });
     // The 23:00 rule changes the chart shown at once, as a new query would.
     main.on(names::选择框_23点后算次日, EventKind::Clicked, [this](const Event&) { ShowBirthChart(); });
+    // The chart of the naming date follows that date: a parent who corrects the birth date in the
+    // input group sees the chart page change with it, without a new query.
+    for (names::Name combo : {names::组合框_年份, names::组合框_月份, names::组合框_日子, names::组合框_时间})
+        main.on(combo, EventKind::SelectionChanged, [this](const Event&) { namingDateChanged(); });
+    main.on(names::单选框1, EventKind::Clicked, [this](const Event&) { namingDateChanged(); });
     for (const ModeDescription& mode : kModeDescriptions)
         main.on(mode.radio, EventKind::Clicked,
                 [this, radio = mode.radio](const Event&) { showModeDescription(radio); });
@@ -238,27 +260,40 @@ void Shell::showMainPage(int page)
         main.setCurrentPage(names::高级选择夹1, page);
 }
 
+void Shell::namingDateChanged()
+{
+    Window& main = m_host.mainWindow();
+    main.setText(names::透明标签_起名日期, main.currentText(names::组合框_年份) + "年" +
+                                               main.currentText(names::组合框_月份) + "月" +
+                                               main.currentText(names::组合框_日子) + "日" +
+                                               main.currentText(names::组合框_时间) + "时");
+    // The page names the naming date: the chart under that label must be that date's, whatever
+    // was queried before the date changed.
+    if (main.isChecked(names::单选框1))
+        app::ShowBirthChart(m_host, ChartDateMessage::Quiet);
+}
+
 void Shell::pageShown(int page)
 {
     Window& main = m_host.mainWindow();
     if (page == kPageBirthChart) {
-        main.setText(names::透明标签_起名日期, main.currentText(names::组合框_年份) + "年" +
-                                                   main.currentText(names::组合框_月份) + "月" +
-                                                   main.currentText(names::组合框_日子) + "日" +
-                                                   main.currentText(names::组合框_时间) + "时");
-        fillDateCombos(main, {names::组合框_八字年份, names::组合框_八字月份, names::组合框_八字日子,
-                              names::组合框_八字时间});
-        // The page names the naming date: the chart under that label must be that date's, whatever
-        // was queried before the date changed.
-        if (main.isChecked(names::单选框1))
-            app::ShowBirthChart(m_host, ChartDateMessage::Quiet);
+        // The page's own date starts from the naming date, the one a parent most likely adjusts; a
+        // custom date in use is left as the parent chose it.
+        if (!main.isChecked(names::单选框_自定义日期))
+            fillDateCombos(main,
+                           {names::组合框_八字年份, names::组合框_八字月份, names::组合框_八字日子,
+                            names::组合框_八字时间},
+                           namingDate(main));
+        namingDateChanged();
     } else if (page == kPageShortlist) {
         if (m_hooks.shortlistShown)
             m_hooks.shortlistShown();
     } else if (page == kPageEvaluation) {
         main.setText(names::编辑框_评分姓氏, main.text(names::编辑框_姓氏));
-        fillDateCombos(main, {names::组合框_评分年份, names::组合框_评分月份, names::组合框_评分日子,
-                              names::组合框_评分时间, names::组合框_评分分钟});
+        fillDateCombos(main,
+                       {names::组合框_评分年份, names::组合框_评分月份, names::组合框_评分日子,
+                        names::组合框_评分时间, names::组合框_评分分钟},
+                       namingDate(main));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "app/SingleInstanceGuard.h"
 #include "app/Skins.h"
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -16,6 +17,9 @@ class NamingStore;
 }
 
 namespace app {
+
+// The texts of a date's drop-downs: year, month, day, hour, minute.
+using DateTexts = std::array<std::string, 5>;
 
 struct ShellPaths
 {
@@ -44,6 +48,9 @@ struct ShellHooks
     std::function<void()> shortlistShown;
     // The character query window the shell opened (toolbar or menu 新华字典), for its handlers.
     std::function<void(Window&)> dictionaryOpened;
+    // Today's date (year, month, day) for the date boxes of a first start, before the settings restore
+    // the date kept. Empty: 2013-1-1, so a start is the same on every day (tests, screenshots).
+    std::function<std::array<int, 3>()> today;
     // The last thing start-up does: load the database. Empty: LoadNamingDatabase on a thread of the
     // shell's own.
     std::function<void()> startDatabaseLoad;
@@ -91,6 +98,8 @@ private:
     void fillInputDates();
     void showMainPage(int page);
     void pageShown(int page);
+    // The naming date changed (or 使用起名日期 was chosen): its label, and the chart when it shows it.
+    void namingDateChanged();
     void showModeDescription(names::Name radio);
     void saveSettings();
     void sayUnusableSettings(SettingsRead read);

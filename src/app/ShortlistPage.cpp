@@ -102,7 +102,7 @@ void ShortlistPage::removeSelected()
 void ShortlistPage::exportShortlist()
 {
     if (m_entries.empty()) {
-        m_host.messageBox({core::MessageIcon::Information, core::kMessageTitle, "名字收藏中还没有名字。"});
+        sayNothingExported(m_host);
         return;
     }
     sayExported(m_host, reports::exportText(reports::comparisonText(rows()),

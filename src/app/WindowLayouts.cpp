@@ -133,11 +133,13 @@ std::vector<ControlSpec> mainWindow()
     });
     onPage(c, 高级选择夹2, kPoemPageNames, {
         {.kind = K::List, .name = 超级列表框_诗名列表, .items = nameColumns()},
+        {.kind = K::Button, .name = 按钮_诗名导出, .caption = "导出"},
     });
     onPage(c, 高级选择夹1, kPageCombination, {
         {.kind = K::Edit, .name = 编辑框_组合的字, .caption = "圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇"},
         {.kind = K::Button, .name = 按钮_组合起名, .caption = "生成"},
         {.kind = K::List, .name = 超级列表框_组合列表, .items = nameColumns()},
+        {.kind = K::Button, .name = 按钮_组合导出, .caption = "导出"},
     });
     onPage(c, 高级选择夹1, kPageNickname, {
         {.kind = K::Radio, .name = 单选框_AA型, .caption = "AA型", .group = "nickname", .checked = true},
@@ -146,6 +148,7 @@ std::vector<ControlSpec> mainWindow()
         {.kind = K::Radio, .name = 单选框_阿A型, .caption = "阿A型", .group = "nickname"},
         {.kind = K::Button, .name = 按钮_起小名, .caption = "生成"},
         {.kind = K::List, .name = 超级列表框_小名列表, .items = nameColumns()},
+        {.kind = K::Button, .name = 按钮_小名导出, .caption = "导出"},
     });
     onPage(c, 高级选择夹1, kPageEnglish, {
         {.kind = K::Edit, .name = 编辑框_英文姓氏},
@@ -215,6 +218,7 @@ std::vector<ControlSpec> mainWindow()
         {.kind = K::Button, .name = 按钮_超吉暂停, .caption = "暂停"},
         {.kind = K::Button, .name = 按钮_超吉导出, .caption = "导出"},
         {.kind = K::Check, .name = 选择框_超吉常见名字, .caption = kCommonOnlyCaption, .checked = true, .tip = kCommonOnlyTip},
+        {.kind = K::Label, .name = 标签_超吉辈份说明, .visible = false, .color = Rgb{0xFF, 0x00, 0x00}},
         {.kind = K::List, .name = 超级列表框_超吉起名, .items = nameColumns()},
     });
     onPage(c, 高级选择夹1, kPageClassic, {

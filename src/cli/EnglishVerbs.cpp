@@ -1,4 +1,5 @@
-// nestling-cli english GIVEN [--style 男性化|女性化|中性化]: the English names for a Chinese given name.
+// nestling-cli english GIVEN [--style 男性化|女性化|中性化] [--length MIN-MAX]: the English names for a
+// Chinese given name, of MIN to MAX letters (3-20, as the English page's 名字长度 boxes offer).
 // nestling-cli speak NAME --out FILE.wav|-: the offline pronunciation of an English name.
 #include "cli/Verbs.h"
 #include "naming/EnglishNames.h"
@@ -6,6 +7,7 @@
 #include "text/Utf8.h"
 
 #include <array>
+#include <charconv>
 #include <optional>
 #include <ostream>
 #include <utility>
@@ -19,13 +21,42 @@ constexpr std::array<std::pair<std::string_view, int>, 3> kStyles = {{
     {"中性化", naming::kEnglishNeutral},
 }};
 
+// "MIN-MAX" with 1 <= MIN <= MAX <= 99; none for anything else.
+std::optional<naming::EnglishLength> parseLength(std::string_view text)
+{
+    const std::size_t dash = text.find('-');
+    if (dash == std::string_view::npos)
+        return std::nullopt;
+    const auto number = [](std::string_view part) -> std::optional<int> {
+        int value = 0;
+        const auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), value);
+        if (ec != std::errc{} || end != part.data() + part.size() || value < 1 || value > 99)
+            return std::nullopt;
+        return value;
+    };
+    const auto min = number(text.substr(0, dash));
+    const auto max = number(text.substr(dash + 1));
+    if (!min || !max || *min > *max)
+        return std::nullopt;
+    return naming::EnglishLength{*min, *max};
+}
+
 } // namespace
 
 int runEnglish(Context& context, const Arguments& args, std::ostream& out, std::ostream& err)
 {
     if (args.positional.size() != 1 || args.positional[0].empty()) {
-        err << "用法: nestling-cli english GIVEN [--style 男性化|女性化|中性化]\n";
+        err << "用法: nestling-cli english GIVEN [--style 男性化|女性化|中性化] [--length MIN-MAX]\n";
         return 2;
+    }
+    naming::EnglishLength length;
+    if (const auto value = args.option("length")) {
+        const auto parsed = parseLength(*value);
+        if (!parsed) {
+            err << "名字长度应写成 最少-最多 个字母，例如 3-6: " << *value << '\n';
+            return 2;
+        }
+        length = *parsed;
     }
     const std::string style = args.option("style").value_or("男性化");
     int gender = 0;
@@ -36,8 +67,13 @@ int runEnglish(Context& context, const Arguments& args, std::ostream& out, std::
         err << "未知的风格: " << style << " (男性化、女性化或中性化)\n";
         return 2;
     }
-    const std::vector<naming::EnglishNameRow> rows =
+    const std::vector<naming::EnglishNameRow> found =
         naming::FindEnglishNames(context.store, args.positional[0], gender);
+    const std::vector<naming::EnglishNameRow> rows = naming::keepEnglishLength(found, length);
+    if (rows.empty() && !found.empty()) {
+        err << "没有 " << length.min << "-" << length.max << " 个字母的" << style << "英文名\n";
+        return 1;
+    }
     // The names are found by the reading of the given name's first character: say why none came.
     if (rows.empty()) {
         const std::string_view first = text::firstUtf8Character(args.positional[0]);

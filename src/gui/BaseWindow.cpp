@@ -32,6 +32,15 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+void TextBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const int position = cursorForPosition(event->position().toPoint()).position();
+    emit doubleClickedAt(static_cast<int>(toPlainText().left(position).toUtf8().size()));
+}
+
 StatusBar::StatusBar(bool withParts, QWidget* parent) : QStatusBar(parent)
 {
     if (!withParts)

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 
 namespace gui {
@@ -33,6 +34,21 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A multi-line text box that reports a double-click with the place in its text, as the byte offset in
+// the text's UTF-8 form (the window logic's text).
+class TextBox : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+signals:
+    void doubleClickedAt(int utf8Offset);
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
 // A status bar; with its parts, the first part is a picture and a text (the main window's), else the

@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -22,7 +23,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
+#include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -63,6 +66,31 @@ protected:
 };
 
 constexpr const char* kPrepared = "nestlingPrepared";
+
+// A page of our own files. A web archive (the manual) takes its links' base from the address recorded
+// inside it, so a contents link "#input" points at a file that is not there and the browser refuses
+// it; such a link is followed within the archive shown instead.
+class ArchivePage : public QWebEnginePage
+{
+public:
+    using QWebEnginePage::QWebEnginePage;
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override
+    {
+        const QUrl shown = this->url();
+        if (isMainFrame && type == NavigationTypeLinkClicked && url.hasFragment() && shown.isLocalFile() &&
+            shown.path().endsWith(QStringLiteral(".mht"), Qt::CaseInsensitive) && url.isLocalFile() &&
+            !url.matches(shown, QUrl::RemoveFragment) && !QFileInfo::exists(url.toLocalFile())) {
+            QUrl inside = shown;
+            inside.setFragment(url.fragment());
+            // Not from inside this call: the page is still deciding on the refused request.
+            QTimer::singleShot(0, this, [this, inside] { setUrl(inside); });
+            return false;
+        }
+        return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+    }
+};
 
 } // namespace
 
@@ -130,7 +158,7 @@ QLineEdit* LayoutWidgets::edit(QWidget* parent, Name name)
 QPlainTextEdit* LayoutWidgets::textBox(QWidget* parent, Name name, bool readOnly)
 {
     const app::ControlSpec& row = spec(name, ControlKind::TextBox);
-    auto* box = finish(new QPlainTextEdit(qs(row.caption), parent), row);
+    auto* box = finish(new TextBox(qs(row.caption), parent), row);
     box->setReadOnly(readOnly);
     return box;
 }
@@ -213,6 +241,7 @@ void prepareBrowser(QWebEngineView* view)
     if (view->property(kPrepared).toBool())
         return;
     view->setProperty(kPrepared, true);
+    view->setPage(new ArchivePage(view));
     QWebEngineSettings* s = view->settings();
     s->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);

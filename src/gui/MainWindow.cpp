@@ -74,8 +74,9 @@ QWidget* MainWindow::buildInputGroup(LayoutWidgets& make, QWidget* parent)
     QLineEdit* surname = make.edit(group, n::编辑框_姓氏);
     // Room for a two-character surname (欧阳, 司马) with the frame, at any font size.
     surname->setMinimumWidth(surname->fontMetrics().horizontalAdvance(QStringLiteral("欧阳")) + 24);
+    // No length limit: a box that cut a pasted 司马相 to 司马 would name a child of another family; a
+    // surname that is too long is refused with its message when naming starts.
     surname->setMaximumWidth(std::max(80, surname->minimumWidth()));
-    surname->setMaxLength(2);
     row->addWidget(surname);
     row->addWidget(makeLabel(group, "性别:"));
     row->addWidget(make.combo(group, n::组合框_性别));

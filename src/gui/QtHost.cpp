@@ -46,6 +46,13 @@ void centreOver(QWidget& widget, const QWidget& owner)
 QtHost::QtHost(MainWindow& main) : m_mainWidget(main), m_main(std::make_unique<QtWindow>(*this, &main))
 {
     assertLayout(*m_main, app::names::NestlingMain);
+    // The window the user worked in last: a file or print dialog that just closed leaves no window
+    // active for a moment, and a message then belongs over the window it was asked from.
+    QObject::connect(qApp, &QApplication::focusChanged, &m_mainWidget, [this](QWidget*, QWidget* now) {
+        if (now && now->window() && now->window()->objectName() != qs(app::names::NestlingWaiting) &&
+            !now->window()->isModal())
+            m_lastActive = now->window();
+    });
 }
 
 QtHost::~QtHost() = default;
@@ -107,6 +114,8 @@ app::MessageAnswer QtHost::messageBox(const core::Message& message)
     QWidget* parent = QApplication::activeModalWidget();
     if (!parent) {
         QWidget* active = QApplication::activeWindow();
+        if (!active && m_lastActive && m_lastActive->isVisible())
+            active = m_lastActive;
         const bool waiting = active && active->objectName() == qs(app::names::NestlingWaiting);
         parent = active && !waiting ? active : &m_mainWidget;
     }
@@ -124,6 +133,7 @@ bool QtHost::openWithDesktop(const std::string& file)
 std::optional<std::string> QtHost::chooseSaveFile(const std::string& suggestedName, const std::string& filter)
 {
     QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : &m_mainWidget;
+    m_lastActive = parent;
     return MessageBoxSeam::chooseSaveFile(parent, suggestedName, filter);
 }
 

@@ -4,6 +4,9 @@
 
 #include <QObject>
 
+#include <QPointer>
+#include <QWidget>
+
 #include <memory>
 #include <vector>
 
@@ -47,6 +50,7 @@ private:
     std::vector<std::unique_ptr<QtWindow>> m_windows;
     std::vector<std::string> m_desktopOpened;
     bool m_desktopOpening = true;
+    QPointer<QWidget> m_lastActive; // the last window the user worked in (no dialog, not NestlingWaiting)
 };
 
 } // namespace gui

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QItemSelectionModel>
 #include <QTabWidget>
 #include <QToolBar>
@@ -55,6 +56,8 @@ void QtWindow::connectSignal(const QString& name, app::EventKind kind)
         if (auto* view = qobject_cast<NameListView*>(o))
             QObject::connect(view, &QAbstractItemView::doubleClicked, view,
                              [fire](const QModelIndex& index) { fire(index.row()); });
+        else if (auto* box = qobject_cast<TextBox*>(o))
+            QObject::connect(box, &TextBox::doubleClickedAt, box, [fire](int offset) { fire(offset); });
         break;
     case EventKind::CurrentRowChanged:
         if (auto* view = qobject_cast<NameListView*>(o))
@@ -75,6 +78,10 @@ void QtWindow::connectSignal(const QString& name, app::EventKind kind)
     case EventKind::PageChanged:
         if (auto* tabs = qobject_cast<QTabWidget*>(o))
             QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [fire](int page) { fire(page); });
+        break;
+    case EventKind::SelectionChanged:
+        if (auto* combo = qobject_cast<QComboBox*>(o))
+            QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [fire](int item) { fire(item); });
         break;
     case EventKind::Closed:
         if (auto* window = qobject_cast<BaseWindow*>(o))

@@ -83,6 +83,15 @@ bool applySkin(const app::Skin& skin)
     p.setColor(QPalette::ToolTipBase, color(skin.base));
     p.setColor(QPalette::ToolTipText, color(skin.text));
     p.setColor(QPalette::PlaceholderText, color(skin.windowText));
+    // The colours above hold for every state; a disabled control (an element box its limiter leaves
+    // off) must look disabled, so its text is halfway to its background.
+    const auto faded = [](app::Rgb text, app::Rgb background) {
+        return QColor((text.r + background.r) / 2, (text.g + background.g) / 2, (text.b + background.b) / 2);
+    };
+    p.setColor(QPalette::Disabled, QPalette::WindowText, faded(skin.windowText, skin.window));
+    p.setColor(QPalette::Disabled, QPalette::Text, faded(skin.text, skin.base));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, faded(skin.buttonText, skin.button));
+    p.setColor(QPalette::Disabled, QPalette::Base, color(skin.window));
     QApplication::setPalette(p);
     qApp->setStyleSheet(styleSheetFor(skin));
     skinName() = qs(skin.name);

@@ -28,7 +28,10 @@ inline std::string toStd(const QString& text)
 QLabel* makeLabel(QWidget* parent, std::string_view caption);
 QGroupBox* makeGroup(QWidget* parent, std::string_view title);
 // A widget inside a group box with a title (the lists of names sit in such boxes).
+// A group box holding `content`; for a name list the title ends with the number of its names.
 QGroupBox* makeFrameGroup(QWidget* parent, std::string_view title, QWidget* content);
+// "共 12 345 个名字".
+QString nameCountText(qsizetype count);
 // Sets a widget's text colour so that QtWindow::textColor reads it back.
 void setWidgetTextColor(QWidget* widget, app::Rgb color);
 

@@ -10,10 +10,12 @@
 #include "store/NamingStore.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QTimer>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -123,6 +125,11 @@ int main(int argc, char** argv)
     gui::QtHost host(window);
     const std::filesystem::path lockFile = app::defaultLockFile();
     app::Program program(host, store, {store::programFolder(), app::defaultSettingsFolder(), lockFile});
+    // A first start shows today's date: a parent names a child born now, not in some fixed year.
+    program.shell.hooks().today = [] {
+        const QDate today = QDate::currentDate();
+        return std::array<int, 3>{today.year(), today.month(), today.day()};
+    };
     if (!program.shell.startUp()) {
         // Another copy runs: its window comes to the front instead.
         gui::raiseRunningCopy(lockFile);

@@ -80,4 +80,24 @@ std::vector<EnglishNameRow> FindEnglishNames(const store::NamingStore& store, st
     return rows;
 }
 
+int englishLetterCount(std::string_view name)
+{
+    int letters = 0;
+    for (const char c : name)
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+            ++letters;
+    return letters;
+}
+
+std::vector<EnglishNameRow> keepEnglishLength(std::vector<EnglishNameRow> rows, EnglishLength length)
+{
+    std::erase_if(rows, [length](const EnglishNameRow& row) {
+        const int letters = englishLetterCount(row.name);
+        return letters < length.min || letters > length.max;
+    });
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i].number = static_cast<int>(i) + 1;
+    return rows;
+}
+
 } // namespace naming

@@ -44,4 +44,17 @@ std::string readingInitial(const store::NamingStore& store, const std::string& c
 std::vector<EnglishNameRow> FindEnglishNames(const store::NamingStore& store, std::string_view givenName,
                                              int genderCode);
 
+// The English page's 名字长度 boxes and `english --length`: letters an English name may have.
+struct EnglishLength
+{
+    int min = 3;
+    int max = 20;
+};
+
+// The letters of an English name (A to Z, a to z); blanks, hyphens and apostrophes do not count.
+int englishLetterCount(std::string_view name);
+
+// The rows whose name has from `length.min` to `length.max` letters, in their order, numbered from 1.
+std::vector<EnglishNameRow> keepEnglishLength(std::vector<EnglishNameRow> rows, EnglishLength length);
+
 } // namespace naming

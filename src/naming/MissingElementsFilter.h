@@ -17,4 +17,7 @@ ElementFilter filterForMissingElements(std::string_view missing);
 // The status-bar line once the filter is set: "已按八字所缺五行（木火）设置筛选条件".
 std::string missingElementsFilterMessage(std::string_view missing);
 
+// What 按所缺五行起名 says for a chart that lacks nothing: there is nothing to supply.
+inline constexpr const char* kNothingMissingMessage = "八字五行齐全，无需按所缺五行筛选";
+
 } // namespace naming

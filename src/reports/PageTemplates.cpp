@@ -30,6 +30,7 @@ hr { border: 0; border-top: 1px solid #C8C8C8; height: 0; }
             <table width="100%" border="0" cellspacing="2" cellpadding="4">
               <tr><td class="row" width="60%">拼音：<span class="font_14">{拼音}</span></td><td class="row">简体笔划：{简体笔划}</td></tr>
               <tr><td class="row" width="60%">部首：{部首}</td><td class="row">繁体笔划：{繁体笔划}</td></tr>
+              <tr><td class="row" colspan="2">五行：{五行}</td></tr>
             </table>
           </td>
         </tr>

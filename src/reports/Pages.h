@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace reports {
 
@@ -16,6 +17,10 @@ std::string_view characterPageTemplate() noexcept;
 std::string_view surnamePageTemplate() noexcept;
 std::string characterPageHtml(const store::NamingStore& store, std::string_view character);
 std::string surnamePageHtml(const store::NamingStore& store, std::string_view surname);
+// The pages of several characters one under the other (a lookup of 晗彧), headed by the characters
+// of the lookup that have no dictionary row (`missing`).
+std::string charactersPageHtml(const store::NamingStore& store, const std::vector<std::string>& characters,
+                               const std::vector<std::string>& missing);
 
 // Writes the page of the i-th character of a name to data/temp<i>.html (i = 1..4). A failed write is
 // not reported to the user; the return value tells the caller.
@@ -31,5 +36,12 @@ bool WriteSurnamePage(const store::NamingStore& store, const std::filesystem::pa
 // when the page could not be written (the file may still hold an earlier query's page).
 std::optional<std::string> QueryCharacter(const store::NamingStore& store,
                                           const std::filesystem::path& programFolder, std::string_view text);
+
+// The query of several characters: the pages of those the dictionary holds (charactersPageHtml) go to
+// data/temp.html; the caption as above.
+std::optional<std::string> QueryCharacters(const store::NamingStore& store,
+                                           const std::filesystem::path& programFolder, std::string_view text,
+                                           const std::vector<std::string>& characters,
+                                           const std::vector<std::string>& missing);
 
 } // namespace reports

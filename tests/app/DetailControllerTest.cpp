@@ -325,6 +325,55 @@ TEST_F(DetailControllerTest, AReportThatCannotBeWrittenIsSaidAndNoStalePageIsSho
     EXPECT_NE(m_host.messages()[0].text.find("无法写入报告文件"), std::string::npos);
 }
 
+TEST(ClassicNameAt, TheRunOfCharactersAtTheClickSplitAfterTheSurname)
+{
+    const std::string text = "李明华  李建国\r\n\r\n李华   ";
+    const struct
+    {
+        std::size_t offset;
+        std::string surname;
+        const char* given; // null: none
+    } cases[] = {
+        {0, "李", "明华"},
+        {4, "李", "明华"},
+        {9, "李", "明华"} /* just after the name */,
+        {10, "李", nullptr} /* the gap */,
+        {11, "李", "建国"},
+        {24, "李", "华"},
+        {text.size(), "李", nullptr},
+        {0, "王", nullptr} /* another surname now */,
+        {0, "", nullptr},
+        {text.size() + 1, "李", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.offset);
+        const auto name = classicNameAt(text, c.offset, c.surname);
+        if (!c.given) {
+            EXPECT_FALSE(name.has_value());
+            continue;
+        }
+        ASSERT_TRUE(name.has_value());
+        EXPECT_EQ(name->surname, c.surname);
+        EXPECT_EQ(name->given, c.given);
+    }
+}
+
+TEST_F(DetailControllerTest, DoubleClickInTheClassicNamesOpensAndRecordsTheName)
+{
+    main().setText(names::编辑框_经典名字, "李明华  李明涵  ");
+    main().fire(names::编辑框_经典名字, EventKind::DoubleClicked, 12); // inside 李明涵
+    FakeWindow* detail = m_host.find(names::NestlingConten);
+    ASSERT_NE(detail, nullptr);
+    EXPECT_EQ(detail->title(), "李明涵姓名详细解释");
+    ASSERT_EQ(records(), 1);
+    const ListRow record = main().row(names::超级列表框_记录列表, 0);
+    EXPECT_EQ(record.cells[1], "李\r\n明涵");
+    EXPECT_EQ(record.cells[7], "86") << "the score of its report";
+
+    main().fire(names::编辑框_经典名字, EventKind::DoubleClicked, 10); // the gap
+    EXPECT_EQ(detailWindows(), 1);
+}
+
 TEST_F(DetailControllerTest, EvaluationTrimsBlanksAndRefusesABlankInside)
 {
     main().setText(names::编辑框_评分姓氏, " 李 ");
@@ -336,7 +385,7 @@ TEST_F(DetailControllerTest, EvaluationTrimsBlanksAndRefusesABlankInside)
     main().click(names::按钮_评分);
     EXPECT_EQ(main().rowCount(names::超级列表框_评分列表), 1);
     ASSERT_FALSE(m_host.messages().empty());
-    EXPECT_EQ(m_host.messages().back().text, "姓氏和名字中不能有空格");
+    EXPECT_EQ(m_host.messages().back().text, "名字中不能有空格");
 }
 
 } // namespace

@@ -210,6 +210,27 @@ TEST_F(EnglishControllerTest, GenerateListsByStyleAndTwiceGivesTheSameList)
     EXPECT_TRUE(m_host.messages().empty());
 }
 
+TEST_F(EnglishControllerTest, NameLengthBoxesKeepNamesOfThatManyLetters)
+{
+    main().setText(names::编辑框_英文姓氏, "李");
+    main().setText(names::编辑框_英文名字, "明华");
+    EXPECT_EQ(main().currentText(names::组合框_时间1), "20") << "3 to 20 letters: every name";
+    const struct
+    {
+        int from, to; // the two boxes' items, either way round
+        std::vector<std::string> want;
+    } cases[] = {
+        {3, 20, {"1 Mark", "2 Max"}}, {4, 20, {"1 Mark"}}, {3, 3, {"1 Max"}}, {5, 3, {"1 Mark", "2 Max"}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.from) + "-" + std::to_string(c.to));
+        main().setCurrentIndex(names::组合框_日子1, c.from - 3);
+        main().setCurrentIndex(names::组合框_时间1, c.to - 3);
+        main().click(names::按钮_英文起名);
+        settle();
+        EXPECT_EQ(listed(), c.want);
+    }
+}
+
 TEST_F(EnglishControllerTest, WithoutAnEndpointTheOfflineVoiceIsPlayed)
 {
     if (!espeakInstalled())

@@ -28,11 +28,16 @@ TEST_F(EvaluationTest, RefusedInputsWriteNothingAndSayWhy)
         {"", "明华", EvaluationOutcome::MissingSurname, "请输入姓氏"},
         {"", "", EvaluationOutcome::MissingSurname, "请输入姓氏"},
         {"李", "", EvaluationOutcome::MissingGivenName, "请输入名字"},
-        {"李", "明华明", EvaluationOutcome::TooLong, "姓氏和名字最多各两个字"},
-        // Characters the dictionary cannot score: outside it, in a plane it lacks, not Chinese at all.
+        // What is no name is refused with the main window's words, the surname's fault first.
+        {"李", "明华明", EvaluationOutcome::TooLong, "名字应是一个或两个汉字，例如“明”或“明华”。"},
+        {"司马相", "明", EvaluationOutcome::TooLong, "姓氏应是一个或两个汉字，例如“李”或“欧阳”。"},
+        {"李", "😀", EvaluationOutcome::NotChinese, "名字应是一个或两个汉字，例如“明”或“明华”。"},
+        {"李", "Mi", EvaluationOutcome::NotChinese, "名字应是一个或两个汉字，例如“明”或“明华”。"},
+        {"ab", "cd", EvaluationOutcome::NotChinese, "姓氏应是一个或两个汉字，例如“李”或“欧阳”。"},
+        {"李", "明 涵", EvaluationOutcome::BlankInName, "名字中不能有空格"},
+        // Chinese characters the dictionary cannot score: outside it, in a plane it lacks.
         {"李", "𠀁", EvaluationOutcome::UnknownCharacter, "字典中没有“𠀁”，无法评分"},
         {"𠀀", "明", EvaluationOutcome::UnknownCharacter, "字典中没有“𠀀”，无法评分"},
-        {"ab", "cd", EvaluationOutcome::UnknownCharacter, "字典中没有“a”，无法评分"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.surname + "/" + c.given);

@@ -38,12 +38,19 @@ TEST_F(ExportButtonsTest, ListsAreWrittenAsGbkAndOpenedWithTheDesktop)
     } cases[] = {
         {names::超级列表框_高分起名, names::按钮_高分导出, m_program / "data" / "NameList.txt"},
         {names::超级列表框_超吉起名, names::按钮_超吉导出, m_program / "data" / "100NameList.txt"},
+        {names::超级列表框_组合列表, names::按钮_组合导出, m_program / "data" / "ComboNameList.txt"},
+        {names::超级列表框_小名列表, names::按钮_小名导出, m_program / "data" / "NickNameList.txt"},
+        {names::超级列表框_诗名列表, names::按钮_诗名导出, m_program / "data" / "PoemNameList.txt"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.list));
+        m_host.clearMessages();
         main().setRows(c.list, {});
         main().click(c.button);
-        EXPECT_EQ(testing_support::readFile(c.file), text::toGbk(kHeader)) << "an empty list: the header";
+        EXPECT_FALSE(std::filesystem::exists(c.file)) << "an empty list writes nothing";
+        ASSERT_EQ(m_host.messages().size(), 1u);
+        EXPECT_EQ(m_host.messages()[0].text, "列表为空，没有导出");
+        m_host.clearMessages();
 
         main().setRows(c.list, {nameRow("1", "李明华"), nameRow("2", "李曜")});
         main().click(c.button);
@@ -54,7 +61,19 @@ TEST_F(ExportButtonsTest, ListsAreWrittenAsGbkAndOpenedWithTheDesktop)
         ASSERT_FALSE(m_host.desktopOpened().empty());
         EXPECT_EQ(m_host.desktopOpened().back(), c.file.string());
         EXPECT_EQ(main().statusText(names::状态条1), "列表已导出到：" + c.file.string());
+        // Emptied again: the last export stays as it was.
+        const std::string written = testing_support::readFile(c.file);
+        main().setRows(c.list, {});
+        main().click(c.button);
+        EXPECT_EQ(testing_support::readFile(c.file), written);
+        EXPECT_EQ(m_host.messages().size(), 1u);
+        m_host.clearMessages();
     }
+    main().setText(names::编辑框_经典名字, "  \r\n");
+    main().click(names::按钮_经典导出);
+    ASSERT_EQ(m_host.messages().size(), 1u);
+    EXPECT_EQ(m_host.messages()[0].text, "列表为空，没有导出");
+    m_host.clearMessages();
     main().setText(names::编辑框_经典名字, "李明华\r\n李曜\r\n");
     main().click(names::按钮_经典导出);
     const auto classic = m_program / "data" / "ClassNameList.txt";
@@ -106,6 +125,8 @@ TEST_F(ExportButtonsTest, AFileThatCannotBeWrittenIsNamedAndNotOpened)
     // A plain file where the data folder should be: nothing can be written under it.
     std::ofstream(m_program / "data") << "not a folder";
     main().setRows(names::超级列表框_高分起名, {nameRow("1", "李明华")});
+    main().setRows(names::超级列表框_超吉起名, {nameRow("1", "李明华")});
+    main().setText(names::编辑框_经典名字, "李明华  ");
     const struct
     {
         names::Name button;
@@ -184,7 +205,7 @@ TEST_F(CharacterQueryTest, ATextWithoutADictionaryRowIsSaidNotShownAsAnEmptyPage
     main().click(names::菜单_新华字典);
     FakeWindow* word = m_host.find(names::NestlingWord);
     ASSERT_NE(word, nullptr);
-    for (const char* missing : {"丂", "明华", "a\"b"}) {
+    for (const char* missing : {"丂", "丂丄", "a\"b"}) {
         SCOPED_TRACE(missing);
         m_host.clearMessages();
         word->setText(names::编辑框1, missing);
@@ -193,6 +214,28 @@ TEST_F(CharacterQueryTest, ATextWithoutADictionaryRowIsSaidNotShownAsAnEmptyPage
         EXPECT_EQ(m_host.messages()[0].text, std::string("字典中没有“") + missing + "”");
         EXPECT_EQ(m_host.find(names::NestlingConten), nullptr);
     }
+}
+
+TEST_F(CharacterQueryTest, SeveralCharactersShowEachOneAndNameThoseWithoutARow)
+{
+    main().click(names::菜单_新华字典);
+    FakeWindow* word = m_host.find(names::NestlingWord);
+    ASSERT_NE(word, nullptr);
+    word->setText(names::编辑框1, "明丂华");
+    word->click(names::按钮_查询);
+    EXPECT_TRUE(m_host.messages().empty());
+    FakeWindow* result = m_host.find(names::NestlingConten);
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->title(), " 汉字[ 明丂华 ]的详细解释");
+    const std::string page = readPage(reports::reportFile(m_program));
+    EXPECT_NE(page.find("字典中没有“丂”"), std::string::npos);
+    const std::size_t ming = page.find(">明</td>");
+    const std::size_t hua = page.find(">华</td>");
+    ASSERT_NE(ming, std::string::npos);
+    ASSERT_NE(hua, std::string::npos);
+    EXPECT_LT(ming, hua) << "in the order typed";
+    EXPECT_EQ(page.find("<body>", page.find("<body>") + 1), std::string::npos) << "one page";
+    EXPECT_NE(page.find("五行：火"), std::string::npos) << "the element of 明";
 }
 
 TEST_F(CharacterQueryTest, APageThatCannotBeWrittenIsSaidAndNoStalePageIsShown)

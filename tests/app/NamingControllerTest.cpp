@@ -217,6 +217,16 @@ TEST_F(NamingControllerTest, GenerationDialogStoresTheCharacterAndColoursTheLabe
     EXPECT_TRUE(m_controller.generation().enabled);
     EXPECT_EQ(m_controller.generation().secondChar, "明");
     EXPECT_EQ(main().textColor(names::标签_设置辈份), (Rgb{0xFF, 0, 0}));
+    // The character shows beside ▽, and the super-auspicious page says it does not use it.
+    EXPECT_EQ(main().text(names::标签_设置辈份), "▽ 明（第二字）");
+    EXPECT_TRUE(main().isVisible(names::标签_超吉辈份说明));
+    const std::string ignored =
+        "已设辈份字“明”：超吉起名不使用辈份字，只有高分、组合、诗词起名的二字名使用它";
+    EXPECT_EQ(main().text(names::标签_超吉辈份说明), ignored);
+    // So does the status bar when a super-auspicious run starts.
+    main().click(names::按钮_超吉生成);
+    EXPECT_EQ(main().statusText(names::状态条1), ignored);
+    finishRun();
 
     // Reopened: the matching radio is checked; the edit shows the form's text.
     main().click(names::标签_设置辈份);
@@ -227,6 +237,8 @@ TEST_F(NamingControllerTest, GenerationDialogStoresTheCharacterAndColoursTheLabe
     dialog->click(names::按钮_辈份取消);
     EXPECT_FALSE(m_controller.generation().enabled);
     EXPECT_EQ(main().textColor(names::标签_设置辈份), (Rgb{0xFF, 0, 0})) << "取消 leaves the colour";
+    EXPECT_EQ(main().text(names::标签_设置辈份), "▽");
+    EXPECT_FALSE(main().isVisible(names::标签_超吉辈份说明));
 
     // With the setting on, a run lists every formed name after the warning.
     m_controller.generation().enabled = true;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <functional>
 
@@ -87,6 +88,44 @@ TEST_F(ShellStartUp, FirstRunShowsTheDefaults)
     EXPECT_TRUE(w.unknownControls().empty());
 }
 
+TEST_F(ShellStartUp, FirstStartShowsTodayAndTheDateIsKeptAcrossStarts)
+{
+    {
+        Program first(m_temp.path());
+        first.shell.hooks().today = [] { return std::array<int, 3>{2026, 12, 11}; };
+        ASSERT_TRUE(first.shell.startUp());
+        auto& w = first.host.main();
+        const std::pair<Name, const char*> today[] = {{组合框_年份, "2026"},     {组合框_月份, "12"},
+                                                      {组合框_日子, "11"},       {组合框_时间, "0"},
+                                                      {组合框_八字年份, "2026"}, {组合框_评分日子, "11"}};
+        for (const auto& [combo, text] : today)
+            EXPECT_EQ(w.currentText(combo), text) << combo;
+        EXPECT_EQ(chartText(first.host).rfind("公历日期：2026年12月11日0时", 0), 0u);
+
+        // The parent's date, kept in config.dat, comes back on the next start whatever today is.
+        w.selectItem(组合框_年份, 2025 - 1970);
+        w.selectItem(组合框_月份, 4);
+        w.selectItem(组合框_日子, 19);
+        w.selectItem(组合框_时间, 8);
+        w.selectItem(组合框_分钟, 30);
+        first.shell.ExitApplication();
+    }
+    Program again(m_temp.path());
+    again.shell.hooks().today = [] { return std::array<int, 3>{2026, 12, 12}; };
+    ASSERT_TRUE(again.shell.startUp());
+    auto& w = again.host.main();
+    EXPECT_EQ(w.currentText(组合框_年份) + "-" + w.currentText(组合框_月份) + "-" +
+                  w.currentText(组合框_日子) + " " + w.currentText(组合框_时间) + ":" +
+                  w.currentText(组合框_分钟),
+              "2025-5-20 8:30");
+    EXPECT_EQ(w.text(透明标签_起名日期), "2025年5月20日8时");
+    EXPECT_EQ(chartText(again.host).rfind("公历日期：2025年5月20日8时", 0), 0u);
+    // The evaluation page's own date starts from it too.
+    w.setCurrentPage(高级选择夹1, kPageEvaluation);
+    EXPECT_EQ(w.currentText(组合框_评分年份), "2025");
+    EXPECT_EQ(w.currentText(组合框_评分分钟), "30");
+}
+
 TEST_F(ShellStartUp, StepsRunInOrder)
 {
     std::filesystem::create_directories(m_temp.path() / "config");
@@ -155,24 +194,27 @@ TEST_F(ShowPage, BirthChartPageTakesTheNamingDateAndResetsItsOwn)
         show();
         EXPECT_EQ(w.currentPage(高级选择夹1), kPageBirthChart);
         EXPECT_EQ(w.text(透明标签_起名日期), "2001年5月20日8时");
-        EXPECT_EQ(w.currentText(组合框_八字年份), "2013");
-        EXPECT_EQ(w.currentText(组合框_八字月份), "1");
-        EXPECT_EQ(w.currentText(组合框_八字日子), "1");
-        EXPECT_EQ(w.currentText(组合框_八字时间), "0");
+        // The page's own date starts from the naming date.
+        EXPECT_EQ(w.currentText(组合框_八字年份), "2001");
+        EXPECT_EQ(w.currentText(组合框_八字月份), "5");
+        EXPECT_EQ(w.currentText(组合框_八字日子), "20");
+        EXPECT_EQ(w.currentText(组合框_八字时间), "8");
         EXPECT_EQ(w.items(组合框_八字年份).size(), 61u) << "refilled, not appended";
         EXPECT_EQ(w.items(组合框_八字时间).size(), 24u);
         // The chart under the naming date's label is that date's.
         EXPECT_EQ(chartText(m_program.host).rfind("公历日期：2001年5月20日8时", 0), 0u);
     }
 
-    // With 自定义日期 chosen, showing the page keeps the chart of the last query.
+    // With 自定义日期 chosen, showing the page keeps the chart of the last query and the date chosen.
     w.setChecked(单选框_自定义日期, true);
+    w.selectItem(组合框_八字年份, 2013 - 1970);
     w.click(按钮_八字查询);
     const std::string custom = chartText(m_program.host);
-    EXPECT_EQ(custom.rfind("公历日期：2013年1月1日0时", 0), 0u);
+    EXPECT_EQ(custom.rfind("公历日期：2013年5月20日8时", 0), 0u);
     w.setCurrentPage(高级选择夹1, kPageModes);
     w.setCurrentPage(高级选择夹1, kPageBirthChart);
     EXPECT_EQ(chartText(m_program.host), custom);
+    EXPECT_EQ(w.currentText(组合框_八字年份), "2013");
 }
 
 TEST_F(ShowPage, BirthChartPageEmptiesTheChartOfANamingDateThatDoesNotExist)
@@ -291,36 +333,49 @@ TEST_F(BirthChart, DateThatDoesNotExistShowsAMessageAndKeepsTheChart)
     EXPECT_NE(chartText(m_program.host).find("( 五行缺：木火 )"), std::string::npos);
 }
 
-TEST_F(BirthChart, NamingButtonFollowsEveryChartShown)
+TEST_F(BirthChart, NamingButtonIsEnabledForEveryChart)
 {
     auto& w = main();
-    // The start-up chart (2013-1-1 0时) lacks nothing.
-    EXPECT_FALSE(w.isEnabled(按钮_按所缺五行起名));
+    // The start-up chart (2013-1-1 0时) lacks nothing: the button stays enabled and answers (the naming
+    // page's test) instead of staying dead.
+    EXPECT_TRUE(w.isEnabled(按钮_按所缺五行起名));
     EXPECT_EQ(w.text(透明标签_五行说明), "八字五行齐全：金、木、水、火、土都有，不缺哪一行。");
 
-    // A query of the page's own date that lacks 木 and 火.
-    w.clickTool(工具条1, kToolBirthChart);
-    w.click(单选框_自定义日期);
-    w.selectItem(组合框_八字月份, 1);
-    w.selectItem(组合框_八字日子, 3); // 2013-2-4 0时
-    w.click(按钮_八字查询);
-    EXPECT_TRUE(w.isEnabled(按钮_按所缺五行起名));
-    EXPECT_EQ(w.text(透明标签_五行说明), "八字五行缺木、火。可在名字中用属木、属火的字补足。");
-
-    // Back to the naming date: showing the page recomputes its chart, and the button follows it.
-    w.click(单选框1);
-    w.setCurrentPage(高级选择夹1, kPageModes);
-    w.setCurrentPage(高级选择夹1, kPageBirthChart);
-    EXPECT_FALSE(w.isEnabled(按钮_按所缺五行起名));
+    // A naming date that does not exist empties the chart: nothing to supply, the button is off.
     w.selectItem(组合框_月份, 1);
-    w.selectItem(组合框_日子, 3); // the naming date 2013-2-4 0时 lacks 木火
-    w.clickTool(工具条1, kToolBirthChart);
-    EXPECT_TRUE(w.isEnabled(按钮_按所缺五行起名));
-    // A naming date that does not exist empties the chart: nothing to supply.
     w.selectItem(组合框_日子, 29); // 2013-2-30
-    w.clickTool(工具条1, kToolBirthChart);
     EXPECT_FALSE(w.isEnabled(按钮_按所缺五行起名));
     EXPECT_EQ(w.text(透明标签_五行说明), "");
+    w.selectItem(组合框_日子, 3); // 2013-2-4 0时 lacks 木火
+    EXPECT_TRUE(w.isEnabled(按钮_按所缺五行起名));
+    EXPECT_EQ(w.text(透明标签_五行说明), "八字五行缺木、火。可在名字中用属木、属火的字补足。");
+}
+
+TEST_F(BirthChart, NamingDateChartFollowsEveryChangeOfTheInputDate)
+{
+    auto& w = main();
+    w.clickTool(工具条1, kToolBirthChart);
+    // Each of the four drop-downs, while the page is open, with no query and no toolbar.
+    const std::pair<Name, int> changes[] = {
+        {组合框_年份, 2020 - 1970}, {组合框_月份, 5}, {组合框_日子, 14}, {组合框_时间, 10}};
+    const char* const heads[] = {"公历日期：2020年1月1日0时", "公历日期：2020年6月1日0时",
+                                 "公历日期：2020年6月15日0时", "公历日期：2020年6月15日10时"};
+    for (std::size_t i = 0; i < std::size(changes); ++i) {
+        SCOPED_TRACE(heads[i]);
+        w.selectItem(changes[i].first, changes[i].second);
+        EXPECT_EQ(chartText(m_program.host).rfind(heads[i], 0), 0u);
+    }
+    EXPECT_EQ(w.text(透明标签_起名日期), "2020年6月15日10时");
+
+    // With 自定义日期 the page's chart is the query's; choosing 使用起名日期 again shows the naming date's.
+    w.click(单选框_自定义日期);
+    w.click(按钮_八字查询);
+    const std::string custom = chartText(m_program.host);
+    w.selectItem(组合框_时间, 11);
+    EXPECT_EQ(chartText(m_program.host), custom);
+    EXPECT_EQ(w.text(透明标签_起名日期), "2020年6月15日11时");
+    w.click(单选框1);
+    EXPECT_EQ(chartText(m_program.host).rfind("公历日期：2020年6月15日11时", 0), 0u);
 }
 
 TEST_F(BirthChart, MissingElementsTextWritesTheLabel)

@@ -319,6 +319,18 @@ TEST_F(SuperAuspiciousPageTest, NamingFromTheChartSuppliesTheMissingElement)
     EXPECT_EQ(m_controller.lastRunSurname(), "李");
 }
 
+TEST_F(SuperAuspiciousPageTest, NamingFromAChartThatLacksNothingSaysSoAndStartsNothing)
+{
+    main().click(names::单选框_经典起名);
+    main().setText(names::缺五行标签, "");
+    main().setEnabled(names::按钮_按所缺五行起名, true);
+    main().click(names::按钮_按所缺五行起名);
+    ASSERT_EQ(m_host.messages().size(), 1u);
+    EXPECT_EQ(m_host.messages()[0].text, "八字五行齐全，无需按所缺五行筛选");
+    EXPECT_FALSE(main().isChecked(names::单选框_超吉起名));
+    EXPECT_EQ(m_host.find(names::NestlingWaiting), nullptr) << "no run";
+}
+
 TEST_F(SuperAuspiciousPageTest, NamingFromTheChartWantsASurnameFirst)
 {
     main().setText(names::编辑框_姓氏, "");

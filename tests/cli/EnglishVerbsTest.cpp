@@ -28,6 +28,12 @@ TEST_F(EnglishVerbs, EnglishPrintsTheRowsOfTheStyle)
         {{"english", "明华", "--style", "男性化"}, 0, "1\tMark\t马克\t战神\n2\tMax\t马克斯\t\n"},
         {{"english", "夏", "--style", "女性化"}, 0, "1\tSharon\t莎伦\t\n"},
         {{"english", "明"}, 0, "1\tMark\t马克\t战神\n2\tMax\t马克斯\t\n"},
+        // --length keeps the names of that many letters and numbers them anew.
+        {{"english", "明", "--length", "3-3"}, 0, "1\tMax\t马克斯\t\n"},
+        {{"english", "明", "--length", "4-20"}, 0, "1\tMark\t马克\t战神\n"},
+        {{"english", "明", "--length", "5-9"}, 1, ""},
+        {{"english", "明", "--length", "4"}, 2, ""},
+        {{"english", "明", "--length", "6-3"}, 2, ""},
         // No name of the style by that initial: nothing listed, and said why.
         {{"english", "张", "--style", "女性化"}, 1, ""},
         {{"english", "明", "--style", "男"}, 2, ""},

@@ -120,8 +120,12 @@ void FakeWindow::setItems(ControlName combo, const std::vector<std::string>& ite
 {
     FakeControl& c = at(combo);
     c.items = items;
-    c.currentIndex = items.empty() ? -1 : 0;
+    const int current = items.empty() ? -1 : 0;
+    const bool changed = current != c.currentIndex;
+    c.currentIndex = current;
     ++c.itemsSetCount;
+    if (changed)
+        fire(combo, EventKind::SelectionChanged, current);
 }
 
 int FakeWindow::currentIndex(ControlName combo) const
@@ -133,8 +137,10 @@ int FakeWindow::currentIndex(ControlName combo) const
 void FakeWindow::setCurrentIndex(ControlName combo, int index)
 {
     FakeControl& c = at(combo);
-    if (index >= 0 && index < static_cast<int>(c.items.size()))
-        c.currentIndex = index;
+    if (index < 0 || index >= static_cast<int>(c.items.size()) || index == c.currentIndex)
+        return;
+    c.currentIndex = index;
+    fire(combo, EventKind::SelectionChanged, index);
 }
 
 std::string FakeWindow::currentText(ControlName combo) const

@@ -19,6 +19,7 @@ CombinationPage::CombinationPage(QWidget* parent) : QWidget(parent)
     auto* row = new QHBoxLayout(input);
     row->addWidget(make.edit(input, n::编辑框_组合的字), 1);
     row->addWidget(make.button(input, n::按钮_组合起名));
+    row->addWidget(make.button(input, n::按钮_组合导出));
     layout->addWidget(input);
     layout->addWidget(makeFrameGroup(this, kNameListTitle, make.list(this, n::超级列表框_组合列表)), 1);
 }

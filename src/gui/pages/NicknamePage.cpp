@@ -21,6 +21,7 @@ NicknamePage::NicknamePage(QWidget* parent) : QWidget(parent)
         row->addWidget(make.radio(this, style));
     row->addStretch();
     row->addWidget(make.button(this, n::按钮_起小名));
+    row->addWidget(make.button(this, n::按钮_小名导出));
     layout->addLayout(row);
     layout->addWidget(makeFrameGroup(this, kNameListTitle, make.list(this, n::超级列表框_小名列表)), 1);
 }

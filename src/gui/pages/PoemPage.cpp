@@ -68,6 +68,10 @@ QWidget* namesPage(LayoutWidgets& make, QWidget* parent)
     auto* page = new QWidget(parent);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(makeFrameGroup(page, kNameListTitle, make.list(page, n::超级列表框_诗名列表)));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(make.button(page, n::按钮_诗名导出));
+    layout->addLayout(buttons);
     return page;
 }
 

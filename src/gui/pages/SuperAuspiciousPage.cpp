@@ -52,6 +52,9 @@ SuperAuspiciousPage::SuperAuspiciousPage(QWidget* parent) : QWidget(parent)
     whyLayout->addWidget(text);
     left->addWidget(why);
     left->addWidget(make.check(this, n::选择框_超吉常见名字));
+    QLabel* generation = make.label(this, n::标签_超吉辈份说明);
+    generation->setWordWrap(true);
+    left->addWidget(generation);
     auto* buttons = new QHBoxLayout;
     for (n::Name button : {n::按钮_超吉生成, n::按钮_超吉暂停, n::按钮_超吉导出})
         buttons->addWidget(make.button(this, button));
