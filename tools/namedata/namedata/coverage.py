@@ -1,9 +1,9 @@
 """Which characters the dictionary must hold and which need a Chinese meaning.
 
-The dictionary holds GB2312, every character of the 通用规范汉字表 that has a GBK code
+The dictionary holds GB2312, every character of the 通用规范汉字表 that has a two-byte code
 (Unihan kTGH) and every character of every naming list.  A Chinese meaning is required for
-level 1 of that table (kTGH index up to 3 500) and for every list character; the rarer
-characters may keep the English gloss, marked as such.
+every one of the table's characters (all three levels) and every list character; the English
+gloss, marked as such, remains only for the GB2312 characters outside the table.
 """
 import bz2
 import os
@@ -12,6 +12,7 @@ import re
 from .sources import two_byte
 
 LEVEL_1 = 3500
+LEVEL_2 = 6500
 # every list a naming mode takes characters or names from (the nickname mode uses boys/girls)
 NAMING_LISTS = ("boys.txt", "girls.txt", "classic-one-boys.txt", "classic-one-girls.txt",
                 "classic-two-boys.txt", "classic-two-girls.txt")
@@ -61,8 +62,13 @@ def dictionary_chars(tgh, src):
 
 
 def needs_chinese(tgh, src):
-    """Characters that must have a Chinese meaning: level 1 and every list character."""
-    return {c for c, n in tgh.items() if n <= LEVEL_1} | naming_chars(src)
+    """Characters that must have a Chinese meaning: the table's two-byte ones and every list character."""
+    return {c for c in tgh if two_byte(c)} | naming_chars(src)
+
+
+def level_of(n):
+    """The level (1, 2 or 3) of a kTGH index."""
+    return 1 if n <= LEVEL_1 else 2 if n <= LEVEL_2 else 3
 
 
 def has_moral(meaning_text):
@@ -75,16 +81,13 @@ def problems(tgh, src, meanings):
     out = []
     for c in sorted(needs_chinese(tgh, src), key=lambda c: (tgh.get(c, 99999), c)):
         if c not in meanings:
-            level = "level-1" if tgh.get(c, 99999) <= LEVEL_1 else "list"
+            level = f"level-{level_of(tgh[c])}" if c in tgh else "list"
             out.append(f"character {c}: {level} character without a Chinese meaning in data-src/meanings")
     for name in classic_names(src):
         lacking = [c for c in name if c not in meanings or not has_moral(meanings[c])]
         if lacking:
             out.append(f"classic {name}: {''.join(lacking)} without a Chinese meaning and 寓意")
     return out
-
-
-LEVEL_2 = 6500
 
 
 def table_levels(tgh, meanings):
@@ -129,6 +132,7 @@ def _meaning_lines(tgh, src, meanings, en_rows):
     need = needs_chinese(tgh, src)
     level1 = {c for c, n in tgh.items() if n <= LEVEL_1}
     lists = naming_chars(src)
+    # level 1 and the lists once needed one alone; the report keeps their counts
     names = classic_names(src)
     full = sum(1 for n in names if all(c in meanings and has_moral(meanings[c]) for c in n))
     mean_col = 9
