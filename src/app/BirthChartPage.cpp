@@ -1,5 +1,6 @@
 #include "app/BirthChartPage.h"
 
+#include "app/ChartAnalysisView.h"
 #include "app/ControlNames.h"
 #include "calendar/BirthChart.h"
 
@@ -31,6 +32,7 @@ void ShowBirthChart(Host& host, ChartDateMessage invalidDate)
         for (names::Name output : {names::八字五行标签, names::缺五行标签, names::编辑框_八字信息,
                                    names::透明标签_五行说明, names::图表_五行})
             main.setText(output, "");
+        showChartAnalysis(main, std::nullopt);
         main.setEnabled(names::按钮_按所缺五行起名, false);
         return;
     }
@@ -43,6 +45,7 @@ void ShowBirthChart(Host& host, ChartDateMessage invalidDate)
     main.setText(names::缺五行标签, chart->missingLabel);
     main.setText(names::编辑框_八字信息, chart->text);
     main.setText(names::透明标签_五行说明, chart->summary);
+    showChartAnalysis(main, calendar::analyseBirth(year, month, day, hour, lateZiRule(main)));
     // Enabled for every chart, so a chart that lacks nothing says so when asked instead of a dead button.
     main.setEnabled(names::按钮_按所缺五行起名, true);
 }

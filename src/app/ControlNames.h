@@ -126,6 +126,15 @@ inline constexpr Name 透明标签_五行说明 = "透明标签_五行说明";
 inline constexpr Name 图表_五行 = "图表_五行";
 // On (as always): a birth from 23:00 takes the next day's day pillar; off: its own day's (晚子时).
 inline constexpr Name 选择框_23点后算次日 = "选择框_23点后算次日";
+// Under the element counts: the day master's strength and the favourable elements (喜用神), with the
+// figures they rest on (ChartAnalysisView), and naming from those elements.
+inline constexpr Name 超级列表框_五行分值 = "超级列表框_五行分值";
+inline constexpr Name 进度条_同党 = "进度条_同党";
+inline constexpr Name 透明标签_日主强弱 = "透明标签_日主强弱";
+inline constexpr Name 喜用神标签 = "喜用神标签";
+inline constexpr Name 透明标签_喜用神 = "透明标签_喜用神";
+inline constexpr Name 透明标签_喜用神说明 = "透明标签_喜用神说明";
+inline constexpr Name 按钮_按喜用神起名 = "按钮_按喜用神起名";
 
 // Page 7 "姓名评分".
 inline constexpr Name 编辑框_评分姓氏 = "编辑框_评分姓氏";

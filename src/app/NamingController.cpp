@@ -8,6 +8,7 @@
 #include "app/GenerationDisplay.h"
 #include "app/ModeDescriptions.h"
 #include "app/NameListRows.h"
+#include "naming/FavourableElementsFilter.h"
 #include "naming/MissingElementsFilter.h"
 #include "numerology/CharacterRecord.h"
 #include "text/NameInput.h"
@@ -277,6 +278,8 @@ void NamingController::wire()
     main.on(names::按钮_经典生成, EventKind::Clicked, [this](const Event&) { generateClassic(); });
     main.on(names::按钮_按所缺五行起名, EventKind::Clicked,
             [this](const Event&) { nameFromMissingElements(); });
+    main.on(names::按钮_按喜用神起名, EventKind::Clicked,
+            [this](const Event&) { nameFromFavourableElements(); });
     wireElementFilterPanel(main);
     main.on(names::标签_设置辈份, EventKind::Clicked, [this](const Event&) { openGenerationDialog(); });
     main.on(names::选择框_过滤生僻字, EventKind::Clicked, [this](const Event&) { filterMarkedNames(); });
@@ -424,6 +427,24 @@ void NamingController::nameFromMissingElements()
     if (const std::string ignored = generationIgnoredText(m_generation); !ignored.empty())
         status += "；" + ignored;
     showSuperAuspiciousStatus(main, status);
+}
+
+void NamingController::nameFromFavourableElements()
+{
+    Window& main = m_host.mainWindow();
+    const std::string favourable = main.text(names::喜用神标签);
+    if (favourable.empty())
+        return;
+    const std::optional<std::string> surname = checkedSurname();
+    if (!surname)
+        return;
+    setElementFilter(main, naming::filterForFavourableElements(favourable));
+    main.setChecked(names::单选框_超吉起名, true);
+    openSuperAuspiciousPage(*surname);
+    generateSuperAuspicious();
+    for (const ModeDescription& mode : kModeDescriptions)
+        if (mode.radio == names::单选框_超吉起名)
+            main.setStatus(names::状态条1, mode.picture, naming::favourableElementsFilterMessage(favourable));
 }
 
 void NamingController::generateClassic()

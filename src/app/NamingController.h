@@ -58,6 +58,8 @@ public:
     // 按钮_按所缺五行起名: sets the element filter panel so that every name supplies what the chart
     // shown lacks (缺五行标签), switches to the super-auspicious mode and starts its run.
     void nameFromMissingElements();
+    // 按钮_按喜用神起名: the same for the chart's main favourable elements (喜用神标签).
+    void nameFromFavourableElements();
     void stopRun(); // stops a run that is going and waits for its thread
 
     void openGenerationDialog();

@@ -1,5 +1,6 @@
 #include "app/ShortlistPage.h"
 
+#include "app/ChartAnalysisView.h"
 #include "app/ControlNames.h"
 #include "app/DetailController.h"
 #include "app/ExportButtons.h"
@@ -137,9 +138,14 @@ void ShortlistPage::restoreValue(const std::string& value)
 
 const std::vector<std::vector<std::string>>& ShortlistPage::rows()
 {
+    // 合喜用 follows the naming date's chart: another date asks every row again.
+    if (std::string favourable = namingDateFavourable(m_host.mainWindow()); favourable != m_favourable) {
+        m_favourable = std::move(favourable);
+        m_rows.clear();
+    }
     for (size_t i = m_rows.size(); i < m_entries.size(); ++i)
         m_rows.push_back(reports::comparisonRow(m_store, m_checker, static_cast<int>(i) + 1,
-                                                m_entries[i].surname, m_entries[i].given));
+                                                m_entries[i].surname, m_entries[i].given, m_favourable));
     for (size_t i = 0; i < m_rows.size(); ++i)
         m_rows[i][0] = std::to_string(i + 1);
     return m_rows;

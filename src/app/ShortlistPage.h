@@ -71,6 +71,8 @@ private:
     // The rows of the first m_rows.size() entries (the database may still be loading when names are
     // restored, so rows are made when they are first shown).
     std::vector<std::vector<std::string>> m_rows;
+    // The naming date's favourable elements the rows' 合喜用 was computed for.
+    std::string m_favourable;
     std::function<void()> m_changed;
     std::string m_menuList; // the list whose row the pop-up menu was opened on
     int m_menuRow = -1;

@@ -180,6 +180,15 @@ std::vector<ControlSpec> mainWindow()
         // Enabled once a chart lacks an element.
         {.kind = K::Button, .name = 按钮_按所缺五行起名, .caption = "按所缺五行起名", .enabled = false},
         {.kind = K::Label, .name = 透明标签_五行说明},
+        {.kind = K::List, .name = 超级列表框_五行分值, .items = {"五行", "分值", "占比", "同党"}},
+        {.kind = K::Progress, .name = 进度条_同党},
+        {.kind = K::Label, .name = 透明标签_日主强弱},
+        {.kind = K::Label, .name = 喜用神标签},
+        {.kind = K::Label, .name = 透明标签_喜用神},
+        {.kind = K::Label, .name = 透明标签_喜用神说明,
+         .tip = "这是一种传统流派（子平扶抑法）的算法，数字都已列出，可以自行核对；其他流派可能得出不同的结论"},
+        // Enabled once a chart is shown.
+        {.kind = K::Button, .name = 按钮_按喜用神起名, .caption = "按喜用神起名", .enabled = false},
     });
     onPage(c, 高级选择夹1, kPageEvaluation, {
         {.kind = K::Edit, .name = 编辑框_评分姓氏},

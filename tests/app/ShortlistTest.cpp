@@ -1,5 +1,6 @@
 #include "ReportWindowFixture.h"
 
+#include "app/ChartAnalysisView.h"
 #include "app/Program.h"
 #include "app/Settings.h"
 #include "app/Shortlist.h"
@@ -88,8 +89,12 @@ TEST_F(ShortlistTest, MenuAndStarAddNamesThePageComparesThem)
     main().choosePage(names::高级选择夹1, kPageShortlist);
     ASSERT_EQ(main().rowCount(names::超级列表框_收藏列表), 3);
     EXPECT_EQ(main().columnHeaders(names::超级列表框_收藏列表), reports::comparisonHeaders());
+    // 合喜用 by the naming date's chart (2013-1-1 0 at start: a weak 丁 day master wants 木火; 明 is 火).
+    const std::string favourable = namingDateFavourable(main());
+    EXPECT_EQ(favourable, "木火");
     EXPECT_EQ(main().row(names::超级列表框_收藏列表, 2).cells,
-              reports::comparisonRow(m_store, m_app.naming.checker(), 3, "李", "明华"));
+              reports::comparisonRow(m_store, m_app.naming.checker(), 3, "李", "明华", favourable));
+    EXPECT_EQ(main().cell(names::超级列表框_收藏列表, 2, 11), "明");
     EXPECT_EQ(main().cell(names::超级列表框_收藏列表, 1, 1), "欧阳华");
 
     main().selectRow(names::超级列表框_收藏列表, 1);
@@ -97,7 +102,7 @@ TEST_F(ShortlistTest, MenuAndStarAddNamesThePageComparesThem)
     EXPECT_EQ(storedValue(), "李;华|李;明华|");
     EXPECT_EQ(main().statusText(names::状态条1), "已将 欧阳华 移出名字收藏（共 2 个）");
     ASSERT_EQ(main().rowCount(names::超级列表框_收藏列表), 2);
-    EXPECT_EQ(main().row(names::超级列表框_收藏列表, 1).tip, main().cell(names::超级列表框_收藏列表, 1, 12))
+    EXPECT_EQ(main().row(names::超级列表框_收藏列表, 1).tip, main().cell(names::超级列表框_收藏列表, 1, 13))
         << "the hints whole in the row's tip";
     EXPECT_EQ(main().cell(names::超级列表框_收藏列表, 1, 0), "2");
 
@@ -106,10 +111,10 @@ TEST_F(ShortlistTest, MenuAndStarAddNamesThePageComparesThem)
     ASSERT_EQ(m_host.desktopOpened().back(), file.string());
     std::ifstream in(file, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    EXPECT_EQ(
-        text::fromGbk(bytes),
-        reports::comparisonText({reports::comparisonRow(m_store, m_app.naming.checker(), 1, "李", "华"),
-                                 reports::comparisonRow(m_store, m_app.naming.checker(), 2, "李", "明华")}));
+    EXPECT_EQ(text::fromGbk(bytes),
+              reports::comparisonText(
+                  {reports::comparisonRow(m_store, m_app.naming.checker(), 1, "李", "华", favourable),
+                   reports::comparisonRow(m_store, m_app.naming.checker(), 2, "李", "明华", favourable)}));
 }
 
 // The shortlist survives a restart through config.dat whole, with Chinese names and a value far over

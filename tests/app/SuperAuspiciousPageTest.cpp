@@ -331,6 +331,46 @@ TEST_F(SuperAuspiciousPageTest, NamingFromAChartThatLacksNothingSaysSoAndStartsN
     EXPECT_EQ(m_host.find(names::NestlingWaiting), nullptr) << "no run";
 }
 
+// 按喜用神起名: one main favourable element goes to the first given-name character, two to every one.
+TEST_F(SuperAuspiciousPageTest, NamingFromTheFavourableElements)
+{
+    struct Case
+    {
+        const char* favourable; // as the chart analysis writes 喜用神标签
+        const char* panel;
+        const char* wanted; // elements a given-name character may hold (first; every)
+        bool everyCharacter;
+    };
+    const Case cases[] = {
+        {"木", "Ce E|-e D|-d D|-d D", "木", false},
+        {"土金", "-d D|-d D|Ce E|-e D", "金土", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.favourable);
+        main().setText(names::喜用神标签, c.favourable);
+        main().setEnabled(names::按钮_按喜用神起名, true);
+        main().click(names::按钮_按喜用神起名);
+        EXPECT_TRUE(main().isChecked(names::单选框_超吉起名));
+        EXPECT_EQ(main().currentPage(names::高级选择夹1), kPageSuperAuspicious);
+        EXPECT_EQ(main().statusText(names::状态条1),
+                  std::string("已按喜用神（") + c.favourable + "）设置筛选条件");
+        EXPECT_EQ(panelState(main()), c.panel);
+        if (c.everyCharacter) {
+            const naming::ElementFilter filter = readElementFilter(main());
+            EXPECT_EQ(filter.must.elements, c.wanted);
+        }
+        finishRun();
+        ASSERT_GT(rows(), 0);
+        const std::string wanted = c.wanted;
+        for (int r = 0; r < rows(); ++r) {
+            const std::string elements = main().cell(names::超级列表框_超吉起名, r, 4);
+            for (size_t at = 3; at < (c.everyCharacter ? elements.size() : 6); at += 3)
+                ASSERT_NE(wanted.find(elements.substr(at, 3)), std::string::npos)
+                    << main().cell(names::超级列表框_超吉起名, r, 1);
+        }
+    }
+}
+
 TEST_F(SuperAuspiciousPageTest, NamingFromTheChartWantsASurnameFirst)
 {
     main().setText(names::编辑框_姓氏, "");

@@ -1,5 +1,6 @@
 #include "gui/ElementChart.h"
 #include "gui/LayoutWidgets.h"
+#include "gui/NameListView.h"
 #include "gui/Widgets.h"
 #include "gui/pages/Pages.h"
 
@@ -7,6 +8,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -14,6 +16,44 @@
 namespace gui {
 
 namespace n = app::names;
+
+namespace {
+
+// Under the counts: the weights by element beside the support share as a bar, the verdict, 喜用神 and
+// how they were reached.
+QHBoxLayout* analysisRow(QWidget* page, LayoutWidgets& make)
+{
+    auto* row = new QHBoxLayout;
+    NameListView* weights = make.list(page, n::超级列表框_五行分值);
+    weights->setFixedWidth(250);
+    weights->setFixedHeight(150);
+    row->addWidget(weights);
+
+    auto* column = new QVBoxLayout;
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(makeLabel(page, "同党占比:"));
+    QProgressBar* support = make.progress(page, n::进度条_同党);
+    support->setFormat(QStringLiteral("%p%"));
+    bar->addWidget(support, 1);
+    column->addLayout(bar);
+    column->addWidget(make.label(page, n::透明标签_日主强弱));
+    auto* favourable = new QHBoxLayout;
+    favourable->addWidget(makeLabel(page, "喜用神:"));
+    favourable->addWidget(make.label(page, n::喜用神标签));
+    favourable->addSpacing(12);
+    favourable->addWidget(make.button(page, n::按钮_按喜用神起名));
+    favourable->addSpacing(12);
+    favourable->addWidget(make.label(page, n::透明标签_喜用神), 1);
+    column->addLayout(favourable);
+    QLabel* explanation = make.label(page, n::透明标签_喜用神说明);
+    explanation->setWordWrap(true);
+    column->addWidget(explanation);
+    column->addStretch();
+    row->addLayout(column, 1);
+    return row;
+}
+
+} // namespace
 
 BirthChartPage::BirthChartPage(QWidget* parent) : QWidget(parent)
 {
@@ -55,6 +95,7 @@ BirthChartPage::BirthChartPage(QWidget* parent) : QWidget(parent)
     QLabel* summary = make.label(this, n::透明标签_五行说明);
     summary->setWordWrap(true);
     layout->addWidget(summary);
+    layout->addLayout(analysisRow(this, make));
 }
 
 } // namespace gui
