@@ -65,6 +65,11 @@ inline constexpr Name 选择框_高分常见名字 = "选择框_高分常见名�
 
 // Page 2 "诗词起名" and its inner pages.
 inline constexpr Name 高级选择夹2 = "高级选择夹2";
+// 书目: the book whose poems the poet list shows (唐诗 first); the search box and its button find a
+// poem of that book by its title or a line.
+inline constexpr Name 组合框_书目 = "组合框_书目";
+inline constexpr Name 编辑框_诗词搜索 = "编辑框_诗词搜索";
+inline constexpr Name 按钮_诗词搜索 = "按钮_诗词搜索";
 inline constexpr Name 超级列表框_诗人列表 = "超级列表框_诗人列表";
 inline constexpr Name 超级列表框_诗词残 = "超级列表框_诗词残";
 inline constexpr Name 网页浏览框1 = "网页浏览框1";

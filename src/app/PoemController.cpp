@@ -3,9 +3,11 @@
 #include "app/ControlNames.h"
 #include "app/DetailController.h"
 #include "app/NamingController.h"
+#include "naming/PoemBooks.h"
 #include "reports/ReportFiles.h"
 #include "text/Utf8.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace app {
@@ -13,6 +15,8 @@ namespace {
 
 constexpr int kTitleCell = 1;
 constexpr int kIdCell = 2;
+// A search lists at most this many poems: a common character matches thousands of lines.
+constexpr size_t kSearchRows = 500;
 
 std::optional<std::int64_t> parseId(const std::string& text)
 {
@@ -33,6 +37,16 @@ std::string poemPage(const std::string& poet, const std::string& title, const st
            text::replaceAll(reports::htmlEscape(text), "。", "。<br>") + "</body><html>";
 }
 
+std::string poemSearchStatus(const std::string& words, size_t found, size_t shown)
+{
+    if (found == 0)
+        return "没有找到标题或诗句含有“" + words + "”的诗词";
+    if (found > shown)
+        return "找到的诗词超过 " + std::to_string(shown) + " 首，只列出前 " + std::to_string(shown) +
+               " 首，请输入更长的标题或诗句";
+    return "找到 " + std::to_string(found) + " 首标题或诗句含有“" + words + "”的诗词";
+}
+
 PoemController::PoemController(Host& host, const store::NamingStore& store,
                                std::filesystem::path programFolder, NamingController& naming)
     : m_host(host), m_store(store), m_programFolder(std::move(programFolder)), m_naming(naming)
@@ -43,6 +57,13 @@ void PoemController::wire()
 {
     m_naming.setModeStart(naming::Mode::Poem, [this] { startPoemMode(); });
     Window& main = m_host.mainWindow();
+    main.on(names::组合框_书目, EventKind::SelectionChanged, [this](const Event&) {
+        if (!m_filling) {
+            LoadPoets();
+            LoadPoems();
+        }
+    });
+    main.on(names::按钮_诗词搜索, EventKind::Clicked, [this](const Event&) { searchPoems(); });
     main.on(names::超级列表框_诗人列表, EventKind::CurrentRowChanged, [this](const Event&) {
         if (!m_filling)
             LoadPoems();
@@ -58,8 +79,38 @@ void PoemController::wire()
     main.on(names::按钮_诗词起名, EventKind::Clicked, [this](const Event&) { generatePoemNames(); });
 }
 
+void PoemController::pageShown()
+{
+    // A parent who opens the page by its tab finds the lists as 开始起名 leaves them; lists already
+    // filled keep the poet and poem chosen.
+    Window& main = m_host.mainWindow();
+    if (main.items(names::组合框_书目).empty())
+        loadBooks();
+    if (main.rowCount(names::超级列表框_诗人列表) == 0) {
+        LoadPoets();
+        LoadPoems();
+    }
+}
+
+void PoemController::loadBooks()
+{
+    std::vector<std::string> items;
+    for (naming::Book& book : naming::loadBooks(m_store))
+        if (book.poems > 0)
+            items.push_back(std::move(book.name));
+    Window& main = m_host.mainWindow();
+    const std::string chosen = main.currentText(names::组合框_书目);
+    m_filling = true;
+    main.setItems(names::组合框_书目, items);
+    const auto at = std::find(items.begin(), items.end(), chosen);
+    main.setCurrentIndex(names::组合框_书目,
+                         items.empty() ? -1 : static_cast<int>(at == items.end() ? 0 : at - items.begin()));
+    m_filling = false;
+}
+
 void PoemController::startPoemMode()
 {
+    loadBooks();
     LoadPoets();
     LoadPoems();
     Window& main = m_host.mainWindow();
@@ -70,7 +121,7 @@ void PoemController::startPoemMode()
 void PoemController::LoadPoets()
 {
     std::vector<ListRow> rows;
-    for (std::string& poet : naming::loadPoetNames(m_store))
+    for (std::string& poet : naming::loadBookGroups(m_store, selectedBook()))
         rows.push_back({{std::to_string(rows.size() + 1), std::move(poet)}, 0});
     Window& main = m_host.mainWindow();
     m_filling = true;
@@ -83,16 +134,55 @@ void PoemController::LoadPoets()
 void PoemController::LoadPoems()
 {
     std::vector<ListRow> rows;
-    for (naming::PoemEntry& poem : naming::loadPoemEntries(m_store, selectedPoet()))
+    for (naming::PoemEntry& poem : naming::loadBookPoems(m_store, selectedBook(), selectedPoet()))
         rows.push_back(
             {{std::to_string(rows.size() + 1), std::move(poem.title), std::to_string(poem.id)}, 0});
+    fillPoemList(std::move(rows));
+}
+
+void PoemController::fillPoemList(std::vector<ListRow> rows)
+{
     Window& main = m_host.mainWindow();
     m_filling = true;
     main.clearRows(names::超级列表框_诗词残);
     main.appendRows(names::超级列表框_诗词残, rows);
-    main.setCurrentRow(names::超级列表框_诗词残, 0);
+    main.setCurrentRow(names::超级列表框_诗词残, rows.empty() ? -1 : 0);
     m_filling = false;
     ShowPoem();
+}
+
+void PoemController::searchPoems()
+{
+    Window& main = m_host.mainWindow();
+    std::string words = main.text(names::编辑框_诗词搜索);
+    std::erase_if(words, [](char c) { return c == ' ' || c == '\t'; });
+    // An empty search brings back the poems of the chosen poet.
+    if (words.empty()) {
+        LoadPoems();
+        return;
+    }
+    if (main.items(names::组合框_书目).empty())
+        loadBooks();
+    const std::vector<naming::PoemMatch> found =
+        naming::searchBookPoems(m_store, selectedBook(), words, kSearchRows + 1);
+    std::vector<ListRow> rows;
+    for (const naming::PoemMatch& poem : found) {
+        if (rows.size() == kSearchRows)
+            break;
+        // Found poems come from many poets: each title says whose it is.
+        rows.push_back({{std::to_string(rows.size() + 1), poem.title + "（" + poem.group + "）",
+                         std::to_string(poem.id)},
+                        0});
+    }
+    main.setStatus(names::状态条1, main.statusPicture(names::状态条1),
+                   poemSearchStatus(words, found.size(), kSearchRows));
+    fillPoemList(std::move(rows));
+}
+
+std::string PoemController::selectedBook() const
+{
+    const std::string book = m_host.mainWindow().currentText(names::组合框_书目);
+    return book.empty() ? std::string(naming::kTangBook) : book;
 }
 
 std::string PoemController::selectedPoet() const
@@ -108,8 +198,10 @@ std::optional<naming::Poem> PoemController::selectedPoem() const
     const int row = main.currentRow(names::超级列表框_诗词残);
     if (row < 0)
         return std::nullopt;
-    return naming::findPoem(m_store, selectedPoet(), main.cell(names::超级列表框_诗词残, row, kTitleCell),
-                            parseId(main.cell(names::超级列表框_诗词残, row, kIdCell)));
+    // The row id names the poem in every book; a row without one (none is written so) by poet and title.
+    if (const std::optional<std::int64_t> id = parseId(main.cell(names::超级列表框_诗词残, row, kIdCell)))
+        return naming::bookPoemById(m_store, selectedBook(), *id);
+    return naming::findPoem(m_store, selectedPoet(), main.cell(names::超级列表框_诗词残, row, kTitleCell));
 }
 
 void PoemController::ShowPoem()
@@ -120,10 +212,12 @@ void PoemController::ShowPoem()
         return;
     const std::optional<naming::Poem> poem = selectedPoem();
     const std::filesystem::path file = reports::reportFile(m_programFolder);
+    // The heading names the poem's own poet and title: a found poem need not be the listed poet's. A
+    // classic without an author is headed by its book (诗经:国风·周南·关雎).
+    const std::string poet = !poem ? selectedPoet() : poem->author.empty() ? selectedBook() : poem->author;
+    const std::string title = poem ? poem->title : main.cell(names::超级列表框_诗词残, row, kTitleCell);
     // A page that cannot be written is said; the view is not sent to what the file still holds.
-    if (!reports::writeGbkFile(file,
-                               poemPage(selectedPoet(), main.cell(names::超级列表框_诗词残, row, kTitleCell),
-                                        poem ? poem->text : std::string()))) {
+    if (!reports::writeGbkFile(file, poemPage(poet, title, poem ? poem->text : std::string()))) {
         sayPageNotWritten(m_host, m_programFolder);
         return;
     }
@@ -193,7 +287,9 @@ void PoemController::generatePoemNames()
     main.clearRows(names::超级列表框_诗名列表);
     naming::NamingRequest request = m_naming.readRequest(naming::Mode::Poem);
     request.poemCharacters = tickedCharacters();
-    request.poemText = selectedPoem().value_or(naming::Poem{}).text;
+    const naming::Poem poem = selectedPoem().value_or(naming::Poem{});
+    request.poemText = poem.text;
+    request.poemAuthor = poem.author;
     if (!request.surname.empty())
         main.setCurrentPage(names::高级选择夹2, kPoemPageNames);
     m_naming.startRun(std::move(request));

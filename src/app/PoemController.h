@@ -18,6 +18,8 @@ class NamingController;
 
 inline constexpr const char* kChoosePoemMessage = "请选择一首诗词";
 inline constexpr const char* kRunGoingMessage = "正在生成名字,请等这次生成结束后再试";
+// The search of the poem page: found nothing, or more poems than the list shows.
+std::string poemSearchStatus(const std::string& words, size_t found, size_t shown);
 
 // Character boxes: rows of 15, 40 pixels apart across and 20 down, each 70 by 20, from the top left
 // of the group box.
@@ -41,9 +43,10 @@ constexpr BoxPlace poemBoxPlace(int index) noexcept
 // The browser page of a poem: poet, title and text HTML-escaped, a line break after every "。".
 std::string poemPage(const std::string& poet, const std::string& title, const std::string& text);
 
-// Page 2 诗词起名 of the main window: choose a poet and a poem (选取诗词), tick the characters of the
-// poem (诗词取名) and list the names built from them (生成名字). The poem list carries each poem's
-// row id in a third, hidden cell, so poems that share a title, also of one poet, stay apart.
+// Page 2 诗词起名 of the main window: choose a book, a poet (or a section of a book without poets) and
+// a poem, or search the book (选取诗词), tick the characters of the poem (诗词取名) and list the names
+// built from them (生成名字). The poem list carries each poem's row id in a third, hidden cell, so
+// poems that share a title, also of one poet, stay apart.
 class PoemController
 {
 public:
@@ -56,9 +59,12 @@ public:
     void wire();
 
     void startPoemMode(); // 按钮_起名 with 诗词起名 chosen: the lists, then page 2
+    void pageShown();     // page 2 shown by any route: lists not yet filled are filled
+    void loadBooks();     // 组合框_书目, 唐诗 first
     void LoadPoets();
     void LoadPoems();
     void ShowPoem();
+    void searchPoems();            // 按钮_诗词搜索
     void UsePoem();                // 按钮2
     void setAllTicks(bool ticked); // 按钮3 全选, 按钮4 全清
     void invertTicks();            // 按钮6
@@ -70,7 +76,9 @@ public:
     std::vector<std::string> tickedCharacters() const;
 
 private:
+    std::string selectedBook() const;
     std::string selectedPoet() const;
+    void fillPoemList(std::vector<ListRow> rows);
     std::optional<naming::Poem> selectedPoem() const;
     void destroyBoxes();
 

@@ -32,6 +32,7 @@ Program::Program(Host& host, store::NamingStore& store, const ShellPaths& paths)
     articles.wire();
     english.wire();
     poems.wire();
+    hooks.poemPageShown = [this] { poems.pageShown(); };
     shortlist.wire();
     shortlist.hook(hooks);
     shortlist.onChanged([this] { shell.saveSettingsNow(); });

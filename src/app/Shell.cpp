@@ -288,6 +288,9 @@ void Shell::pageShown(int page)
     } else if (page == kPageShortlist) {
         if (m_hooks.shortlistShown)
             m_hooks.shortlistShown();
+    } else if (page == kPagePoem) {
+        if (m_hooks.poemPageShown)
+            m_hooks.poemPageShown();
     } else if (page == kPageEvaluation) {
         main.setText(names::编辑框_评分姓氏, main.text(names::编辑框_姓氏));
         fillDateCombos(main,

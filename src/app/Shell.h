@@ -46,6 +46,8 @@ struct ShellHooks
     std::function<std::string()> saveShortlist;
     // The page 名字收藏 is shown (its rows are filled then).
     std::function<void()> shortlistShown;
+    // The page 诗词起名 is shown, by its tab or any other route (its lists are filled then).
+    std::function<void()> poemPageShown;
     // The character query window the shell opened (toolbar or menu 新华字典), for its handlers.
     std::function<void(Window&)> dictionaryOpened;
     // Today's date (year, month, day) for the date boxes of a first start, before the settings restore

@@ -116,6 +116,10 @@ std::vector<ControlSpec> mainWindow()
         {.kind = K::Pages, .name = 高级选择夹2, .items = {"选取诗词", "诗词取名", "生成名字"}},
     });
     onPage(c, 高级选择夹2, kPoemPagePick, {
+        // Filled from the database when the page is first shown (唐诗, 诗经, 楚辞, 宋词, 论语).
+        {.kind = K::Combo, .name = 组合框_书目, .tip = "诗词出自哪部书：唐诗按诗人列出，诗经、论语按篇章列出"},
+        {.kind = K::Edit, .name = 编辑框_诗词搜索, .tip = "输入诗词标题或其中一句，点“搜索”在所选书目中查找"},
+        {.kind = K::Button, .name = 按钮_诗词搜索, .caption = "搜索"},
         {.kind = K::List, .name = 超级列表框_诗人列表, .items = {"编号", "诗人"}},
         {.kind = K::List, .name = 超级列表框_诗词残, .items = {"编号", "诗词标题"}},
         {.kind = K::Browser, .name = 网页浏览框1},

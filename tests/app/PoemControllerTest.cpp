@@ -3,6 +3,7 @@
 #include "app/ControlNames.h"
 #include "app/NamingController.h"
 #include "app/testing/FakeHost.h"
+#include "naming/NameLikeness.h"
 #include "text/Gbk.h"
 
 #include <array>
@@ -202,6 +203,88 @@ TEST_F(PoemControllerTest, PageEscapesTheTextAndKeepsCharactersOutsideGbk)
     EXPECT_EQ(text::toGbk("𠀀").size(), 4u) << "written in its GB18030 form";
     main().click(names::按钮2);
     EXPECT_EQ(captions(), (std::vector<std::string>{"风", "<", "雨", ">", "&", "𠀀", "晴"}));
+}
+
+TEST_F(PoemControllerTest, ABookListsItsSectionsOrPoetsAndItsPoemsNameAsTangPoemsDo)
+{
+    EXPECT_EQ(main().items(names::组合框_书目),
+              (std::vector<std::string>{"唐诗", "诗经", "楚辞", "宋词", "论语"}));
+    EXPECT_EQ(main().currentText(names::组合框_书目), "唐诗");
+    main().selectItem(names::组合框_书目, 1); // 诗经: no poets, its sections
+    EXPECT_EQ(column(names::超级列表框_诗人列表, 1), (std::vector<std::string>{"风", "雅"}));
+    EXPECT_EQ(column(names::超级列表框_诗词残, 1),
+              (std::vector<std::string>{"国风·周南·关雎", "国风·秦风·蒹葭"}));
+    EXPECT_NE(page().find("<b>诗经:国风·周南·关雎</b><br><br>关关雎鸠，在河之洲。<br>"), std::string::npos);
+    main().selectRow(names::超级列表框_诗词残, 1);
+    main().click(names::按钮2);
+    EXPECT_EQ(ticked(), "苍苍白露霜伊人水方");
+    main().setChecked(names::选择框_诗词常见名字, false);
+    generate();
+    const std::string text = "蒹葭苍苍，白露为霜。所谓伊人，在水一方。";
+    ASSERT_GT(main().rowCount(names::超级列表框_诗名列表), 0);
+    const naming::NameLikeness real = naming::NameLikeness::fromClassicLists(); // the fixture has no counts
+    for (const std::string& name : column(names::超级列表框_诗名列表, 1)) {
+        const std::string given = name.substr(std::string("李").size());
+        EXPECT_TRUE(text.find(given) != std::string::npos || real.isRealName(given)) << name;
+    }
+
+    main().selectItem(names::组合框_书目, 2); // 楚辞: its poets; 兮 is ticked but never named
+    EXPECT_EQ(column(names::超级列表框_诗人列表, 1), (std::vector<std::string>{"屈原"}));
+    EXPECT_NE(page().find("<b>屈原:九歌·湘夫人</b>"), std::string::npos);
+    main().click(names::按钮2);
+    EXPECT_NE(ticked().find("兮"), std::string::npos);
+    generate();
+    ASSERT_GT(main().rowCount(names::超级列表框_诗名列表), 0);
+    for (const std::string& name : column(names::超级列表框_诗名列表, 1))
+        EXPECT_EQ(name.find("兮"), std::string::npos) << name;
+}
+
+TEST_F(PoemControllerTest, SearchListsTheBooksPoemsByTitleOrLine)
+{
+    main().setText(names::编辑框_诗词搜索, "明月");
+    main().click(names::按钮_诗词搜索);
+    // Poems of any poet of the book, each title saying whose it is; the first is shown.
+    EXPECT_EQ(column(names::超级列表框_诗词残, 1),
+              (std::vector<std::string>{"静夜思（李白）", "送人（李白）"}));
+    EXPECT_NE(page().find("<b>李白:静夜思</b>"), std::string::npos);
+    EXPECT_EQ(main().statusText(names::状态条1), "找到 2 首标题或诗句含有“明月”的诗词");
+    main().selectRow(names::超级列表框_诗词残, 1);
+    main().click(names::按钮2);
+    EXPECT_EQ(captions().front(), "花");
+
+    main().selectItem(names::组合框_书目, 1);
+    main().setText(names::编辑框_诗词搜索, " 鹿鸣 ");
+    main().click(names::按钮_诗词搜索);
+    EXPECT_EQ(column(names::超级列表框_诗词残, 1), (std::vector<std::string>{"小雅·鹿鸣（雅）"}));
+    main().setText(names::编辑框_诗词搜索, "明月");
+    main().click(names::按钮_诗词搜索);
+    EXPECT_EQ(main().rowCount(names::超级列表框_诗词残), 0);
+    EXPECT_EQ(main().statusText(names::状态条1), "没有找到标题或诗句含有“明月”的诗词");
+    main().setText(names::编辑框_诗词搜索, "");
+    main().click(names::按钮_诗词搜索); // an empty search lists the chosen section again
+    EXPECT_EQ(column(names::超级列表框_诗词残, 1),
+              (std::vector<std::string>{"国风·周南·关雎", "国风·秦风·蒹葭"}));
+    EXPECT_EQ(poemSearchStatus("月", 501, 500),
+              "找到的诗词超过 500 首，只列出前 500 首，请输入更长的标题或诗句");
+}
+
+TEST_F(PoemControllerTest, ShowingThePageFillsEmptyListsAndKeepsAChoice)
+{
+    choose("李白", 2);
+    m_poems.pageShown();
+    EXPECT_EQ(main().cell(names::超级列表框_诗人列表, main().currentRow(names::超级列表框_诗人列表), 1),
+              "李白");
+    EXPECT_EQ(main().currentRow(names::超级列表框_诗词残), 2);
+
+    // The page opened by its tab before any 开始起名: the lists are filled as 开始起名 fills them.
+    main().setItems(names::组合框_书目, {});
+    main().clearRows(names::超级列表框_诗人列表);
+    main().clearRows(names::超级列表框_诗词残);
+    m_poems.pageShown();
+    EXPECT_EQ(main().items(names::组合框_书目).size(), 5u);
+    EXPECT_EQ(column(names::超级列表框_诗人列表, 1).front(), "王维");
+    EXPECT_EQ(column(names::超级列表框_诗词残, 1), (std::vector<std::string>{"送人"}));
+    EXPECT_NE(page().find("王维:送人"), std::string::npos);
 }
 
 } // namespace
