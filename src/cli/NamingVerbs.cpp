@@ -74,7 +74,7 @@ constexpr std::array kModeOptions = {
     ModeOptions{naming::Mode::Combination, {"sex", "chars", "length", "generation"}},
     ModeOptions{naming::Mode::Nickname, {"style"}},
     ModeOptions{naming::Mode::Poem,
-                {"sex", "poet", "title", "id", "chars", "length", "generation", "common-only"}},
+                {"sex", "poet", "book", "title", "id", "chars", "length", "generation", "common-only"}},
 };
 
 // The first option given that the mode does not read, if any.

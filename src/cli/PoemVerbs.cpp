@@ -1,6 +1,8 @@
-// nestling-cli poets, poems and poem: the poem page without a window; and what generate --mode poem
-// reads of a poem.
+// nestling-cli books, poets, poems and poem: the poem page without a window; and what generate --mode
+// poem reads of a poem. --book names a classic book (诗经, 楚辞, 宋词, 论语); without it, or with 唐诗,
+// the verbs read the Tang poems as they always did.
 #include "cli/Verbs.h"
+#include "naming/PoemBooks.h"
 #include "naming/PoemNames.h"
 #include "text/Utf8.h"
 
@@ -36,7 +38,54 @@ std::optional<naming::Poem> findPoem(Context& context, const std::string& poet, 
     return poem;
 }
 
+// The classic book --book names, or nothing for the Tang poems.
+std::optional<std::string> classicBook(const Arguments& args)
+{
+    std::optional<std::string> book = args.option("book");
+    if (book && naming::isTangBook(*book))
+        return std::nullopt;
+    return book;
+}
+
+// The poem of a classic book by --id, else by title; or a message on `err`.
+std::optional<naming::Poem> findClassicPoem(Context& context, const std::string& book,
+                                            const std::string& title, std::optional<std::int64_t> id,
+                                            std::ostream& err)
+{
+    std::optional<naming::Poem> poem = id ? naming::bookPoemById(context.store, book, *id)
+                                          : naming::findBookPoem(context.store, book, title);
+    if (!poem)
+        err << "没有找到诗词: " << book << " " << (id ? std::to_string(*id) : title) << '\n';
+    return poem;
+}
+
+int printBookPoems(Context& context, const std::string& book, const std::vector<std::string>& groups,
+                   std::ostream& out, std::ostream& err)
+{
+    bool any = false;
+    for (const std::string& group : groups)
+        for (const naming::PoemEntry& poem : naming::loadBookPoems(context.store, book, group)) {
+            out << poem.id << '\t' << poem.title << '\n';
+            any = true;
+        }
+    if (!any)
+        err << "没有这部书目或这个分组的诗词: " << book << (groups.size() == 1 ? " " + groups[0] : "")
+            << '\n';
+    return any ? 0 : 1;
+}
+
 } // namespace
+
+int runBooks(Context& context, const Arguments& args, std::ostream& out, std::ostream& err)
+{
+    if (!args.positional.empty()) {
+        err << "用法: nestling-cli books\n";
+        return 2;
+    }
+    for (const naming::Book& book : naming::loadBooks(context.store))
+        out << book.name << '\t' << book.poems << '\n';
+    return 0;
+}
 
 int runPoets(Context& context, const Arguments& args, std::ostream& out, std::ostream& err)
 {
@@ -51,6 +100,17 @@ int runPoets(Context& context, const Arguments& args, std::ostream& out, std::os
 
 int runPoems(Context& context, const Arguments& args, std::ostream& out, std::ostream& err)
 {
+    if (const std::optional<std::string> book = classicBook(args)) {
+        if (args.positional.size() > 1 || (args.positional.size() == 1 && args.positional[0].empty())) {
+            err << "用法: nestling-cli poems --book BOOK [POET-OR-SECTION]\n";
+            return 2;
+        }
+        // Without a group, the whole book in its order.
+        return printBookPoems(context, *book,
+                              args.positional.empty() ? naming::loadBookGroups(context.store, *book)
+                                                      : args.positional,
+                              out, err);
+    }
     if (args.positional.size() != 1 || args.positional[0].empty()) {
         err << "用法: nestling-cli poems POET\n";
         return 2;
@@ -67,6 +127,20 @@ int runPoems(Context& context, const Arguments& args, std::ostream& out, std::os
 
 int runPoem(Context& context, const Arguments& args, std::ostream& out, std::ostream& err)
 {
+    if (const std::optional<std::string> book = classicBook(args)) {
+        std::optional<std::int64_t> id;
+        if (args.positional.size() != 1 || args.positional[0].empty()) {
+            err << "用法: nestling-cli poem --book BOOK TITLE [--id N]\n";
+            return 2;
+        }
+        if (!readId(args, id, err))
+            return 2;
+        const std::optional<naming::Poem> poem = findClassicPoem(context, *book, args.positional[0], id, err);
+        if (!poem)
+            return 1;
+        out << poem->text << '\n' << poem->marked << '\n';
+        return 0;
+    }
     if (args.positional.size() != 2 || args.positional[0].empty() || args.positional[1].empty()) {
         err << "用法: nestling-cli poem POET TITLE [--id N]\n";
         return 2;
@@ -86,16 +160,18 @@ int runPoem(Context& context, const Arguments& args, std::ostream& out, std::ost
 int fillPoemRequest(Context& context, const Arguments& args, naming::NamingRequest& request,
                     std::ostream& err)
 {
+    const std::optional<std::string> book = classicBook(args);
     const std::string poet = args.option("poet").value_or("");
     const std::string title = args.option("title").value_or("");
-    if (poet.empty() || title.empty()) {
-        err << "诗词起名需要 --poet 和 --title\n";
+    if (book ? (title.empty() && !args.option("id")) || !poet.empty() : poet.empty() || title.empty()) {
+        err << (book ? "书目诗词起名需要 --title（不带 --poet）\n" : "诗词起名需要 --poet 和 --title\n");
         return 2;
     }
     std::optional<std::int64_t> id;
     if (!readId(args, id, err))
         return 2;
-    const std::optional<naming::Poem> poem = findPoem(context, poet, title, id, err);
+    const std::optional<naming::Poem> poem =
+        book ? findClassicPoem(context, *book, title, id, err) : findPoem(context, poet, title, id, err);
     if (!poem)
         return 1;
     // As the boxes of the poem page: one per character, ticked when --chars holds it (by default

@@ -24,6 +24,7 @@ std::span<const Verb> allVerbs()
                          "--mode combination --surname S --chars TEXT [--length 1|2] [--sex 男|女]; "
                          "--mode nickname --surname S [--style AA|小A|A儿|阿A]; "
                          "--mode poem --surname S --poet P --title T [--id N] [--chars TICKED] [--length 1|2] [--sex 男|女] "
+                         "(or --book 诗经|楚辞|宋词|论语 --title T in place of --poet) "
                          "[--common-only] [--export FILE]; every mode takes [--avoid 字字] (names holding one of them "
                          "are left out); --common-only leaves out the names no real name, classical pair or common "
                          "name character supports",
@@ -33,9 +34,10 @@ std::span<const Verb> allVerbs()
         Verb{"english", "nestling-cli english GIVEN [--style 男性化|女性化|中性化] [--length MIN-MAX]", true, true,
              &runEnglish},
         Verb{"speak", "nestling-cli speak NAME --out FILE.wav|-", false, false, &runSpeak},
+        Verb{"books", "nestling-cli books", true, false, &runBooks},
         Verb{"poets", "nestling-cli poets", true, false, &runPoets},
-        Verb{"poems", "nestling-cli poems POET", true, true, &runPoems},
-        Verb{"poem", "nestling-cli poem POET TITLE [--id N]", true, true, &runPoem},
+        Verb{"poems", "nestling-cli poems POET | poems --book BOOK [POET-OR-SECTION]", true, true, &runPoems},
+        Verb{"poem", "nestling-cli poem POET TITLE [--id N] | poem --book BOOK TITLE [--id N]", true, true, &runPoem},
     };
     // clang-format on
     return kVerbs;

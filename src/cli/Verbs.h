@@ -82,6 +82,7 @@ int runPillars(Context& context, const Arguments& args, std::ostream& out, std::
 int runReport(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runEnglish(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runSpeak(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
+int runBooks(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runPoets(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runPoems(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
 int runPoem(Context& context, const Arguments& args, std::ostream& out, std::ostream& err);
@@ -102,7 +103,8 @@ void writeQualityJson(const quality::NameQuality& quality, std::ostream& out);
 // preceded by a comma.
 void writeSupportJson(const reports::SupportReading& reading, std::ostream& out);
 
-// generate --mode poem: the ticked characters of --poet/--title [--id] [--chars]; an exit status.
+// generate --mode poem: the ticked characters of --poet/--title or --book/--title [--id] [--chars]; an
+// exit status.
 int fillPoemRequest(Context& context, const Arguments& args, naming::NamingRequest& request,
                     std::ostream& err);
 

@@ -19,8 +19,9 @@ TEST(Cli, TablesListsTheTablesInOrder)
     testing_support::makeNamingFixture(db);
     const CliResult r = run({"tables", "--db", db});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "XW_CNWord\t6\nXW_三才配置\t1\nXW_八一灵动数\t2\nXW_EName\t1\nXW_Poet\t1\n"
-                     "XW_全唐诗\t2\nXW_育儿百科\t1\nXW_算命风水\t1\nXW_百家姓\t2\nXW_名字品鉴\t0\n");
+    EXPECT_EQ(r.out,
+              "XW_CNWord\t6\nXW_三才配置\t1\nXW_八一灵动数\t2\nXW_EName\t1\nXW_Poet\t1\n"
+              "XW_全唐诗\t2\nXW_育儿百科\t1\nXW_算命风水\t1\nXW_百家姓\t2\nXW_名字品鉴\t0\nXW_经典\t0\n");
 }
 
 TEST(Cli, CharPrintsTheDictionaryRow)
