@@ -33,7 +33,8 @@ void writeQualityJson(const quality::NameQuality& quality, std::ostream& out)
     if (quality.source)
         out << "{\"poet\":" << jsonString(quality.source->poet)
             << ",\"title\":" << jsonString(quality.source->title)
-            << ",\"line\":" << jsonString(quality.source->line) << '}';
+            << ",\"line\":" << jsonString(quality.source->line)
+            << ",\"book\":" << jsonString(quality.source->book) << '}';
     else
         out << "null";
 }
@@ -70,7 +71,7 @@ int runCheck(Context& context, const Arguments& args, std::ostream& out, std::os
     for (const std::string& note : q.notes())
         out << "备注\t" << note << '\n';
     if (q.source)
-        out << "出处\t" << q.source->poet << "《" << q.source->title << "》\t" << q.source->line << '\n';
+        out << "出处\t" << quality::sourceTitle(*q.source) << '\t' << q.source->line << '\n';
     else
         out << "出处\t无\n";
     return 0;

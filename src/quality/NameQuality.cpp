@@ -132,4 +132,10 @@ std::string NameQuality::markText() const
     return out;
 }
 
+std::string sourceTitle(const SourceLine& source)
+{
+    return source.poet + "《" + (source.book.empty() ? std::string() : source.book + "·") + source.title +
+           "》";
+}
+
 } // namespace quality

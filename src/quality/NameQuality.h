@@ -58,10 +58,14 @@ struct CharacterReading
 
 struct SourceLine
 {
-    std::string poet;
+    std::string poet; // empty for a classic without an author (诗经, 论语)
     std::string title;
     std::string line;
+    std::string book; // a classic's book (诗经, 楚辞, 宋词, 论语); empty for a Tang poem
 };
+
+// Where a source line stands: 李白《静夜思》, 《诗经·小雅·鹿鸣》, 屈原《楚辞·九歌·湘夫人》.
+std::string sourceTitle(const SourceLine& source);
 
 // Marks of a name in a naming list.
 enum NameMark : std::uint8_t

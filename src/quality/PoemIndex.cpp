@@ -24,10 +24,16 @@ char32_t codePoint(std::string_view c)
     return 0;
 }
 
-bool isBreak(std::string_view c)
+// A Tang poem's lines end at either mark; a classic's sentences at "。" alone.
+bool isBreak(std::string_view c, bool sentences)
 {
-    return c == "，" || c == "。";
+    return c == "。" || (!sentences && c == "，");
 }
+
+// The ranks of the classics around the Tang poets' places (1, 2, ... in XW_Poet; unknown poets last).
+constexpr std::uint32_t kClassicFirst = 0;        // 诗经 0, 楚辞 1
+constexpr std::uint32_t kTangOffset = 2;          // a Tang poet's place + 2
+constexpr std::uint32_t kClassicLater = 1u << 31; // every other book, after every Tang poet
 
 // The lines both postings hold, in ascending order (the best ranked first), until `take` accepts one:
 // that line, or none.
@@ -75,17 +81,37 @@ PoemIndex PoemIndex::build(const store::NamingStore& store)
         std::string poet = store.ColumnText(q, col::kAuthor);
         const auto rank = poetRank.find(poet);
         index.addPoem(store.ColumnText(q, col::kTitle), std::move(poet), store.ColumnText(q, col::kText),
-                      rank == poetRank.end() ? UINT32_MAX : rank->second);
+                      rank == poetRank.end() ? UINT32_MAX : rank->second + kTangOffset);
         store.Step(q);
     }
+    index.addClassics(store);
     index.finish();
     return index;
 }
 
-void PoemIndex::addPoem(std::string title, std::string poet, std::string_view text, std::uint32_t rank)
+void PoemIndex::addClassics(const store::NamingStore& store)
+{
+    namespace col = store::classic;
+    static const std::string sql =
+        store::selectSql(store::kClassicTable, {col::kBook, col::kTitle, col::kAuthor, col::kText}, "");
+    store::StoreQuery q = store.Query(sql);
+    while (store.hasRow(q)) {
+        std::string book = store.ColumnText(q, col::kBook);
+        const std::uint32_t rank = book == "诗经"   ? kClassicFirst
+                                   : book == "楚辞" ? kClassicFirst + 1
+                                                    : kClassicLater;
+        addPoem(store.ColumnText(q, col::kTitle), store.ColumnText(q, col::kAuthor),
+                store.ColumnText(q, col::kText), rank, std::move(book));
+        store.Step(q);
+    }
+}
+
+void PoemIndex::addPoem(std::string title, std::string poet, std::string_view text, std::uint32_t rank,
+                        std::string book)
 {
     const auto poem = static_cast<std::uint32_t>(m_poems.size());
-    m_poems.push_back({std::move(title), std::move(poet), rank});
+    const bool sentences = !book.empty();
+    m_poems.push_back({std::move(title), std::move(poet), rank, std::move(book)});
     size_t start = 0;
     size_t i = 0;
     const auto endLine = [&](size_t end) {
@@ -100,7 +126,7 @@ void PoemIndex::addPoem(std::string title, std::string poet, std::string_view te
                                                         : lead >= 0xF0 ? 4
                                                         : lead >= 0xE0 ? 3
                                                                        : 2);
-        if (isBreak(text.substr(i, length))) {
+        if (isBreak(text.substr(i, length), sentences)) {
             endLine(i);
             start = i + length;
         }
@@ -148,7 +174,7 @@ std::string_view PoemIndex::lineText(std::uint32_t line) const
 SourceLine PoemIndex::sourceOf(std::uint32_t line) const
 {
     const Poem& poem = m_poems[m_lines[line].poem];
-    return {poem.poet, poem.title, std::string(lineText(line))};
+    return {poem.poet, poem.title, std::string(lineText(line)), poem.book};
 }
 
 const std::vector<std::uint32_t>* PoemIndex::postings(std::string_view character) const
@@ -198,8 +224,9 @@ std::optional<SourceLine> PoemIndex::findPair(std::string_view given) const
     const std::vector<std::uint32_t>* second = postings(characters[1]);
     if (!first || !second)
         return std::nullopt;
-    const std::optional<std::uint32_t> line = firstSharedLine(
-        *first, *second, [&](std::uint32_t l) { return lineText(l).find(given) != std::string_view::npos; });
+    const std::optional<std::uint32_t> line = firstSharedLine(*first, *second, [&](std::uint32_t l) {
+        return m_poems[m_lines[l].poem].book.empty() && lineText(l).find(given) != std::string_view::npos;
+    });
     if (line)
         return sourceOf(*line);
     return std::nullopt;

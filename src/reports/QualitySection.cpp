@@ -64,10 +64,8 @@ std::string qualitySectionHtml(const quality::NameQuality& q, const SupportReadi
         warnings += (warnings.empty() ? "" : "<br>") + red(w.text());
     html += row("谐音与字义", warnings.empty() ? std::string("未发现不雅的谐音或字义。") : warnings);
     html += row("用字", levelsHtml(q));
-    html +=
-        row("出处", q.source
-                        ? htmlEscape(q.source->poet + "《" + q.source->title + "》：“" + q.source->line + "”")
-                        : std::string("《全唐诗》中没有同时含有名字各字的诗句。"));
+    html += row("出处", q.source ? htmlEscape(quality::sourceTitle(*q.source) + "：“" + q.source->line + "”")
+                                 : std::string("《诗经》《楚辞》、唐诗和宋词中没有同时含有名字各字的诗句。"));
     if (support)
         html += row("名字依据", supportHtml(*support));
     html += "</table>\n<div class=\"divh\"></div>\n";

@@ -62,6 +62,27 @@ TEST(PoemIndex, PairLinesHoldTheCharactersSideBySide)
     }
 }
 
+TEST(PoemIndex, ClassicsAreFoundBySentenceAndNamedByBookAndTitle)
+{
+    PoemIndex index;
+    index.addPoem("静夜思", "李白", "床前明月光，疑是地上霜。", 2);
+    index.addPoem("小雅·鹿鸣", "", "呦呦鹿鸣，食野之苹。我有嘉宾，鼓瑟吹笙。明月在天。", 0, "诗经");
+    index.addPoem("水调歌头·明月几时有", "苏轼", "明月几时有，把酒问青天。", 1u << 31, "宋词");
+    index.finish();
+    // A sentence of a classic is its line, so a source reads as the sentence parents quote.
+    const std::optional<SourceLine> deer = index.find("鹿苹");
+    ASSERT_TRUE(deer);
+    EXPECT_EQ(deer->line, "呦呦鹿鸣，食野之苹");
+    EXPECT_EQ(sourceTitle(*deer), "《诗经·小雅·鹿鸣》");
+    EXPECT_EQ(index.find("明月")->book, "诗经"); // ranked before the Tang poems
+    EXPECT_EQ(index.find("青天")->book, "宋词");
+    EXPECT_EQ(sourceTitle(*index.find("青天")), "苏轼《宋词·水调歌头·明月几时有》");
+    EXPECT_EQ(sourceTitle(*index.find("床前")), "李白《静夜思》");
+    // The example of a classical pair stays a Tang line: the pairs are counted in the Tang poems.
+    EXPECT_FALSE(index.findPair("嘉宾"));
+    EXPECT_EQ(index.findPair("明月")->poet, "李白");
+}
+
 TEST(PoemIndex, EmptyIndexFindsNothing)
 {
     const PoemIndex index;

@@ -165,7 +165,7 @@ using reports::SupportReading;
 
 TEST(NameSupportSentence, SaysWhatStandsBehindTheName)
 {
-    const quality::SourceLine line{"王维", "山居秋暝", "明月松间照"};
+    const quality::SourceLine line{"王维", "山居秋暝", "明月松间照", ""};
     const struct
     {
         SupportReading reading;
@@ -182,7 +182,7 @@ TEST(NameSupportSentence, SaysWhatStandsBehindTheName)
          {"常见名字用字：两个字", "54 个", "不是常见的人名"}},
         {{"器官", {}, std::nullopt, false}, {"没有真实人名或古诗出处"}},
         {{"张惠", {}, std::nullopt, true}, {"谐音或字义"}},
-        {{"<b>", {NameSupport::Classical, 3}, quality::SourceLine{"乙", "<i>", "a&b"}, false},
+        {{"<b>", {NameSupport::Classical, 3}, quality::SourceLine{"乙", "<i>", "a&b", ""}, false},
          {"&lt;b&gt;", "&lt;i&gt;", "a&amp;b"}},
     };
     for (const auto& c : cases) {
