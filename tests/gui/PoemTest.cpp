@@ -104,6 +104,44 @@ private slots:
         QVERIFY(content->minimumHeight() >= boxes.last()->geometry().bottom());
         program.shell.ExitApplication();
     }
+
+    // The page opened by its tab, before any 开始起名, lists the poets; a 诗经 poem is found by its
+    // section or by a search typed and entered in the box.
+    void pageByItsTabListsTheBooksAndFindsAClassic()
+    {
+        if (builtDatabase().empty())
+            QSKIP("no built database");
+        RealProgram p(builtDatabase());
+        QVERIFY(p.loaded && p.started);
+        gui::MainWindow& window = p.window;
+        app::Window& main = p.host.mainWindow();
+        window.show();
+        named<QTabWidget>(&window, n::高级选择夹1)->setCurrentIndex(2);
+        QVERIFY(main.rowCount(n::超级列表框_诗人列表) > 1000);
+        QVERIFY(main.rowCount(n::超级列表框_诗词残) > 0);
+        auto* books = named<QComboBox>(&window, n::组合框_书目);
+        QCOMPARE(books->itemText(0), QStringLiteral("唐诗"));
+        const int shijing = books->findText(QStringLiteral("诗经"));
+        if (shijing < 0)
+            QSKIP("the database was built before the classics");
+        books->setCurrentIndex(shijing);
+        QCOMPARE(main.cell(n::超级列表框_诗人列表, 0, 1), std::string("风"));
+        QCOMPARE(main.cell(n::超级列表框_诗词残, 0, 1), std::string("国风·周南·关雎"));
+
+        auto* words = named<QLineEdit>(&window, n::编辑框_诗词搜索);
+        words->setFocus();
+        words->setText(QStringLiteral("在水一方"));
+        QTest::keyClick(words, Qt::Key_Return);
+        QCOMPARE(main.rowCount(n::超级列表框_诗词残), 1);
+        QCOMPARE(main.cell(n::超级列表框_诗词残, 0, 1), std::string("国风·秦风·蒹葭（风）"));
+        named<QAbstractButton>(&window, n::按钮2)->click();
+        auto* group = named<QGroupBox>(&window, n::分组框_诗词字符);
+        const QList<QCheckBox*> boxes =
+            group->findChild<QScrollArea*>()->widget()->findChildren<QCheckBox*>();
+        QCOMPARE(boxes.size(), 99);
+        QCOMPARE(boxes[0]->text(), QStringLiteral("蒹"));
+        p.program.shell.ExitApplication();
+    }
 };
 
 QTEST_MAIN(PoemTest)

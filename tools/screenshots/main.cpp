@@ -113,7 +113,7 @@ void fillExamples(app::Window& w)
     w.setText(n::编辑框_组合的字, "圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇");
 }
 
-// The three steps of the poem page on 李白's 静夜思: the chosen poem, its ticked characters, the names.
+// The three steps of the poem page on 诗经's 蒹葭: the chosen poem, its ticked characters, the names.
 bool savePoemSteps(gui::QtHost& host, app::Program& program, QWidget* window, const QDir& folder)
 {
     namespace n = app::names;
@@ -126,8 +126,12 @@ bool savePoemSteps(gui::QtHost& host, app::Program& program, QWidget* window, co
             if (main.cell(list, r, 1) == text)
                 main.setCurrentRow(list, r);
     };
-    select(n::超级列表框_诗人列表, "李白");
-    select(n::超级列表框_诗词残, "静夜思");
+    const std::vector<std::string> books = main.items(n::组合框_书目);
+    const auto shijing = std::find(books.begin(), books.end(), "诗经");
+    if (shijing != books.end())
+        main.setCurrentIndex(n::组合框_书目, static_cast<int>(shijing - books.begin()));
+    select(n::超级列表框_诗人列表, "风");
+    select(n::超级列表框_诗词残, "国风·秦风·蒹葭");
     bool ok = saveDrawn(window, folder, QStringLiteral("page-02-poem-pick"));
     poems.UsePoem();
     settle(150);

@@ -4,7 +4,9 @@
 #include "gui/pages/Pages.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -20,16 +22,30 @@ QWidget* pickPage(LayoutWidgets& make, QWidget* parent)
 {
     auto* page = new QWidget(parent);
     auto* grid = new QGridLayout(page);
-    grid->addWidget(makeLabel(page, "① 选择诗人"), 0, 0);
-    grid->addWidget(make.list(page, n::超级列表框_诗人列表), 1, 0);
-    grid->addWidget(makeLabel(page, "② 选择诗词"), 0, 1);
-    grid->addWidget(make.list(page, n::超级列表框_诗词残), 1, 1);
-    grid->addWidget(make.browser(page, n::网页浏览框1), 0, 2, 2, 1);
+    // The book above the poet list, the search above the poem list: both narrow what the lists show.
+    auto* book = new QHBoxLayout;
+    book->addWidget(makeLabel(page, "书目"));
+    book->addWidget(make.combo(page, n::组合框_书目), 1);
+    grid->addLayout(book, 0, 0);
+    auto* search = new QHBoxLayout;
+    QLineEdit* words = make.edit(page, n::编辑框_诗词搜索);
+    words->setPlaceholderText(QStringLiteral("标题或诗句"));
+    search->addWidget(words, 1);
+    QPushButton* find = make.button(page, n::按钮_诗词搜索);
+    search->addWidget(find);
+    // Enter in the box searches, as the button does.
+    QObject::connect(words, &QLineEdit::returnPressed, find, &QPushButton::click);
+    grid->addLayout(search, 0, 1);
+    grid->addWidget(makeLabel(page, "① 选择诗人"), 1, 0);
+    grid->addWidget(make.list(page, n::超级列表框_诗人列表), 2, 0);
+    grid->addWidget(makeLabel(page, "② 选择诗词"), 1, 1);
+    grid->addWidget(make.list(page, n::超级列表框_诗词残), 2, 1);
+    grid->addWidget(make.browser(page, n::网页浏览框1), 0, 2, 3, 1);
     auto* use = new QHBoxLayout;
     use->addStretch();
     use->addWidget(makeLabel(page, "③ 使用本诗词,点击按钮"));
     use->addWidget(make.button(page, n::按钮2));
-    grid->addLayout(use, 2, 0, 1, 3);
+    grid->addLayout(use, 3, 0, 1, 3);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(2, 4);
