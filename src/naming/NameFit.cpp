@@ -22,10 +22,13 @@ constexpr std::string_view kLeanKind = "字性别";
 constexpr std::string_view kClassicKind = "经典名";
 constexpr std::string_view kRefusedKind = "非名";
 
-// Witnesses that make a support strong (the upper half of its kind in a list's order).
-constexpr int kStrongRealNames = 5;
+// Witnesses that make a support strong (the upper half of a freshness step in a list's order); among
+// real names a name of the classic lists is strong.
 constexpr int kStrongClassicalLines = 20;
 constexpr int kStrongAtPlace = 200;
+// The freshness (hundredths) a name must reach for each step above the lowest: the quartiles of the
+// names the high-score and super-auspicious lists put first.
+constexpr std::array<int, 3> kFreshSteps = {-228, -158, -95};
 
 int sexSign(std::string_view sex)
 {
@@ -219,18 +222,35 @@ Support NameLikeness::support(std::string_view given, std::string_view sex) cons
     return uses >= kCommonAtPlace ? Support{NameSupport::CommonCharacters, uses} : Support{};
 }
 
+int NameLikeness::freshness(std::string_view character, bool first) const
+{
+    const std::array<Counts, 2>& classic = first ? m_classicFirst : m_classicLast;
+    const int listed = countOf(classic[0], character) + countOf(classic[1], character);
+    const int named = countOf(first ? m_first : m_last, character);
+    return static_cast<int>(std::lround(100 * std::log((listed + 1.0) / (named + kFreshnessDamping))));
+}
+
+int NameLikeness::freshness(std::string_view given) const
+{
+    const auto [first, second] = twoCharacters(given);
+    if (second.empty())
+        return 2 * freshness(first, false); // a one-character name is read as a name's last character
+    return freshness(first, true) + freshness(second, false);
+}
+
 std::uint8_t NameLikeness::fit(std::string_view given, std::string_view sex) const
 {
     const Support s = support(given, sex);
     if (s.kind == NameSupport::None)
         return 0;
-    // 1..2 common characters, 3..4 classical pairs, 5..6 real names, 7 a real name of the classic lists.
-    if (s.kind == NameSupport::RealName && m_classic.contains(given))
-        return 7;
-    const int strongAt = s.kind == NameSupport::RealName    ? kStrongRealNames
-                         : s.kind == NameSupport::Classical ? kStrongClassicalLines
-                                                            : kStrongAtPlace;
-    return static_cast<std::uint8_t>(2 * static_cast<int>(s.kind) - (s.count >= strongAt ? 0 : 1));
+    // Four steps of freshness within each kind of support, and within a step the stronger witness
+    // first: common characters 4..11, classical pairs 12..19, real names 20..27.
+    const int step = static_cast<int>(std::count_if(
+        kFreshSteps.begin(), kFreshSteps.end(), [fresh = freshness(given)](int at) { return fresh >= at; }));
+    const bool strong = s.kind == NameSupport::RealName    ? m_classic.contains(given)
+                        : s.kind == NameSupport::Classical ? s.count >= kStrongClassicalLines
+                                                           : s.count >= kStrongAtPlace;
+    return static_cast<std::uint8_t>(8 * static_cast<int>(s.kind) - 4 + 2 * step + (strong ? 1 : 0));
 }
 
 NameLikeness NameLikeness::fromClassicLists()

@@ -85,6 +85,9 @@ struct NamingRequest
     // Poem mode: the poem's text with its punctuation; two-character names are pairs of ticked
     // characters next to each other in it, or real given names of ticked characters.
     std::string poemText;
+    // Poem mode: the poem's author. A child of the poet's surname gets no character of the poet's
+    // given name (李白雪 and 李少白 from a poem of 李白 read as the poet's name).
+    std::string poemAuthor;
     // 过滤生僻字和不雅谐音: names the name check marks are left out of the list.
     bool hideMarked = false;
     // 只列常见名字: names without support (NameLikeness::fit 0: no real name, no classical pair, no

@@ -130,6 +130,13 @@ std::vector<std::pair<std::string, std::string>> poemNeighbourPairs(std::string_
     return pairs;
 }
 
+std::string poetEchoes(std::string_view author, std::string_view surname)
+{
+    if (surname.empty() || author.size() <= surname.size() || !author.starts_with(surname))
+        return {};
+    return std::string(author.substr(surname.size()));
+}
+
 std::vector<FormedName> NamingRun::poemPairs(const std::vector<std::string>& ticked) const
 {
     std::unordered_map<std::string_view, std::int32_t> indexOf;
@@ -157,6 +164,8 @@ RunOutcome NamingRun::runPoem()
 {
     std::vector<std::string> ticked = m_request.poemCharacters;
     std::erase_if(ticked, [](const std::string& c) { return isPoemFunctionWord(c); });
+    std::erase_if(ticked, [echoes = poetEchoes(m_request.poemAuthor, m_request.surname)](
+                              const std::string& c) { return echoes.find(c) != std::string::npos; });
     for (std::string& character : text::utf8Characters(poemCandidateText(ticked, m_request.surname)))
         m_candidates.add(std::move(character));
     const bool pairs = m_request.givenLength == 2 && !m_request.generation.fixesSecond() &&

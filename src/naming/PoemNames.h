@@ -57,6 +57,10 @@ bool isPoemFunctionWord(std::string_view character);
 std::vector<std::pair<std::string, std::string>> poemNeighbourPairs(std::string_view text,
                                                                     const std::vector<std::string>& ticked);
 
+// The characters a child of `surname` does not take from a poem of `author`: the poet's given name
+// when the poet bears that surname (李 and 李白: 白), else none.
+std::string poetEchoes(std::string_view author, std::string_view surname);
+
 // The text a poem run takes its candidates from: each ticked character once, in order of first
 // appearance, then the surname when it does not occur among them.
 std::string poemCandidateText(const std::vector<std::string>& ticked, const std::string& surname);

@@ -18,6 +18,8 @@ constexpr std::string_view kLevelKind = "字级";
 constexpr std::string_view kPoorKind = "忌用字";
 constexpr std::string_view kNamesakeKind = "名人";
 constexpr std::string_view kWordReadingKind = "词读音";
+// 级别 of a hand-listed well-known name that a longer name starting with it brings to mind (赵薇雅).
+constexpr int kHeardInLonger = 2;
 // How many real given names start or end with a character (the name-likeness rows).
 constexpr std::string_view kFirstUseKind = "名首字";
 constexpr std::string_view kLastUseKind = "名末字";
@@ -76,7 +78,8 @@ QualityData QualityData::load(const store::NamingStore& store)
         else if (kind == kPoorKind)
             poor.emplace_back(store.ColumnText(q, col::kWord), store.ColumnText(q, col::kReason));
         else if (kind == kNamesakeKind)
-            data.addNamesake(store.ColumnText(q, col::kWord));
+            data.addNamesake(store.ColumnText(q, col::kWord),
+                             store.ColumnInt(q, col::kLevel) == kHeardInLonger);
         else if (kind == kWordReadingKind)
             wordReadings.emplace_back(store.ColumnText(q, col::kWord), store.ColumnText(q, col::kPinyin));
         else if (kind == kFirstUseKind || kind == kLastUseKind)
@@ -159,9 +162,11 @@ void QualityData::addPoorCharacter(std::string_view character, std::string reaso
     m_poorReasons.push_back(std::move(reason));
 }
 
-void QualityData::addNamesake(std::string_view fullName)
+void QualityData::addNamesake(std::string_view fullName, bool heardInLonger)
 {
     m_namesakes.emplace(fullName);
+    if (heardInLonger)
+        m_heardInLonger.emplace(fullName);
 }
 
 void QualityData::addNameUses(std::string_view character, int uses)
@@ -260,7 +265,12 @@ bool QualityData::isNamesake(std::string_view surname, std::string_view given) c
     std::string full;
     full.reserve(surname.size() + given.size());
     full.append(surname).append(given);
-    return m_namesakes.contains(full);
+    if (m_namesakes.contains(full))
+        return true;
+    // 赵薇雅, 李白雪: the surname and the first given character are a name everyone knows.
+    const std::string_view first = text::firstUtf8Character(given);
+    return first.size() < given.size() &&
+           m_heardInLonger.contains(std::string_view(full).substr(0, surname.size() + first.size()));
 }
 
 const QualityData::CharacterInfo* QualityData::info(std::string_view character) const

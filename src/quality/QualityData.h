@@ -53,7 +53,8 @@ public:
                  std::uint32_t count = 1000);
     void addPoorCharacter(std::string_view character, std::string reason);
     // The full name (surname and given name) of a well-known person.
-    void addNamesake(std::string_view fullName);
+    // heardInLonger: a longer name starting with it brings the person to mind too (赵薇 in 赵薇雅).
+    void addNamesake(std::string_view fullName, bool heardInLonger = false);
     // How many real given names use the character (first and last place together).
     void addNameUses(std::string_view character, int uses);
     // How a surname is read where it differs from its characters' common readings (曾 zēng, 尉迟
@@ -125,6 +126,7 @@ private:
     std::unordered_map<std::uint64_t, std::vector<Word>> m_words; // by the folded readings
     std::vector<std::string> m_poorReasons;
     std::unordered_set<std::string, Hash, std::equal_to<>> m_namesakes;
+    std::unordered_set<std::string, Hash, std::equal_to<>> m_heardInLonger;
     size_t m_wordCount = 0;
     bool m_hasLevels = false;
     bool m_hasNameUses = false;

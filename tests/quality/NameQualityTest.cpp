@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using namespace quality;
@@ -212,6 +214,11 @@ TEST(NameQuality, NamesakeIsANoteNotAWarning)
     // Only the whole name: the same given name under another surname, or a longer one, is no namesake.
     EXPECT_EQ(d.marks("张", "明"), kNoMark);
     EXPECT_EQ(d.marks("李", "明明"), kNoMark);
+    // A name marked as heard in longer names brings the person to mind at the start of one.
+    d.addNamesake("李白", true);
+    for (const auto& [surname, given, namesake] :
+         {std::tuple{"李", "白雪", true}, {"李", "白", true}, {"李", "雪白", false}, {"王", "白雪", false}})
+        EXPECT_EQ((d.marks(surname, given) & kNamesake) != 0, namesake) << surname << given;
 }
 
 TEST(NameQuality, WarningTexts)

@@ -6,7 +6,12 @@ surname of data-src/surnames.tsv followed by one or two characters, and it is no
 not a common-noun entry of CC-CEDICT (黎明 dawn, 景泰蓝), and its given name neither a title (李先生)
 nor a common word. The name check gives such a name the note 与知名人物同名; it is no warning.
 
-Rows: 类别 名人, 词 the full name, 级别 its count in the dictionary.
+The dictionary is older than many names a parent hears at once (演员, 歌手, characters of famous
+novels), so data-src/quality/famous-people.txt adds them by hand, each with who it is.
+
+Rows: 类别 名人, 词 the full name, 级别 its count in the dictionary; a hand-listed name has
+HAND_LISTED, or HEARD_IN_LONGER when a longer name starting with it reads as that person too
+(赵薇雅, 李白雪), and 说明 who it is.
 """
 import importlib.util
 import os
@@ -14,6 +19,9 @@ import re
 
 KIND = "名人"
 MIN_COUNT = 30
+# 级别 of hand-listed names: below MIN_COUNT, so never taken for a dictionary count.
+HAND_LISTED = 1
+HEARD_IN_LONGER = 2
 # A given name that is a word this common in the dictionary is no name (王大人, 李家庄).
 WORD_COUNT = 20
 NAME_TAGS = {"nr", "nz", "nrt", "nrfg"}
@@ -90,3 +98,20 @@ def famous_names(jieba_words, surnames, cedict, characters, min_count=MIN_COUNT)
             continue
         out.append((word, count))
     return sorted(out)
+
+
+def hand_listed(src):
+    """[(full name, level, who)] of data-src/quality/famous-people.txt."""
+    out = []
+    with open(os.path.join(src, "quality", "famous-people.txt"), encoding="utf-8") as f:
+        for line in f:
+            name, _, who = line.partition("#")
+            name = name.strip()
+            if not name or line.startswith("#"):
+                continue
+            longer = name.endswith("+")
+            name = name.rstrip("+")
+            if not all("\u4e00" <= c <= "\u9fff" for c in name):
+                raise ValueError(f"famous-people.txt: not a full name: {line.strip()}")
+            out.append((name, HEARD_IN_LONGER if longer else HAND_LISTED, who.strip()))
+    return out

@@ -170,14 +170,18 @@ def build(ctx, cn_chars):
         add(readings.KIND, word, reading, 0, "")
     famous = namesakes.famous_names(jieba_words, sources_surnames(ctx.src), ctx.cedict,
                                      namesakes.name_characters(ctx.src))
+    listed = {name for name, _count in famous}
     for name, count in famous:
         add(namesakes.KIND, name, "", count, "")
+    hand = [h for h in namesakes.hand_listed(ctx.src) if h[0] not in listed or h[1] == namesakes.HEARD_IN_LONGER]
+    for name, level, who in hand:
+        add(namesakes.KIND, name, "", level, who)
     reasons = {}
     for _w, _r, reason, _c in words:
         reasons[reason] = reasons.get(reason, 0) + 1
     stats = {"dictionary words": dictionary_count, "phrases": len(words) - dictionary_count,
              "levels": len(chars), "poor characters": poor_count, "word readings": len(word_readings),
-             "namesakes": len(famous), "by reason": reasons}
+             "namesakes": len(famous) + len(hand), "by reason": reasons}
     return rows, stats
 
 
