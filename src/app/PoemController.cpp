@@ -137,10 +137,10 @@ void PoemController::LoadPoems()
     for (naming::PoemEntry& poem : naming::loadBookPoems(m_store, selectedBook(), selectedPoet()))
         rows.push_back(
             {{std::to_string(rows.size() + 1), std::move(poem.title), std::to_string(poem.id)}, 0});
-    fillPoemList(std::move(rows));
+    fillPoemList(rows);
 }
 
-void PoemController::fillPoemList(std::vector<ListRow> rows)
+void PoemController::fillPoemList(const std::vector<ListRow>& rows)
 {
     Window& main = m_host.mainWindow();
     m_filling = true;
@@ -176,7 +176,7 @@ void PoemController::searchPoems()
     }
     main.setStatus(names::状态条1, main.statusPicture(names::状态条1),
                    poemSearchStatus(words, found.size(), kSearchRows));
-    fillPoemList(std::move(rows));
+    fillPoemList(rows);
 }
 
 std::string PoemController::selectedBook() const

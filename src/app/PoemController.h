@@ -78,7 +78,7 @@ public:
 private:
     std::string selectedBook() const;
     std::string selectedPoet() const;
-    void fillPoemList(std::vector<ListRow> rows);
+    void fillPoemList(const std::vector<ListRow>& rows);
     std::optional<naming::Poem> selectedPoem() const;
     void destroyBoxes();
 
