@@ -319,6 +319,33 @@ TEST(FinishNameList, EqualScoresTakeTurnsAndMarkedNamesGoLast)
         EXPECT_EQ(rows[i].number, static_cast<int>(i) + 1);
 }
 
+// Within one kind of support a name of fresh characters (used often by the classic lists, by few real
+// names) goes before a stale one, whatever their witnesses; the kind still comes first.
+TEST(NameLikeness, FresherNamesFirstWithinOneKindOfSupport)
+{
+    naming::NameLikeness model;
+    model.addName("晓红", 9);
+    model.addName("晓涵", naming::NameLikeness::kRealNameWitnesses);
+    model.addClassicalPair("晓云", 30);
+    const struct
+    {
+        const char* character;
+        bool first;
+        int realNames;
+        int listed; // by each classic list
+    } places[] = {
+        {"晓", true, 100, 20}, {"红", false, 2000, 5}, {"涵", false, 100, 60}, {"云", false, 60, 30}};
+    for (const auto& p : places) {
+        model.addPlace(p.character, p.first, p.realNames);
+        model.addClassicPlace(p.character, p.first, p.listed, p.listed);
+    }
+    EXPECT_GT(model.freshness("晓涵"), model.freshness("晓红"));
+    EXPECT_GT(model.fit("晓涵"), model.fit("晓红"));
+    EXPECT_EQ(model.support("晓云").kind, naming::NameSupport::Classical);
+    EXPECT_GT(model.freshness("晓云"), model.freshness("晓红"));
+    EXPECT_GT(model.fit("晓红"), model.fit("晓云"));
+}
+
 // Among equal scores real names come first, then pairs side by side in verse, then pairs of characters
 // each common at its place, then the rest (marked names still last); a name leaning to the other sex
 // has no support; and within the turns of one first character a last character not yet shown goes

@@ -162,6 +162,32 @@ TEST_F(PoemNames, RunListsPoemPairsAndRealNamesOfTheTickedCharactersBestFirst)
     EXPECT_TRUE(observer.messages.empty());
 }
 
+// A child of the poet's surname takes no character of the poet's given name from the poem (李白雪 and
+// 李少白 from a poem of 李白 read as the poet's name); other surnames take them all.
+TEST_F(PoemNames, AChildOfThePoetsSurnameTakesNoCharacterOfThePoetsGivenName)
+{
+    for (const auto& [author, surname, echoes] : {std::tuple{"李白", "李", "白"},
+                                                  {"欧阳修", "欧阳", "修"},
+                                                  {"李白", "王", ""},
+                                                  {"李", "李", ""},
+                                                  {"", "李", ""}})
+        EXPECT_EQ(naming::poetEchoes(author, surname), echoes) << author << ' ' << surname;
+
+    naming::NamingRequest request;
+    request.mode = naming::Mode::Poem;
+    request.surname = "李";
+    request.poemAuthor = "李明";
+    request.poemText = "花间一明月，照花间。";
+    request.poemCharacters = {"花", "间", "一", "明", "月", "照", "花", "间"};
+    RecordingObserver observer;
+    naming::RunControl control;
+    naming::NamingRun run(m_store, request, observer, control);
+    ASSERT_EQ(run.run(), naming::RunOutcome::Finished);
+    EXPECT_EQ(run.candidates().characters, (std::vector<std::string>{"花", "间", "一", "月", "照", "李"}));
+    for (const naming::NameRow& row : run.rows())
+        EXPECT_EQ(row.name.find("明"), std::string::npos) << row.name;
+}
+
 TEST_F(PoemNames, NoTickedBoxListsNothingAndOneCharacterNamesSayWhy)
 {
     naming::NamingRequest request;
