@@ -287,7 +287,9 @@ void PoemController::generatePoemNames()
     main.clearRows(names::超级列表框_诗名列表);
     naming::NamingRequest request = m_naming.readRequest(naming::Mode::Poem);
     request.poemCharacters = tickedCharacters();
-    request.poemText = selectedPoem().value_or(naming::Poem{}).text;
+    const naming::Poem poem = selectedPoem().value_or(naming::Poem{});
+    request.poemText = poem.text;
+    request.poemAuthor = poem.author;
     if (!request.surname.empty())
         main.setCurrentPage(names::高级选择夹2, kPoemPageNames);
     m_naming.startRun(std::move(request));

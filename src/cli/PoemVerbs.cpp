@@ -188,6 +188,7 @@ int fillPoemRequest(Context& context, const Arguments& args, naming::NamingReque
         if (naming::startsTicked(box, chars ? *chars : poem->marked))
             request.poemCharacters.push_back(box);
     request.poemText = poem->text;
+    request.poemAuthor = poem->author;
     return 0;
 }
 
