@@ -52,7 +52,7 @@ Window* CharacterQuery::QueryCharacter(Window& queryWindow)
         return nullptr;
     }
     const std::optional<std::string> caption =
-        characters.size() > 1 ? reports::QueryCharacters(m_store, m_programFolder, typed, found, missing)
+        characters.size() > 1 ? reports::queryCharacters(m_store, m_programFolder, typed, found, missing)
                               : reports::QueryCharacter(m_store, m_programFolder,
                                                         characters.empty() ? typed : characters.front());
     if (!caption) {

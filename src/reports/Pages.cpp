@@ -96,7 +96,7 @@ std::optional<std::string> QueryCharacter(const store::NamingStore& store,
     return " 汉字[ " + std::string(text) + " ]的详细解释";
 }
 
-std::optional<std::string> QueryCharacters(const store::NamingStore& store,
+std::optional<std::string> queryCharacters(const store::NamingStore& store,
                                            const std::filesystem::path& programFolder, std::string_view text,
                                            const std::vector<std::string>& characters,
                                            const std::vector<std::string>& missing)

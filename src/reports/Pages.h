@@ -39,7 +39,7 @@ std::optional<std::string> QueryCharacter(const store::NamingStore& store,
 
 // The query of several characters: the pages of those the dictionary holds (charactersPageHtml) go to
 // data/temp.html; the caption as above.
-std::optional<std::string> QueryCharacters(const store::NamingStore& store,
+std::optional<std::string> queryCharacters(const store::NamingStore& store,
                                            const std::filesystem::path& programFolder, std::string_view text,
                                            const std::vector<std::string>& characters,
                                            const std::vector<std::string>& missing);
