@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -25,8 +26,13 @@ QHBoxLayout* analysisRow(QWidget* page, LayoutWidgets& make)
 {
     auto* row = new QHBoxLayout;
     NameListView* weights = make.list(page, n::超级列表框_五行分值);
-    weights->setFixedWidth(250);
-    weights->setFixedHeight(150);
+    // Four short columns and five rows, all in view.
+    for (int column = 0; column < 3; ++column)
+        weights->setColumnWidth(column, column == 0 ? 64 : 72);
+    weights->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    weights->setFixedWidth(290);
+    weights->setFixedHeight(weights->horizontalHeader()->height() +
+                            6 * (weights->fontMetrics().height() + 8));
     row->addWidget(weights);
 
     auto* column = new QVBoxLayout;
