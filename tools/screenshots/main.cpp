@@ -136,9 +136,14 @@ bool savePoemSteps(gui::QtHost& host, app::Program& program, QWidget* window, co
     poems.UsePoem();
     settle(150);
     ok = save(window, folder, QStringLiteral("page-02-poem-characters")) && ok;
+    // Every name the ticked characters make: the few real names among a song's characters would
+    // leave the picture nearly empty.
+    const bool commonOnly = main.isChecked(n::选择框_诗词常见名字);
+    main.setChecked(n::选择框_诗词常见名字, false);
     poems.generatePoemNames();
     for (int waited = 0; naming.running() && waited < 10000; waited += 50)
         settle(50);
+    main.setChecked(n::选择框_诗词常见名字, commonOnly);
     if (app::Window* waiting = host.findWindow(n::NestlingWaiting))
         waiting->close();
     settle(150);
