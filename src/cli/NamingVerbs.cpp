@@ -367,6 +367,9 @@ int runGenerate(Context& context, const Arguments& args, std::ostream& out, std:
         // filters left no name.
         err << "没有生成任何名字（没有可用的字，或条件过严）\n";
     }
+    // As the window's status bar says it: a script sees what --common-only took away.
+    if (const size_t leftOut = run.unsupportedLeftOut(); leftOut > 0)
+        err << "已略去 " << leftOut << " 个无依据的名字（--common-only）\n";
     // --export - writes the exported file's bytes (GBK, CR LF) to standard output in place of the
     // printed rows, so the list goes down a pipe as the file would hold it.
     const std::optional<std::string> exportFile = args.option("export");

@@ -127,7 +127,7 @@ TEST_F(NamingVerbs, UnscorableNamesAndUnusedOptionsAreRefused)
         {{"score", "𠀀", "𠀁"}, 1, "字典中没有“𠀀”，无法评分"},
         {{"score", "王", "㐀"}, 1, "字典中没有“㐀”，无法评分"},
         {{"compare", "王", "明", "㐀"}, 1, "字典中没有“㐀”，无法评分"},
-        {{"report", "ab", "cd"}, 2, "字典中没有“a”，无法评分"},
+        {{"report", "ab", "cd"}, 2, "姓氏应是一个或两个汉字"},
         {{"generate", "--surname", "𠀀", "--seed", "1"}, 1, "字典中没有“𠀀”，无法评分"},
         {{"generate", "--surname", "王", "--generation", "second:😀"}, 2, "--generation"},
         {{"generate", "--surname", "王", "--generation", "second:明华"}, 2, "--generation"},
@@ -296,6 +296,7 @@ TEST_F(NamingVerbs, CommonOnlyLeavesOutExactlyTheUnsupportedNames)
         words.emplace_back("--common-only");
         ASSERT_EQ(run(words), 0) << err.str();
         const std::string common = out.str();
+        EXPECT_TRUE(err.str().starts_with("已略去 ")) << err.str();
         std::vector<std::string> listed = listedNames(common);
 
         // The names of a list that score --json finds support for.
