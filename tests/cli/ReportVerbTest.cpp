@@ -72,7 +72,7 @@ TEST(ReportVerb, AReportThatCannotBeWrittenFailsAndABlankInsideIsRefused)
     const Outcome blank =
         runCli({"report", "李", "明 华", "--dir", (dir.path() / "E").string(), "--db", db}, dir.path());
     EXPECT_EQ(blank.status, 2);
-    EXPECT_EQ(blank.err, "姓氏和名字中不能有空格\n");
+    EXPECT_EQ(blank.err, "名字中不能有空格\n");
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "E" / "data" / "temp.html"));
 }
 
