@@ -45,7 +45,8 @@ AboutWindow::AboutWindow(QWidget* parent) : BaseWindow(parent)
     text->addLayout(buttons);
     row->addLayout(text, 1);
     setCentralWidget(central);
-    resize(520, 330);
+    // Tall enough for the wrapped licence and credits, so the window keeps its size once shown.
+    resize(600, 480);
 }
 
 } // namespace gui
