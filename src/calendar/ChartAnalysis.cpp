@@ -167,8 +167,14 @@ std::string mainFavourable(const ChartAnalysis& analysis)
 
 std::string formatWeight(double weight)
 {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.2f", std::round(weight * 100) / 100);
+    return formatDecimal(weight, 2);
+}
+
+std::string formatDecimal(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::round(value * scale) / scale);
     std::string text = buffer;
     while (text.back() == '0')
         text.pop_back();

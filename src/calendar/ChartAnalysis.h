@@ -63,7 +63,9 @@ std::optional<ChartAnalysis> analyseBirth(int year, int month, int day, int hour
 // The main favourable elements joined without separator, in their order (木火).
 std::string mainFavourable(const ChartAnalysis& analysis);
 
-// A weight as the page prints it: at most two decimals, trailing zeros dropped (2.3, 1, 0.45).
+// A number with at most `decimals` decimals, trailing zeros dropped (2.3, 1, 0.2706).
+std::string formatDecimal(double value, int decimals);
+// A weight as the page prints it: at most two decimals (2.3, 1, 0.45).
 std::string formatWeight(double weight);
 
 // The page's paragraph in plain words: the weights, the support share against the bounds, the verdict,

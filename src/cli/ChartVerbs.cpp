@@ -28,14 +28,7 @@ int usage(std::string_view verb, std::ostream& err)
 // A share with four decimals, trailing zeros dropped (0.2706).
 std::string shareText(double share)
 {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.4f", std::round(share * 10000) / 10000);
-    std::string text = buffer;
-    while (text.back() == '0')
-        text.pop_back();
-    if (text.back() == '.')
-        text.pop_back();
-    return text;
+    return calendar::formatDecimal(share, 4);
 }
 
 std::string jsonList(const std::vector<std::string_view>& items)

@@ -198,20 +198,26 @@ std::optional<SourceLine> PoemIndex::find(std::string_view given) const
     const std::vector<std::uint32_t>* second = postings(characters[1]);
     if (!second)
         return std::nullopt;
+    // The best-ranked line holding the name as written (明月), else one holding its characters in
+    // order, else in any order: a book ranked first may hold them apart where a later one holds both.
+    std::optional<std::uint32_t> inOrder;
     std::optional<std::uint32_t> anyOrder;
-    const std::optional<std::uint32_t> inOrder = firstSharedLine(*first, *second, [&](std::uint32_t line) {
+    const std::optional<std::uint32_t> asWritten = firstSharedLine(*first, *second, [&](std::uint32_t line) {
         const std::string_view text = lineText(line);
-        const size_t at = text.find(characters[0]);
-        if (text.find(characters[1], at + characters[0].size()) != std::string_view::npos)
+        if (text.find(given) != std::string_view::npos)
             return true;
-        if (characters[0] != characters[1] && !anyOrder)
+        const size_t at = text.find(characters[0]);
+        if (text.find(characters[1], at + characters[0].size()) != std::string_view::npos) {
+            if (!inOrder)
+                inOrder = line;
+        } else if (characters[0] != characters[1] && !anyOrder) {
             anyOrder = line;
+        }
         return false;
     });
-    if (inOrder)
-        return sourceOf(*inOrder);
-    if (anyOrder)
-        return sourceOf(*anyOrder);
+    for (const std::optional<std::uint32_t>& line : {asWritten, inOrder, anyOrder})
+        if (line)
+            return sourceOf(*line);
     return std::nullopt;
 }
 

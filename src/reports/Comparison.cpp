@@ -20,6 +20,7 @@ std::string favourableCell(const store::NamingStore& store, std::string_view giv
         return {};
     const std::vector<std::string> characters = numerology::SplitCharacters(std::string(given));
     std::vector<std::string> elements;
+    elements.reserve(characters.size());
     for (const std::string& character : characters)
         elements.push_back(numerology::LookupCharacter(store, character).element);
     const std::string carried = naming::favourableCharacters(characters, elements, favourable);
