@@ -7,25 +7,22 @@
 #include <charconv>
 
 namespace app {
-namespace {
-
-int toInt(const std::string& text)
+int comboNumber(const Window& main, ControlName control)
 {
+    const std::string text = main.currentText(control);
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return ec == std::errc{} && end == text.data() + text.size() ? value : 0;
 }
 
-} // namespace
-
 void ShowBirthChart(Host& host, ChartDateMessage invalidDate)
 {
     Window& main = host.mainWindow();
     const bool custom = main.isChecked(names::单选框_自定义日期);
-    const int year = toInt(main.currentText(custom ? names::组合框_八字年份 : names::组合框_年份));
-    const int month = toInt(main.currentText(custom ? names::组合框_八字月份 : names::组合框_月份));
-    const int day = toInt(main.currentText(custom ? names::组合框_八字日子 : names::组合框_日子));
-    const int hour = toInt(main.currentText(custom ? names::组合框_八字时间 : names::组合框_时间));
+    const int year = comboNumber(main, custom ? names::组合框_八字年份 : names::组合框_年份);
+    const int month = comboNumber(main, custom ? names::组合框_八字月份 : names::组合框_月份);
+    const int day = comboNumber(main, custom ? names::组合框_八字日子 : names::组合框_日子);
+    const int hour = comboNumber(main, custom ? names::组合框_八字时间 : names::组合框_时间);
 
     const auto chart = calendar::buildBirthChartText(year, month, day, hour, lateZiRule(main));
     if (!chart && invalidDate == ChartDateMessage::Quiet) {

@@ -24,6 +24,9 @@ void ShowBirthChart(Host& host, ChartDateMessage invalidDate = ChartDateMessage:
 // The rule 选择框_23点后算次日 chooses for a birth from 23:00 (the same on every page that reads a chart).
 calendar::LateZi lateZiRule(const Window& main);
 
+// The whole number a date drop-down of the main window shows, 0 when its text is none.
+int comboNumber(const Window& main, ControlName control);
+
 // "五行不缺", or "五行缺：" and the elements missing from the eight-element text, in the order 金木水火土;
 // also writes the missing elements into 缺五行标签.
 std::string MissingElementsText(Window& main, std::string_view eightElements);

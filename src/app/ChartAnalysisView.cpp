@@ -4,18 +4,10 @@
 #include "app/ControlNames.h"
 #include "calendar/ChartTables.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace app {
 namespace {
-
-int toInt(const std::string& text)
-{
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc{} && end == text.data() + text.size() ? value : 0;
-}
 
 std::string joined(const std::vector<std::string_view>& elements, size_t from, size_t to)
 {
@@ -82,10 +74,9 @@ void showChartAnalysis(Window& main, const std::optional<calendar::ChartAnalysis
 
 std::optional<calendar::ChartAnalysis> namingDateAnalysis(const Window& main)
 {
-    return calendar::analyseBirth(toInt(main.currentText(names::组合框_年份)),
-                                  toInt(main.currentText(names::组合框_月份)),
-                                  toInt(main.currentText(names::组合框_日子)),
-                                  toInt(main.currentText(names::组合框_时间)), lateZiRule(main));
+    return calendar::analyseBirth(
+        comboNumber(main, names::组合框_年份), comboNumber(main, names::组合框_月份),
+        comboNumber(main, names::组合框_日子), comboNumber(main, names::组合框_时间), lateZiRule(main));
 }
 
 std::string namingDateFavourable(const Window& main)
